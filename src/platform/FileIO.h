@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+namespace tarvelin {
+
+// The outcome of one file step; `error` says what failed, for the log or the player.
+struct FileResult {
+    bool ok = true;
+    QString error;
+
+    static FileResult success() { return {}; }
+    static FileResult failure(QString why) { return {false, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+struct FileContents {
+    bool ok = false;
+    bool missing = false; // the file does not exist
+    QByteArray bytes;
+    QString error;
+};
+
+// Reads a whole device, refusing one larger than maxSize instead of trusting its length.
+FileContents readDevice(QIODevice& device, qsizetype maxSize);
+FileContents readWholeFile(const QString& path, qsizetype maxSize);
+
+// The only way the utility writes a file: the bytes go to a temporary file in the same folder,
+// which is flushed and then renamed over `path`. A failure at any point leaves the old file whole.
+FileResult saveFileAtomically(const QString& path, QByteArrayView bytes);
+
+// The two Windows attributes the games' files carry, as Unix permissions.
+// Normal (32): the owner may write. Read-only (33): nobody may write.
+FileResult setNormal(const QString& path);
+FileResult setReadOnly(const QString& path);
+// No write bit at all. Checked explicitly because root may open read-only files for writing.
+bool isReadOnly(const QString& path);
+
+FileResult removeFile(const QString& path);
+FileResult renameFile(const QString& from, const QString& to);
+// Copies through saveFileAtomically, so a failed copy leaves no partial target.
+FileResult copyFile(const QString& from, const QString& to, qsizetype maxSize);
+
+// Folder + "/" + name, without a second "/" when the folder already ends in one.
+QString joinPath(const QString& folder, const QString& name);
+
+// Test seam: every file step asks this hook first and fails when it answers false.
+enum class FileStep { Read, Open, Write, Commit, SetAttributes, Remove, Rename };
+using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
+void setFileFaultHook(FileFaultHook hook);
+
+} // namespace tarvelin

@@ -1,0 +1,114 @@
+#include "store/StoreFormat.h"
+#include "support/StoreBytes.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace {
+
+const RecordLayout kDtr{fixture::kDtrTrailingWords};
+const RecordLayout kSc{fixture::kScTrailingWords};
+
+struct LayoutCase {
+    RecordLayout layout;
+    qsizetype abcSlotSize;
+};
+
+class BothLayouts : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(BothLayouts, StoreRoundTripsByteForByteWithHeaderZeroed)
+{
+    const RecordLayout layout = GetParam().layout;
+    const int trailing = layout.trailingWordCount;
+    const QByteArray longName(200, 'L');
+    const QByteArray bytes = fixture::store(
+        {fixture::usedSlot("abc", trailing, 1), fixture::usedSlot("", trailing, 2),
+         fixture::usedSlot("Caf\xE9 \x80\xFF", trailing, 3, 7), fixture::unusedSlot(),
+         fixture::usedSlot(QByteArray(64, 'x'), trailing, 4), fixture::usedSlot(longName, trailing, 5)},
+        0xDEADBEEF);
+
+    const StoreImage image = parseStore(bytes, layout);
+    EXPECT_FALSE(image.cutShort);
+    EXPECT_TRUE(image.excess.isEmpty());
+    EXPECT_EQ(image.table.usedSlots(), (std::vector<int>{1, 2, 3, 5, 6}));
+    EXPECT_EQ(image.table.entry(2).nameLength(), 0);
+    EXPECT_EQ(image.table.entry(3).used, 7);
+    EXPECT_EQ(image.table.entry(3).name, QByteArray("Caf\xE9 \x80\xFF"));
+    EXPECT_EQ(image.table.entry(6).name, longName);
+
+    QByteArray expected = bytes;
+    expected.replace(0, 4, fixture::le32(0));
+    EXPECT_EQ(serializeStore(image.table, layout), expected);
+}
+
+TEST_P(BothLayouts, UsedSlotSizeFollowsTheGame)
+{
+    const RecordLayout layout = GetParam().layout;
+    const QByteArray slot = fixture::usedSlot("abc", layout.trailingWordCount, 9);
+    EXPECT_EQ(slot.size(), GetParam().abcSlotSize);
+    const auto record = parseSetupFile(slot, layout);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(serializeSetupFile(*record, layout), slot);
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, BothLayouts,
+                         ::testing::Values(LayoutCase{kDtr, 236}, LayoutCase{kSc, 232}));
+
+TEST(StoreFormat, EmptyStoreIs1204ZeroBytes)
+{
+    const QByteArray empty(1204, '\0');
+    const StoreImage image = parseStore(empty, kDtr);
+    EXPECT_EQ(image.table.usedCount(), 0);
+    EXPECT_FALSE(image.cutShort);
+    EXPECT_EQ(serializeStore(image.table, kDtr), empty);
+}
+
+TEST(StoreFormat, FileCutShortAnywhereNeverLeavesAHalfReadSetup)
+{
+    const QByteArray full = fixture::storeOf({"first", "second"}, fixture::kDtrTrailingWords);
+    const qsizetype firstSlotEnd = 4 + kDtr.usedSlotSize(5);
+    const qsizetype secondSlotEnd = firstSlotEnd + kDtr.usedSlotSize(6);
+    for (qsizetype cut = 0; cut < secondSlotEnd; ++cut) {
+        const StoreImage image = parseStore(full.left(cut), kDtr);
+        SCOPED_TRACE(cut);
+        EXPECT_TRUE(image.cutShort);
+        const int expectedUsed = cut >= firstSlotEnd ? 1 : 0;
+        EXPECT_EQ(image.table.usedCount(), expectedUsed);
+        if (expectedUsed == 1) {
+            EXPECT_EQ(image.table.entry(1).name, QByteArray("first"));
+        }
+    }
+}
+
+TEST(StoreFormat, NameWithoutTerminatorEndsAtEndOfFile)
+{
+    QByteArray bytes = fixture::le32(0) + fixture::le32(1) + QByteArray(5000, 'n');
+    const StoreImage image = parseStore(bytes, kDtr);
+    EXPECT_TRUE(image.cutShort);
+    EXPECT_EQ(image.table.usedCount(), 0);
+}
+
+TEST(StoreFormat, BytesAfterSlot300AreKeptAsExcess)
+{
+    QByteArray bytes = fixture::storeOf({"a"}, fixture::kScTrailingWords) + "tail";
+    const StoreImage image = parseStore(bytes, kSc);
+    EXPECT_EQ(image.excess, QByteArray("tail"));
+    EXPECT_EQ(serializeStore(image.table, kSc, image.excess), bytes);
+}
+
+TEST(SetupFile, LengthMustBeExactlyOneSlotOfThisGame)
+{
+    const QByteArray dtrFile = fixture::usedSlot("Oval", fixture::kDtrTrailingWords, 3);
+    EXPECT_TRUE(parseSetupFile(dtrFile, kDtr).has_value());
+    // The other game's file is four bytes shorter or longer and is refused, not misread.
+    EXPECT_FALSE(parseSetupFile(dtrFile, kSc).has_value());
+    EXPECT_FALSE(parseSetupFile(dtrFile.chopped(1), kDtr).has_value());
+    EXPECT_FALSE(parseSetupFile(QByteArray(), kDtr).has_value());
+    // The four-byte file of an unused slot is one slot, of no setup.
+    const auto unused = parseSetupFile(fixture::le32(0), kDtr);
+    ASSERT_TRUE(unused.has_value());
+    EXPECT_FALSE(unused->isUsed());
+}
+
+} // namespace
