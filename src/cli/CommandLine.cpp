@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-namespace tarvelin::cli {
+namespace tarvelin::cli
+{
 
 int main(int, char*[])
 {

@@ -1,6 +1,7 @@
 #include "gamewindow/GameProfile.h"
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 const GameProfile DirtTrackRacingProfile{
     .id = QStringLiteral("dtr"),

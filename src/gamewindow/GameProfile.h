@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 enum class StoreImportHeader { Zero, AsRead };
 enum class SlideDirection { Left, Right };

@@ -6,16 +6,17 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSaveFile>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 Q_LOGGING_CATEGORY(lcFiles, "tarvelin.files")
 
-namespace {
+namespace
+{
 
 FileFaultHook& faultHook()
 {
@@ -41,9 +42,8 @@ FileResult logged(FileResult result)
     return result;
 }
 
-constexpr QFileDevice::Permissions kWriteBits =
-    QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup |
-    QFileDevice::WriteOther;
+constexpr QFileDevice::Permissions kWriteBits = QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                                                QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 } // namespace
 

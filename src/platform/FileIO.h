@@ -2,12 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <functional>
 
 class QIODevice;
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // The outcome of one file step; `error` says what failed, for the log or the player.
 struct FileResult {

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // The title every message box carries unless it has one of its own.
 inline constexpr char kApplicationTitle[] = "TarvelinSetupUtility";

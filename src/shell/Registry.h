@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
-
 #include <variant>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // The utility's own key under HKEY_LOCAL_MACHINE, where it remembers the player's folders.
 inline constexpr char UtilityKey[] = "Software\\Tarvelin\\TarvelinSetupUtility\\6.2.2";
@@ -22,7 +22,8 @@ QString registryText(const RegistryValue& value);
 // Every operation reads the file afresh; every change rewrites it whole and atomically under a
 // lock file, so two running utilities lose no value. A file that cannot be parsed is never
 // written: the registry then works read-only on what could be read, and logs why.
-class Registry {
+class Registry
+{
 public:
     explicit Registry(QString filePath);
 

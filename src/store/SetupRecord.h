@@ -3,10 +3,10 @@
 #include "store/StoreLayout.h"
 
 #include <QByteArray>
-
 #include <array>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // One setup as it lies in a store slot. The name is kept as the file's raw bytes
 // (Windows-1252), whole whatever its length, so that every slot is written back exactly.

@@ -1,6 +1,7 @@
 #include "store/SetupTable.h"
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 int SetupTable::usedCount() const
 {

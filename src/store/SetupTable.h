@@ -5,11 +5,13 @@
 #include <array>
 #include <vector>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // The store in memory: entries 0 to 300, where entry k mirrors slot k of the file last read.
 // Entry 0 is never read from or written to a file; it is what "nothing selected" addresses.
-class SetupTable {
+class SetupTable
+{
 public:
     SetupRecord& entry(int k) { return entries_.at(static_cast<size_t>(k)); }
     const SetupRecord& entry(int k) const { return entries_.at(static_cast<size_t>(k)); }

@@ -1,13 +1,14 @@
 #include "store/StoreFormat.h"
 
 #include <QtEndian>
-
 #include <algorithm>
 #include <cstring>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
-namespace {
+namespace
+{
 
 qint32 readFlag(QByteArrayView bytes, qsizetype offset)
 {

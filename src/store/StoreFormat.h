@@ -3,10 +3,10 @@
 #include "store/SetupTable.h"
 
 #include <QByteArray>
-
 #include <optional>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // One slot read from a byte buffer.
 struct SlotRead {

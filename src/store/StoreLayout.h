@@ -12,7 +12,8 @@
 //
 // All numbers are little-endian. Everything after the name belongs to the game and is copied
 // byte for byte, never interpreted.
-namespace tarvelin::layout {
+namespace tarvelin::layout
+{
 
 inline constexpr int kSlotCount = 300;
 inline constexpr int kTableSize = kSlotCount + 1; // entry 0 is never stored in a file
@@ -40,7 +41,8 @@ inline constexpr qsizetype kMaxStoreFileSize = 64 * 1024 * 1024;
 
 } // namespace tarvelin::layout
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // The one difference between the two games' records: how many trailing words follow the blocks.
 struct RecordLayout {

@@ -2,9 +2,11 @@
 
 #include <array>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
-namespace {
+namespace
+{
 
 // Bytes 0x80 to 0x9F; the five bytes Windows leaves undefined map to the C1 controls of the
 // same value, as Windows itself does, so that every byte decodes and encodes back to itself.

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace tarvelin {
+namespace tarvelin
+{
 
 // Setup names are stored as Windows-1252 bytes. They are decoded only to be shown;
 // the bytes themselves travel unchanged between files.

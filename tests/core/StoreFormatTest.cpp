@@ -1,11 +1,13 @@
 #include "store/StoreFormat.h"
+
 #include "support/StoreBytes.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
 
-namespace {
+namespace
+{
 
 const RecordLayout kDtr{fixture::kDtrTrailingWords};
 const RecordLayout kSc{fixture::kScTrailingWords};
@@ -15,18 +17,21 @@ struct LayoutCase {
     qsizetype abcSlotSize;
 };
 
-class BothLayouts : public ::testing::TestWithParam<LayoutCase> {};
+class BothLayouts : public ::testing::TestWithParam<LayoutCase>
+{
+};
 
 TEST_P(BothLayouts, StoreRoundTripsByteForByteWithHeaderZeroed)
 {
     const RecordLayout layout = GetParam().layout;
     const int trailing = layout.trailingWordCount;
     const QByteArray longName(200, 'L');
-    const QByteArray bytes = fixture::store(
-        {fixture::usedSlot("abc", trailing, 1), fixture::usedSlot("", trailing, 2),
-         fixture::usedSlot("Caf\xE9 \x80\xFF", trailing, 3, 7), fixture::unusedSlot(),
-         fixture::usedSlot(QByteArray(64, 'x'), trailing, 4), fixture::usedSlot(longName, trailing, 5)},
-        0xDEADBEEF);
+    const QByteArray bytes =
+        fixture::store({fixture::usedSlot("abc", trailing, 1), fixture::usedSlot("", trailing, 2),
+                        fixture::usedSlot("Caf\xE9 \x80\xFF", trailing, 3, 7),
+                        fixture::unusedSlot(), fixture::usedSlot(QByteArray(64, 'x'), trailing, 4),
+                        fixture::usedSlot(longName, trailing, 5)},
+                       0xDEADBEEF);
 
     const StoreImage image = parseStore(bytes, layout);
     EXPECT_FALSE(image.cutShort);

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
-namespace fixture {
+namespace fixture
+{
 
 QByteArray le32(quint32 value)
 {
@@ -55,7 +55,8 @@ QByteArray storeOf(const std::vector<QByteArray>& names, int trailingWordCount)
     return store(slots);
 }
 
-namespace {
+namespace
+{
 QString makeTempRoot()
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tarvelin-test-XXXXXX"));

@@ -2,12 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <vector>
 
 // Fixture files built straight from the byte layout, independently of the production writer,
 // so that a wrong writer cannot agree with itself.
-namespace fixture {
+namespace fixture
+{
 
 inline constexpr int kDtrTrailingWords = 6;
 inline constexpr int kScTrailingWords = 5;
@@ -30,7 +30,8 @@ QByteArray storeOf(const std::vector<QByteArray>& names, int trailingWordCount);
 QByteArray le32(quint32 value);
 
 // A game directory with "data/saved games" under a temporary root.
-class GameDir {
+class GameDir
+{
 public:
     GameDir();
     ~GameDir();
