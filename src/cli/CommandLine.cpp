@@ -1,14 +1,226 @@
 #include "cli/CommandLine.h"
 
-#include <cstdio>
+#include "gamewindow/GameProfile.h"
+#include "shell/Registry.h"
+#include "store/StoreFile.h"
+#include "store/StoreOpening.h"
+#include "store/StorePaths.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <functional>
+#include <map>
 
 namespace tarvelin::cli
 {
 
-int main(int, char*[])
+namespace
 {
-    std::fputs("tarvelin-setup-utility " TARVELIN_VERSION "\n", stdout);
-    return 0;
+
+// What every store command needs: the game and where its store lies.
+struct GameContext {
+    const GameProfile* profile = nullptr;
+    QString gameDirectory;
+    StorePaths paths;
+};
+
+class Runner
+{
+public:
+    Runner(const Invocation& invocation, QTextStream& out, QTextStream& err)
+        : invocation_(invocation), out_(out), err_(err),
+          registry_(invocation.registryFile.isEmpty() ? Registry::defaultFilePath()
+                                                      : invocation.registryFile)
+    {
+    }
+
+    int run();
+
+private:
+    int usage(const QString& why)
+    {
+        err_ << why << Qt::endl << Qt::endl << usageText();
+        return kWrongUsage;
+    }
+    int fail(const QString& why)
+    {
+        err_ << why << Qt::endl;
+        return kFailed;
+    }
+    bool expectArguments(qsizetype count) const { return invocation_.arguments.size() == count; }
+
+    // Finds the game and its directory; on failure returns the exit code to end with.
+    std::optional<int> resolveGame(GameContext& context);
+
+    int list();
+    int backup();
+    int registry();
+
+    const Invocation& invocation_;
+    QTextStream& out_;
+    QTextStream& err_;
+    Registry registry_;
+};
+
+std::optional<int> Runner::resolveGame(GameContext& context)
+{
+    if (invocation_.game.isEmpty())
+        return usage(QStringLiteral("%1 needs --game dtr or --game sc").arg(invocation_.command));
+    context.profile = profileById(invocation_.game);
+    context.gameDirectory = invocation_.gameDirectory;
+    if (context.gameDirectory.isEmpty()) {
+        context.gameDirectory = registryText(
+            registry_.QueryValue(context.profile->GameKey, context.profile->DirectoryValueName));
+    }
+    context.paths = StorePaths::forGameDirectory(context.gameDirectory);
+    if (!context.paths.isValid()) {
+        return fail(QStringLiteral("No game directory for %1: the registry file %2 has no "
+                                   "\"%3\" under [HKEY_LOCAL_MACHINE\\%4]. Point the utility at "
+                                   "the game with --game-dir DIR or \"registry set\".")
+                        .arg(context.profile->gameTitle, registry_.filePath(),
+                             context.profile->DirectoryValueName, context.profile->GameKey));
+    }
+    return std::nullopt;
+}
+
+int Runner::list()
+{
+    if (!expectArguments(0))
+        return usage(QStringLiteral("list takes no arguments"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    const StoreRead read = ReadSlots(game.paths.store, game.profile->recordLayout());
+    if (!read.ok)
+        return fail(read.error);
+
+    const std::vector<StoreLine> lines = listStore(read.image.table);
+    if (invocation_.json) {
+        QJsonArray setups;
+        int position = 0;
+        for (const StoreLine& line : lines) {
+            setups.append(QJsonObject{{QStringLiteral("position"), ++position},
+                                      {QStringLiteral("slot"), line.slot},
+                                      {QStringLiteral("name"), line.displayName()}});
+        }
+        const StoreCounters counters = RefreshStoreCounters(static_cast<int>(lines.size()), -1);
+        const QJsonObject listing{
+            {QStringLiteral("game"), game.profile->id},
+            {QStringLiteral("gameDirectory"), game.gameDirectory},
+            {QStringLiteral("store"), game.paths.store},
+            {QStringLiteral("count"), counters.total},
+            {QStringLiteral("nextSlot"), counters.nextSlot},
+            {QStringLiteral("setups"), setups},
+        };
+        out_ << QJsonDocument(listing).toJson(QJsonDocument::Indented);
+        return kSuccess;
+    }
+    int position = 0;
+    for (const StoreLine& line : lines)
+        out_ << ++position << '\t' << line.slot << '\t' << line.displayName() << '\n';
+    return kSuccess;
+}
+
+int Runner::backup()
+{
+    if (!expectArguments(0))
+        return usage(QStringLiteral("backup takes no arguments"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    const StoreOpening opening = ReadFile(game.gameDirectory, game.profile->recordLayout());
+    if (!opening.storeRead || !opening.backupWritten)
+        return fail(QStringLiteral("The backup was not written: %1")
+                        .arg(opening.passedOver.join(QStringLiteral("; "))));
+    for (const QString& step : opening.passedOver)
+        err_ << step << Qt::endl;
+    err_ << QStringLiteral("%1 now holds the %2 setups of %3.")
+                .arg(game.paths.backup)
+                .arg(opening.counters.total)
+                .arg(game.paths.store)
+         << Qt::endl;
+    return kSuccess;
+}
+
+int Runner::registry()
+{
+    const QStringList& args = invocation_.arguments;
+    const QString action = args.value(0);
+    if (action == QLatin1String("get") && args.size() == 3) {
+        const RegistryValue value = registry_.QueryValue(args[1], args[2]);
+        if (std::holds_alternative<std::monostate>(value))
+            return fail(QStringLiteral("No value \"%1\" under [HKEY_LOCAL_MACHINE\\%2] in %3")
+                            .arg(args[2], args[1], registry_.filePath()));
+        if (const auto* number = std::get_if<qint32>(&value))
+            out_ << *number << '\n';
+        else
+            out_ << std::get<QString>(value) << '\n';
+        return kSuccess;
+    }
+    if (action == QLatin1String("set") && args.size() == 4) {
+        RegistryValue value = args[3];
+        RegistryType type = RegistryType::String;
+        if (invocation_.dword) {
+            bool ok = false;
+            const qint32 number = args[3].toInt(&ok, 0);
+            if (!ok)
+                return usage(QStringLiteral("--dword needs a whole number, not %1").arg(args[3]));
+            value = number;
+            type = RegistryType::Dword;
+        }
+        if (!registry_.createKey(args[1]) || !registry_.SetKeyValue(args[1], args[2], value, type))
+            return fail(QStringLiteral("%1 was not changed.").arg(registry_.filePath()));
+        return kSuccess;
+    }
+    if (action == QLatin1String("delete") && args.size() == 3) {
+        if (!registry_.DeleteValue(args[1], args[2]))
+            return fail(QStringLiteral("%1 was not changed.").arg(registry_.filePath()));
+        return kSuccess;
+    }
+    return usage(
+        QStringLiteral("registry takes get KEY NAME, set KEY NAME VALUE or delete KEY NAME"));
+}
+
+int Runner::run()
+{
+    if (!invocation_.usageError.isEmpty())
+        return usage(invocation_.usageError);
+    if (invocation_.help) {
+        out_ << usageText();
+        return kSuccess;
+    }
+    if (invocation_.version) {
+        out_ << "tarvelin-setup-utility " << TARVELIN_VERSION << '\n';
+        return kSuccess;
+    }
+    const std::map<QString, std::function<int()>> commands{
+        {QStringLiteral("list"),
+         [this] {
+             return list();
+         }},
+        {QStringLiteral("backup"),
+         [this] {
+             return backup();
+         }},
+        {QStringLiteral("registry"),
+         [this] {
+             return registry();
+         }},
+    };
+    const auto command = commands.find(invocation_.command);
+    if (command == commands.end())
+        return usage(QStringLiteral("unknown command %1").arg(invocation_.command));
+    return command->second();
+}
+
+} // namespace
+
+int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err)
+{
+    Runner runner(invocation, out, err);
+    return runner.run();
 }
 
 } // namespace tarvelin::cli

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "cli/Invocation.h"
+
+class QTextStream;
+
 namespace tarvelin::cli
 {
 
-// Runs a subcommand and returns its exit code: 0 success, 1 refused or failed, 2 wrong usage.
-int main(int argc, char* argv[]);
+enum ExitCode { kSuccess = 0, kFailed = 1, kWrongUsage = 2 };
+
+// Runs one subcommand. Results go to `out`; messages, in the windows' own words, to `err`.
+int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err);
 
 } // namespace tarvelin::cli

@@ -1,0 +1,130 @@
+#include "cli/Invocation.h"
+
+namespace tarvelin::cli
+{
+
+namespace
+{
+
+// Options that take a value, and where the value goes.
+struct ValueOption {
+    QLatin1StringView name;
+    QString Invocation::*target;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {QLatin1StringView("--game"), &Invocation::game},
+    {QLatin1StringView("--registry"), &Invocation::registryFile},
+    {QLatin1StringView("--game-dir"), &Invocation::gameDirectory},
+    {QLatin1StringView("--wine-prefix"), &Invocation::winePrefix},
+    {QLatin1StringView("--slot"), &Invocation::slot},
+};
+
+struct FlagOption {
+    QLatin1StringView name;
+    bool Invocation::*target;
+};
+
+constexpr FlagOption kFlagOptions[] = {
+    {QLatin1StringView("--json"), &Invocation::json},
+    {QLatin1StringView("--dword"), &Invocation::dword},
+    {QLatin1StringView("--dry-run"), &Invocation::dryRun},
+    {QLatin1StringView("--delete"), &Invocation::deleteAfter},
+    {QLatin1StringView("--demo"), &Invocation::demo},
+    {QLatin1StringView("--version"), &Invocation::version},
+    {QLatin1StringView("--help"), &Invocation::help},
+    {QLatin1StringView("-h"), &Invocation::help},
+};
+
+bool takeOption(Invocation& invocation, const QStringList& arguments, qsizetype& i)
+{
+    const QString& argument = arguments.at(i);
+    for (const ValueOption& option : kValueOptions) {
+        if (argument == option.name) {
+            if (i + 1 >= arguments.size()) {
+                invocation.usageError = QStringLiteral("%1 needs a value").arg(option.name);
+                return true;
+            }
+            invocation.*option.target = arguments.at(++i);
+            return true;
+        }
+        const QString withEquals = option.name + QLatin1Char('=');
+        if (argument.startsWith(withEquals)) {
+            invocation.*option.target = argument.mid(withEquals.size());
+            return true;
+        }
+    }
+    for (const FlagOption& option : kFlagOptions) {
+        if (argument == option.name) {
+            invocation.*option.target = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+Invocation parseInvocation(const QStringList& arguments)
+{
+    Invocation invocation;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size() && invocation.usageError.isEmpty(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            if (!takeOption(invocation, arguments, i))
+                invocation.usageError = QStringLiteral("unknown option %1").arg(argument);
+            continue;
+        }
+        if (invocation.command.isEmpty())
+            invocation.command = argument;
+        else
+            invocation.arguments << argument;
+    }
+    if (invocation.usageError.isEmpty() && !invocation.game.isEmpty() &&
+        invocation.game != QLatin1String("dtr") && invocation.game != QLatin1String("sc"))
+        invocation.usageError =
+            QStringLiteral("--game takes dtr or sc, not %1").arg(invocation.game);
+    return invocation;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Usage: tarvelin-setup-utility [--demo] [--registry FILE]\n"
+        "       tarvelin-setup-utility COMMAND [options]\n"
+        "\n"
+        "Without a command the utility opens its windows; --demo first builds demo games and\n"
+        "setup files in a scratch folder and opens the windows on them.\n"
+        "\n"
+        "Commands:\n"
+        "  list --game G [--json]              list the setups in the game's store\n"
+        "  backup --game G                     rewrite setups.bak from setups.sav\n"
+        "  export --game G --slot K NAME DIR   export one setup to DIR/NAME.set|.dts\n"
+        "  import --game G FILE [--delete]     import a setup file into the store\n"
+        "  delete --game G --slot K            delete a setup from the store\n"
+        "  sort --game G                       sort the store by name\n"
+        "  restore --game G                    put setups.bak back as setups.sav\n"
+        "  store-export --game G DIR           copy the whole store into DIR\n"
+        "  store-import --game G DIR           copy a whole-store copy from DIR into the game\n"
+        "  registry get KEY NAME               print a registry value\n"
+        "  registry set KEY NAME VALUE [--dword]\n"
+        "                                      write a value, creating the key when missing\n"
+        "  registry delete KEY NAME            delete a value\n"
+        "\n"
+        "Options:\n"
+        "  --game dtr|sc      Dirt Track Racing or Dirt Track Racing - Sprint Cars\n"
+        "  --game-dir DIR     the game directory, instead of the one in the registry\n"
+        "  --registry FILE    the registry file (default $TARVELIN_REGISTRY, else\n"
+        "                     $XDG_CONFIG_HOME/tarvelin-setup-utility/registry.reg)\n"
+        "  --json             list as JSON\n"
+        "  --version          print the version\n"
+        "\n"
+        "Exit codes: 0 success, 1 the command refused or failed, 2 wrong usage.\n");
+}
+
+} // namespace tarvelin::cli

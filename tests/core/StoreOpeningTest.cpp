@@ -1,0 +1,137 @@
+#include "store/StoreOpening.h"
+
+#include "platform/FileIO.h"
+#include "support/StoreBytes.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const RecordLayout kDtr{fixture::kDtrTrailingWords};
+
+QByteArray withHeaderZero(QByteArray bytes)
+{
+    return bytes.replace(0, 4, fixture::le32(0));
+}
+
+class StoreOpeningTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { setFileFaultHook({}); }
+    fixture::GameDir game;
+};
+
+TEST_F(StoreOpeningTest, ListsTheStoreAndLeavesAReadOnlyCopyAsBackup)
+{
+    QByteArray store = fixture::storeOf({"B", "A", "C", "Oval", "Caf\xE9"}, kDtr.trailingWordCount);
+    store.replace(0, 4, fixture::le32(0x01020304));
+    game.write("setups.sav", store);
+
+    const StoreOpening opening = ReadFile(game.root(), kDtr);
+
+    ASSERT_TRUE(opening.storeRead);
+    EXPECT_TRUE(opening.backupWritten);
+    ASSERT_EQ(opening.lines.size(), 5u);
+    EXPECT_EQ(opening.lines[0].displayName(), QStringLiteral("B"));
+    EXPECT_EQ(opening.lines[1].displayName(), QStringLiteral("A"));
+    EXPECT_EQ(opening.lines[4].displayName(), QStringLiteral("Café"));
+    EXPECT_EQ(opening.counters, (StoreCounters{6, 5, 0}));
+    EXPECT_EQ(game.read("setups.bak"), withHeaderZero(store));
+    EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
+    // Loading never rewrites the store itself.
+    EXPECT_EQ(game.read("setups.sav"), store);
+}
+
+TEST_F(StoreOpeningTest, ReadOnlyBackupAndStoreAreReplacedAndRestored)
+{
+    const QByteArray store = fixture::storeOf({"new"}, kDtr.trailingWordCount);
+    game.write("setups.sav", store);
+    game.write("setups.bak", fixture::storeOf({"old", "older"}, kDtr.trailingWordCount));
+    ASSERT_TRUE(setReadOnly(game.path("setups.bak")));
+    ASSERT_TRUE(setReadOnly(game.path("setups.sav")));
+
+    const StoreOpening opening = ReadFile(game.root(), kDtr);
+
+    EXPECT_TRUE(opening.backupWritten);
+    EXPECT_EQ(game.read("setups.bak"), store);
+    EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
+    // The store is made normal, as the games expect to write it.
+    EXPECT_FALSE(isReadOnly(game.path("setups.sav")));
+}
+
+TEST_F(StoreOpeningTest, StoreWithGapsKeepsEachLinesRealSlot)
+{
+    game.write("setups.sav", fixture::store({fixture::unusedSlot(),
+                                             fixture::usedSlot("Z", kDtr.trailingWordCount, 1),
+                                             fixture::unusedSlot(), fixture::unusedSlot(),
+                                             fixture::usedSlot("M", kDtr.trailingWordCount, 2)}));
+
+    const StoreOpening opening = ReadFile(game.root(), kDtr);
+
+    ASSERT_EQ(opening.lines.size(), 2u);
+    EXPECT_EQ(opening.lines[0].slot, 2);
+    EXPECT_EQ(opening.lines[1].slot, 5);
+    EXPECT_EQ(opening.counters, (StoreCounters{3, 2, 0}));
+}
+
+TEST_F(StoreOpeningTest, MissingStoreInExistingFolderIsAnEmptyStore)
+{
+    const StoreOpening opening = ReadFile(game.root(), kDtr);
+
+    EXPECT_TRUE(opening.storeRead);
+    EXPECT_TRUE(opening.lines.empty());
+    EXPECT_EQ(opening.counters, (StoreCounters{1, 0, 0}));
+    EXPECT_EQ(game.read("setups.bak"), QByteArray(1204, '\0'));
+    EXPECT_FALSE(game.exists("setups.sav"));
+}
+
+TEST_F(StoreOpeningTest, WrongOrEmptyGameDirectoryWritesNothing)
+{
+    for (const QString& directory : {game.root() + QStringLiteral("/missing"), QString()}) {
+        const StoreOpening opening = ReadFile(directory, kDtr);
+        EXPECT_FALSE(opening.storeRead);
+        EXPECT_FALSE(opening.backupWritten);
+        EXPECT_TRUE(opening.lines.empty());
+        EXPECT_EQ(opening.counters, (StoreCounters{1, 0, 0}));
+        EXPECT_FALSE(opening.passedOver.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(game.root() + QStringLiteral("/missing")));
+}
+
+TEST_F(StoreOpeningTest, FailedBackupWriteKeepsTheOldBackupAndStillListsTheStore)
+{
+    const QByteArray oldBackup = fixture::storeOf({"kept"}, kDtr.trailingWordCount);
+    game.write("setups.bak", oldBackup);
+    game.write("setups.sav", fixture::storeOf({"a", "b"}, kDtr.trailingWordCount));
+    const QString backup = game.path("setups.bak");
+    for (const FileStep failing : {FileStep::Open, FileStep::Write, FileStep::Commit}) {
+        setFileFaultHook([&](FileStep step, const QString& path) {
+            return !(step == failing && path == backup);
+        });
+        const StoreOpening opening = ReadFile(game.root(), kDtr);
+        EXPECT_TRUE(opening.storeRead);
+        EXPECT_FALSE(opening.backupWritten);
+        EXPECT_EQ(opening.lines.size(), 2u);
+        EXPECT_EQ(game.read("setups.bak"), oldBackup);
+    }
+}
+
+TEST_F(StoreOpeningTest, UnreadableStoreLeavesTheBackupAlone)
+{
+    const QByteArray oldBackup = fixture::storeOf({"kept"}, kDtr.trailingWordCount);
+    game.write("setups.bak", oldBackup);
+    game.write("setups.sav", fixture::storeOf({"a"}, kDtr.trailingWordCount));
+    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Read; });
+
+    const StoreOpening opening = ReadFile(game.root(), kDtr);
+
+    EXPECT_FALSE(opening.storeRead);
+    EXPECT_TRUE(opening.lines.empty());
+    EXPECT_EQ(game.read("setups.bak"), oldBackup);
+}
+
+} // namespace
