@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tarvelin
+{
+
+// The names of the files in `folder` that match `pattern` ("*.set*", "*.dts*", "Dtr setups.sav")
+// without regard to letter case, sorted by name without regard to letter case, as the file list
+// shows them. Folders and hidden files are left out. An unreadable folder lists nothing.
+QStringList listSetupFiles(const QString& folder, const QString& pattern);
+
+} // namespace tarvelin
