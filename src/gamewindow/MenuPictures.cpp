@@ -142,7 +142,7 @@ QPixmap drawMenuPicture(int number)
 {
     using Draw = void (*)(QPainter&);
     static constexpr Draw kDrawings[kMenuPictureCount] = {
-        about, exitPicture, search,       contents,      importExport,
+        about,    exitPicture, search,      contents,      importExport,
         homePage, exportSetup, importSetup, deletePicture, mainMenu};
     if (number < 1 || number > kMenuPictureCount)
         return {};
