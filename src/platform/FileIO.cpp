@@ -148,8 +148,11 @@ FileResult setReadOnly(const QString& path)
 
 bool isReadOnly(const QString& path)
 {
+    // Only the mode bits count: Qt derives WriteUser from access(), which always grants root.
+    constexpr QFileDevice::Permissions kModeWriteBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     const QFileInfo info(path);
-    return info.exists() && (info.permissions() & kWriteBits) == 0;
+    return info.exists() && (info.permissions() & kModeWriteBits) == 0;
 }
 
 FileResult removeFile(const QString& path)
