@@ -72,10 +72,13 @@ StoreCommandOutcome DeleteSetup(const DeleteRequest& request)
     const SetupTable& onDisk = read->image.table;
 
     const int slot = SetupTable::isSlot(request.selectedSlot) ? request.selectedSlot : 0;
-    if (slot != 0 && request.listedName &&
-        (!onDisk.entry(slot).isUsed() || onDisk.entry(slot).name != *request.listedName)) {
-        outcome = refused({QStringLiteral("The store has changed since it was listed: slot %1 no "
-                                          "longer holds the selected setup. Nothing was deleted.")
+    const bool stale =
+        slot != 0 && (!onDisk.entry(slot).isUsed() ||
+                      (request.listedName && onDisk.entry(slot).name != *request.listedName));
+    if (stale) {
+        outcome = refused({QStringLiteral("Slot %1 of the store does not hold the selected setup: "
+                                          "the store has changed since it was listed. Nothing "
+                                          "was deleted.")
                                .arg(slot),
                            MessageIcon::Exclamation});
         outcome.store = stateOf(onDisk);
