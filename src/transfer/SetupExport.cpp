@@ -101,7 +101,7 @@ ExportOutcome ExportSetup(const ExportRequest& request)
         return refusedWith(std::move(outcome), QStringLiteral("Please choose a setup to export!"));
 
     const QString fileName = request.exportName + request.profile->SetupFileExtension;
-    if (!isUsableFileName(fileName)) {
+    if (!isUsableFileName(request.exportName) || !isUsableFileName(fileName)) {
         return refusedWith(std::move(outcome),
                            QStringLiteral("\"%1\" can't be used as a file name. Choose another "
                                           "name and try it again.")

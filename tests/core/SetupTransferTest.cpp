@@ -1,0 +1,175 @@
+#include "gamewindow/GameProfile.h"
+#include "platform/FileIO.h"
+#include "support/StoreBytes.h"
+#include "transfer/SetupExport.h"
+#include "transfer/SetupImport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const QString kRootText =
+    QStringLiteral("You can't export to the root directory choose a folder and try it again.");
+
+class SetupTransferTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { setFileFaultHook({}); }
+
+    ExportOutcome exportSlot(int slot, const QString& name, const GameProfile& profile,
+                             EntryPoint entry = EntryPoint::Button, QString folder = {})
+    {
+        return ExportSetup({game.root(), &profile, slot, name,
+                            folder.isNull() ? setups.path() : folder, entry, nullptr});
+    }
+    ImportOutcome importFile(const QString& file, const GameProfile& profile,
+                             EntryPoint entry = EntryPoint::Button)
+    {
+        return ImportSetup({game.root(), &profile, setups.path(), file, entry, -1});
+    }
+    QString inFolder(const QString& name) const { return setups.filePath(name); }
+
+    fixture::GameDir game;
+    QTemporaryDir setups;
+};
+
+TEST_F(SetupTransferTest, ExportThenImportRoundTripsByteForByteInBothGames)
+{
+    const std::vector<QByteArray> names{"abc", QByteArray(64, 'n'), QByteArray(199, 'L') + '\xE9'};
+    for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
+        const int words = profile->trailingWordCount;
+        game.write("setups.sav", fixture::storeOf(names, words));
+        std::vector<QByteArray> slots;
+        for (int k = 1; k <= 3; ++k) {
+            const QString file = QStringLiteral("s%1").arg(k) + profile->SetupFileExtension;
+            const ExportOutcome exported = exportSlot(k, file.chopped(4), *profile);
+            ASSERT_TRUE(exported.done) << exported.detail.toStdString();
+            EXPECT_EQ(exported.writtenFile, inFolder(file));
+            EXPECT_TRUE(isReadOnly(inFolder(file)));
+            slots.push_back(fixture::usedSlot(names[k - 1], words, k));
+            EXPECT_EQ(fixture::readFile(inFolder(file)), slots.back());
+        }
+        EXPECT_EQ(slots[0].size(), 236 - (6 - words) * 4);
+
+        game.write("setups.sav", fixture::storeOf({"x"}, words));
+        for (int k = 1; k <= 3; ++k) {
+            const ImportOutcome imported =
+                importFile(QStringLiteral("s%1").arg(k) + profile->SetupFileExtension, *profile);
+            ASSERT_TRUE(imported.done);
+            EXPECT_EQ(imported.importedSlot, k + 1);
+        }
+        EXPECT_EQ(game.read("setups.sav"),
+                  fixture::store({fixture::usedSlot("x", words, 1), slots[0], slots[1], slots[2]}));
+        // The button keeps the file, made writable.
+        EXPECT_FALSE(isReadOnly(inFolder("s1" + profile->SetupFileExtension)));
+    }
+}
+
+TEST_F(SetupTransferTest, ExportChecksRootAndNameInEachEntryPointsOrder)
+{
+    game.write("setups.sav", fixture::storeOf({"a"}, 6));
+    const ExportOutcome menu = exportSlot(1, {}, DirtTrackRacingProfile, EntryPoint::Menu, "/");
+    EXPECT_EQ(menu.messages,
+              (std::vector<Message>{{kRootText}, {"You did'nt choose a file to export."}}));
+    const ExportOutcome button = exportSlot(1, {}, DirtTrackRacingProfile, EntryPoint::Button, "/");
+    EXPECT_EQ(button.messages, (std::vector<Message>{{"You did'nt choose a file to export.",
+                                                      MessageIcon::Information},
+                                                     {"/  " + kRootText, MessageIcon::Critical}}));
+    EXPECT_TRUE(menu.clearSetupName && button.clearSetupName);
+    EXPECT_FALSE(menu.done || button.done);
+}
+
+TEST_F(SetupTransferTest, ExportRefusesWhatWouldLoseOrMisplaceAFile)
+{
+    game.write("setups.sav", fixture::storeOf({"first", "second"}, 6));
+    ASSERT_TRUE(exportSlot(1, "mine", DirtTrackRacingProfile).done);
+    const QByteArray first = fixture::readFile(inFolder("mine.set"));
+
+    EXPECT_FALSE(exportSlot(2, "mine", DirtTrackRacingProfile).done); // read-only, even for root
+    EXPECT_EQ(fixture::readFile(inFolder("mine.set")), first);
+    for (const QString& name : {"../up", ".", "..", "a/b"})
+        EXPECT_FALSE(exportSlot(1, name, DirtTrackRacingProfile).done) << name.toStdString();
+    EXPECT_FALSE(exportSlot(0, "nothing", DirtTrackRacingProfile).done);
+    EXPECT_EQ(QDir(setups.path()).entryList(QDir::Files), QStringList{"mine.set"});
+    for (const auto& outcome :
+         {exportSlot(0, "n", DirtTrackRacingProfile), exportSlot(1, "..", DirtTrackRacingProfile)})
+        EXPECT_EQ(outcome.messages.size(), 1u);
+
+    // An unreadable store: the button ends silently, the menu exports from the window's table.
+    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Read; });
+    const ExportOutcome button = exportSlot(2, "b", DirtTrackRacingProfile);
+    EXPECT_TRUE(button.messages.empty());
+    EXPECT_FALSE(button.done || button.clearSetupName);
+    SetupTable window;
+    window.entry(2).used = 1;
+    window.entry(2).name = "window";
+    EXPECT_TRUE(ExportSetup({game.root(), &DirtTrackRacingProfile, 2, "m", setups.path(),
+                             EntryPoint::Menu, &window})
+                    .done);
+}
+
+TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
+{
+    const QByteArray dtrFile = fixture::usedSlot("new", 6, 9);
+    fixture::writeFile(inFolder("short.set"), dtrFile.chopped(1));
+    fixture::writeFile(inFolder("sprint.set"), fixture::usedSlot("sc", 5, 2));
+    fixture::writeFile(inFolder("good.set"), dtrFile);
+    const QByteArray small = fixture::storeOf({"a"}, 6) + "excess";
+    game.write("setups.sav", small);
+
+    for (const QString& file : {"short.set", "sprint.set"}) {
+        const ImportOutcome outcome = importFile(file, DirtTrackRacingProfile, EntryPoint::Menu);
+        EXPECT_FALSE(outcome.done);
+        ASSERT_EQ(outcome.messages.size(), 1u);
+        EXPECT_TRUE(outcome.messages[0].text.contains(inFolder(file)));
+        EXPECT_TRUE(QFile::exists(inFolder(file)));
+    }
+    const Message noFile{"You did'nt choose a file to import.", MessageIcon::Information};
+    EXPECT_EQ(importFile({}, DirtTrackRacingProfile).messages, std::vector{noFile});
+    EXPECT_EQ(game.read("setups.sav"), small);
+
+    std::vector<QByteArray> full(300, fixture::usedSlot("f", 6, 1));
+    game.write("setups.sav", fixture::store(full));
+    EXPECT_FALSE(importFile("good.set", DirtTrackRacingProfile, EntryPoint::Menu).done);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store(full));
+
+    // A store write that fails keeps the file, even for the menu entry that deletes it.
+    game.write("setups.sav", small);
+    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Commit; });
+    EXPECT_FALSE(importFile("good.set", DirtTrackRacingProfile, EntryPoint::Menu).done);
+    EXPECT_EQ(game.read("setups.sav"), small);
+    EXPECT_TRUE(QFile::exists(inFolder("good.set")));
+}
+
+TEST_F(SetupTransferTest, ImportAddsToTheStoreOnDiskAndTheMenuDeletesTheFile)
+{
+    const QByteArray file = fixture::usedSlot("new", 6, 9);
+    fixture::writeFile(inFolder("new.set"), file);
+    ASSERT_TRUE(setReadOnly(inFolder("new.set")));
+    // The store on disk has a gap and bytes after slot 300 that the window never saw.
+    std::vector<QByteArray> slots{fixture::usedSlot("a", 6, 1), fixture::unusedSlot(),
+                                  fixture::usedSlot("b", 6, 2)};
+    game.write("setups.sav", fixture::store(slots) + "tail");
+
+    ImportOutcome outcome = importFile("new.set", DirtTrackRacingProfile);
+    ASSERT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.importedSlot, 2);
+    ASSERT_TRUE(setReadOnly(inFolder("new.set")));
+    outcome = importFile("new.set", DirtTrackRacingProfile, EntryPoint::Menu);
+    ASSERT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.importedSlot, 4);
+    EXPECT_TRUE(outcome.fileRemoved && outcome.clearFileRenameField);
+    EXPECT_FALSE(QFile::exists(inFolder("new.set")));
+    slots[1] = file;
+    slots.push_back(file);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store(slots) + "tail");
+    EXPECT_EQ(outcome.store->counters, (StoreCounters{5, 4, 0}));
+}
+
+} // namespace
