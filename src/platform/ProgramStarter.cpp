@@ -5,10 +5,10 @@
 #include <QLoggingCategory>
 #include <QProcess>
 
+Q_LOGGING_CATEGORY(lcStarter, "tarvelin.starter")
+
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcProgramStarter, "tarvelin.platform.programstarter")
 
 bool isWindowsProgram(const QString& path)
 {
@@ -25,21 +25,19 @@ StartCommand commandFor(const QString& program, const QStringList& args)
     return {program, args};
 }
 
-bool DetachedProcessStarter::startDetached(const QString& program, const QStringList& args)
+bool DetachedProgramStarter::startDetached(const QString& program, const QStringList& args)
 {
     return startDetachedIn(program, args, QString());
 }
 
-bool DetachedProcessStarter::startDetachedIn(const QString& program, const QStringList& args,
+bool DetachedProgramStarter::startDetachedIn(const QString& program, const QStringList& args,
                                              const QString& workingDirectory)
 {
-    if (program.isEmpty())
-        return false;
     const StartCommand command = commandFor(program, args);
     const bool started =
         QProcess::startDetached(command.program, command.args, workingDirectory, nullptr);
     if (!started)
-        qCInfo(lcProgramStarter) << "could not start" << command.program << command.args;
+        qCWarning(lcStarter) << "could not start" << command.program << command.args;
     return started;
 }
 

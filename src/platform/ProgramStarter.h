@@ -6,16 +6,16 @@
 namespace tarvelin
 {
 
-// Starts another program without waiting for it (the game-controller settings, the system
-// information tool, the game's launcher). Windows get one at start-up; tests give a recorder.
+// Starts another program without waiting for it: the game's launcher, the controller settings.
 class ProgramStarter
 {
 public:
     virtual ~ProgramStarter() = default;
-    // True when the program started.
+
+    // True when the program is running; false when it could not be started at all.
     virtual bool startDetached(const QString& program, const QStringList& args) = 0;
-    // The same, with `workingDirectory` as the program's current folder (the game's launcher
-    // looks for its files there). A starter that cannot choose the folder uses its own.
+    // The same, with `workingDirectory` as the program's current folder. A starter that cannot
+    // choose the folder starts the program in its own.
     virtual bool startDetachedIn(const QString& program, const QStringList& args,
                                  const QString& workingDirectory)
     {
@@ -34,11 +34,11 @@ struct StartCommand {
 // True when `path` is a file that starts with the "MZ" header of DOS and Windows programs.
 bool isWindowsProgram(const QString& path);
 
-// What runs `program`: a Windows program goes through `wine`, anything else runs as it is.
+// What runs `program`: a Windows program goes through `wine`, anything else is run as it is.
 StartCommand commandFor(const QString& program, const QStringList& args);
 
-// The real one: QProcess::startDetached, through `wine` for a Windows program.
-class DetachedProcessStarter final : public ProgramStarter
+// The real starter: QProcess::startDetached, through wine for Windows programs.
+class DetachedProgramStarter : public ProgramStarter
 {
 public:
     bool startDetached(const QString& program, const QStringList& args) override;

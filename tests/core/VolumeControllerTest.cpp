@@ -55,21 +55,4 @@ TEST(VolumeController, SendsOneLevelPerChangeOnlyToAControlFound)
     EXPECT_TRUE(mixer.levels.isEmpty());
 }
 
-TEST(VolumeController, NoCardIsToldAtEveryOpeningAndNothingIsSent)
-{
-    FakeMixer mixer;
-    mixer.hasCard = false;
-    VolumeController controller(mixer);
-    for (int opening = 0; opening < 2; ++opening) {
-        const VolumeController::Opening result = controller.open();
-        ASSERT_TRUE(result.message);
-        EXPECT_EQ(*result.message, (Message{QStringLiteral("Couldn't open the mixer.")}));
-        EXPECT_EQ(result.message->title, QStringLiteral("TarvelinSetupUtility"));
-        controller.setPosition(5);
-        controller.close();
-    }
-    EXPECT_EQ(mixer.opens, 2);
-    EXPECT_TRUE(mixer.levels.isEmpty());
-}
-
 } // namespace

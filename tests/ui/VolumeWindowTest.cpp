@@ -94,16 +94,5 @@ TEST_F(VolumeWindowTest, WithoutACardTellsOncePerOpeningAndStillFollowsTheSlider
     EXPECT_TRUE(mixer.levels.isEmpty());
 }
 
-TEST_F(VolumeWindowTest, NoVolumeControlSendsNothing)
-{
-    mixer.hasVolumeControl = false;
-    VolumeWindow window(mixer, beeper);
-    window.show();
-    find<QScrollBar>(window, "VScroll1")->setValue(5);
-    EXPECT_TRUE(mixer.levels.isEmpty());
-    EXPECT_EQ(beeper.beeps, 1);
-    EXPECT_TRUE(messages.messages().isEmpty());
-}
-
 } // namespace
 } // namespace tarvelin
