@@ -80,11 +80,13 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     auto* beepButton = new VBUSoftButton(frame);
     beepButton->setObjectName(QStringLiteral("Image2"));
     beepButton->setAccessibleName(QStringLiteral("Sound the system beep"));
+    beepButton->setToolTip(beepButton->accessibleName());
     beepButton->setPicture(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(kIconSize));
 
     closeButton_ = new VBUSoftButton(this);
     closeButton_->setObjectName(QStringLiteral("VBUSoftButton1"));
     closeButton_->setAccessibleName(QStringLiteral("Close the volume window"));
+    closeButton_->setToolTip(closeButton_->accessibleName());
     closeButton_->setOvalLabel(QStringLiteral("Close"), QColor(255, 214, 90),
                                VBUSoftButton::Arrow::Left);
 
