@@ -1,11 +1,11 @@
 #include "gamewindow/GameWindow.h"
 
-#include "gamewindow/ClickableLabel.h"
 #include "gamewindow/GameProfile.h"
 #include "gamewindow/GameWindowArt.h"
 #include "gamewindow/GameWindowInput.h"
 #include "gamewindow/GameWindowStyle.h"
 #include "platform/UrlOpener.h"
+#include "shell/ClickableLabel.h"
 #include "shell/Links.h"
 #include "shell/Registry.h"
 #include "shell/VBUSoftButton.h"

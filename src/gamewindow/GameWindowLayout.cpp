@@ -1,9 +1,9 @@
 #include "gamewindow/GameWindowLayout.h"
 
-#include "gamewindow/ClickableLabel.h"
 #include "gamewindow/GameProfile.h"
 #include "gamewindow/GameWindowArt.h"
 #include "gamewindow/MenuPictures.h"
+#include "shell/ClickableLabel.h"
 #include "shell/Links.h"
 #include "shell/VBUSoftButton.h"
 
@@ -230,10 +230,9 @@ void buildStatusArea(QWidget* surface, const GameProfile& profile, GameWindowCon
     c.Text7->setReadOnly(true);
     c.Text7->raise();
 
-    c.Label1 =
-        place(new ClickableLabel(QString::fromLatin1(links::GameMakerSite), surface), "Label1",
-              twipRect(4920, 3120, 2055, 135), QStringLiteral("Game maker's web site"));
-    c.Label1->setCursor(Qt::PointingHandCursor);
+    c.Label1 = place(new ClickableLabel(surface), "Label1", twipRect(4920, 3120, 2055, 135),
+                     QStringLiteral("Game maker's web site"));
+    c.Label1->setText(QString::fromLatin1(links::GameMakerSite));
     c.Label1->setAlignment(Qt::AlignCenter);
     c.Label1->setToolTip(QString::fromLatin1(links::GameMakerSite));
 }
@@ -264,8 +263,11 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
                                              : QStringLiteral("Car picture"));
     c.Image5->setPixmap(art::carPicture(profile, car.size()));
     if (profile.DownloadPicture) {
-        c.Image5->setCursor(Qt::PointingHandCursor);
         c.Image5->setToolTip(QStringLiteral("Download setups from the web."));
+    } else {
+        // Here the car is only a picture: no hand pointer, no stop in the Tab order.
+        c.Image5->unsetCursor();
+        c.Image5->setFocusPolicy(Qt::NoFocus);
     }
 }
 
