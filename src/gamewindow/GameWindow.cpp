@@ -56,6 +56,8 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
     popups_->attachSurface(surface, menus_.file);
     selectAllOnFocus(controls_.Text1);
     connectCommands();
+    // The store list is where the player starts; it has the focus when the window opens.
+    controls_.List1->setFocus();
 }
 
 GameWindow::~GameWindow() = default;

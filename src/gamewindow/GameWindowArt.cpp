@@ -300,18 +300,19 @@ QPixmap carPicture(const GameProfile& profile, QSize size)
         painter.setPen(QPen(QColor(0x30, 0x36, 0x42), 3));
         painter.drawLine(QPointF(88, 36), QPointF(96, 20));
         painter.drawLine(QPointF(122, 38), QPointF(116, 20));
+        // The top wing, seen from the side: a broad plate between two tall side boards.
         QPainterPath wing;
-        wing.moveTo(58, 16);
-        wing.lineTo(140, 12);
-        wing.lineTo(140, 20);
-        wing.lineTo(58, 24);
+        wing.moveTo(60, 12);
+        wing.lineTo(144, 5);
+        wing.lineTo(144, 16);
+        wing.lineTo(60, 22);
         wing.closeSubpath();
         painter.setPen(QPen(rimLight, 1.2));
         painter.setBrush(QColor(0x24, 0x29, 0x33));
         painter.drawPath(wing);
         painter.setBrush(body);
-        painter.drawRect(QRectF(56, 8, 5, 20));
-        painter.drawRect(QRectF(137, 5, 5, 20));
+        painter.drawPolygon(QPolygonF{{52, 4}, {66, 3}, {66, 28}, {52, 26}});
+        painter.drawPolygon(QPolygonF{{136, 1}, {152, 0}, {152, 22}, {136, 22}});
         painter.drawRect(QRectF(154, 44, 26, 6));
     } else {
         painter.setPen(Qt::NoPen);
