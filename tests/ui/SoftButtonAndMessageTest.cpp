@@ -60,5 +60,32 @@ TEST(VBUSoftButtonTest, ClicksByMouseAndKeyboardAndPaintsEveryFace)
     }
 }
 
+TEST(VBUSoftButtonTest, FocusHoverAndPressEachLookDifferent)
+{
+    QWidget window;
+    auto* button = new VBUSoftButton(&window);
+    auto* other = new VBUSoftButton(&window);
+    // Away from the corner where the offscreen pointer starts.
+    button->setGeometry(50, 50, 97, 49);
+    button->setOvalLabel(QStringLiteral("Delete"), Qt::red);
+    window.resize(200, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+
+    QList<QImage> looks{button->grab().toImage()};
+    button->setFocus(Qt::TabFocusReason);
+    looks << button->grab().toImage();
+    other->setFocus();
+    QTest::mouseMove(button, QPoint(40, 20));
+    looks << button->grab().toImage();
+    button->setDown(true);
+    looks << button->grab().toImage();
+
+    for (int a = 0; a < looks.size(); ++a)
+        for (int b = a + 1; b < looks.size(); ++b)
+            EXPECT_NE(looks[a], looks[b]) << a << " and " << b;
+}
+
 } // namespace
 } // namespace tarvelin
