@@ -148,8 +148,12 @@ FileResult setReadOnly(const QString& path)
 
 bool isReadOnly(const QString& path)
 {
+    // Only the mode bits count: Qt's WriteUser says whether *we* may write, which is always
+    // true for root even on a file with no write bit.
+    constexpr QFileDevice::Permissions modeWriteBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     const QFileInfo info(path);
-    return info.exists() && (info.permissions() & kWriteBits) == 0;
+    return info.exists() && (info.permissions() & modeWriteBits) == 0;
 }
 
 FileResult removeFile(const QString& path)

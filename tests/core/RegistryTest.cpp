@@ -1,0 +1,132 @@
+#include "shell/Registry.h"
+
+#include "shell/RegFile.h"
+#include "support/StoreBytes.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const QString kKey = QString::fromLatin1(UtilityKey);
+
+class RegistryTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("registry.reg"));
+    Registry registry{path};
+
+    void writeRaw(const QByteArray& bytes) { fixture::writeFile(path, bytes); }
+    QByteArray raw() const { return fixture::readFile(path); }
+};
+
+TEST_F(RegistryTest, TextsAndNumbersReadBackExactly)
+{
+    ASSERT_TRUE(registry.ensureCreated());
+    const QStringList texts = {QStringLiteral("/home/player/My \"Setups\"\\2024"), QString(),
+                               QStringLiteral("Café, 2nd line\nend"),
+                               QStringLiteral("trailing blank ")};
+    for (const QString& text : texts) {
+        ASSERT_TRUE(
+            registry.SetKeyValue(kKey, QStringLiteral("(Dir)"), text, RegistryType::String));
+        EXPECT_EQ(registryText(registry.QueryValue(kKey, QStringLiteral("(Dir)"))), text);
+        EXPECT_TRUE(std::holds_alternative<QString>(registry.QueryValue(kKey, "(Dir)")));
+    }
+    ASSERT_TRUE(registry.SetKeyValue(kKey, "Count", qint32(-2), RegistryType::Dword));
+    EXPECT_EQ(std::get<qint32>(registry.QueryValue(kKey, "Count")), -2);
+    EXPECT_EQ(registryText(registry.QueryValue(kKey, "Count")), QString());
+
+    // Keys and names compare without regard to case, with or without the root in front.
+    EXPECT_EQ(std::get<qint32>(registry.QueryValue("hkey_local_machine\\" + kKey.toUpper(),
+                                                   QStringLiteral("count"))),
+              -2);
+}
+
+TEST_F(RegistryTest, MissingKeyIsNeverCreatedByAWrite)
+{
+    ASSERT_TRUE(registry.ensureCreated());
+    const QByteArray before = raw();
+    EXPECT_FALSE(
+        registry.SetKeyValue("Software\\Nobody", "x", QStringLiteral("y"), RegistryType::String));
+    EXPECT_TRUE(registry.DeleteValue("Software\\Nobody", "x"));
+    EXPECT_TRUE(registry.DeleteValue(kKey, "(Dir)"));
+    EXPECT_EQ(raw(), before);
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(registry.QueryValue(kKey, "(Dir)")));
+
+    ASSERT_TRUE(registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/x"), RegistryType::String));
+    ASSERT_TRUE(registry.DeleteValue(kKey, "(DIR)"));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(registry.QueryValue(kKey, "(Dir)")));
+}
+
+TEST_F(RegistryTest, ReadsFilesWrittenByWindowsToolsAndKeepsWhatItDoesNotUnderstand)
+{
+    // An ANSI export: "Directory" holds an é as the single byte 0xE9; binary data spans lines.
+    writeRaw("REGEDIT4\r\n\r\n"
+             "[HKEY_LOCAL_MACHINE\\Software\\Ratbag\\Dirt Track Racing\\1.00]\r\n"
+             "\"Directory\"=\"C:\\\\Jeux\\\\Dirt Track Racing \xE9t\xE9\"\r\n"
+             "\"Blob\"=hex:01,02,\\\r\n  03\r\n"
+             "@=\"default\"\r\n");
+    const QString key = QStringLiteral("Software\\Ratbag\\Dirt Track Racing\\1.00");
+    EXPECT_EQ(registryText(registry.QueryValue(key, "Directory")),
+              QStringLiteral("C:\\Jeux\\Dirt Track Racing été"));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(registry.QueryValue(key, "Blob")));
+
+    ASSERT_TRUE(registry.SetKeyValue(key, "Extra", QStringLiteral("1"), RegistryType::String));
+    const QByteArray after = raw();
+    EXPECT_TRUE(after.contains("\"Blob\"=hex:01,02,03"));
+    EXPECT_TRUE(after.contains("@=\"default\""));
+    EXPECT_EQ(registryText(registry.QueryValue(key, "Directory")),
+              QStringLiteral("C:\\Jeux\\Dirt Track Racing été"));
+}
+
+TEST_F(RegistryTest, Utf16ExportStaysUtf16)
+{
+    const QString text = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_"
+                                        "MACHINE\\Software\\A]\r\n\"v\"=dword:0000000a\r\n");
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes += QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    writeRaw(bytes);
+    EXPECT_EQ(std::get<qint32>(registry.QueryValue("Software\\A", "v")), 10);
+    ASSERT_TRUE(
+        registry.SetKeyValue("Software\\A", "w", QStringLiteral("ü"), RegistryType::String));
+    EXPECT_TRUE(raw().startsWith("\xFF\xFE"));
+    EXPECT_EQ(registryText(registry.QueryValue("Software\\A", "w")), QStringLiteral("ü"));
+}
+
+TEST_F(RegistryTest, FileThatCannotBeParsedIsNeverWritten)
+{
+    for (const QByteArray& broken :
+         {QByteArray("not a registry\n"), QByteArray("REGEDIT4\n\"orphan\"=\"v\"\n"),
+          QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"v\"=\"unterminated\n"),
+          QByteArray("REGEDIT4\n[HKEY_LOCAL_MACHINE\\A]\n\"v\"=dword:123456789\n")}) {
+        writeRaw(broken);
+        EXPECT_FALSE(registry.createKey("Software\\B"));
+        EXPECT_FALSE(registry.SetKeyValue("A", "v", QStringLiteral("x"), RegistryType::String));
+        EXPECT_EQ(raw(), broken);
+        EXPECT_TRUE(std::holds_alternative<std::monostate>(registry.QueryValue("A", "v")));
+    }
+}
+
+TEST_F(RegistryTest, FirstRunCreatesTheUtilityKeyAndOnlyThat)
+{
+    Registry nested(dir.filePath(QStringLiteral("config/tarvelin/registry.reg")));
+    EXPECT_FALSE(nested.keyExists(kKey));
+    ASSERT_TRUE(nested.ensureCreated());
+    EXPECT_TRUE(nested.keyExists(kKey));
+    EXPECT_FALSE(nested.keyExists("Software\\Ratbag\\Dirt Track Racing\\1.00"));
+    const RegParse parse = parseRegFile(fixture::readFile(nested.filePath()));
+    ASSERT_TRUE(parse.ok);
+    EXPECT_EQ(parse.file.header, QStringLiteral("REGEDIT4"));
+    EXPECT_EQ(parse.file.sections.size(), 1);
+
+    qputenv("TARVELIN_REGISTRY", "/tmp/elsewhere.reg");
+    EXPECT_EQ(Registry::defaultFilePath(), QStringLiteral("/tmp/elsewhere.reg"));
+    qunsetenv("TARVELIN_REGISTRY");
+    EXPECT_TRUE(Registry::defaultFilePath().endsWith("tarvelin-setup-utility/registry.reg"));
+}
+
+} // namespace
