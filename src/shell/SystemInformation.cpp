@@ -25,15 +25,6 @@ bool GetKeyValue(const Registry& registry, const QString& keyPath, const QString
     return false;
 }
 
-bool startProgramFile(ProgramStarter& starter, const QString& path)
-{
-    if (path.trimmed().isEmpty())
-        return false;
-    if (path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive))
-        return starter.startDetached(QStringLiteral("wine"), {path});
-    return starter.startDetached(path, {});
-}
-
 namespace
 {
 
@@ -58,14 +49,14 @@ std::optional<Message> StartSysInfo(const Registry& registry, ProgramStarter& st
     QString path;
     if (GetKeyValue(registry, QString::fromLatin1(kSysInfoKey),
                     QString::fromLatin1(kSysInfoPathValue), path)) {
-        if (startProgramFile(starter, path))
+        if (starter.startDetached(path, {}))
             return std::nullopt;
     } else {
         QString folder;
         if (GetKeyValue(registry, QString::fromLatin1(kSharedToolsKey),
                         QString::fromLatin1(kSharedToolsSysInfoValue), folder)) {
             const QString program = sysInfoProgramIn(folder);
-            if (!program.isEmpty() && startProgramFile(starter, program))
+            if (!program.isEmpty() && starter.startDetached(program, {}))
                 return std::nullopt;
         }
     }

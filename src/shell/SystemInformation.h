@@ -28,7 +28,4 @@ bool GetKeyValue(const Registry& registry, const QString& keyPath, const QString
 // MSINFO32.EXE in the shared tools folder. Returns the message to show when neither starts.
 std::optional<Message> StartSysInfo(const Registry& registry, ProgramStarter& starter);
 
-// Starts a program file; a Windows program (.exe) goes through wine.
-bool startProgramFile(ProgramStarter& starter, const QString& path);
-
 } // namespace tarvelin
