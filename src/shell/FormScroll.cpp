@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
-
 #include <cmath>
 
 namespace tarvelin::FormScroll

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-
 #include <algorithm>
 
 namespace tarvelin
@@ -69,7 +68,7 @@ HelpTopic parseHelpTopic(const QString& file, const QString& html)
                                           QRegularExpression::CaseInsensitiveOption |
                                               QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression keywords(
-        QStringLiteral(R"(<meta\s+name\s*=\s*"keywords"\s+content\s*=\s*"([^"]*)")"),
+        QStringLiteral(R"re(<meta\s+name\s*=\s*"keywords"\s+content\s*=\s*"([^"]*)")re"),
         QRegularExpression::CaseInsensitiveOption);
     topic.title = plainText(title.match(html).captured(1));
     if (topic.title.isEmpty())

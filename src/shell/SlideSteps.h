@@ -9,8 +9,8 @@ namespace tarvelin
 
 // The slide with which a secondary window leaves the screen, in twips of its left edge.
 inline constexpr int kSlideStepTwips = 300;
-inline constexpr int kSlideLeftBound = -8300;  // done once the edge is below this
-inline constexpr int kSlideRightBound = 9900;  // done once the edge is above this
+inline constexpr int kSlideLeftBound = -8300; // done once the edge is below this
+inline constexpr int kSlideRightBound = 9900; // done once the edge is above this
 inline constexpr int kTwipsPerPixel = 15;
 
 // One step: the edge rounded down to a whole twip, then moved 300 twips.
