@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
 namespace

@@ -69,8 +69,8 @@ void AboutWindow::buildHeader()
     icon->setPixmap(artwork::iconPixmap(iconPlace.width()));
     icon->setAccessibleName(QStringLiteral("Tarvelin Setup Utility icon"));
 
-    QLabel* product = label(this, "Label1", twipsRect(1380, 210, 5580, 480),
-                            QString::fromLatin1(kProductName));
+    QLabel* product =
+        label(this, "Label1", twipsRect(1380, 210, 5580, 480), QString::fromLatin1(kProductName));
     product->setFont(arialBlackFont(15));
     QPalette gold = product->palette();
     gold.setColor(QPalette::WindowText, artwork::kGold);
@@ -90,13 +90,12 @@ void AboutWindow::buildCredits()
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(240, 2430, 6720, 1920));
     frame->setStyleSheet(QStringLiteral("QFrame#Frame1 { border: 1px solid rgba(255,214,90,110); "
-                                        "border-radius: 8px; background: rgba(0,0,0,60); }"));
-    QLabel* heading = label(frame, "Label7", twipsRect(180, 120, 3000, 300),
-                            QStringLiteral("CREDITS"));
+                                        "border-radius: 8px; background: rgba(0,0,0,60); }"
+                                        "QLabel { color: #f4e9d2; }"));
+    QLabel* heading =
+        label(frame, "Label7", twipsRect(180, 120, 3000, 300), QStringLiteral("CREDITS"));
     heading->setFont(impactFont(11));
-    QPalette gold = heading->palette();
-    gold.setColor(QPalette::WindowText, artwork::kGold);
-    heading->setPalette(gold);
+    heading->setStyleSheet(QStringLiteral("QLabel { color: #ffd65a; }"));
 
     const char* const names[] = {"Label6", "Label8", "Label9", "Label10", "Label11"};
     const QStringList credits = creditLines();
@@ -148,8 +147,7 @@ void AboutWindow::buildFooter()
 void AboutWindow::fillLabels()
 {
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(programVersionLabel());
-    findChild<QLabel*>(QStringLiteral("lblTitle"))
-        ->setText(QString::fromLatin1(kApplicationTitle));
+    findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(QString::fromLatin1(kApplicationTitle));
     findChild<QLabel*>(QStringLiteral("lblDescription"))
         ->setText(QString::fromLatin1(kFileDescription));
 }

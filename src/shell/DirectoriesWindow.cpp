@@ -59,7 +59,7 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
     folder->setPixmap(artwork::emblemPicture(artwork::Emblem::Folder, folderPlace.size()));
     folder->setAccessibleName(QStringLiteral("Folder picture"));
 
-    QLabel* title = label(this, "Label1", twipsRect(960, 180, 5550, 540),
+    QLabel* title = label(this, "Label1", twipsRect(960, 180, 7800, 540),
                           QStringLiteral("Ratbag Game Directorys"));
     title->setFont(impactFont(16));
     QPalette gold = title->palette();
@@ -68,7 +68,7 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
 
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(twipsRect(180, 900, 6390, 2190));
+    frame->setGeometry(twipsRect(180, 900, 8640, 2190));
     frame->setStyleSheet(QStringLiteral("QFrame#Frame1 { border: 1px solid rgba(255,214,90,110); "
                                         "border-radius: 8px; background: rgba(0,0,0,60); }"));
 
@@ -77,23 +77,24 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
     lateModel->setPixmap(artwork::carPicture(artwork::CarKind::LateModel, carPlace.size(),
                                              QColor(0xd0, 0x2c, 0x20)));
     lateModel->setAccessibleName(QStringLiteral("Dirt Track Racing car"));
-    label(this, "Label2", twipsRect(1620, 1050, 4770, 300), DirtTrackRacingProfile.DirectoriesLabel);
-    directoryLabel(this, "Label3", twipsRect(1620, 1380, 4770, 360), DirtTrackRacingProfile,
+    label(this, "Label2", twipsRect(1620, 1050, 7020, 300),
+          DirtTrackRacingProfile.DirectoriesLabel);
+    directoryLabel(this, "Label3", twipsRect(1620, 1380, 7020, 360), DirtTrackRacingProfile,
                    registry);
 
     QLabel* sprintCar = label(this, "Image3", twipsRect(360, 2100, 1080, 600), QString());
     sprintCar->setPixmap(artwork::carPicture(artwork::CarKind::SprintCar, carPlace.size(),
                                              QColor(0x1f, 0x6f, 0xc4)));
     sprintCar->setAccessibleName(QStringLiteral("Sprint car"));
-    label(this, "Label4", twipsRect(1620, 2040, 4770, 300), SprintCarsProfile.DirectoriesLabel);
-    directoryLabel(this, "Label5", twipsRect(1620, 2370, 4770, 360), SprintCarsProfile, registry);
+    label(this, "Label4", twipsRect(1620, 2040, 7020, 300), SprintCarsProfile.DirectoriesLabel);
+    directoryLabel(this, "Label5", twipsRect(1620, 2370, 7020, 360), SprintCarsProfile, registry);
 
-    const QRect stripPlace = twipsRect(180, 3360, 4350, 270);
+    const QRect stripPlace = twipsRect(180, 3360, 6600, 270);
     QLabel* strip = label(this, "Image4", stripPlace, QString());
     strip->setPixmap(artwork::checkeredStrip(stripPlace.size(), 2));
     strip->setAccessibleName(QStringLiteral("Chequered flag"));
 
-    const QRect closePlace = twipsRect(4770, 3210, 1800, 540);
+    const QRect closePlace = twipsRect(7020, 3210, 1800, 540);
     auto* close = new VBUSoftButton(this);
     close->setObjectName(QStringLiteral("VBUSoftButton1"));
     close->setGeometry(closePlace);
@@ -103,7 +104,7 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
     close->setToolTip(close->accessibleName());
     connect(close, &QAbstractButton::clicked, this, &DirectoriesWindow::closeBySliding);
 
-    setFixedSize(twipsToPixels(6750), twipsToPixels(3900));
+    setFixedSize(twipsToPixels(9000), twipsToPixels(3900));
 }
 
 void DirectoriesWindow::closeBySliding()

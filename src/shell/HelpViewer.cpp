@@ -104,12 +104,10 @@ void HelpViewer::buildControls()
     connect(page_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
-    connect(contents_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        openPage(item->data(Qt::UserRole).toString());
-    });
-    connect(contents_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        openPage(item->data(Qt::UserRole).toString());
-    });
+    connect(contents_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openPage(item->data(Qt::UserRole).toString()); });
+    connect(contents_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { openPage(item->data(Qt::UserRole).toString()); });
     connect(keyword_, &QLineEdit::textChanged, this, &HelpViewer::filterKeywords);
     connect(keyword_, &QLineEdit::returnPressed, this, &HelpViewer::openSelectedKeyword);
     connect(matches_, &QListWidget::itemActivated, this, &HelpViewer::openSelectedKeyword);
@@ -125,16 +123,19 @@ void HelpViewer::fillContents()
     }
     if (topics_.isEmpty())
         page_->setHtml(QStringLiteral("<h2>The help pages are missing</h2><p>They belong in "
-                                      "<code>%1</code>.</p>")
-                           .arg(directory_.toHtmlEscaped()));
+                                      "<code>data/help</code> beside the program, or in "
+                                      "<code>share/tarvelin-setup-utility/help</code> where it "
+                                      "is installed.</p>"));
 }
 
 void HelpViewer::filterKeywords(const QString& typed)
 {
     shownKeywords_ = matchKeywords(keywords_, typed);
     matches_->clear();
-    for (const HelpKeyword& keyword : shownKeywords_)
-        matches_->addItem(keyword.keyword + QStringLiteral("  \u2014  ") + keyword.title);
+    for (const HelpKeyword& keyword : shownKeywords_) {
+        auto* item = new QListWidgetItem(keyword.keyword, matches_);
+        item->setToolTip(keyword.title);
+    }
     if (!shownKeywords_.isEmpty())
         matches_->setCurrentRow(0);
 }

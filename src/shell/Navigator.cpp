@@ -134,21 +134,22 @@ QWidget* Navigator::showVolume(QWidget* besides)
 {
     if (!volumeFactory_)
         return nullptr;
-    return showKept(kVolume, [this] { return volumeFactory_(*this); }, besides);
+    return showKept(
+        kVolume, [this] { return volumeFactory_(*this); }, besides);
 }
 
 HelpViewer* Navigator::showHelpContents()
 {
-    auto* viewer = static_cast<HelpViewer*>(
-        showKept(kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
+    auto* viewer = static_cast<HelpViewer*>(showKept(
+        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
     viewer->showContents();
     return viewer;
 }
 
 HelpViewer* Navigator::showHelpSearch()
 {
-    auto* viewer = static_cast<HelpViewer*>(
-        showKept(kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
+    auto* viewer = static_cast<HelpViewer*>(showKept(
+        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
     viewer->showSearch();
     return viewer;
 }
@@ -157,8 +158,8 @@ AboutWindow* Navigator::showAbout(QWidget* gameWindow)
 {
     // Modal over its game window, so it can only be asked for again once it has closed: each
     // opening is a fresh window with its labels filled afresh.
-    auto* about = new AboutWindow(*services_.registry, *services_.programs, *services_.urls,
-                                  gameWindow);
+    auto* about =
+        new AboutWindow(*services_.registry, *services_.programs, *services_.urls, gameWindow);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
     return about;

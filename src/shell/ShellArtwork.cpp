@@ -32,17 +32,21 @@ QFont posterFont(qreal pixelSize)
 {
     QFont font;
     font.setFamilies(QStringList{QStringLiteral("Impact"), QStringLiteral("Anton"),
-                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+                                 QStringLiteral("DejaVu Sans Condensed"),
+                                 QStringLiteral("DejaVu Sans")});
     font.setPixelSize(qMax(6, qRound(pixelSize)));
     font.setBold(true);
     font.setStretch(QFont::SemiCondensed);
     return font;
 }
 
-void drawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
+void drawOutlinedText(QPainter& painter, const QRectF& box, const QString& text, QFont font,
                       const QColor& fill, Qt::Alignment alignment)
 {
     QPainterPath path;
+    // Shrink the lettering until the text fits its box.
+    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > box.width())
+        font.setPixelSize(font.pixelSize() - 1);
     const QFontMetricsF metrics(font);
     const qreal width = metrics.horizontalAdvance(text);
     qreal x = box.left();
@@ -66,13 +70,13 @@ void drawOutlinedText(QPainter& painter, const QRectF& box, const QString& text,
 void drawChecks(QPainter& painter, const QRectF& area, int rows, qreal square)
 {
     painter.save();
-    painter.setClipRect(area);
+    painter.setClipRect(area, Qt::IntersectClip);
     painter.setPen(Qt::NoPen);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column * square < area.width(); ++column) {
             painter.setBrush((row + column) % 2 ? QColor(20, 20, 20) : QColor(240, 240, 240));
-            painter.drawRect(QRectF(area.left() + column * square, area.top() + row * square,
-                                    square, square));
+            painter.drawRect(
+                QRectF(area.left() + column * square, area.top() + row * square, square, square));
         }
     }
     painter.restore();
@@ -108,15 +112,15 @@ QPainterPath sprintCarBody(const QRectF& r)
     body.lineTo(r.left() + r.width() * 0.96, r.top() + r.height() * 0.72);
     body.closeSubpath();
     QPainterPath wing;
-    wing.addRect(QRectF(r.left() + r.width() * 0.40, r.top() + r.height() * 0.02,
-                        r.width() * 0.50, r.height() * 0.06));
-    wing.addRect(QRectF(r.left() + r.width() * 0.42, r.top() + r.height() * 0.02,
-                        r.width() * 0.03, r.height() * 0.30));
-    wing.addRect(QRectF(r.left() + r.width() * 0.86, r.top() + r.height() * 0.02,
-                        r.width() * 0.03, r.height() * 0.30));
+    wing.addRect(QRectF(r.left() + r.width() * 0.40, r.top() + r.height() * 0.02, r.width() * 0.50,
+                        r.height() * 0.06));
+    wing.addRect(QRectF(r.left() + r.width() * 0.42, r.top() + r.height() * 0.02, r.width() * 0.03,
+                        r.height() * 0.30));
+    wing.addRect(QRectF(r.left() + r.width() * 0.86, r.top() + r.height() * 0.02, r.width() * 0.03,
+                        r.height() * 0.30));
     QPainterPath nose;
-    nose.addRect(QRectF(r.left(), r.top() + r.height() * 0.50, r.width() * 0.16,
-                        r.height() * 0.05));
+    nose.addRect(
+        QRectF(r.left(), r.top() + r.height() * 0.50, r.width() * 0.16, r.height() * 0.05));
     return body.united(wing).united(nose);
 }
 
@@ -153,9 +157,9 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
         front.setColorAt(0, QColor(0xff, 0xd6, 0x6e));
         front.setColorAt(1, QColor(0xd8, 0x92, 0x28));
         painter.setBrush(front);
-        painter.drawRoundedRect(QRectF(box.left() + s * 0.08, box.top() + s * 0.28, s * 0.84,
-                                       s * 0.56),
-                                s * 0.05, s * 0.05);
+        painter.drawRoundedRect(
+            QRectF(box.left() + s * 0.08, box.top() + s * 0.28, s * 0.84, s * 0.56), s * 0.05,
+            s * 0.05);
         break;
     }
     case Emblem::Flag: {
@@ -192,9 +196,9 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
     case Emblem::Monitor: {
         painter.setPen(QPen(QColor(30, 30, 30), pen));
         painter.setBrush(QColor(200, 204, 210));
-        painter.drawRoundedRect(QRectF(box.left() + s * 0.08, box.top() + s * 0.12, s * 0.84,
-                                       s * 0.58),
-                                s * 0.05, s * 0.05);
+        painter.drawRoundedRect(
+            QRectF(box.left() + s * 0.08, box.top() + s * 0.12, s * 0.84, s * 0.58), s * 0.05,
+            s * 0.05);
         QLinearGradient screen(box.topLeft(), box.bottomRight());
         screen.setColorAt(0, QColor(0x3a, 0x7b, 0xd5));
         screen.setColorAt(1, QColor(0x12, 0x2c, 0x5c));
@@ -263,8 +267,9 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
         painter.drawPath(flap);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kFlagRed);
-        painter.drawEllipse(QPointF(envelope.center().x(), envelope.top() + envelope.height() * 0.58),
-                            s * 0.07, s * 0.07);
+        painter.drawEllipse(
+            QPointF(envelope.center().x(), envelope.top() + envelope.height() * 0.58), s * 0.07,
+            s * 0.07);
         break;
     }
     }
@@ -338,7 +343,8 @@ QPixmap utilityBanner(QSize size)
                      kGold, Qt::AlignLeft);
     const QRectF subtitle(title.left() + 2, r.top() + r.height() * 0.60, title.width(),
                           r.height() * 0.30);
-    drawOutlinedText(painter, subtitle, QStringLiteral("SETUP UTILITY  \u2022  DIRT TRACK & SPRINT"),
+    drawOutlinedText(painter, subtitle,
+                     QStringLiteral("SETUP UTILITY  \u2022  DIRT TRACK & SPRINT"),
                      posterFont(r.height() * 0.20), kCream, Qt::AlignLeft);
     return pixmap;
 }
@@ -357,6 +363,23 @@ QPixmap carPicture(CarKind kind, QSize size, const QColor& body)
     painter.setPen(QPen(QColor(10, 10, 10), qMax(1.0, r.height() / 40)));
     painter.setBrush(paint);
     painter.drawPath(shape);
+    if (kind == CarKind::LateModel) {
+        QPainterPath glass;
+        glass.moveTo(r.left() + r.width() * 0.47, r.top() + r.height() * 0.38);
+        glass.lineTo(r.left() + r.width() * 0.52, r.top() + r.height() * 0.20);
+        glass.lineTo(r.left() + r.width() * 0.70, r.top() + r.height() * 0.19);
+        glass.lineTo(r.left() + r.width() * 0.75, r.top() + r.height() * 0.36);
+        glass.closeSubpath();
+        QLinearGradient tint(r.topLeft(), r.bottomLeft());
+        tint.setColorAt(0, QColor(0x9c, 0xc8, 0xff));
+        tint.setColorAt(1, QColor(0x1a, 0x2a, 0x40));
+        painter.setBrush(tint);
+        painter.drawPath(glass);
+        // The body's crease line along the side.
+        painter.setPen(QPen(body.darker(200), qMax(1.0, r.height() / 50)));
+        painter.drawLine(QPointF(r.left() + r.width() * 0.08, r.top() + r.height() * 0.56),
+                         QPointF(r.left() + r.width() * 0.96, r.top() + r.height() * 0.50));
+    }
     // Number panel on the door.
     const QRectF door(r.left() + r.width() * 0.50, r.top() + r.height() * 0.44, r.width() * 0.16,
                       r.height() * 0.22);
@@ -366,8 +389,8 @@ QPixmap carPicture(CarKind kind, QSize size, const QColor& body)
     QFont number = posterFont(door.height() * 0.8);
     painter.setFont(number);
     painter.setPen(QColor(20, 20, 20));
-    painter.drawText(door, Qt::AlignCenter, kind == CarKind::SprintCar ? QStringLiteral("17")
-                                                                       : QStringLiteral("7"));
+    painter.drawText(door, Qt::AlignCenter,
+                     kind == CarKind::SprintCar ? QStringLiteral("17") : QStringLiteral("7"));
     const qreal radius = kind == CarKind::SprintCar ? r.height() * 0.22 : r.height() * 0.17;
     drawWheel(painter, QPointF(r.left() + r.width() * 0.20, r.bottom() - radius), radius);
     drawWheel(painter, QPointF(r.left() + r.width() * 0.80, r.bottom() - radius),
@@ -394,7 +417,8 @@ QPixmap gamePicture(const GameProfile& profile, QSize size)
     painter.fillRect(r, sky);
     // Track lights.
     for (int light = 0; light < 5; ++light) {
-        const QPointF centre(r.left() + r.width() * (0.1 + 0.2 * light), r.top() + r.height() * 0.12);
+        const QPointF centre(r.left() + r.width() * (0.1 + 0.2 * light),
+                             r.top() + r.height() * 0.12);
         QRadialGradient glow(centre, r.height() * 0.14);
         glow.setColorAt(0, QColor(255, 250, 220, 220));
         glow.setColorAt(1, QColor(255, 250, 220, 0));
@@ -405,8 +429,8 @@ QPixmap gamePicture(const GameProfile& profile, QSize size)
     // The oval's banking and the groove.
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(0xd9, 0xa0, 0x62, 110), r.height() * 0.05));
-    painter.drawArc(QRectF(r.left() - r.width() * 0.2, r.top() + r.height() * 0.50,
-                           r.width() * 1.4, r.height() * 0.9),
+    painter.drawArc(QRectF(r.left() - r.width() * 0.2, r.top() + r.height() * 0.50, r.width() * 1.4,
+                           r.height() * 0.9),
                     20 * 16, 140 * 16);
     // A rooster tail of dirt behind the car.
     QRadialGradient dust(QPointF(r.left() + r.width() * 0.18, r.top() + r.height() * 0.62),
@@ -421,9 +445,8 @@ QPixmap gamePicture(const GameProfile& profile, QSize size)
     const QSize carSize(qRound(r.width() * 0.62), qRound(r.height() * (sprint ? 0.44 : 0.36)));
     const QPixmap car = carPicture(sprint ? CarKind::SprintCar : CarKind::LateModel, carSize,
                                    sprint ? QColor(0x1f, 0x6f, 0xc4) : QColor(0xd0, 0x2c, 0x20));
-    painter.drawPixmap(QPointF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.70 -
-                                                                carSize.height()),
-                       car);
+    painter.drawPixmap(
+        QPointF(r.left() + r.width() * 0.22, r.top() + r.height() * 0.70 - carSize.height()), car);
 
     const QRectF title(r.left() + 8, r.top() + r.height() * 0.74, r.width() - 16,
                        r.height() * 0.22);

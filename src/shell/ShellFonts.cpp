@@ -9,7 +9,8 @@ QFont impactFont(int pointSize)
 {
     QFont font;
     font.setFamilies(QStringList{QStringLiteral("Impact"), QStringLiteral("Anton"),
-                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+                                 QStringLiteral("DejaVu Sans Condensed"),
+                                 QStringLiteral("DejaVu Sans")});
     font.setPointSize(pointSize);
     font.setBold(true);
     return font;
@@ -19,7 +20,7 @@ QFont arialBlackFont(int pointSize)
 {
     QFont font;
     font.setFamilies(QStringList{QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans")});
+                                 QStringLiteral("Liberation Sans")});
     font.setPointSize(pointSize);
     font.setWeight(QFont::Black);
     return font;

@@ -60,8 +60,8 @@ StartWindow::StartWindow(QWidget* parent) : QWidget(parent)
     buildPictures();
     buildAdjustments();
     buildStatusBar();
-    setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips) +
-                                                       findChild<QStatusBar*>()->height());
+    setFixedSize(twipsToPixels(kClientWidthTwips),
+                 twipsToPixels(kClientHeightTwips) + findChild<QStatusBar*>()->height());
 }
 
 void StartWindow::buildPictures()
@@ -84,8 +84,8 @@ void StartWindow::buildPictures()
             [this] { Q_EMIT gameChosen(&DirtTrackRacingProfile); });
 
     const QRect sprintPlace = twipsRect(4140, 1380, 3600, 2250);
-    VBUSoftButton* sprint = button(this, "VBUSoftButton2", sprintPlace,
-                                   QStringLiteral("Open the Sprint Cars setups"));
+    VBUSoftButton* sprint =
+        button(this, "VBUSoftButton2", sprintPlace, QStringLiteral("Open the Sprint Cars setups"));
     sprint->setPicture(artwork::gamePicture(SprintCarsProfile, sprintPlace.size()));
     connect(sprint, &QAbstractButton::clicked, this,
             [this] { Q_EMIT gameChosen(&SprintCarsProfile); });
@@ -119,9 +119,8 @@ void StartWindow::buildAdjustments()
     picture(this, "Image2", iconPlace,
             artwork::emblemPicture(artwork::Emblem::Controller, iconPlace.size()),
             QStringLiteral("Game controller picture"));
-    VBUSoftButton* controllers =
-        button(this, "VBUSoftButton5", twipsRect(900, 4800, 6840, 420),
-               QStringLiteral("Set and calibrate your game controllers"));
+    VBUSoftButton* controllers = button(this, "VBUSoftButton5", twipsRect(900, 4800, 6840, 420),
+                                        QStringLiteral("Set and calibrate your game controllers"));
     controllers->setCaption(QStringLiteral("Set And Calibrate Your Game Controllers "));
     controllers->setFont(impactFont(12));
     connect(controllers, &QAbstractButton::clicked, this,
