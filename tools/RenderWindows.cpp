@@ -3,15 +3,18 @@
 
 #include "cli/DemoData.h"
 #include "gamewindow/GameProfile.h"
+#include "platform/Beeper.h"
+#include "platform/DriveTable.h"
+#include "platform/Mixer.h"
 #include "platform/ProgramStarter.h"
 #include "platform/UrlOpener.h"
 #include "shell/AboutWindow.h"
 #include "shell/FormScroll.h"
+#include "shell/GameWindowWiring.h"
 #include "shell/HelpViewer.h"
 #include "shell/MessageBox.h"
 #include "shell/Navigator.h"
 #include "shell/Registry.h"
-#include "shell/WindowSession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,6 +29,29 @@ class NothingStarts final : public tarvelin::ProgramStarter
 {
 public:
     bool startDetached(const QString&, const QStringList&) override { return false; }
+};
+
+// A sound card whose volume control takes every level, so the window shows its normal state.
+class QuietMixer final : public tarvelin::Mixer
+{
+public:
+    bool open() override { return true; }
+    bool findVolumeControl() override { return true; }
+    bool setLevel(quint32) override { return true; }
+    void close() override {}
+};
+
+class NoBeep final : public tarvelin::Beeper
+{
+public:
+    void beep() override {}
+};
+
+class NoDrives final : public tarvelin::DriveTable
+{
+public:
+    QStringList opticalDrives() const override { return {}; }
+    QString mountPoint(const QString&) const override { return {}; }
 };
 
 bool save(QWidget* window, const QString& folder, const QString& name, QTextStream& err)
@@ -70,15 +96,21 @@ int main(int argc, char* argv[])
     tarvelin::RecordingUrlOpener urls;
     tarvelin::MessageRecorder messages;
     tarvelin::FormScroll::setStepPauseMs(0);
+    // The platform outlives the navigator, whose windows use it until they are deleted.
+    QuietMixer mixer;
+    NoBeep beeper;
+    NoDrives drives;
+    tarvelin::ShellPlatform platform{&mixer, &beeper, &drives};
     tarvelin::Navigator navigator(
         {&registry, &programs, &urls, QStringLiteral(TARVELIN_HELP_SOURCE)});
-    tarvelin::installWindowFactories(navigator);
+    tarvelin::installWindowFactories(navigator, platform);
     navigator.setQuitFunction([] {});
 
     bool all = true;
     QWidget* start = navigator.showStart();
     all &= save(start, output, QStringLiteral("start-window.png"), err);
     all &= save(navigator.showDirectories(start), output, QStringLiteral("directories.png"), err);
+    all &= save(navigator.showVolume(start), output, QStringLiteral("volume.png"), err);
 
     QWidget* aboutOwner = start;
     for (const tarvelin::GameProfile* profile :

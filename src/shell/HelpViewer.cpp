@@ -154,11 +154,11 @@ void HelpViewer::showContents()
     contents_->setFocus();
 }
 
-void HelpViewer::showSearch()
+void HelpViewer::showSearch(const QString& keyword)
 {
     tabs_->setCurrentIndex(1);
-    keyword_->clear();
-    filterKeywords(QString());
+    keyword_->setText(keyword);
+    filterKeywords(keyword);
     keyword_->setFocus();
     if (page_->source().isEmpty())
         openPage(QString::fromLatin1(kHelpContentsPage));

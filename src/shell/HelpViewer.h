@@ -23,8 +23,8 @@ public:
 
     // Help Contents: the contents page.
     void showContents();
-    // Serch For Help On: the keyword search, opened with an empty keyword.
-    void showSearch();
+    // Serch For Help On: the keyword search, opened with an empty keyword unless one is given.
+    void showSearch(const QString& keyword = {});
     void openPage(const QString& file);
 
     QString currentPage() const;

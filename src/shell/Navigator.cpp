@@ -138,19 +138,31 @@ QWidget* Navigator::showVolume(QWidget* besides)
         kVolume, [this] { return volumeFactory_(*this); }, besides);
 }
 
-HelpViewer* Navigator::showHelpContents()
+QWidget* Navigator::showStoreWindow(const GameProfile& profile, QWidget* gameWindow)
+{
+    if (!storeFactory_)
+        return nullptr;
+    return showKept(
+        profile.storeWindowName,
+        [this, &profile, gameWindow] { return storeFactory_(profile, gameWindow, *this); },
+        gameWindow);
+}
+
+HelpViewer* Navigator::showHelpContents(const QString& page)
 {
     auto* viewer = static_cast<HelpViewer*>(showKept(
         kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
     viewer->showContents();
+    if (!page.isEmpty())
+        viewer->openPage(page);
     return viewer;
 }
 
-HelpViewer* Navigator::showHelpSearch()
+HelpViewer* Navigator::showHelpSearch(const QString& keyword)
 {
     auto* viewer = static_cast<HelpViewer*>(showKept(
         kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
-    viewer->showSearch();
+    viewer->showSearch(keyword);
     return viewer;
 }
 

@@ -12,12 +12,7 @@ WindowSession::WindowSession(const QString& registryFile, const QString& helpDir
 {
     navigator_ = std::make_unique<Navigator>(
         Navigator::Services{&registry_, &programs_, &urls_, helpDirectory});
-    installWindowFactories(*navigator_);
-}
-
-void installWindowFactories(Navigator& navigator)
-{
-    Q_UNUSED(navigator);
+    installWindowFactories(*navigator_, platform_);
 }
 
 int runWindows(const QString& registryFile)

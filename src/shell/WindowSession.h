@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/AlsaMixer.h"
+#include "platform/ApplicationBeeper.h"
 #include "platform/DesktopUrlOpener.h"
+#include "platform/DriveTable.h"
 #include "platform/ProgramStarter.h"
+#include "shell/GameWindowWiring.h"
 #include "shell/Navigator.h"
 #include "shell/Registry.h"
 
@@ -16,21 +20,20 @@ class WindowSession
 {
 public:
     // An empty `registryFile` means the default one.
-    explicit WindowSession(const QString& registryFile, const QString& helpDirectory);
+    WindowSession(const QString& registryFile, const QString& helpDirectory);
 
     Navigator& navigator() { return *navigator_; }
-    Registry& registry() { return registry_; }
 
 private:
     Registry registry_;
     DetachedProgramStarter programs_;
     DesktopUrlOpener urls_;
+    AlsaMixer mixer_;
+    ApplicationBeeper beeper_;
+    SystemDriveTable drives_;
+    ShellPlatform platform_{&mixer_, &beeper_, &drives_};
     std::unique_ptr<Navigator> navigator_;
 };
-
-// Plugs the game windows and the volume window into `navigator`. The one place that knows
-// which class builds which window.
-void installWindowFactories(Navigator& navigator);
 
 // The windows of the utility: the start window, then the event loop until the player quits.
 int runWindows(const QString& registryFile);

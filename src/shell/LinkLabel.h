@@ -8,12 +8,12 @@ namespace tarvelin
 // A label or picture that acts on a click: the web link of the start window, the mail picture
 // of the about window. It shows a pointing hand and can be reached with Tab and pressed with
 // Space or Enter, so the link is not mouse-only.
-class ClickableLabel : public QLabel
+class LinkLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit ClickableLabel(QWidget* parent = nullptr);
+    explicit LinkLabel(QWidget* parent = nullptr);
 
 Q_SIGNALS:
     void clicked();

@@ -1,4 +1,4 @@
-#include "shell/ClickableLabel.h"
+#include "shell/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,20 +7,20 @@
 namespace tarvelin
 {
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
     QLabel::mouseReleaseEvent(event);
 }
 
-void ClickableLabel::keyPressEvent(QKeyEvent* event)
+void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Space:
@@ -33,7 +33,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void ClickableLabel::paintEvent(QPaintEvent* event)
+void LinkLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
     if (hasFocus()) {
