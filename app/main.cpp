@@ -1,24 +1,50 @@
 #include "cli/CommandLine.h"
 #include "cli/DemoData.h"
+#include "shell/ShellArtwork.h"
+#include "shell/WindowSession.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
-// No command: the windows (on the demo data with --demo). A command: the command line.
+namespace
+{
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tarvelin-setup-utility"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVELIN_VERSION));
+}
+
+} // namespace
+
+// A command keeps to the command line and needs no display. No command (or --demo alone): the
+// windows, starting with the start window.
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    tarvelin::cli::Invocation invocation = tarvelin::cli::parseInvocation(arguments);
-
+    tarvelin::cli::Invocation invocation = tarvelin::cli::parseInvocation(argumentsOf(argc, argv));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (!invocation.startsWindows())
+    if (!invocation.startsWindows()) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
         return tarvelin::cli::runCommand(invocation, out, err);
+    }
 
+    QApplication app(argc, argv);
+    nameApplication();
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarvelin Setup Utility"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvelin-setup-utility"));
+    QApplication::setWindowIcon(tarvelin::artwork::applicationIcon());
     if (invocation.demo) {
         const tarvelin::DemoData demo = tarvelin::buildDemo(tarvelin::defaultDemoRoot());
         if (demo.registryFile.isEmpty()) {
@@ -28,14 +54,5 @@ int main(int argc, char* argv[])
         invocation.registryFile = demo.registryFile;
         err << "Demo games and setup files are in " << demo.root << Qt::endl;
     }
-    // The windows are not built yet: show what they would list.
-    int exitCode = tarvelin::cli::kSuccess;
-    for (const char* game : {"dtr", "sc"}) {
-        tarvelin::cli::Invocation list = invocation;
-        list.command = QStringLiteral("list");
-        list.game = QString::fromLatin1(game);
-        out << "== " << game << " ==" << Qt::endl;
-        exitCode = std::max(exitCode, tarvelin::cli::runCommand(list, out, err));
-    }
-    return exitCode;
+    return tarvelin::runWindows(invocation.registryFile);
 }

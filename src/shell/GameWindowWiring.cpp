@@ -1,0 +1,66 @@
+#include "shell/GameWindowWiring.h"
+
+#include "gamewindow/GameProfile.h"
+#include "gamewindow/GameWindow.h"
+#include "gamewindow/Launcher.h"
+#include "shell/FormScroll.h"
+#include "shell/MessageBox.h"
+#include "shell/Navigator.h"
+#include "shell/VolumeWindow.h"
+
+namespace tarvelin
+{
+
+namespace
+{
+
+void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& platform)
+{
+    const GameProfile& profile = window.profile();
+    QWidget* self = &window;
+    QObject::connect(&window, &GameWindow::startWindowRequested, &navigator,
+                     [&navigator, self] { navigator.backToStart(self); });
+    QObject::connect(&window, &GameWindow::otherGameRequested, &navigator,
+                     [&navigator, self, &profile] { navigator.switchGame(self, profile); });
+    QObject::connect(&window, &GameWindow::storeWindowRequested, &navigator,
+                     [&navigator, self, &profile] { navigator.showStoreWindow(profile, self); });
+    QObject::connect(&window, &GameWindow::aboutRequested, &navigator,
+                     [&navigator, self] { navigator.showAbout(self); });
+    QObject::connect(&window, &GameWindow::quitRequested, &navigator, &Navigator::quit);
+    QObject::connect(&window, &GameWindow::controllerSettingsRequested, &navigator,
+                     [&navigator, self] { navigator.startControllerSettings(self); });
+    QObject::connect(&window, &GameWindow::helpRequested, &navigator,
+                     [&navigator](const QString& topic) { navigator.showHelpContents(topic); });
+    QObject::connect(&window, &GameWindow::helpSearchRequested, &navigator,
+                     [&navigator](const QString& keyword) { navigator.showHelpSearch(keyword); });
+    QObject::connect(&window, &GameWindow::launchRequested, &navigator,
+                     [&navigator, &platform, self, &profile] {
+                         const LaunchOutcome outcome =
+                             Launch(profile, *platform.drives, *navigator.services().programs);
+                         if (outcome.message)
+                             showMessage(self, *outcome.message);
+                     });
+}
+
+} // namespace
+
+void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
+{
+    navigator.setGameWindowFactory(
+        [&platform](const GameProfile& profile, Navigator& owner) -> QWidget* {
+            GameWindowServices services;
+            services.urlOpener = owner.services().urls;
+            GameWindow* window =
+                createGameWindow(profile, *owner.services().registry, services).release();
+            connectGameWindow(*window, owner, platform);
+            return window;
+        });
+    navigator.setVolumeWindowFactory([&platform](Navigator&) -> QWidget* {
+        auto* window = new VolumeWindow(*platform.mixer, *platform.beeper);
+        window->setCloseAction(
+            [](QWidget& volume) { FormScroll::ScrollOutAndClose(volume, SlideDirection::Left); });
+        return window;
+    });
+}
+
+} // namespace tarvelin

@@ -1,0 +1,99 @@
+#include "shell/SystemInformation.h"
+
+#include "shell/Registry.h"
+#include "support/RecordingStarter.h"
+#include "support/StoreBytes.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const QString kMsInfo = QString::fromLatin1(kSysInfoKey);
+const QString kShared = QString::fromLatin1(kSharedToolsKey);
+const QString kUnavailable = QString::fromLatin1(kSysInfoUnavailable);
+
+class SystemInformationTest : public ::testing::Test
+{
+protected:
+    void writeRegistry(const QByteArray& body)
+    {
+        fixture::writeFile(registryPath, "REGEDIT4\r\n\r\n" + body);
+    }
+
+    QTemporaryDir dir;
+    QString registryPath = dir.filePath(QStringLiteral("registry.reg"));
+    Registry registry{registryPath};
+    fixture::RecordingStarter starter;
+};
+
+TEST_F(SystemInformationTest, GetKeyValueReadsTextEmptiesOnMissingAndTurnsNumbersToText)
+{
+    writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
+                  "\"PATH\"=\"C:\\\\WINDOWS\\\\MSINFO32.EXE\"\r\n"
+                  "\"Count\"=dword:0000000a\r\n");
+    QString text = QStringLiteral("old");
+    EXPECT_TRUE(GetKeyValue(registry, kMsInfo.toLower(), QStringLiteral("PATH"), text));
+    EXPECT_EQ(text, QStringLiteral("C:\\WINDOWS\\MSINFO32.EXE"));
+    EXPECT_TRUE(GetKeyValue(registry, kMsInfo, QStringLiteral("Count"), text));
+    EXPECT_EQ(text, QStringLiteral("10"));
+
+    text = QStringLiteral("old");
+    EXPECT_FALSE(GetKeyValue(registry, kMsInfo, QStringLiteral("Missing"), text));
+    EXPECT_TRUE(text.isEmpty());
+    text = QStringLiteral("old");
+    EXPECT_FALSE(GetKeyValue(registry, kShared, QStringLiteral("MSINFO"), text));
+    EXPECT_TRUE(text.isEmpty());
+}
+
+TEST_F(SystemInformationTest, PathValueStartsTheToolWithoutAMessage)
+{
+    writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
+                  "\"PATH\"=\"/opt/tools/msinfo\"\r\n");
+    EXPECT_EQ(StartSysInfo(registry, starter), std::nullopt);
+    ASSERT_EQ(starter.started.size(), 1);
+    EXPECT_EQ(starter.started[0].program, QStringLiteral("/opt/tools/msinfo"));
+
+    // The path is read but the tool does not start: the message, and no second place is tried.
+    starter.starts = false;
+    const std::optional<Message> message = StartSysInfo(registry, starter);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(*message, (Message{kUnavailable, MessageIcon::None, kApplicationTitle}));
+    EXPECT_EQ(starter.started.size(), 2);
+}
+
+TEST_F(SystemInformationTest, SharedToolsFolderStartsTheToolOnlyWhenItsFileIsThere)
+{
+    const QString tools = dir.filePath(QStringLiteral("Shared Tools"));
+    ASSERT_TRUE(QDir().mkpath(tools));
+    writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\r\n"
+                  "\"MSINFO\"=\"" +
+                  tools.toUtf8() + "\"\r\n");
+
+    // Folder present, file missing: the message, nothing started.
+    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
+    EXPECT_TRUE(starter.started.isEmpty());
+
+    // The file's name is matched without regard to case, as on the games' file system.
+    fixture::writeFile(tools + QStringLiteral("/msinfo32.exe"), "MZ");
+    EXPECT_EQ(StartSysInfo(registry, starter), std::nullopt);
+    ASSERT_EQ(starter.started.size(), 1);
+    EXPECT_EQ(starter.started[0].program, tools + QStringLiteral("/msinfo32.exe"));
+}
+
+TEST_F(SystemInformationTest, NeitherPlaceOrAPathOfAnotherTypeShowsTheMessageEachTime)
+{
+    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
+    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
+    EXPECT_TRUE(starter.started.isEmpty());
+
+    writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
+                  "\"PATH\"=hex:43,3a,5c\r\n");
+    starter.starts = false;
+    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
+}
+
+} // namespace

@@ -1,0 +1,205 @@
+#include "gamewindow/GameProfile.h"
+#include "platform/UrlOpener.h"
+#include "shell/DirectoriesWindow.h"
+#include "shell/FormScroll.h"
+#include "shell/MessageBox.h"
+#include "shell/Navigator.h"
+#include "shell/Registry.h"
+#include "shell/SlideSteps.h"
+#include "support/RecordingStarter.h"
+#include "support/StoreBytes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvelin
+{
+namespace
+{
+
+// Counts the moves a window makes.
+class MoveCounter : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move)
+            ++moves;
+        return false;
+    }
+    int moves = 0;
+};
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            names.append(widget->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+void click(QWidget* window, const char* name)
+{
+    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST(FormScrollTest, SlidesThroughItsOwnPositionsAndStopsPastTheBound)
+{
+    // A child widget takes every position exactly, so the steps can be counted one by one.
+    FormScroll::setStepPauseMs(0);
+    QWidget screen;
+    screen.resize(800, 200);
+    QWidget window(&screen);
+    window.setGeometry(0, 40, 100, 50);
+    screen.show();
+    MoveCounter counter;
+    window.installEventFilter(&counter);
+    FormScroll::ScrollOutLeft(window);
+    EXPECT_EQ(counter.moves, slideEdges(0, SlideDirection::Left).size());
+    EXPECT_EQ(window.pos(), QPoint(-8400 / 15, 40));
+
+    // 9900 twips is not yet beyond the bound: one more step.
+    window.move(660, 40);
+    counter.moves = 0;
+    FormScroll::ScrollOutRight(window);
+    EXPECT_EQ(counter.moves, 1);
+    EXPECT_EQ(window.x(), 10200 / 15);
+}
+
+class NavigationTest : public ::testing::Test
+{
+protected:
+    NavigationTest()
+    {
+        FormScroll::setStepPauseMs(0);
+        navigator.setGameWindowFactory([this](const GameProfile& profile, Navigator&) {
+            ++gameWindowsMade;
+            auto* window = new QWidget;
+            window->setObjectName(profile.windowName);
+            return window;
+        });
+        navigator.setVolumeWindowFactory([](Navigator&) {
+            auto* window = new QWidget;
+            window->setObjectName(QStringLiteral("volume"));
+            return window;
+        });
+        navigator.setQuitFunction([this] { ++quits; });
+    }
+    ~NavigationTest() override { settle(); }
+
+    QTemporaryDir dir;
+    Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
+    fixture::RecordingStarter programs;
+    RecordingUrlOpener urls;
+    MessageRecorder messages;
+    Navigator navigator{{&registry, &programs, &urls, QString()}};
+    int gameWindowsMade = 0;
+    int quits = 0;
+};
+
+TEST_F(NavigationTest, StartGameSwitchAndBackLeaveOneWindowAndQuitEndsAtOnce)
+{
+    QWidget* start = navigator.showStart();
+    // Start-up reads and writes nothing.
+    EXPECT_FALSE(QFile::exists(registry.filePath()));
+    settle();
+    EXPECT_EQ(visibleWindows(), QStringList{"Main"});
+
+    click(start, "VBUSoftButton1");
+    settle();
+    EXPECT_EQ(visibleWindows(), QStringList{"Dirt"});
+    EXPECT_TRUE(QFile::exists(registry.filePath())); // the utility's key, on the first choice
+
+    navigator.switchGame(navigator.openWindow("Dirt"), DirtTrackRacingProfile);
+    settle();
+    EXPECT_EQ(visibleWindows(), QStringList{"Sc"});
+
+    navigator.backToStart(navigator.openWindow("Sc"));
+    settle();
+    EXPECT_EQ(visibleWindows(), QStringList{"Main"});
+    EXPECT_EQ(gameWindowsMade, 2);
+
+    click(navigator.openWindow("Main"), "VBUSoftButton3");
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(visibleWindows(), QStringList{"Main"});
+}
+
+TEST_F(NavigationTest, ReopeningAnOpenWindowShowsTheSameOneWithItsState)
+{
+    QWidget* start = navigator.showStart();
+    click(start, "VBUSoftButton4");
+    click(start, "VBUSoftButton6");
+    click(start, "VBUSoftButton6");
+    QWidget* directories = navigator.openWindow("Dir");
+    ASSERT_NE(directories, nullptr);
+    directories->setProperty("marked", true);
+    click(start, "VBUSoftButton4");
+    EXPECT_EQ(navigator.openWindow("Dir"), directories);
+    EXPECT_TRUE(directories->property("marked").toBool());
+    settle();
+    EXPECT_EQ(visibleWindows(), (QStringList{"Dir", "Main", "volume"}));
+
+    // The directories and volume windows stay when the start window gives way to a game.
+    QWidget* game = navigator.showGame(SprintCarsProfile);
+    EXPECT_EQ(navigator.showGame(SprintCarsProfile), game);
+    EXPECT_EQ(gameWindowsMade, 1);
+    navigator.chooseGame(SprintCarsProfile);
+    settle();
+    EXPECT_EQ(visibleWindows(), (QStringList{"Dir", "Sc", "volume"}));
+
+    // Closed by its button after the slide, it opens afresh next time.
+    click(directories, "VBUSoftButton1");
+    settle();
+    EXPECT_EQ(navigator.openWindow("Dir"), nullptr);
+    EXPECT_NE(navigator.showDirectories(), nullptr);
+}
+
+TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
+{
+    QWidget* start = navigator.showStart();
+    QTest::mouseClick(start->findChild<QLabel*>("Label10"), Qt::LeftButton);
+    EXPECT_EQ(urls.opened.size(), 1);
+    EXPECT_TRUE(urls.opened[0].startsWith("http"));
+
+    click(start, "VBUSoftButton5");
+    ASSERT_EQ(programs.started.size(), 1);
+    EXPECT_EQ(programs.started[0].program, QStringLiteral("jstest-gtk"));
+    EXPECT_TRUE(messages.messages().isEmpty());
+    programs.starts = false;
+    click(start, "VBUSoftButton5");
+    EXPECT_EQ(programs.started.size(), 3); // jstest-gtk, then wine's joy.cpl
+    EXPECT_EQ(programs.started[2].args, (QStringList{"control", "joy.cpl"}));
+    EXPECT_EQ(messages.messages().size(), 1);
+
+    // Neither game installed: both directories empty.
+    DirectoriesWindow empty(registry);
+    EXPECT_TRUE(empty.findChild<QLabel*>("Label3")->text().isEmpty());
+    EXPECT_TRUE(empty.findChild<QLabel*>("Label5")->text().isEmpty());
+    EXPECT_EQ(empty.findChild<QLabel*>("Label2")->text(), QStringLiteral("Dtr Game Directory"));
+
+    ASSERT_TRUE(registry.ensureCreated());
+    ASSERT_TRUE(registry.createKey(SprintCarsProfile.GameKey));
+    ASSERT_TRUE(registry.SetKeyValue(SprintCarsProfile.GameKey, "Directory",
+                                     QStringLiteral("/games/Sprint Cars"), RegistryType::String));
+    DirectoriesWindow one(registry);
+    EXPECT_TRUE(one.findChild<QLabel*>("Label3")->text().isEmpty());
+    EXPECT_EQ(one.findChild<QLabel*>("Label5")->text(), QStringLiteral("/games/Sprint Cars"));
+}
+
+} // namespace
+} // namespace tarvelin
