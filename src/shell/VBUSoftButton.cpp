@@ -1,6 +1,7 @@
 #include "shell/VBUSoftButton.h"
 
 #include <QEnterEvent>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -223,10 +224,16 @@ void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
     QRectF textArea = area.adjusted(4, 0, -4, 0);
     if (pressed)
         textArea.translate(1, 1);
-    painter.setFont(font());
+    // A long caption shrinks a little before it is cut short.
+    QFont captionFont = font();
+    const int smallest = std::max(7, QFontInfo(captionFont).pixelSize() - 3);
+    while (QFontInfo(captionFont).pixelSize() > smallest &&
+           QFontMetricsF(captionFont).horizontalAdvance(text()) > textArea.width())
+        captionFont.setPixelSize(QFontInfo(captionFont).pixelSize() - 1);
+    painter.setFont(captionFont);
     painter.setPen(isEnabled() ? QColor(0xf4, 0xf1, 0xe6) : QColor(0x9a, 0x9a, 0x9a));
-    const QString shown =
-        QFontMetrics(font()).elidedText(text(), Qt::ElideRight, int(textArea.width()));
+    const QString shown = QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight,
+                                                               int(textArea.width()));
     painter.drawText(textArea, Qt::AlignCenter, shown);
 }
 

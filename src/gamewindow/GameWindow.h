@@ -1,0 +1,108 @@
+#pragma once
+
+#include "gamewindow/GameWindowLayout.h"
+#include "gamewindow/GameWindowMenus.h"
+#include "store/SetupTable.h"
+#include "store/StoreList.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+namespace tarvelin
+{
+
+struct GameProfile;
+class PopupMenuFilter;
+class Registry;
+class UrlOpener;
+
+// The platform services a game window uses besides the registry. Later services (drives,
+// trash, program starter, network address) join here.
+struct GameWindowServices {
+    UrlOpener* urlOpener = nullptr; // web and mail links; null: links do nothing
+};
+
+// The main window of one game (`Dirt` or `Sc`): the store on the left, the setup files on the
+// right, the command buttons between them. It keeps the profile it was created with.
+//
+// Navigation is the caller's: the window only asks for it through its signals, and whoever
+// listens shows or closes windows.
+class GameWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    GameWindow(const GameProfile& profile, Registry& registry, const GameWindowServices& services,
+               QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    const GameProfile& profile() const { return profile_; }
+    const GameWindowControls& controls() const { return controls_; }
+    const GameWindowMenus& menus() const { return menus_; }
+
+    // Everything the window does when it opens: the game directory from the registry, the store
+    // read and listed, the backup rewritten, the counters, the menu pictures.
+    void runOpeningSequence();
+
+    // The state the store commands work on.
+    const SetupTable& table() const { return table_; }
+    const std::vector<StoreLine>& storeLines() const { return lines_; }
+    QString gameDirectory() const;
+    // The selected line's 1-based position ("Selected Setup:"), 0 when none.
+    int selectedPosition() const;
+    // The store slot of the selected line, which differs from its position in a store with gaps;
+    // 0 when no line is selected.
+    int selectedSlot() const;
+
+    // After a command changed the store: show `table` in the list with no line selected and set
+    // the counters, clearing the named field, and put back the frame caption when asked.
+    enum class ClearedField { FileRename, SetupName };
+    void showStore(SetupTable table, ClearedField cleared, bool resetFrameCaption);
+
+Q_SIGNALS:
+    void startWindowRequested();        // "&Main Minu": show the start window, close this one
+    void otherGameRequested();          // switch button: open profile().OtherProfile()'s window
+    void storeWindowRequested();        // "&Import And Export": the whole-store window
+    void aboutRequested();              // "&About": the about window, modal over this one
+    void quitRequested();               // exit button and "&Exit       ": end at once
+    void launchRequested();             // the play button: start the game from its CD
+    void controllerSettingsRequested(); // the game-controller settings program
+    void helpRequested(const QString& topic);         // "&Help Contents": topic empty
+    void helpSearchRequested(const QString& keyword); // "&Serch For Help On": keyword empty
+
+public Q_SLOTS:
+    // The store and file commands. Their buttons and menu entries lead here.
+    void exportSetupFromButton();
+    void exportSetupFromMenu();
+    void importSetupFromButton();
+    void importSetupFromMenu();
+    void deleteSetup();
+    void restoreStore();
+    void sortStore();
+    void renameSetupFile();
+    void deleteSetupFile();
+
+private:
+    void connectCommands();
+    void openLink(const char* address);
+    void fillStoreList();
+    void selectStoreLine(int row);
+    void setStoreCounters(const StoreCounters& counters);
+    void setFileCounters();
+
+    const GameProfile& profile_;
+    Registry& registry_;
+    GameWindowServices services_;
+    GameWindowControls controls_;
+    GameWindowMenus menus_;
+    PopupMenuFilter* popups_ = nullptr;
+    SetupTable table_;
+    std::vector<StoreLine> lines_;
+};
+
+// A game window for `profile` that has run its opening sequence, ready to be shown.
+std::unique_ptr<GameWindow> createGameWindow(const GameProfile& profile, Registry& registry,
+                                             const GameWindowServices& services);
+
+} // namespace tarvelin

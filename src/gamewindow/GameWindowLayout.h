@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QRect>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QStatusBar;
+class QWidget;
+
+namespace tarvelin
+{
+
+struct GameProfile;
+class ClickableLabel;
+class VBUSoftButton;
+
+// Positions in the game window are kept in twips, 15 to a pixel.
+constexpr int twipsToPixels(int twips)
+{
+    return twips / 15;
+}
+constexpr QRect twipRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+inline constexpr int kClientWidthTwips = 11220;
+inline constexpr int kClientHeightTwips = 7080;
+
+// Every control of a game window, each carrying its object name.
+struct GameWindowControls {
+    QGroupBox* Frame1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Text6 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label9 = nullptr;
+
+    QComboBox* Drive1 = nullptr;
+    QListWidget* Dir1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QListWidget* File1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+
+    // button[n] is VBUSoftButton<n>; button[0] stays empty.
+    std::array<VBUSoftButton*, 13> button{};
+    // picProgress[n] is picProgress<n>; picProgress[0] stays empty.
+    std::array<QLabel*, 4> picProgress{};
+
+    QLineEdit* Text7 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    ClickableLabel* Label1 = nullptr;
+
+    // Picture1 to Picture10: the menu pictures, never shown themselves.
+    std::array<QLabel*, 10> Picture{};
+
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* Image4 = nullptr;
+    ClickableLabel* Image5 = nullptr;
+    QLabel* Image8 = nullptr;
+    QLabel* Image10 = nullptr;
+};
+
+// Creates the controls of `profile`'s game window on `surface`, the window's client area, each
+// at its place with its captions, tooltips and accessible name.
+GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& profile);
+
+} // namespace tarvelin

@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace tarvelin
+{
+
+// The game window's look: light captions on the dark artwork, framed lists and fields.
+void applyGameWindowStyle(QWidget* surface);
+
+} // namespace tarvelin
