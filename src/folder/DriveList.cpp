@@ -6,7 +6,7 @@ namespace tarvelin
 DriveList::DriveList(const VolumeTable& table, QWidget* parent) : QComboBox(parent), table_(table)
 {
     setObjectName(QStringLiteral("Drive1"));
-    setAccessibleName(QStringLiteral("Drive"));
+    setAccessibleName(QStringLiteral("Drive of the setup folder"));
     setToolTip(QStringLiteral("Drive where you store your setups."));
     reload();
     connect(this, &QComboBox::activated, this, [this](int index) {

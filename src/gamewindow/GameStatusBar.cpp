@@ -47,10 +47,12 @@ GameStatusBar::GameStatusBar(const Clock& clock, QWidget* parent)
 
     auto* timePanel = new QWidget(this);
     timePanel->setObjectName(QStringLiteral("Panel2"));
+    timePanel->setAccessibleName(QStringLiteral("Time panel"));
     auto* layout = new QHBoxLayout(timePanel);
     layout->setContentsMargins(2, 0, 2, 0);
     auto* picture = new QLabel(timePanel);
     picture->setObjectName(QStringLiteral("Panel2Picture"));
+    picture->setAccessibleName(QStringLiteral("Clock picture"));
     const int side = fontMetrics().height();
     picture->setPixmap(
         clockPicture().scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));

@@ -22,7 +22,19 @@ ProgressIndicators::ProgressIndicators(QWidget* window) : QObject(window)
         picture->setObjectName(QStringLiteral("picProgress%1").arg(indicator));
         picture->setAccessibleName(QString::fromLatin1(kAccessibleNames[indicator - 1]));
         pictures_.at(index(indicator)) = picture;
+    }
+    createTimers();
+}
 
+ProgressIndicators::ProgressIndicators(const Pictures& pictures, QObject* parent)
+    : QObject(parent), pictures_(pictures)
+{
+    createTimers();
+}
+
+void ProgressIndicators::createTimers()
+{
+    for (int indicator = 1; indicator <= ProgressAnimation::kIndicatorCount; ++indicator) {
         auto* timer = new QTimer(this);
         timer->setObjectName(QStringLiteral("Timer%1").arg(indicator));
         timer->setInterval(ProgressAnimation::kIntervalMs);

@@ -25,6 +25,9 @@ public:
     // The pictures are created as children of `window`, at their default size; the window
     // places them.
     explicit ProgressIndicators(QWidget* window);
+    // Drives pictures the window made itself (indicator 1 first).
+    using Pictures = std::array<ProgressPicture*, ProgressAnimation::kIndicatorCount>;
+    ProgressIndicators(const Pictures& pictures, QObject* parent);
 
     ProgressPicture* picture(int indicator) const { return pictures_.at(index(indicator)); }
     QTimer* timer(int indicator) const { return timers_.at(index(indicator)); }
@@ -45,7 +48,9 @@ private:
     static size_t index(int indicator) { return static_cast<size_t>(indicator - 1); }
 
     ProgressAnimation animation_;
-    std::array<ProgressPicture*, ProgressAnimation::kIndicatorCount> pictures_{};
+    void createTimers();
+
+    Pictures pictures_{};
     std::array<QTimer*, ProgressAnimation::kIndicatorCount> timers_{};
     std::array<QPointer<QWidget>, ProgressAnimation::kIndicatorCount> lists_{};
 };

@@ -5,7 +5,8 @@
 namespace tarvelin
 {
 
-ProgressPicture::ProgressPicture(QWidget* parent) : QWidget(parent)
+ProgressPicture::ProgressPicture(QWidget* parent)
+    : QWidget(parent), background_(palette().color(QPalette::Button))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(sizeHint());
@@ -17,9 +18,10 @@ QSize ProgressPicture::sizeHint() const
     return {97, 7};
 }
 
-QColor ProgressPicture::background() const
+void ProgressPicture::setBackground(const QColor& colour)
 {
-    return palette().color(QPalette::Button);
+    background_ = colour;
+    clear();
 }
 
 void ProgressPicture::fillBlock(const QColor& colour, float left, float right)

@@ -22,7 +22,9 @@ public:
     void clear();
     float widthInTwips() const { return static_cast<float>(width() * kTwipsPerPixel); }
     const QImage& image() const { return canvas_; }
-    QColor background() const;
+    QColor background() const { return background_; }
+    // Also empties the picture.
+    void setBackground(const QColor& colour);
 
     QSize sizeHint() const override;
 
@@ -32,6 +34,7 @@ protected:
 
 private:
     QImage canvas_;
+    QColor background_;
 };
 
 } // namespace tarvelin
