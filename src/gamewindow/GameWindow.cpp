@@ -1,17 +1,25 @@
 #include "gamewindow/GameWindow.h"
 
+#include "folder/FolderBrowser.h"
+#include "folder/SetupFileView.h"
+#include "gamewindow/AddressBox.h"
 #include "gamewindow/GameProfile.h"
 #include "gamewindow/GameWindowArt.h"
 #include "gamewindow/GameWindowInput.h"
 #include "gamewindow/GameWindowStyle.h"
+#include "gamewindow/ProgressIndicators.h"
+#include "platform/AddressSource.h"
+#include "platform/Clock.h"
 #include "platform/UrlOpener.h"
 #include "shell/ClickableLabel.h"
+#include "platform/VolumeTable.h"
 #include "shell/Links.h"
 #include "shell/Registry.h"
 #include "shell/VBUSoftButton.h"
 #include "store/StoreOpening.h"
 
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -36,6 +44,13 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
                        const GameWindowServices& services, QWidget* parent)
     : QMainWindow(parent), profile_(profile), registry_(registry), services_(services)
 {
+    if (!services_.volumes)
+        services_.volumes = (ownVolumes_ = std::make_unique<MountedVolumeTable>()).get();
+    if (!services_.address)
+        services_.address = (ownAddress_ = std::make_unique<NetworkAddressSource>()).get();
+    if (!services_.clock)
+        services_.clock = (ownClock_ = std::make_unique<SystemClock>()).get();
+
     setObjectName(profile.windowName);
     setWindowTitle(QStringLiteral("Tarvelin Setup Utility"));
     setWindowIcon(QIcon(art::utilityIcon(64)));
@@ -46,7 +61,7 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
     surface->setFixedSize(twipRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
     applyGameWindowStyle(surface);
     setCentralWidget(surface);
-    controls_ = buildGameWindowControls(surface, profile);
+    controls_ = buildGameWindowControls(surface, profile, *services_.volumes, *services_.clock);
     menus_ = buildGameWindowMenus(menuBar());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -55,6 +70,19 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
     popups_->attachList(controls_.File1->viewport(), menus_.mnuCustom1);
     popups_->attachSurface(surface, menus_.file);
     selectAllOnFocus(controls_.Text1);
+
+    const GameWindowControls& c = controls_;
+    browser_ = new FolderBrowser(
+        {c.Drive1, c.Dir1, c.File1, c.Label7, c.Label8, c.Text1, c.Frame2},
+        {profile.FolderValueName, profile.SetupFilePattern, profile.SetupFileExtension}, &registry_,
+        *services_.volumes, this, this);
+    // The lists start at the process's current folder; the opening sequence then restores.
+    browser_->startAt(QDir::currentPath());
+    progress_ =
+        new ProgressIndicators({c.picProgress[1], c.picProgress[2], c.picProgress[3]}, this);
+    progress_->setRepaintedList(1, c.List1);
+    progress_->setRepaintedList(2, c.File1);
+    progress_->setRepaintedList(3, c.List1);
     connectCommands();
     // The store list is where the player starts; it has the focus when the window opens.
     controls_.List1->setFocus();
@@ -118,10 +146,10 @@ void GameWindow::openLink(const char* address)
 
 void GameWindow::runOpeningSequence()
 {
-    // The address box (Text7) and the remembered setup-file folder are set by the status bar
-    // and the folder browser, which come before the store.
+    controls_.Text7->showAddress(*services_.address);
     controls_.Text5->setText(
         registryText(registry_.QueryValue(profile_.GameKey, profile_.DirectoryValueName)));
+    browser_->restoreRememberedFolder();
 
     StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
     table_ = std::move(opening.table);
@@ -196,8 +224,7 @@ void GameWindow::setStoreCounters(const StoreCounters& counters)
 
 void GameWindow::setFileCounters()
 {
-    controls_.Label7->setText(QString::number(controls_.File1->currentRow() + 1));
-    controls_.Label8->setText(QString::number(controls_.File1->count()));
+    browser_->setCounters();
 }
 
 // The store and file commands land in their own modules; until they are wired these do nothing.

@@ -13,14 +13,23 @@ namespace tarvelin
 {
 
 struct GameProfile;
+class AddressSource;
+class Clock;
+class FolderBrowser;
 class PopupMenuFilter;
+class ProgressIndicators;
 class Registry;
 class UrlOpener;
+class VolumeTable;
 
-// The platform services a game window uses besides the registry. Later services (drives,
-// trash, program starter, network address) join here.
+// The platform services a game window uses besides the registry. Later services (trash,
+// program starter) join here. Services left null that have a machine's own implementation use
+// it; each given one must outlive the window.
 struct GameWindowServices {
-    UrlOpener* urlOpener = nullptr; // web and mail links; null: links do nothing
+    UrlOpener* urlOpener = nullptr;         // web and mail links; null: links do nothing
+    const VolumeTable* volumes = nullptr;   // the drive list; null: the mounted volumes
+    const AddressSource* address = nullptr; // the address box; null: the network interfaces
+    const Clock* clock = nullptr;           // the status bar's time; null: the system clock
 };
 
 // The main window of one game (`Dirt` or `Sc`): the store on the left, the setup files on the
@@ -40,9 +49,14 @@ public:
     const GameProfile& profile() const { return profile_; }
     const GameWindowControls& controls() const { return controls_; }
     const GameWindowMenus& menus() const { return menus_; }
+    // The drive, folder and file lists with their rules: the chosen folder and file.
+    FolderBrowser& folderBrowser() const { return *browser_; }
+    // Indicator 1 for the import, 2 for the export, 3 for the sort.
+    ProgressIndicators& progressIndicators() const { return *progress_; }
 
-    // Everything the window does when it opens: the game directory from the registry, the store
-    // read and listed, the backup rewritten, the counters, the menu pictures.
+    // Everything the window does when it opens: the address box, the game directory from the
+    // registry, the remembered setup-file folder, the store read and listed, the backup
+    // rewritten, the counters, the menu pictures.
     void runOpeningSequence();
 
     // The state the store commands work on.
@@ -94,7 +108,13 @@ private:
     const GameProfile& profile_;
     Registry& registry_;
     GameWindowServices services_;
+    // The machine's own services, for those the caller left null.
+    std::unique_ptr<VolumeTable> ownVolumes_;
+    std::unique_ptr<AddressSource> ownAddress_;
+    std::unique_ptr<Clock> ownClock_;
     GameWindowControls controls_;
+    FolderBrowser* browser_ = nullptr;
+    ProgressIndicators* progress_ = nullptr;
     GameWindowMenus menus_;
     PopupMenuFilter* popups_ = nullptr;
     SetupTable table_;

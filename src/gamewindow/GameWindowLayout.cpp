@@ -1,17 +1,21 @@
 #include "gamewindow/GameWindowLayout.h"
 
+#include "folder/DriveList.h"
+#include "folder/FolderList.h"
+#include "folder/SetupFileView.h"
+#include "gamewindow/AddressBox.h"
 #include "gamewindow/GameProfile.h"
+#include "gamewindow/GameStatusBar.h"
 #include "gamewindow/GameWindowArt.h"
 #include "gamewindow/MenuPictures.h"
 #include "shell/ClickableLabel.h"
+#include "gamewindow/ProgressPicture.h"
 #include "shell/Links.h"
 #include "shell/VBUSoftButton.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStatusBar>
 
 namespace tarvelin
 {
@@ -150,25 +154,21 @@ void buildStoreGroup(QWidget* surface, GameWindowControls& c)
                        QStringLiteral("Position of the selected setup in the store"));
 }
 
-void buildFileGroup(QWidget* surface, GameWindowControls& c)
+void buildFileGroup(QWidget* surface, const VolumeTable& volumes, GameWindowControls& c)
 {
     c.Frame2 = place(new QGroupBox(QStringLiteral("Source Files"), surface), "Frame2",
                      twipRect(7800, 840, 2775, 4575), QStringLiteral("Setup files"));
-    c.File1 = place(new QListWidget(c.Frame2), "File1", twipRect(120, 1680, 2535, 2400),
+    c.File1 = place(new SetupFileView(c.Frame2), "File1", twipRect(120, 1680, 2535, 2400),
                     QStringLiteral("Setup files in the folder"));
-    c.File1->setToolTip(QStringLiteral("List of all setups in the folder."));
-    c.File1->setUniformItemSizes(true);
     c.Text1 = place(new QLineEdit(c.Frame2), "Text1", twipRect(120, 4160, 2535, 315),
                     QStringLiteral("New file name"));
     c.Text1->setToolTip(QStringLiteral("The text you want to rename the selected file to."));
 
     // The drive and folder lists lie over the frame's upper part, in front of it.
-    c.Drive1 = place(new QComboBox(surface), "Drive1", twipRect(7920, 1080, 2535, 330),
+    c.Drive1 = place(new DriveList(volumes, surface), "Drive1", twipRect(7920, 1080, 2535, 330),
                      QStringLiteral("Drive of the setup folder"));
-    c.Drive1->setToolTip(QStringLiteral("Drive where you store your setups."));
-    c.Dir1 = place(new QListWidget(surface), "Dir1", twipRect(7920, 1440, 2535, 1050),
+    c.Dir1 = place(new FolderList(surface), "Dir1", twipRect(7920, 1440, 2535, 1050),
                    QStringLiteral("Setup folder"));
-    c.Dir1->setToolTip(QStringLiteral("Folder where the setups are located."));
 
     c.Label5 = caption(surface, "Label5", twipRect(7680, 120, 960, 255),
                        QStringLiteral("Total Setups:"), QStringLiteral("File total caption"));
@@ -201,7 +201,8 @@ void buildHiddenFields(QWidget* surface, GameWindowControls& c)
     }
 }
 
-void buildStatusArea(QWidget* surface, const GameProfile& profile, GameWindowControls& c)
+void buildStatusArea(QWidget* surface, const GameProfile& profile, const Clock& clock,
+                     GameWindowControls& c)
 {
     const bool sprint = profile.id == SprintCarsProfile.id;
     const int progressTop = sprint ? 4800 : 4680;
@@ -211,23 +212,19 @@ void buildStatusArea(QWidget* surface, const GameProfile& profile, GameWindowCon
     const char* progressNames[] = {"Import progress", "Export progress", "Sort progress"};
     for (int n = 1; n <= 3; ++n) {
         const QString name = QStringLiteral("picProgress%1").arg(n);
-        auto* box = place(new QLabel(surface), name.toLatin1().constData(), progress[n - 1],
-                          QString::fromLatin1(progressNames[n - 1]));
-        box->setProperty("role", QStringLiteral("progress"));
-        box->setAutoFillBackground(true);
+        auto* box = place(new ProgressPicture(surface), name.toLatin1().constData(),
+                          progress[n - 1], QString::fromLatin1(progressNames[n - 1]));
+        box->setBackground(QColor(0x0d, 0x11, 0x18));
         c.picProgress[n] = box;
     }
 
     const int barHeight = 20;
     const QRect client = twipRect(0, 0, kClientWidthTwips, kClientHeightTwips);
-    c.StatusBar1 = place(new QStatusBar(surface), "StatusBar1",
+    c.StatusBar1 = place(new GameStatusBar(clock, surface), "StatusBar1",
                          QRect(0, client.height() - barHeight, client.width(), barHeight),
                          QStringLiteral("Status bar"));
-    c.StatusBar1->setSizeGripEnabled(false);
-    c.Text7 = place(new QLineEdit(surface), "Text7", twipRect(4440, 6840, 2535, 195),
+    c.Text7 = place(new AddressBox(surface), "Text7", twipRect(4440, 6840, 2535, 195),
                     QStringLiteral("Network address"));
-    c.Text7->setToolTip(QStringLiteral("Shows your current ip address."));
-    c.Text7->setReadOnly(true);
     c.Text7->raise();
 
     c.Label1 = place(new ClickableLabel(surface), "Label1", twipRect(4920, 3120, 2055, 135),
@@ -273,15 +270,16 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
 
 } // namespace
 
-GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& profile)
+GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& profile,
+                                           const VolumeTable& volumes, const Clock& clock)
 {
     GameWindowControls c;
     // Created back to front: the pictures first, so every control stands in front of them.
     buildPictures(surface, profile, c);
     buildStoreGroup(surface, c);
-    buildFileGroup(surface, c);
+    buildFileGroup(surface, volumes, c);
     buildButtons(surface, profile, c);
-    buildStatusArea(surface, profile, c);
+    buildStatusArea(surface, profile, clock, c);
     buildHiddenFields(surface, c);
     return c;
 }

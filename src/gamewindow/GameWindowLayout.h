@@ -3,20 +3,26 @@
 #include <QRect>
 #include <array>
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QStatusBar;
 class QWidget;
 
 namespace tarvelin
 {
 
 struct GameProfile;
+class AddressBox;
 class ClickableLabel;
+class Clock;
+class DriveList;
+class FolderList;
+class GameStatusBar;
+class ProgressPicture;
+class SetupFileView;
 class VBUSoftButton;
+class VolumeTable;
 
 // Positions in the game window are kept in twips, 15 to a pixel.
 constexpr int twipsToPixels(int twips)
@@ -41,10 +47,10 @@ struct GameWindowControls {
     QLabel* Label4 = nullptr;
     QLabel* Label9 = nullptr;
 
-    QComboBox* Drive1 = nullptr;
-    QListWidget* Dir1 = nullptr;
+    DriveList* Drive1 = nullptr;
+    FolderList* Dir1 = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QListWidget* File1 = nullptr;
+    SetupFileView* File1 = nullptr;
     QLineEdit* Text1 = nullptr;
     QLabel* Label5 = nullptr;
     QLabel* Label8 = nullptr;
@@ -57,10 +63,10 @@ struct GameWindowControls {
     // button[n] is VBUSoftButton<n>; button[0] stays empty.
     std::array<VBUSoftButton*, 13> button{};
     // picProgress[n] is picProgress<n>; picProgress[0] stays empty.
-    std::array<QLabel*, 4> picProgress{};
+    std::array<ProgressPicture*, 4> picProgress{};
 
-    QLineEdit* Text7 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    AddressBox* Text7 = nullptr;
+    GameStatusBar* StatusBar1 = nullptr;
     ClickableLabel* Label1 = nullptr;
 
     // Picture1 to Picture10: the menu pictures, never shown themselves.
@@ -76,7 +82,9 @@ struct GameWindowControls {
 };
 
 // Creates the controls of `profile`'s game window on `surface`, the window's client area, each
-// at its place with its captions, tooltips and accessible name.
-GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& profile);
+// at its place with its captions, tooltips and accessible name. The drive list reads `volumes`
+// and the status bar's time `clock`; both must outlive the window.
+GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& profile,
+                                           const VolumeTable& volumes, const Clock& clock);
 
 } // namespace tarvelin

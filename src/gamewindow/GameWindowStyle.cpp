@@ -13,7 +13,6 @@ void applyGameWindowStyle(QWidget* surface)
     surface->setStyleSheet(QStringLiteral(R"(
 QLabel[role="caption"] { color: #d9dde6; }
 QLabel[role="counter"] { color: #ffd45a; font-weight: bold; }
-QLabel[role="progress"] { background: #0d1118; border: 1px solid #2f3a4d; }
 QLabel#Label1 { color: #8fc8ff; font-size: 8px; text-decoration: underline; }
 QGroupBox {
     color: #ffd45a; font-weight: bold;
@@ -22,7 +21,7 @@ QGroupBox {
     margin-top: 6px;
 }
 QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }
-QListWidget, QLineEdit, QComboBox {
+QListWidget, QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
     background: #f7f5ee; color: #15181e;
     border: 1px solid #0b0e14; border-radius: 2px;
     selection-background-color: #c0462a; selection-color: #ffffff;

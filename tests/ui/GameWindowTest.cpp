@@ -171,7 +171,7 @@ TEST_F(GameWindowTest, RightClickOnAnotherLineShowsTheMenuAndKeepsTheSelection)
     EXPECT_EQ(text(window.get(), "Text3"), QStringLiteral("C"));
 
     // The file list opens its own menu; the bare background opens "&File"; a control does not.
-    auto* files = find<QListWidget>(window.get(), "File1");
+    auto* files = find<QAbstractItemView>(window.get(), "File1");
     QTest::mouseClick(files->viewport(), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_TRUE(window->menus().mnuCustom1->isVisible());
     window->menus().mnuCustom1->hide();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTreeWidget>
+
+namespace tarvelin
+{
+
+// The folder list (`Dir1`): the folders of one volume opened from its root down to the current
+// folder, and the current folder's own subfolders. Activating a folder (double click, Enter)
+// asks to open it; the list itself moves only when told to.
+class FolderList : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FolderList(QWidget* parent = nullptr);
+
+    // Shows `folder`, below the volume root `root`.
+    void showFolder(const QString& root, const QString& folder);
+    const QString& path() const { return path_; }
+
+Q_SIGNALS:
+    void folderOpened(const QString& folder);
+
+private:
+    QString path_;
+};
+
+} // namespace tarvelin

@@ -1,0 +1,87 @@
+#include "folder/FolderRules.h"
+#include "gamewindow/GameProfile.h"
+#include "platform/AddressSource.h"
+#include "shell/Registry.h"
+
+#include <QDir>
+#include <QHostAddress>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+class FolderRulesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(registry.ensureCreated()); }
+
+    QString makeFolder(const QString& name) const
+    {
+        QDir(dir.path()).mkpath(name);
+        return folderPath(dir.filePath(name));
+    }
+
+    QTemporaryDir dir;
+    Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
+    const QString dtrValue = DirtTrackRacingProfile.FolderValueName;
+};
+
+TEST_F(FolderRulesTest, RestoreFallsBackToTheCurrentFolderWhenEmptyOrMissing)
+{
+    const QString current = makeFolder(QStringLiteral("current"));
+    EXPECT_EQ(folderToRestore(registry, dtrValue, current), current); // never remembered
+
+    const QString kept = makeFolder(QStringLiteral("kept/"));
+    rememberFolder(registry, dtrValue, kept + u'/');
+    EXPECT_EQ(folderToRestore(registry, dtrValue, current), kept);
+
+    rememberFolder(registry, dtrValue, dir.filePath(QStringLiteral("removed")));
+    EXPECT_EQ(folderToRestore(registry, dtrValue, current), current);
+    rememberFolder(registry, dtrValue, QString());
+    EXPECT_EQ(folderToRestore(registry, dtrValue, current), current);
+}
+
+TEST_F(FolderRulesTest, DriveChangeGoesToTheDrivesCurrentFolderOrFails)
+{
+    const QString root = makeFolder(QStringLiteral("usb"));
+    const QString inner = makeFolder(QStringLiteral("usb/setups"));
+    DriveFolders folders;
+    EXPECT_EQ(changeDrive({root, true}, folders).folder, root);
+    folders.remember(root, inner);
+    EXPECT_EQ(changeDrive({root, true}, folders).folder, inner);
+    EXPECT_FALSE(changeDrive({root, false}, folders).ok());
+
+    // A folder removed since it was visited: back to the root.
+    QDir(inner).removeRecursively();
+    EXPECT_EQ(changeDrive({root, true}, folders).folder, root);
+    // A volume whose root is gone cannot be read.
+    EXPECT_FALSE(changeDrive({dir.filePath(QStringLiteral("gone")), true}, folders).ok());
+
+    const Message message = driveNotReadyMessage(QStringLiteral("/media/floppy"));
+    EXPECT_EQ(message.text, QStringLiteral("/media/floppy/.  This device is not ready."));
+    EXPECT_EQ(message.icon, MessageIcon::Critical);
+    EXPECT_EQ(message.title, QStringLiteral("TarvelinSetupUtility"));
+    EXPECT_EQ(driveNotReadyMessage(QStringLiteral("/")).text,
+              QStringLiteral("/.  This device is not ready."));
+}
+
+TEST(VolumeOf, PicksTheLongestRootOnAPathBoundary)
+{
+    const QList<Volume> volumes{{"/", true}, {"/media/usb", true}, {"/media/usb/inner", true}};
+    EXPECT_EQ(volumeOf("/media/usb/setups", volumes), QStringLiteral("/media/usb"));
+    EXPECT_EQ(volumeOf("/media/usb/inner/x", volumes), QStringLiteral("/media/usb/inner"));
+    EXPECT_EQ(volumeOf("/media/usb2/setups", volumes), QStringLiteral("/"));
+    EXPECT_EQ(volumeOf("/home", {{"/home/x", true}}), QStringLiteral("/"));
+}
+
+TEST(NetworkAddressSource, GivesADottedIpv4Address)
+{
+    QHostAddress address;
+    ASSERT_TRUE(address.setAddress(NetworkAddressSource().localAddress()));
+    EXPECT_EQ(address.protocol(), QAbstractSocket::IPv4Protocol);
+}
+
+} // namespace

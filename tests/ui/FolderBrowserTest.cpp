@@ -1,0 +1,178 @@
+#include "folder/FolderBrowser.h"
+
+#include "folder/DriveList.h"
+#include "folder/FolderList.h"
+#include "folder/SetupFileView.h"
+#include "gamewindow/GameProfile.h"
+#include "shell/MessageBox.h"
+#include "shell/Registry.h"
+#include "support/StoreBytes.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tarvelin
+{
+namespace
+{
+
+const QString kKey = QString::fromLatin1(UtilityKey);
+
+// The browser's part of a game window, built as the window builds it.
+struct BrowserPanel {
+    BrowserPanel(const GameProfile& profile, Registry& registry, const VolumeTable& volumes)
+    {
+        controls.drives = new DriveList(volumes, &window);
+        controls.folders = new FolderList(&window);
+        controls.files = new SetupFileView(&window);
+        controls.selectedLabel = new QLabel(&window);
+        controls.countLabel = new QLabel(&window);
+        controls.renameField = new QLineEdit(&window);
+        controls.frame = new QGroupBox(QStringLiteral("Source Files"), &window);
+        controls.files->setGeometry(0, 0, 200, 300);
+        controls.folders->setGeometry(200, 0, 200, 300);
+        browser = std::make_unique<FolderBrowser>(controls,
+                                                  FolderBrowserOptions{profile.FolderValueName,
+                                                                       profile.SetupFilePattern,
+                                                                       profile.SetupFileExtension},
+                                                  &registry, volumes, &window);
+        window.resize(400, 300);
+        window.show();
+    }
+
+    void openFolder(const QString& path)
+    {
+        FolderList* list = controls.folders;
+        const auto items =
+            list->findItems(QDir(path).dirName(), Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(items.size(), 1);
+        const QPoint at = list->visualItemRect(items.first()).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void clickFile(int row)
+    {
+        SetupFileView* view = controls.files;
+        const QRect rect = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QWidget window;
+    FolderBrowserControls controls;
+    std::unique_ptr<FolderBrowser> browser;
+};
+
+class FolderBrowserTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(registry.ensureCreated());
+        start = makeFolder(QStringLiteral("start"));
+        setups = makeFolder(QStringLiteral("start/setups"));
+        for (const char* name : {"Track 1.set", "a.set", "B.SET", "my.settings.set", "z.set",
+                                 "Oval.dts", "readme.txt"})
+            fixture::writeFile(setups + u'/' + QString::fromLatin1(name), "x");
+    }
+
+    QString makeFolder(const QString& name) const
+    {
+        QDir(dir.path()).mkpath(name);
+        return folderPath(dir.filePath(name));
+    }
+    QString remembered(const QString& valueName) const
+    {
+        return registryText(registry.QueryValue(kKey, valueName));
+    }
+
+    QTemporaryDir dir;
+    Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
+    FixedVolumeTable volumes{
+        {{QStringLiteral("/"), true}, {QStringLiteral("/media/floppy"), false}}};
+    QString start;
+    QString setups;
+};
+
+TEST_F(FolderBrowserTest, OpenedFolderIsRememberedPerGameAndRestoredAtTheNextOpening)
+{
+    registry.SetKeyValue(kKey, SprintCarsProfile.FolderValueName, start, RegistryType::String);
+    {
+        BrowserPanel dtr(DirtTrackRacingProfile, registry, volumes);
+        dtr.browser->startAt(start);
+        dtr.browser->restoreRememberedFolder(); // nothing remembered: stays, writes nothing
+        EXPECT_EQ(dtr.controls.folders->path(), start);
+        EXPECT_TRUE(remembered(DirtTrackRacingProfile.FolderValueName).isEmpty());
+
+        dtr.openFolder(setups);
+        EXPECT_EQ(dtr.controls.folders->path(), setups);
+        EXPECT_EQ(remembered(DirtTrackRacingProfile.FolderValueName), setups);
+        EXPECT_EQ(remembered(SprintCarsProfile.FolderValueName), start);
+        EXPECT_EQ(dtr.controls.files->count(), 5);
+        EXPECT_EQ(dtr.controls.selectedLabel->text(), QStringLiteral("0"));
+        EXPECT_EQ(dtr.controls.countLabel->text(), QStringLiteral("5"));
+        EXPECT_EQ(dtr.controls.drives->drive(), QStringLiteral("/"));
+    }
+    BrowserPanel reopened(DirtTrackRacingProfile, registry, volumes);
+    reopened.browser->startAt(start);
+    reopened.browser->restoreRememberedFolder();
+    EXPECT_EQ(reopened.browser->folder(), setups);
+    EXPECT_EQ(reopened.controls.countLabel->text(), QStringLiteral("5"));
+}
+
+TEST_F(FolderBrowserTest, UnreadableDriveShowsTheMessageAndChangesNothing)
+{
+    BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+    panel.browser->startAt(setups);
+    panel.browser->setFolder(setups);
+    MessageRecorder recorder;
+    DriveList* drives = panel.controls.drives;
+    const int floppy = drives->findText(QStringLiteral("/media/floppy"));
+    ASSERT_GE(floppy, 0);
+    drives->setCurrentIndex(floppy);
+    Q_EMIT drives->activated(floppy); // as the player's pick in the list
+
+    ASSERT_EQ(recorder.messages().size(), 1);
+    EXPECT_EQ(recorder.messages()[0].message,
+              (Message{"/media/floppy/.  This device is not ready.", MessageIcon::Critical}));
+    EXPECT_EQ(drives->drive(), QStringLiteral("/"));
+    EXPECT_EQ(panel.controls.folders->path(), setups);
+    EXPECT_EQ(panel.controls.files->count(), 5);
+    EXPECT_TRUE(remembered(DirtTrackRacingProfile.FolderValueName).isEmpty());
+}
+
+TEST_F(FolderBrowserTest, FileClickSetsCountersCaptionAndRenameText)
+{
+    BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+    panel.browser->startAt(setups);
+    // a.set, B.SET, my.settings.set, Track 1.set, z.set
+    panel.clickFile(3);
+    EXPECT_EQ(panel.controls.selectedLabel->text(), QStringLiteral("4"));
+    EXPECT_EQ(panel.controls.countLabel->text(), QStringLiteral("5"));
+    EXPECT_EQ(panel.controls.frame->title(), QStringLiteral("Track 1.set"));
+    EXPECT_EQ(panel.controls.renameField->text(), QStringLiteral("Track 1"));
+    EXPECT_EQ(panel.browser->selectedFilePath(), setups + QStringLiteral("/Track 1.set"));
+
+    panel.clickFile(1);
+    EXPECT_EQ(panel.controls.renameField->text(), QStringLiteral("B.SET"));
+    // The keys move the selection as a click does.
+    QTest::keyClick(panel.controls.files, Qt::Key_Down);
+    EXPECT_EQ(panel.controls.selectedLabel->text(), QStringLiteral("3"));
+    EXPECT_EQ(panel.controls.renameField->text(), QStringLiteral("my"));
+
+    BrowserPanel sprint(SprintCarsProfile, registry, volumes);
+    sprint.browser->startAt(setups);
+    ASSERT_EQ(sprint.controls.files->count(), 1);
+    sprint.clickFile(0);
+    EXPECT_EQ(sprint.controls.renameField->text(), QStringLiteral("Oval"));
+    EXPECT_EQ(sprint.controls.selectedLabel->text(), QStringLiteral("1"));
+}
+
+} // namespace
+} // namespace tarvelin
