@@ -18,6 +18,7 @@ constexpr ValueOption kValueOptions[] = {
     {QLatin1StringView("--game-dir"), &Invocation::gameDirectory},
     {QLatin1StringView("--wine-prefix"), &Invocation::winePrefix},
     {QLatin1StringView("--slot"), &Invocation::slot},
+    {QLatin1StringView("--to"), &Invocation::to},
 };
 
 struct FlagOption {
@@ -109,8 +110,11 @@ QString usageText()
         "  delete --game G --slot K            delete a setup from the store\n"
         "  sort --game G                       sort the store by name\n"
         "  restore --game G                    put setups.bak back as setups.sav\n"
-        "  store-export --game G DIR           copy the whole store into DIR\n"
-        "  store-import --game G DIR           copy a whole-store copy from DIR into the game\n"
+        "  store-export --game G --to DIR      copy the whole store into DIR as\n"
+        "                                      \"Dtr setups.sav\" or \"Sc setups.sav\"\n"
+        "  store-import --game G FILE          replace the whole store by the copy FILE\n"
+        "  rename-file --game G FILE NEWNAME   rename a setup file to NEWNAME.set|.dts\n"
+        "  trash-file FILE                     move a setup file or a copy to the trash\n"
         "  registry get KEY NAME               print a registry value\n"
         "  registry set KEY NAME VALUE [--dword]\n"
         "                                      write a value, creating the key when missing\n"
@@ -122,6 +126,7 @@ QString usageText()
         "  --registry FILE    the registry file (default $TARVELIN_REGISTRY, else\n"
         "                     $XDG_CONFIG_HOME/tarvelin-setup-utility/registry.reg)\n"
         "  --json             list as JSON\n"
+        "  --to DIR           the folder store-export writes into\n"
         "  --version          print the version\n"
         "\n"
         "Exit codes: 0 success, 1 the command refused or failed, 2 wrong usage.\n");
