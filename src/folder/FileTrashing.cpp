@@ -31,7 +31,7 @@ TrashOutcome TrashSelectedFile(const QString& folder, const QString& selectedFil
     TrashOutcome outcome;
     const QString path = joinPath(folder, selectedFileName);
     const QFileInfo info(path);
-    if (folder.isEmpty() || !isPlainFileName(selectedFileName) ||
+    if (folder.isEmpty() || !isUsableFileName(selectedFileName) ||
         (info.isDir() && !info.isSymLink())) {
         outcome.message = Message{noSelectionText};
         outcome.focus = FileFocus::FileList;

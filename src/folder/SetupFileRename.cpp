@@ -56,7 +56,7 @@ SetupFileRenameOutcome RenameSetupFile(const QString& folder, const QString& sel
     const QString suffix = profile.SetupFileExtension;
     const QString source = joinPath(folder, selectedFileName);
     const bool fileSelected =
-        !folder.isEmpty() && isPlainFileName(selectedFileName) && !QFileInfo(source).isDir();
+        !folder.isEmpty() && isUsableFileName(selectedFileName) && !QFileInfo(source).isDir();
     QStringList passedOver;
 
     // Made writable before anything is checked, and left so when the rename is refused.
@@ -75,7 +75,7 @@ SetupFileRenameOutcome RenameSetupFile(const QString& folder, const QString& sel
     } else if (newName.isEmpty() || newName == QLatin1String("New File Name")) {
         outcome = refused(RenameResult::NoNewName, "Please choose the file's new name.",
                           FileFocus::RenameField);
-    } else if (!isPlainFileName(newName)) {
+    } else if (!isUsableFileName(newName) || !isUsableFileName(newName + suffix)) {
         outcome.result = RenameResult::UnusableName;
         outcome.message = Message{QStringLiteral("\"%1\" can't be a file name: a name may not "
                                                  "contain \"/\" or be \".\" or \"..\". Try Again.")

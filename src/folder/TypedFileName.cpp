@@ -1,12 +1,22 @@
 #include "folder/TypedFileName.h"
 
+#include <QFile>
+
 namespace tarvelin
 {
 
-bool isPlainFileName(const QString& name)
+namespace
 {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0'));
+constexpr qsizetype kMaxFileNameBytes = 255;
+}
+
+bool isUsableFileName(const QString& fileName)
+{
+    if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String(".."))
+        return false;
+    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QChar(u'\0')))
+        return false;
+    return QFile::encodeName(fileName).size() <= kMaxFileNameBytes;
 }
 
 } // namespace tarvelin

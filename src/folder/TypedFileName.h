@@ -5,9 +5,9 @@
 namespace tarvelin
 {
 
-// True when `name` can only name a file directly inside the chosen folder: not empty, no "/",
-// no NUL, and not "." or "..". Names typed by the player and names handed over from a file list
-// both pass through here before a path is built from them.
-bool isPlainFileName(const QString& name);
+// Whether a file name that the player typed (an export name with its extension, a new name for
+// a setup file) names a file inside the chosen folder: not empty, not "." or "..", no "/" and no
+// NUL, and not longer than the file system takes (255 bytes once encoded).
+bool isUsableFileName(const QString& fileName);
 
 } // namespace tarvelin

@@ -111,7 +111,7 @@ StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& tr
 StoreCopyOutcome ImportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile)
 {
-    if (transferFolder.isEmpty() || !isPlainFileName(selectedFileName))
+    if (transferFolder.isEmpty() || !isUsableFileName(selectedFileName))
         return importFailed(QStringLiteral("no file selected"));
     const QString copy = joinPath(transferFolder, selectedFileName);
     if (QFileInfo(copy).isDir())
