@@ -8,16 +8,13 @@
 namespace fixture
 {
 
-// Stands in for the desktop's trash: records every path handed to it and removes the file, or
-// refuses with `failure` when that is set.
+// Stands in for the desktop's trash: records every path handed to it and removes the file.
 class FakeTrash : public tarvelin::Trash
 {
 public:
     tarvelin::TrashResult moveToTrash(const QString& path) override
     {
         requested << path;
-        if (!failure.isEmpty())
-            return tarvelin::TrashResult::failed(failure);
         if (!QFile::remove(path))
             return tarvelin::TrashResult::failed(path + QStringLiteral(" could not be removed."));
         return tarvelin::TrashResult::moved(QStringLiteral("/trash/files/") +
@@ -25,7 +22,6 @@ public:
     }
 
     QStringList requested;
-    QString failure;
 };
 
 } // namespace fixture
