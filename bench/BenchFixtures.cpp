@@ -3,6 +3,7 @@
 #include "gamewindow/GameProfile.h"
 #include "platform/FileIO.h"
 #include "store/StoreFile.h"
+#include "store/StoreFormat.h"
 #include "store/StorePaths.h"
 
 #include <QDir>
@@ -37,20 +38,33 @@ tarvelin::SetupRecord setupNamed(int index)
 
 } // namespace
 
+QByteArray storeBytes(int count)
+{
+    tarvelin::SetupTable table;
+    for (int slot = 1; slot <= count; ++slot)
+        table.entry(slot) = setupNamed(tarvelin::layout::kSlotCount + 1 - slot);
+    return tarvelin::serializeStore(table, tarvelin::DirtTrackRacingProfile.recordLayout());
+}
+
+QByteArray setupFileBytes()
+{
+    return tarvelin::serializeSetupFile(setupNamed(1),
+                                        tarvelin::DirtTrackRacingProfile.recordLayout());
+}
+
+QString gameDirectoryWith(const QString& name, const QByteArray& bytes)
+{
+    const QString game = root().filePath(name);
+    QDir().mkpath(game + QStringLiteral("/data/saved games"));
+    if (!tarvelin::saveFileAtomically(tarvelin::StorePaths::forGameDirectory(game).store, bytes))
+        throw std::runtime_error("cannot write the bench store");
+    return game;
+}
+
 QString fullStoreGameDirectory()
 {
-    static const QString directory = [] {
-        const QString game = root().filePath(QStringLiteral("game"));
-        QDir().mkpath(game + QStringLiteral("/data/saved games"));
-        tarvelin::SetupTable table;
-        for (int slot = 1; slot <= tarvelin::layout::kSlotCount; ++slot)
-            table.entry(slot) = setupNamed(slot);
-        const auto layout = tarvelin::DirtTrackRacingProfile.recordLayout();
-        if (!tarvelin::WriteSlots(tarvelin::StorePaths::forGameDirectory(game).store, table,
-                                  layout))
-            throw std::runtime_error("cannot write the bench store");
-        return game;
-    }();
+    static const QString directory =
+        gameDirectoryWith(QStringLiteral("game"), storeBytes(tarvelin::layout::kSlotCount));
     return directory;
 }
 

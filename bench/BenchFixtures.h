@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The files every benchmark works on, built once per run under a temporary folder.
@@ -11,6 +12,14 @@ QString fullStoreGameDirectory();
 QString fullStorePath();
 // A folder holding `count` setup files of Dirt Track Racing (a few non-matching files beside).
 QString setupFolder(int count);
+// The bytes of a Dirt Track Racing store holding `count` setups, names in descending order so
+// that a sort really moves them.
+QByteArray storeBytes(int count);
+// A single-setup file's bytes.
+QByteArray setupFileBytes();
+// A new game directory named `name` whose store holds `bytes`.
+QString gameDirectoryWith(const QString& name, const QByteArray& bytes);
+
 // A scratch folder for files the benchmarks write.
 QString scratchFolder();
 

@@ -59,8 +59,24 @@ FileContents readDevice(QIODevice& device, qsizetype maxSize)
         contents.error = QStringLiteral("%1 bytes is more than %2").arg(device.size()).arg(maxSize);
         return contents;
     }
-    // Read one byte past the limit so that a device without a known size is also refused.
-    contents.bytes = device.read(maxSize + 1);
+    if (device.isSequential()) {
+        // No size to trust: read in pieces up to one byte past the limit.
+        constexpr qint64 kPiece = 64 * 1024;
+        while (contents.bytes.size() <= maxSize) {
+            const QByteArray piece =
+                device.read(std::min<qint64>(kPiece, maxSize + 1 - contents.bytes.size()));
+            if (piece.isEmpty() && !device.waitForReadyRead(30000))
+                break;
+            contents.bytes += piece;
+        }
+    } else {
+        // Allocate for the size the file reports, not for the limit; one byte more shows a
+        // file that grew meanwhile.
+        const qint64 expected = std::min<qint64>(device.size() - device.pos(), maxSize);
+        contents.bytes = device.read(expected + 1);
+        if (contents.bytes.size() > expected && contents.bytes.size() <= maxSize)
+            contents.bytes += device.read(maxSize + 1 - contents.bytes.size());
+    }
     if (contents.bytes.size() > maxSize) {
         contents.bytes.clear();
         contents.error = QStringLiteral("more than %1 bytes").arg(maxSize);

@@ -1,0 +1,191 @@
+// Each store command in process on a full store, against the plain calls that move the same
+// bytes (read the files it reads, write atomically the files it writes). Files a command changes
+// are put back between iterations, outside the timing.
+#include "BenchFixtures.h"
+#include "FloorCalls.h"
+#include "RatioTable.h"
+#include "gamewindow/GameProfile.h"
+#include "store/StoreCommands.h"
+#include "store/StoreFile.h"
+#include "store/StoreList.h"
+#include "store/StorePaths.h"
+#include "transfer/SetupExport.h"
+#include "transfer/SetupImport.h"
+
+#include <QFile>
+
+namespace
+{
+
+using namespace tarvelin;
+
+const GameProfile& kProfile = DirtTrackRacingProfile;
+constexpr int kFull = layout::kSlotCount;
+
+std::string storeOf(const QString& game)
+{
+    return StorePaths::forGameDirectory(game).store.toStdString();
+}
+
+// Puts `bytes` back as the store of `game`, outside the timing.
+void resetStore(benchmark::State& state, const QString& game, const std::string& bytes)
+{
+    state.PauseTiming();
+    bench::floor::writeAtomically(storeOf(game), bytes);
+    state.ResumeTiming();
+}
+
+// The single-setup file that the import reads, written once.
+QString importFile()
+{
+    static const QString path = [] {
+        const QString file = bench::scratchFolder() + QStringLiteral("/Import.set");
+        bench::floor::writeAtomically(file.toStdString(), bench::setupFileBytes().toStdString());
+        return file;
+    }();
+    return path;
+}
+
+void check(benchmark::State& state, bool ok)
+{
+    if (!ok)
+        state.SkipWithError("the command did not do its work");
+}
+
+void listCommand(benchmark::State& state)
+{
+    const QString store = bench::fullStorePath();
+    for (auto _ : state) {
+        const StoreRead read = ReadSlots(store, kProfile.recordLayout());
+        const auto lines = listStore(read.image.table);
+        check(state, lines.size() == kFull);
+    }
+}
+
+void listFloor(benchmark::State& state)
+{
+    const std::string store = bench::fullStorePath().toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::floor::readWhole(store));
+}
+
+void exportCommand(benchmark::State& state)
+{
+    const QString folder = bench::scratchFolder();
+    const QString written = folder + QStringLiteral("/Exported.set");
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(written);
+        state.ResumeTiming();
+        ExportRequest request;
+        request.gameDirectory = bench::fullStoreGameDirectory();
+        request.profile = &kProfile;
+        request.selectedSlot = 150;
+        request.exportName = QStringLiteral("Exported");
+        request.folder = folder;
+        check(state, ExportSetup(request).done);
+    }
+}
+
+void exportFloor(benchmark::State& state)
+{
+    const std::string store = bench::fullStorePath().toStdString();
+    const std::string target =
+        (bench::scratchFolder() + QStringLiteral("/floor.set")).toStdString();
+    for (auto _ : state) {
+        const std::string bytes = bench::floor::readWhole(store);
+        bench::floor::writeAtomically(target, bytes.substr(4, 1240));
+    }
+}
+
+void importCommand(benchmark::State& state)
+{
+    const QByteArray almostFull = bench::storeBytes(kFull - 1);
+    const QString game = bench::gameDirectoryWith(QStringLiteral("import"), almostFull);
+    const QString folder = bench::scratchFolder();
+    importFile();
+    for (auto _ : state) {
+        resetStore(state, game, almostFull.toStdString());
+        ImportRequest request;
+        request.gameDirectory = game;
+        request.profile = &kProfile;
+        request.folder = folder;
+        request.chosenFile = QStringLiteral("Import.set");
+        check(state, ImportSetup(request).importedSlot == kFull);
+    }
+}
+
+void importFloor(benchmark::State& state)
+{
+    const QString game =
+        bench::gameDirectoryWith(QStringLiteral("import-floor"), bench::storeBytes(kFull - 1));
+    const std::string setupFile = importFile().toStdString();
+    for (auto _ : state) {
+        const std::string setup = bench::floor::readWhole(setupFile);
+        std::string store = bench::floor::readWhole(storeOf(game));
+        bench::floor::writeAtomically(storeOf(game), store.append(setup));
+    }
+}
+
+// Delete, sort and restore read the store and write it whole (delete and sort through
+// setups.tmp): the floor is one read and one atomic write of the store.
+void rewriteFloor(benchmark::State& state)
+{
+    const QString game =
+        bench::gameDirectoryWith(QStringLiteral("rewrite-floor"), bench::storeBytes(kFull));
+    for (auto _ : state)
+        bench::floor::writeAtomically(storeOf(game), bench::floor::readWhole(storeOf(game)));
+}
+
+void deleteCommand(benchmark::State& state)
+{
+    const QByteArray full = bench::storeBytes(kFull);
+    const QString game = bench::gameDirectoryWith(QStringLiteral("delete"), full);
+    for (auto _ : state) {
+        resetStore(state, game, full.toStdString());
+        DeleteRequest request{game, kProfile.recordLayout(), QStringLiteral("x"), 150, {}};
+        check(state, DeleteSetup(request).storeWritten);
+    }
+}
+
+void sortCommand(benchmark::State& state)
+{
+    const QByteArray full = bench::storeBytes(kFull);
+    const QString game = bench::gameDirectoryWith(QStringLiteral("sort"), full);
+    for (auto _ : state) {
+        resetStore(state, game, full.toStdString());
+        check(state, SortStore(game, kProfile.recordLayout()).storeWritten);
+    }
+}
+
+void restoreCommand(benchmark::State& state)
+{
+    const QByteArray full = bench::storeBytes(kFull);
+    const QString game = bench::gameDirectoryWith(QStringLiteral("restore"), full);
+    bench::floor::writeAtomically(StorePaths::forGameDirectory(game).backup.toStdString(),
+                                  full.toStdString());
+    for (auto _ : state)
+        check(state, RestoreStore(game, kProfile.recordLayout()).storeWritten);
+}
+
+void registerCommand(const char* name, void (*command)(benchmark::State&), const char* floorName)
+{
+    benchmark::RegisterBenchmark(name, command)->Unit(benchmark::kMicrosecond);
+    bench::setTarget(name, {2.0, 16000, floorName});
+}
+
+const bool registered = [] {
+    benchmark::RegisterBenchmark("command: list [floor]", listFloor);
+    benchmark::RegisterBenchmark("command: export [floor]", exportFloor);
+    benchmark::RegisterBenchmark("command: import [floor]", importFloor);
+    benchmark::RegisterBenchmark("command: store rewrite [floor]", rewriteFloor);
+    registerCommand("command: list", listCommand, "command: list [floor]");
+    registerCommand("command: export", exportCommand, "command: export [floor]");
+    registerCommand("command: import", importCommand, "command: import [floor]");
+    registerCommand("command: delete", deleteCommand, "command: store rewrite [floor]");
+    registerCommand("command: sort", sortCommand, "command: store rewrite [floor]");
+    registerCommand("command: restore", restoreCommand, "command: store rewrite [floor]");
+    return true;
+}();
+
+} // namespace

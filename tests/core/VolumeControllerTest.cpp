@@ -1,0 +1,58 @@
+#include "shell/VolumeController.h"
+
+#include "support/FakeMixer.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+using fixture::FakeMixer;
+
+namespace
+{
+
+TEST(VolumeLevel, TwiceTheSliderPositionMappedOntoTheControlsRange)
+{
+    EXPECT_EQ(VolumeController::levelFor(0), 0u);
+    EXPECT_EQ(VolumeController::levelFor(1), 2u);
+    EXPECT_EQ(VolumeController::levelFor(32767), 65534u);
+
+    // The ends of the level meet the ends of the range; the top of the slider rounds to the top.
+    EXPECT_EQ(mapLevelToRange(0, 0, 87), 0);
+    EXPECT_EQ(mapLevelToRange(65535, 0, 87), 87);
+    EXPECT_EQ(mapLevelToRange(65534, 0, 87), 87);
+    EXPECT_EQ(mapLevelToRange(2, 0, 87), 0);
+    EXPECT_EQ(mapLevelToRange(65534, 0, 65535), 65534);
+    EXPECT_EQ(mapLevelToRange(0, -10239, 400), -10239);
+    EXPECT_EQ(mapLevelToRange(65535, -10239, 400), 400);
+    EXPECT_EQ(mapLevelToRange(32768, -100, 100), 0);
+    // Levels past the top count as the top; an empty or reversed range gives its minimum.
+    EXPECT_EQ(mapLevelToRange(70000, 0, 87), 87);
+    EXPECT_EQ(mapLevelToRange(65535, 5, 5), 5);
+    EXPECT_EQ(mapLevelToRange(65535, 9, 3), 9);
+    EXPECT_EQ(mapLevelToRange(0, LONG_MIN, LONG_MAX), LONG_MIN);
+    EXPECT_EQ(mapLevelToRange(65535, LONG_MIN, LONG_MAX), LONG_MAX);
+}
+
+TEST(VolumeController, SendsOneLevelPerChangeOnlyToAControlFound)
+{
+    FakeMixer mixer;
+    VolumeController controller(mixer);
+    const VolumeController::Opening opening = controller.open();
+    EXPECT_TRUE(opening.controlFound);
+    EXPECT_FALSE(opening.message);
+    EXPECT_EQ(controller.setPosition(1), 2u);
+    EXPECT_EQ(controller.setPosition(32767), 65534u);
+    EXPECT_EQ(mixer.levels, (QList<quint32>{2, 65534}));
+    controller.close();
+    EXPECT_FALSE(mixer.isOpen);
+
+    // Without a volume control nothing is sent and nothing is said.
+    mixer.hasVolumeControl = false;
+    mixer.levels.clear();
+    EXPECT_FALSE(controller.open().message);
+    EXPECT_EQ(controller.setPosition(100), 200u);
+    EXPECT_TRUE(mixer.levels.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/DriveTable.h"
+
+#include <QMap>
+
+namespace fixture
+{
+
+// Optical drives in order, and the folders their discs are mounted on.
+class FakeDriveTable : public tarvelin::DriveTable
+{
+public:
+    QStringList drives;
+    QMap<QString, QString> mounts;
+
+    QStringList opticalDrives() const override { return drives; }
+    QString mountPoint(const QString& device) const override { return mounts.value(device); }
+};
+
+} // namespace fixture

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/ProgramStarter.h"
+
+#include <QList>
+
+namespace fixture
+{
+
+// Records every start and answers with `succeeds`.
+class FakeProgramStarter : public tarvelin::ProgramStarter
+{
+public:
+    struct Start {
+        QString program;
+        QStringList args;
+        QString workingDirectory;
+    };
+
+    bool succeeds = true;
+    QList<Start> starts;
+
+    bool startDetached(const QString& program, const QStringList& args) override
+    {
+        return startDetachedIn(program, args, QString());
+    }
+    bool startDetachedIn(const QString& program, const QStringList& args,
+                         const QString& workingDirectory) override
+    {
+        starts.append({program, args, workingDirectory});
+        return succeeds;
+    }
+};
+
+} // namespace fixture

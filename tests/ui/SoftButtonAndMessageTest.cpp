@@ -1,0 +1,64 @@
+#include "shell/MessageBox.h"
+#include "shell/VBUSoftButton.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvelin
+{
+namespace
+{
+
+TEST(MessageRecorderTest, RecordsBoxesAndAnswersQueuedThenFirstButton)
+{
+    MessageRecorder outer;
+    {
+        MessageRecorder inner;
+        inner.queueAnswer(MessageAnswer::No);
+        const Message question{QStringLiteral("Delete it?"), MessageIcon::Question};
+        EXPECT_EQ(showMessage(nullptr, question, MessageButtons::YesNo), MessageAnswer::No);
+        EXPECT_EQ(showMessage(nullptr, question, MessageButtons::YesNo), MessageAnswer::Yes);
+        EXPECT_EQ(showMessage(nullptr, {QStringLiteral("Done")}, MessageButtons::OkCancel),
+                  MessageAnswer::Ok);
+        ASSERT_EQ(inner.messages().size(), 3);
+        EXPECT_EQ(inner.messages()[0].message, question);
+        EXPECT_EQ(inner.messages()[2].buttons, MessageButtons::OkCancel);
+    }
+    // The outer recorder answers again once the inner one is gone, and saw nothing before.
+    EXPECT_TRUE(outer.messages().isEmpty());
+    showMessage(nullptr, {QStringLiteral("After")});
+    EXPECT_EQ(outer.texts(), QStringList{QStringLiteral("After")});
+    EXPECT_EQ(MessageRecorder::active(), &outer);
+}
+
+TEST(VBUSoftButtonTest, ClicksByMouseAndKeyboardAndPaintsEveryFace)
+{
+    VBUSoftButton button;
+    button.setOvalLabel(QStringLiteral("Export"), Qt::yellow, VBUSoftButton::Arrow::Right);
+    button.resize(97, 49);
+    button.show();
+    QSignalSpy clicks(&button, &QAbstractButton::clicked);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 2);
+
+    // Every face draws something other than an empty rectangle, with and without focus.
+    for (int face = 0; face < 3; ++face) {
+        if (face == 1)
+            button.setCaption(QStringLiteral("SWITCH"));
+        if (face == 2) {
+            QPixmap picture(20, 20);
+            picture.fill(Qt::red);
+            button.setPicture(picture);
+        }
+        const QImage image = button.grab().toImage();
+        const QRgb corner = image.pixel(0, 0);
+        const QRgb centre = image.pixel(image.width() / 2, image.height() / 2);
+        EXPECT_NE(corner, centre) << "face " << face;
+    }
+}
+
+} // namespace
+} // namespace tarvelin
