@@ -1,6 +1,9 @@
 #include "cli/CommandLine.h"
 
+#include "folder/FileTrashing.h"
+#include "folder/SetupFileRename.h"
 #include "gamewindow/GameProfile.h"
+#include "platform/Trash.h"
 #include "shell/Registry.h"
 #include "store/StoreCommands.h"
 #include "store/StoreFile.h"
@@ -8,6 +11,7 @@
 #include "store/StorePaths.h"
 #include "transfer/SetupExport.h"
 #include "transfer/SetupImport.h"
+#include "transfer/StoreCopy.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -72,6 +76,13 @@ private:
     int sortStore();
     int restoreStore();
     int registry();
+
+    // Whole-store copies and setup files.
+    int storeExport();
+    int storeImport();
+    int renameFile();
+    int trashFile();
+    int tell(const std::optional<Message>& message, bool succeeded);
 
     const Invocation& invocation_;
     QTextStream& out_;
@@ -305,6 +316,81 @@ int Runner::registry()
         QStringLiteral("registry takes get KEY NAME, set KEY NAME VALUE or delete KEY NAME"));
 }
 
+// The whole-store and setup-file commands: the same functions as the windows' buttons.
+
+int Runner::tell(const std::optional<Message>& message, bool succeeded)
+{
+    if (message)
+        err_ << message->text << Qt::endl;
+    return succeeded ? kSuccess : kFailed;
+}
+
+int Runner::storeExport()
+{
+    if (!expectArguments(0) || invocation_.to.isEmpty())
+        return usage(QStringLiteral("store-export takes --to DIR and no arguments"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    const StoreCopyOutcome outcome =
+        ExportStoreCopy(game.gameDirectory, invocation_.to, *game.profile);
+    if (outcome.written)
+        err_ << QStringLiteral("%1 now holds the %2 setups of %3.")
+                    .arg(outcome.writtenPath)
+                    .arg(outcome.gameStore->counters.total)
+                    .arg(game.paths.store)
+             << Qt::endl;
+    return tell(outcome.message, outcome.written);
+}
+
+int Runner::storeImport()
+{
+    if (!expectArguments(1))
+        return usage(QStringLiteral("store-import takes one FILE"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    const QFileInfo copy(invocation_.arguments.at(0));
+    const StoreCopyOutcome outcome =
+        ImportStoreCopy(game.gameDirectory, copy.path(), copy.fileName(), *game.profile);
+    if (outcome.written)
+        err_ << QStringLiteral("%1 now holds the %2 setups of %3.")
+                    .arg(outcome.writtenPath)
+                    .arg(outcome.gameStore->counters.total)
+                    .arg(copy.filePath())
+             << Qt::endl;
+    return tell(outcome.message, outcome.written);
+}
+
+int Runner::renameFile()
+{
+    if (!expectArguments(2))
+        return usage(QStringLiteral("rename-file takes FILE NEWNAME"));
+    if (invocation_.game.isEmpty())
+        return usage(QStringLiteral("rename-file needs --game dtr or --game sc"));
+    const QFileInfo file(invocation_.arguments.at(0));
+    const SetupFileRenameOutcome outcome = RenameSetupFile(
+        file.path(), file.fileName(), invocation_.arguments.at(1), *profileById(invocation_.game));
+    return tell(outcome.message, outcome.result == RenameResult::Renamed);
+}
+
+int Runner::trashFile()
+{
+    if (!expectArguments(1))
+        return usage(QStringLiteral("trash-file takes one FILE"));
+    const QFileInfo file(invocation_.arguments.at(0));
+    SystemTrash trash;
+    // Typing the command is the player's confirmation.
+    const TrashOutcome outcome = TrashSelectedFile(
+        file.path(), file.fileName(), trash, [](const Message&) { return true; },
+        QStringLiteral("Please choose a file to delete"));
+    if (outcome.trashed)
+        err_ << QStringLiteral("%1 is now in the trash: %2")
+                    .arg(file.filePath(), outcome.pathInTrash)
+             << Qt::endl;
+    return tell(outcome.message, outcome.trashed);
+}
+
 int Runner::run()
 {
     if (!invocation_.usageError.isEmpty())
@@ -349,6 +435,22 @@ int Runner::run()
         {QStringLiteral("registry"),
          [this] {
              return registry();
+         }},
+        {QStringLiteral("store-export"),
+         [this] {
+             return storeExport();
+         }},
+        {QStringLiteral("store-import"),
+         [this] {
+             return storeImport();
+         }},
+        {QStringLiteral("rename-file"),
+         [this] {
+             return renameFile();
+         }},
+        {QStringLiteral("trash-file"),
+         [this] {
+             return trashFile();
          }},
     };
     const auto command = commands.find(invocation_.command);

@@ -18,6 +18,7 @@ constexpr ValueOption kValueOptions[] = {
     {QLatin1StringView("--game-dir"), &Invocation::gameDirectory},
     {QLatin1StringView("--wine-prefix"), &Invocation::winePrefix},
     {QLatin1StringView("--slot"), &Invocation::slot},
+    {QLatin1StringView("--to"), &Invocation::to},
 };
 
 struct FlagOption {
@@ -112,8 +113,11 @@ QString usageText()
         "  delete --game G --slot K            delete the setup in slot K, closing the gap\n"
         "  sort --game G                       sort the store by name (character codes)\n"
         "  restore --game G                    put setups.bak back as setups.sav\n"
-        "  store-export --game G DIR           copy the whole store into DIR\n"
-        "  store-import --game G DIR           copy a whole-store copy from DIR into the game\n"
+        "  store-export --game G --to DIR      copy the whole store into DIR as\n"
+        "                                      \"Dtr setups.sav\" or \"Sc setups.sav\"\n"
+        "  store-import --game G FILE          replace the whole store by the copy FILE\n"
+        "  rename-file --game G FILE NEWNAME   rename a setup file to NEWNAME.set|.dts\n"
+        "  trash-file FILE                     move a setup file or a copy to the trash\n"
         "  registry get KEY NAME               print a registry value\n"
         "  registry set KEY NAME VALUE [--dword]\n"
         "                                      write a value, creating the key when missing\n"
@@ -127,6 +131,7 @@ QString usageText()
         "  --slot K           a slot number, 1 to 300, as the second column of list shows\n"
         "  --delete           import: delete the setup file once it is in the store\n"
         "  --json             list as JSON\n"
+        "  --to DIR           the folder store-export writes into\n"
         "  --version          print the version\n"
         "\n"
         "Exit codes: 0 success, 1 the command refused or failed, 2 wrong usage.\n");

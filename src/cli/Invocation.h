@@ -15,6 +15,7 @@ struct Invocation {
     QString gameDirectory;    // --game-dir DIR, used instead of the registry
     QString winePrefix;       // --wine-prefix DIR
     QString slot;             // --slot K
+    QString to;               // --to DIR (store-export)
     bool json = false;        // --json
     bool dword = false;       // --dword (registry set)
     bool dryRun = false;      // --dry-run

@@ -3,6 +3,7 @@
 #include "platform/FileIO.h"
 #include "support/StoreBytes.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -153,6 +154,27 @@ TEST_F(CommandLineTest, StoreCommandsRunTheWindowsCommands)
     ASSERT_EQ(run(QStringList{"restore"} + sc), 0);
     ASSERT_EQ(run(QStringList{"list"} + sc), 0);
     EXPECT_EQ(out, QStringLiteral("1\t1\tb\n2\t2\tA\n3\t3\tC\n4\t4\tA\n"));
+}
+
+TEST_F(CommandLineTest, WholeStoreCopiesAndSetupFilesRunTheWindowsCommands)
+{
+    game.write("setups.sav", fixture::storeOf({"Oval", "Mile"}, 6));
+    const QStringList dtr{"--game", "dtr", "--game-dir", game.root()};
+    EXPECT_EQ(run(QStringList{"store-export"} + dtr), 2);
+    EXPECT_EQ(run(QStringList{"store-export", "--to", "/"} + dtr), 1);
+    ASSERT_EQ(run(QStringList{"store-export", "--to", scratch.path()} + dtr), 0);
+
+    game.write("setups.sav", fixture::storeOf({"Other"}, 6));
+    EXPECT_EQ(run(QStringList{"store-import", scratch.filePath("missing.sav")} + dtr), 1);
+    EXPECT_EQ(err, QStringLiteral("You did'nt choose a file to import.\n"));
+    ASSERT_EQ(run(QStringList{"store-import", scratch.filePath("Dtr setups.sav")} + dtr), 0);
+    EXPECT_EQ(game.read("setups.sav"), fixture::storeOf({"Oval", "Mile"}, 6));
+
+    fixture::writeFile(scratch.filePath("fast.set"), fixture::usedSlot("fast", 6, 1));
+    ASSERT_EQ(run({"rename-file", "--game", "dtr", scratch.filePath("fast.set"), "Oval"}), 0);
+    EXPECT_EQ(err, QStringLiteral("fast.set was renamed sucessfully.\n"));
+    EXPECT_EQ(run({"trash-file", scratch.path()}), 1); // a folder is never trashed
+    EXPECT_TRUE(QDir(scratch.path()).exists());
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvelin
+{
+
+// What became of one file handed to the trash.
+struct TrashResult {
+    bool ok = false;
+    QString pathInTrash; // where the file now lies, when ok
+    QString error;       // why it is still where it was, when not ok
+
+    static TrashResult moved(QString where) { return {true, std::move(where), {}}; }
+    static TrashResult failed(QString why) { return {false, {}, std::move(why)}; }
+    explicit operator bool() const { return ok; }
+};
+
+// The desktop's trash, where deleted setup files and whole-store copies go so that the player can
+// take them back. Only files are accepted, never folders.
+class Trash
+{
+public:
+    virtual ~Trash() = default;
+    virtual TrashResult moveToTrash(const QString& path) = 0;
+};
+
+// The freedesktop trash through QFile::moveToTrash, made safe on Qt 6.4: that version moves the
+// file under the current folder, and reports success, when the user's data folder is missing.
+class SystemTrash : public Trash
+{
+public:
+    TrashResult moveToTrash(const QString& path) override;
+};
+
+} // namespace tarvelin

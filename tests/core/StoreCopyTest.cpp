@@ -1,0 +1,90 @@
+#include "transfer/StoreCopy.h"
+
+#include "gamewindow/GameProfile.h"
+#include "platform/FileIO.h"
+#include "support/StoreBytes.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+class StoreCopyTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { setFileFaultHook({}); }
+    QString copyOf(const GameProfile& profile) const
+    {
+        return transfer.filePath(profile.StoreCopyFileName);
+    }
+
+    fixture::GameDir game;
+    QTemporaryDir transfer;
+};
+
+TEST_F(StoreCopyTest, ExportKeepsTheHeaderAndWritesAllSlotsWritable)
+{
+    const std::vector<QByteArray> slots{fixture::usedSlot("B", 6, 1), fixture::usedSlot("A", 6, 2),
+                                        fixture::usedSlot("C", 6, 3)};
+    game.write("setups.sav", fixture::store(slots, 0x12345678));
+    const StoreCopyOutcome outcome =
+        ExportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile);
+    ASSERT_TRUE(outcome.written);
+    // store() adds 297 unused slots of four zero bytes.
+    EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), fixture::store(slots, 0x12345678));
+    EXPECT_FALSE(isReadOnly(copyOf(DirtTrackRacingProfile)));
+    EXPECT_EQ(outcome.gameStore->counters, (StoreCounters{4, 3, 0}));
+
+    EXPECT_EQ(ExportStoreCopy(game.root(), "/", DirtTrackRacingProfile).message->text,
+              "You can't export to the root directory choose a folder and try it again.");
+    // A store that cannot be read never replaces a good copy by an empty one.
+    QFile::remove(game.path("setups.sav"));
+    EXPECT_FALSE(ExportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile).written);
+    EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), fixture::store(slots, 0x12345678));
+}
+
+TEST_F(StoreCopyTest, ImportReplacesTheStoreKeepingSlotPositionsAndEachGamesHeaderRule)
+{
+    for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
+        const int words = profile->trailingWordCount;
+        game.write("setups.sav",
+                   fixture::storeOf({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, words));
+        const std::vector<QByteArray> slots{
+            fixture::unusedSlot(), fixture::usedSlot("Oval", words, 4), fixture::unusedSlot(),
+            fixture::usedSlot("Mile", words, 5), fixture::usedSlot("Short", words, 6)};
+        fixture::writeFile(copyOf(*profile), fixture::store(slots, 0xCAFE));
+
+        const StoreCopyOutcome outcome =
+            ImportStoreCopy(game.root(), transfer.path(), profile->StoreCopyFileName, *profile);
+        ASSERT_TRUE(outcome.written);
+        const quint32 header = profile == &DirtTrackRacingProfile ? 0 : 0xCAFE;
+        EXPECT_EQ(game.read("setups.sav"), fixture::store(slots, header));
+        ASSERT_EQ(outcome.gameStore->lines.size(), 3u);
+        EXPECT_EQ(outcome.gameStore->lines[0].slot, 2);
+    }
+}
+
+TEST_F(StoreCopyTest, EveryFailedImportSaysNoFileWasChosenAndKeepsTheStore)
+{
+    const QByteArray store = fixture::storeOf({"Mine", "Yours"}, 6);
+    game.write("setups.sav", store);
+    QDir(transfer.path()).mkdir(QStringLiteral("folder"));
+    fixture::writeFile(transfer.filePath("short.sav"), store.left(600));
+    // A Sprint Cars store read with the Dirt Track Racing record does not end after slot 300.
+    fixture::writeFile(transfer.filePath("other game.sav"), fixture::storeOf({"Oval"}, 5));
+    fixture::writeFile(copyOf(DirtTrackRacingProfile), fixture::storeOf({"Copy"}, 6));
+
+    const auto import = [&](const QString& selected) {
+        return ImportStoreCopy(game.root(), transfer.path(), selected, DirtTrackRacingProfile);
+    };
+    for (const char* selected : {"", "folder", "missing.sav", "short.sav", "other game.sav"})
+        EXPECT_EQ(import(selected).message->text, "You did'nt choose a file to import.");
+    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Write; });
+    EXPECT_FALSE(import(DirtTrackRacingProfile.StoreCopyFileName).written);
+    EXPECT_EQ(game.read("setups.sav"), store);
+}
+
+} // namespace
