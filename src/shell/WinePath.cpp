@@ -45,7 +45,7 @@ QString mapWindowsPath(const QString& winePrefix, const QString& windowsPath)
     const QString driveRoot =
         drive.isEmpty() ? QString() : QFileInfo(dosDevices + u'/' + drive).canonicalFilePath();
     if (driveRoot.isEmpty() || !QFileInfo(driveRoot).isDir()) {
-        qCInfo(lcWine) << "no drive" << path.left(2) << "in" << dosDevices;
+        qCDebug(lcWine) << "no drive" << path.left(2) << "in" << dosDevices;
         return {};
     }
 
@@ -66,7 +66,7 @@ QString mapWindowsPath(const QString& winePrefix, const QString& windowsPath)
     for (const QString& part : parts) {
         const QString entry = matchEntry(linuxPath, part);
         if (entry.isEmpty()) {
-            qCInfo(lcWine) << windowsPath << "does not exist: no" << part << "in" << linuxPath;
+            qCDebug(lcWine) << windowsPath << "does not exist: no" << part << "in" << linuxPath;
             return {};
         }
         linuxPath = linuxPath.endsWith(u'/') ? linuxPath + entry : linuxPath + u'/' + entry;

@@ -10,7 +10,8 @@
 namespace tarvelin
 {
 
-Q_LOGGING_CATEGORY(lcWine, "tarvelin.wine")
+// Missing drives and folders are ordinary (a game never installed): shown with QT_LOGGING_RULES.
+Q_LOGGING_CATEGORY(lcWine, "tarvelin.wine", QtInfoMsg)
 
 namespace
 {
@@ -358,16 +359,16 @@ WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList&
     return registry;
 }
 
-const WineKey* WineRegistry::key(QStringView path) const
+const WineKey* WineRegistry::key(const QString& path) const
 {
-    const QString wanted = normalizedKeyPath(path.toString());
+    const QString wanted = normalizedKeyPath(path);
     for (const WineKey& key : keys_)
         if (sameName(key.path, wanted))
             return &key;
     return nullptr;
 }
 
-RegistryValue WineRegistry::QueryValue(QStringView keyPath, QStringView valueName) const
+RegistryValue WineRegistry::QueryValue(const QString& keyPath, const QString& valueName) const
 {
     const WineKey* found = key(keyPath);
     if (!found)

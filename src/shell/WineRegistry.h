@@ -44,11 +44,11 @@ public:
     // True when the file was a Wine registry at all.
     bool isValid() const { return valid_; }
 
-    const WineKey* key(QStringView path) const;
+    const WineKey* key(const QString& path) const;
 
     // As Registry::QueryValue: REG_SZ and REG_EXPAND_SZ read as text (also when Wine wrote them
     // as UTF-16 bytes), a four-byte REG_DWORD as a number, anything else as nothing.
-    RegistryValue QueryValue(QStringView keyPath, QStringView valueName) const;
+    RegistryValue QueryValue(const QString& keyPath, const QString& valueName) const;
 
 private:
     bool valid_ = false;
