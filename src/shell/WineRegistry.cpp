@@ -274,6 +274,36 @@ QString normalizedKeyPath(const QString& path)
     return key;
 }
 
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Most keys of the file are plain ASCII with "\\" between their parts and differ from the one
+// wanted within a few characters: telling so without decoding keeps a large file quick. False
+// when unsure (another escape, a character beyond ASCII), so that the key is decoded in full.
+bool plainlyDifferent(QByteArrayView rawPath, QStringView wanted)
+{
+    if (rawPath.startsWith('\\'))
+        return false;
+    qsizetype pos = 0;
+    for (const QChar wantedChar : wanted) {
+        if (pos >= rawPath.size() || wantedChar.unicode() >= 0x80)
+            return false;
+        char c = rawPath[pos++];
+        if (c == '\\') {
+            if (pos >= rawPath.size() || rawPath[pos] != '\\')
+                return false;
+            ++pos;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+        if (lowerAscii(c) != lowerAscii(static_cast<char>(wantedChar.unicode())))
+            return true;
+    }
+    return false;
+}
+
 QString utf16Text(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf16LE);
@@ -311,6 +341,10 @@ WineRegistry WineRegistry::parse(QByteArrayView bytes, const QStringList& keyPat
         if (line.startsWith('[')) {
             // "[Software\\Ratbag\\Game\\1.00] 1234567890": the path, then when it was written.
             current = nullptr;
+            const QByteArrayView rawPath = line.sliced(1);
+            if (std::all_of(wanted.cbegin(), wanted.cend(),
+                            [&](const QString& w) { return plainlyDifferent(rawPath, w); }))
+                continue;
             qsizetype pos = 1;
             if (!decodeString(line, pos, ']', &keyPath))
                 continue;
