@@ -22,6 +22,8 @@ struct WineValue {
     QString text;       // Form::Text
     quint32 number = 0; // Form::Dword
     QByteArray bytes;   // Form::Hex
+
+    friend bool operator==(const WineValue&, const WineValue&) = default;
 };
 
 struct WineKey {
