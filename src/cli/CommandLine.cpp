@@ -3,9 +3,12 @@
 #include "gamewindow/GameProfile.h"
 #include "shell/GameDirectoryLookup.h"
 #include "shell/Registry.h"
+#include "store/StoreCommands.h"
 #include "store/StoreFile.h"
 #include "store/StoreOpening.h"
 #include "store/StorePaths.h"
+#include "transfer/SetupExport.h"
+#include "transfer/SetupImport.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -56,8 +59,19 @@ private:
     // Finds the game and its directory; on failure returns the exit code to end with.
     std::optional<int> resolveGame(GameContext& context);
 
+    // --slot K as a slot number, 1 to 300; nothing when missing or out of range.
+    std::optional<int> slot() const;
+    // Prints the messages a window would show; 0 when the command did what was asked.
+    int report(bool done, const std::vector<Message>& messages, const QString& detail);
+    int reportStore(const StoreCommandOutcome& outcome, const QString& what);
+
     int list();
     int backup();
+    int exportSetup();
+    int importSetup();
+    int deleteSetup();
+    int sortStore();
+    int restoreStore();
     int registry();
     int importWine();
     QString winePrefix() const
@@ -149,6 +163,113 @@ int Runner::backup()
                 .arg(game.paths.store)
          << Qt::endl;
     return kSuccess;
+}
+
+std::optional<int> Runner::slot() const
+{
+    bool ok = false;
+    const int slot = invocation_.slot.toInt(&ok);
+    if (!ok || !SetupTable::isSlot(slot))
+        return std::nullopt;
+    return slot;
+}
+
+int Runner::report(bool done, const std::vector<Message>& messages, const QString& detail)
+{
+    for (const Message& message : messages)
+        err_ << message.text << Qt::endl;
+    if (!done && messages.empty() && !detail.isEmpty())
+        err_ << detail << Qt::endl;
+    return done ? kSuccess : kFailed;
+}
+
+int Runner::reportStore(const StoreCommandOutcome& outcome, const QString& what)
+{
+    if (outcome.done && outcome.store) {
+        err_ << QStringLiteral("%1 %2 setups.").arg(what).arg(outcome.store->counters.total)
+             << Qt::endl;
+    }
+    return report(outcome.done, outcome.messages, outcome.detail);
+}
+
+int Runner::exportSetup()
+{
+    const std::optional<int> k = slot();
+    if (!k || !expectArguments(2))
+        return usage(QStringLiteral("export takes --slot K (1 to 300), a NAME and a folder"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    ExportRequest request;
+    request.gameDirectory = game.gameDirectory;
+    request.profile = game.profile;
+    request.selectedSlot = *k;
+    request.exportName = invocation_.arguments[0];
+    request.folder = QFileInfo(invocation_.arguments[1]).absoluteFilePath();
+    request.entryPoint = EntryPoint::Button;
+    const ExportOutcome outcome = ExportSetup(request);
+    if (outcome.done)
+        out_ << outcome.writtenFile << '\n';
+    return report(outcome.done, outcome.messages, outcome.detail);
+}
+
+int Runner::importSetup()
+{
+    if (!expectArguments(1))
+        return usage(QStringLiteral("import takes one setup file"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    const QFileInfo file(invocation_.arguments[0]);
+    ImportRequest request;
+    request.gameDirectory = game.gameDirectory;
+    request.profile = game.profile;
+    request.folder = file.absolutePath();
+    request.chosenFile = file.fileName();
+    // The menu entry is the one that deletes the file it imported.
+    request.entryPoint = invocation_.deleteAfter ? EntryPoint::Menu : EntryPoint::Button;
+    const ImportOutcome outcome = ImportSetup(request);
+    if (outcome.importedSlot != 0)
+        out_ << outcome.importedSlot << '\n';
+    return reportStore(outcome, QStringLiteral("The store now holds"));
+}
+
+int Runner::deleteSetup()
+{
+    const std::optional<int> k = slot();
+    if (!k || !expectArguments(0))
+        return usage(QStringLiteral("delete takes --slot K (1 to 300) and no arguments"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    DeleteRequest request;
+    request.gameDirectory = game.gameDirectory;
+    request.layout = game.profile->recordLayout();
+    request.setupNameField = invocation_.slot; // a slot was named: a setup is chosen
+    request.selectedSlot = *k;
+    return reportStore(DeleteSetup(request), QStringLiteral("The store now holds"));
+}
+
+int Runner::sortStore()
+{
+    if (!expectArguments(0))
+        return usage(QStringLiteral("sort takes no arguments"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    return reportStore(SortStore(game.gameDirectory, game.profile->recordLayout()),
+                       QStringLiteral("Sorted"));
+}
+
+int Runner::restoreStore()
+{
+    if (!expectArguments(0))
+        return usage(QStringLiteral("restore takes no arguments"));
+    GameContext game;
+    if (const auto exit = resolveGame(game))
+        return *exit;
+    return reportStore(RestoreStore(game.gameDirectory, game.profile->recordLayout()),
+                       QStringLiteral("Restored from setups.bak:"));
 }
 
 int Runner::registry()
@@ -279,6 +400,26 @@ int Runner::run()
         {QStringLiteral("backup"),
          [this] {
              return backup();
+         }},
+        {QStringLiteral("export"),
+         [this] {
+             return exportSetup();
+         }},
+        {QStringLiteral("import"),
+         [this] {
+             return importSetup();
+         }},
+        {QStringLiteral("delete"),
+         [this] {
+             return deleteSetup();
+         }},
+        {QStringLiteral("sort"),
+         [this] {
+             return sortStore();
+         }},
+        {QStringLiteral("restore"),
+         [this] {
+             return restoreStore();
          }},
         {QStringLiteral("registry"),
          [this] {

@@ -216,25 +216,30 @@ RegParse parseRegFile(const QByteArray& bytes)
         ++pos;
         while (pos < trimmed.size() && trimmed[pos].isSpace())
             ++pos;
-        const QStringView data = QStringView(trimmed).mid(pos);
+        QString data = trimmed.mid(pos);
+        // Binary data may run over several lines, each but the last ending in '\'.
+        if (!data.startsWith(u'"')) {
+            while (data.endsWith(u'\\')) {
+                data.chop(1);
+                if (i + 1 < lines.size())
+                    data += lines[++i].trimmed();
+            }
+        }
 
         if (data.startsWith(u'"')) {
-            qsizetype quotePos = pos;
-            if (!readQuoted(trimmed, quotePos, &entry.text))
+            qsizetype quotePos = 0;
+            if (!readQuoted(data, quotePos, &entry.text))
                 return failAt(i, QStringLiteral("unterminated string value"));
+            if (!QStringView(data).mid(quotePos).trimmed().isEmpty())
+                return failAt(i, QStringLiteral("text after a string value"));
             entry.kind = RegEntry::Kind::String;
         } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
-            if (!parseDword(data.mid(6), &entry.number))
+            if (!parseDword(QStringView(data).mid(6), &entry.number))
                 return failAt(i, QStringLiteral("bad dword value"));
             entry.kind = RegEntry::Kind::Dword;
         } else {
-            // hex data may run over several lines, each but the last ending in '\'.
             entry.kind = RegEntry::Kind::Other;
-            entry.rawData = data.toString();
-            while (entry.rawData.endsWith(u'\\') && i + 1 < lines.size()) {
-                entry.rawData.chop(1);
-                entry.rawData += lines[++i].trimmed();
-            }
+            entry.rawData = data;
         }
         if (RegEntry* existing = current->entry(entry.name))
             *existing = entry;

@@ -1,5 +1,9 @@
 #include "store/SetupTable.h"
 
+#include "store/SetupName.h"
+
+#include <utility>
+
 namespace tarvelin
 {
 
@@ -28,6 +32,37 @@ int SetupTable::firstFreeSlot() const
             return k;
     }
     return 0;
+}
+
+void SetupTable::CompactTable()
+{
+    int next = 1;
+    for (int k = 1; k <= layout::kSlotCount; ++k) {
+        if (!entry(k).isUsed())
+            continue;
+        if (k != next)
+            entry(next) = entry(k);
+        ++next;
+    }
+    for (int k = next; k <= layout::kSlotCount; ++k)
+        entry(k) = SetupRecord{};
+}
+
+void SetupTable::SortTable()
+{
+    for (int i = 1; i <= layout::kSlotCount; ++i) {
+        int candidate = 0;
+        for (int j = i; j <= layout::kSlotCount; ++j) {
+            if (!entry(j).isUsed())
+                continue;
+            if (candidate == 0 || compareSetupNames(entry(j).name, entry(candidate).name) < 0)
+                candidate = j;
+        }
+        if (candidate == 0)
+            return;
+        if (candidate != i)
+            std::swap(entry(i), entry(candidate));
+    }
 }
 
 } // namespace tarvelin

@@ -24,6 +24,12 @@ public:
     // The lowest unused slot, or 0 when all 300 are used.
     int firstFreeSlot() const;
 
+    // Moves the used entries to 1..N in their order; N + 1 to 300 become unused.
+    void CompactTable();
+    // Orders the used entries by name (compareSetupNames) into 1..N with a selection sort that
+    // exchanges entries, so setups of equal names end in the order those exchanges give.
+    void SortTable();
+
     friend bool operator==(const SetupTable&, const SetupTable&) = default;
 
 private:

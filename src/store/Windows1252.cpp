@@ -15,21 +15,21 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char16_t decodeByte(unsigned char byte)
+} // namespace
+
+char16_t windows1252Unicode(unsigned char byte)
 {
     if (byte >= 0x80 && byte <= 0x9F)
         return kHighControls[byte - 0x80];
     return byte;
 }
 
-} // namespace
-
 QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char byte : bytes)
-        *out++ = QChar(decodeByte(static_cast<unsigned char>(byte)));
+        *out++ = QChar(windows1252Unicode(static_cast<unsigned char>(byte)));
     return text;
 }
 

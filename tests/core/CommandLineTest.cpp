@@ -130,4 +130,32 @@ TEST_F(CommandLineTest, ExitCodesSeparateRefusalFromWrongUsage)
     EXPECT_TRUE(err.contains(missing)) << "a failure names the path";
 }
 
+TEST_F(CommandLineTest, StoreCommandsRunTheWindowsCommands)
+{
+    game.write("setups.sav", fixture::storeOf({"b", "A", "C"}, 5));
+    const QStringList sc{"--game", "sc", "--game-dir", game.root()};
+    const QString file = scratch.filePath("mine.dts");
+    const QStringList exportA = QStringList{"export", "--slot", "2", "mine", scratch.path()} + sc;
+
+    ASSERT_EQ(run(exportA), 0) << err.toStdString();
+    EXPECT_EQ(out, file + '\n');
+    EXPECT_EQ(run(exportA), 1); // the first file is read-only now
+    EXPECT_EQ(run(QStringList{"export", "--slot", "2", "", "/"} + sc), 1);
+    EXPECT_EQ(err, QStringLiteral("You did'nt choose a file to export.\n/  You can't export to the "
+                                  "root directory choose a folder and try it again.\n"));
+    ASSERT_EQ(run(QStringList{"import", file, "--delete"} + sc), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("4\n"));
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_EQ(run(QStringList{"restore"} + sc), 1); // no backup yet
+
+    ASSERT_EQ(run(QStringList{"backup"} + sc), 0);
+    ASSERT_EQ(run(QStringList{"delete", "--slot", "1"} + sc), 0);
+    ASSERT_EQ(run(QStringList{"sort"} + sc), 0);
+    ASSERT_EQ(run(QStringList{"list"} + sc), 0);
+    EXPECT_EQ(out, QStringLiteral("1\t1\tA\n2\t2\tA\n3\t3\tC\n"));
+    ASSERT_EQ(run(QStringList{"restore"} + sc), 0);
+    ASSERT_EQ(run(QStringList{"list"} + sc), 0);
+    EXPECT_EQ(out, QStringLiteral("1\t1\tb\n2\t2\tA\n3\t3\tC\n4\t4\tA\n"));
+}
+
 } // namespace

@@ -1,0 +1,52 @@
+#include "FloorCalls.h"
+
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace bench::floor
+{
+
+std::string readWhole(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw std::runtime_error("cannot open " + path);
+    std::string bytes;
+    char buffer[65536];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, static_cast<size_t>(n));
+    ::close(fd);
+    return bytes;
+}
+
+void writeAtomically(const std::string& path, const std::string& bytes)
+{
+    const std::string temporary = path + ".floor";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        ::fsync(fd) != 0 || ::close(fd) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0)
+        throw std::runtime_error("cannot write " + path);
+}
+
+void copyAtomically(const std::string& from, const std::string& to)
+{
+    writeAtomically(to, readWhole(from));
+}
+
+std::vector<std::string> listNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir))
+        names.emplace_back(entry->d_name);
+    ::closedir(dir);
+    return names;
+}
+
+} // namespace bench::floor

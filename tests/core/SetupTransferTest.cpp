@@ -1,0 +1,158 @@
+#include "gamewindow/GameProfile.h"
+#include "platform/FileIO.h"
+#include "support/StoreBytes.h"
+#include "transfer/SetupExport.h"
+#include "transfer/SetupImport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const QString kRootText =
+    QStringLiteral("You can't export to the root directory choose a folder and try it again.");
+
+class SetupTransferTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { setFileFaultHook({}); }
+
+    ExportOutcome exportSlot(int slot, const QString& name, EntryPoint entry = EntryPoint::Button,
+                             QString folder = {})
+    {
+        return ExportSetup({game.root(), profile, slot, name,
+                            folder.isNull() ? setups.path() : folder, entry, nullptr});
+    }
+    ImportOutcome importFile(const QString& file, EntryPoint entry = EntryPoint::Button)
+    {
+        return ImportSetup({game.root(), profile, setups.path(), file, entry, -1});
+    }
+    QString inFolder(const QString& name) const { return setups.filePath(name); }
+
+    const GameProfile* profile = &DirtTrackRacingProfile;
+    fixture::GameDir game;
+    QTemporaryDir setups;
+};
+
+TEST_F(SetupTransferTest, ExportThenImportRoundTripsByteForByteInBothGames)
+{
+    const std::vector<QByteArray> names{"abc", QByteArray(64, 'n'), QByteArray(199, 'L') + '\xE9'};
+    for (const GameProfile* each : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
+        profile = each;
+        const int words = profile->trailingWordCount;
+        std::vector<QByteArray> slots{fixture::usedSlot("x", words, 9)};
+        for (int k = 1; k <= 3; ++k) {
+            game.write("setups.sav", fixture::storeOf(names, words));
+            const QString file = inFolder(QString::number(k) + profile->SetupFileExtension);
+            ASSERT_EQ(exportSlot(k, QString::number(k)).writtenFile, file);
+            slots.push_back(fixture::usedSlot(names[k - 1], words, k));
+            EXPECT_EQ(fixture::readFile(file), slots.back());
+            EXPECT_TRUE(isReadOnly(file));
+        }
+        game.write("setups.sav", fixture::store({slots[0]}));
+        for (int k = 1; k <= 3; ++k) {
+            const QString file = QString::number(k) + profile->SetupFileExtension;
+            EXPECT_EQ(importFile(file).importedSlot, k + 1);
+            EXPECT_FALSE(isReadOnly(inFolder(file))); // the button keeps it, made writable
+        }
+        EXPECT_EQ(game.read("setups.sav"), fixture::store(slots));
+    }
+}
+
+TEST_F(SetupTransferTest, ExportChecksRootAndNameInEachEntryPointsOrder)
+{
+    game.write("setups.sav", fixture::storeOf({"a"}, 6));
+    const ExportOutcome menu = exportSlot(1, {}, EntryPoint::Menu, "/");
+    EXPECT_EQ(menu.messages,
+              (std::vector<Message>{{kRootText}, {"You did'nt choose a file to export."}}));
+    const ExportOutcome button = exportSlot(1, {}, EntryPoint::Button, "/");
+    EXPECT_EQ(button.messages, (std::vector<Message>{{"You did'nt choose a file to export.",
+                                                      MessageIcon::Information},
+                                                     {"/  " + kRootText, MessageIcon::Critical}}));
+    EXPECT_TRUE(menu.clearSetupName && button.clearSetupName);
+    EXPECT_FALSE(menu.done || button.done);
+}
+
+TEST_F(SetupTransferTest, ExportRefusesWhatWouldLoseOrMisplaceAFile)
+{
+    game.write("setups.sav", fixture::storeOf({"first", "second"}, 6));
+    ASSERT_TRUE(exportSlot(1, "mine").done);
+    const QByteArray first = fixture::readFile(inFolder("mine.set"));
+
+    EXPECT_FALSE(exportSlot(2, "mine").done); // read-only, even for root
+    EXPECT_EQ(fixture::readFile(inFolder("mine.set")), first);
+    for (const QString& name : {"../up", ".", "..", "a/b"})
+        EXPECT_FALSE(exportSlot(1, name).done) << name.toStdString();
+    EXPECT_FALSE(exportSlot(0, "nothing").done);
+    EXPECT_EQ(QDir(setups.path()).entryList(QDir::Files), QStringList{"mine.set"});
+
+    // An unreadable store: the button ends silently.
+    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Read; });
+    const ExportOutcome button = exportSlot(2, "b");
+    EXPECT_TRUE(button.messages.empty());
+    EXPECT_FALSE(button.done || button.clearSetupName);
+}
+
+TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
+{
+    const QByteArray dtrFile = fixture::usedSlot("new", 6, 9);
+    fixture::writeFile(inFolder("short.set"), dtrFile.chopped(1));
+    fixture::writeFile(inFolder("sprint.set"), fixture::usedSlot("sc", 5, 2));
+    fixture::writeFile(inFolder("good.set"), dtrFile);
+    const QByteArray small = fixture::storeOf({"a"}, 6) + "excess";
+    game.write("setups.sav", small);
+
+    for (const QString& file : {"short.set", "sprint.set"}) {
+        const ImportOutcome outcome = importFile(file, EntryPoint::Menu);
+        EXPECT_FALSE(outcome.done);
+        EXPECT_TRUE(outcome.messages.at(0).text.contains(inFolder(file)));
+        EXPECT_TRUE(QFile::exists(inFolder(file)));
+    }
+    const Message noFile{"You did'nt choose a file to import.", MessageIcon::Information};
+    EXPECT_EQ(importFile({}).messages, std::vector{noFile});
+    EXPECT_EQ(game.read("setups.sav"), small);
+
+    std::vector<QByteArray> full(300, fixture::usedSlot("f", 6, 1));
+    game.write("setups.sav", fixture::store(full));
+    EXPECT_FALSE(importFile("good.set", EntryPoint::Menu).done);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store(full));
+
+    // A store write that fails keeps the file, even for the menu entry that deletes it.
+    game.write("setups.sav", small);
+    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Commit; });
+    EXPECT_FALSE(importFile("good.set", EntryPoint::Menu).done);
+    EXPECT_EQ(game.read("setups.sav"), small);
+    EXPECT_TRUE(QFile::exists(inFolder("good.set")));
+}
+
+TEST_F(SetupTransferTest, ImportAddsToTheStoreOnDiskAndTheMenuDeletesTheFile)
+{
+    const QByteArray file = fixture::usedSlot("new", 6, 9);
+    fixture::writeFile(inFolder("new.set"), file);
+    ASSERT_TRUE(setReadOnly(inFolder("new.set")));
+    // The store on disk has a gap and bytes after slot 300 that the window never saw.
+    std::vector<QByteArray> slots{fixture::usedSlot("a", 6, 1), fixture::unusedSlot(),
+                                  fixture::usedSlot("b", 6, 2)};
+    game.write("setups.sav", fixture::store(slots) + "tail");
+
+    ImportOutcome outcome = importFile("new.set");
+    ASSERT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.importedSlot, 2);
+    ASSERT_TRUE(setReadOnly(inFolder("new.set")));
+    outcome = importFile("new.set", EntryPoint::Menu);
+    ASSERT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.importedSlot, 4);
+    EXPECT_TRUE(outcome.fileRemoved && outcome.clearFileRenameField);
+    EXPECT_FALSE(QFile::exists(inFolder("new.set")));
+    slots[1] = file;
+    slots.push_back(file);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store(slots) + "tail");
+    EXPECT_EQ(outcome.store->counters, (StoreCounters{5, 4, 0}));
+}
+
+} // namespace

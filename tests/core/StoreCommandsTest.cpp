@@ -1,0 +1,151 @@
+#include "store/StoreCommands.h"
+
+#include "platform/FileIO.h"
+#include "store/StoreOpening.h"
+#include "support/StoreBytes.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+using fixture::unusedSlot;
+
+namespace
+{
+
+const RecordLayout kDtr{fixture::kDtrTrailingWords};
+
+QByteArray slot(const QByteArray& name, int seed, qint32 flag = 1)
+{
+    return fixture::usedSlot(name, kDtr.trailingWordCount, seed, flag);
+}
+
+class StoreCommandsTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { setFileFaultHook({}); }
+    StoreCommandOutcome remove(int selected, QString nameField = QStringLiteral("x"))
+    {
+        return DeleteSetup({game.root(), kDtr, nameField, selected, std::nullopt});
+    }
+    fixture::GameDir game;
+};
+
+TEST_F(StoreCommandsTest, DeleteMovesLaterSetupsUpByteForByteAndLeavesTheBackup)
+{
+    game.write("setups.sav", fixture::store({slot("A", 1), slot("B", 2, 7), slot("C", 3, -2)}, 5));
+    game.write("setups.bak", "untouched");
+    ASSERT_TRUE(setReadOnly(game.path("setups.sav")));
+
+    StoreCommandOutcome outcome = remove(1);
+    ASSERT_TRUE(outcome.done);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("B", 2, 7), slot("C", 3, -2)}));
+    EXPECT_EQ(outcome.store->counters, (StoreCounters{3, 2, 0}));
+    EXPECT_TRUE(outcome.clearSetupName && outcome.resetFrameCaption && outcome.messages.empty());
+    EXPECT_FALSE(game.exists("setups.tmp"));
+    EXPECT_FALSE(isReadOnly(game.path("setups.sav")));
+
+    ASSERT_TRUE(remove(2).done); // the last
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("B", 2, 7)}));
+    ASSERT_TRUE(remove(1).done); // the only one
+    EXPECT_EQ(game.read("setups.sav"), QByteArray(1204, '\0'));
+    EXPECT_EQ(game.read("setups.bak"), "untouched");
+}
+
+TEST_F(StoreCommandsTest, DeleteRefusalsAndNoSelection)
+{
+    const QByteArray gaps =
+        fixture::store({unusedSlot(), slot("Z", 1), unusedSlot(), slot("M", 2)});
+    game.write("setups.sav", gaps);
+
+    StoreCommandOutcome outcome = remove(2, QString());
+    EXPECT_EQ(outcome.messages, std::vector<Message>{{"Please choose a file to Delete!"}});
+    EXPECT_FALSE(outcome.store);
+    // A slot that no longer holds the listed setup is left alone.
+    EXPECT_FALSE(remove(3).done);
+    EXPECT_FALSE(DeleteSetup({game.root(), kDtr, "Z", 2, QByteArray("Y")}).done);
+    EXPECT_EQ(game.read("setups.sav"), gaps);
+
+    // Nothing selected: nothing removed, but the gaps are closed.
+    outcome = remove(0);
+    EXPECT_TRUE(outcome.done);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("Z", 1), slot("M", 2)}));
+}
+
+TEST_F(StoreCommandsTest, SortUsesTheExchangesOrderAndClosesGaps)
+{
+    struct Case {
+        std::vector<QByteArray> before, after;
+    };
+    const std::vector<Case> cases = {
+        {{slot("b", 1), slot("A", 2), slot("C", 3)}, {slot("A", 2), slot("C", 3), slot("b", 1)}},
+        // Equal names: slots 1 and 3 are exchanged, the second B ends before the first.
+        {{slot("B", 1), slot("B", 2), slot("A", 3)}, {slot("A", 3), slot("B", 2), slot("B", 1)}},
+        {{unusedSlot(), slot("Z", 1), unusedSlot(), unusedSlot(), slot("M", 2)},
+         {slot("M", 2), slot("Z", 1)}},
+        // By character code: digits, upper case, lower case; e-acute before the euro sign 0x80.
+        {{slot("\x80", 1), slot("\xE9", 2), slot("b", 3), slot("9 L", 4), slot("10 L", 5)},
+         {slot("10 L", 5), slot("9 L", 4), slot("b", 3), slot("\xE9", 2), slot("\x80", 1)}},
+        {{}, {}},
+    };
+    for (const Case& c : cases) {
+        game.write("setups.sav", fixture::store(c.before, 3));
+        const StoreCommandOutcome outcome = SortStore(game.root(), kDtr);
+        ASSERT_TRUE(outcome.done);
+        EXPECT_EQ(game.read("setups.sav"), fixture::store(c.after));
+        EXPECT_TRUE(outcome.clearFileRenameField);
+        EXPECT_FALSE(outcome.clearSetupName || outcome.resetFrameCaption);
+        EXPECT_FALSE(game.exists("setups.tmp"));
+    }
+}
+
+TEST_F(StoreCommandsTest, RestoreRefusesABadBackupAndOtherwiseUndoesChangesKeepingGaps)
+{
+    game.write("setups.sav", fixture::store({slot("A", 1), unusedSlot(), slot("B", 2)}, 9));
+    EXPECT_EQ(RestoreStore(game.root(), kDtr).messages.size(), 1u); // no backup yet
+    game.write("setups.bak", QByteArray(1203, '\0'));
+    EXPECT_FALSE(RestoreStore(game.root(), kDtr).done); // shorter than an empty store
+    EXPECT_EQ(game.read("setups.sav"),
+              fixture::store({slot("A", 1), unusedSlot(), slot("B", 2)}, 9));
+    ASSERT_TRUE(ReadFile(game.root(), kDtr).backupWritten);
+    const QByteArray backup = game.read("setups.bak");
+    ASSERT_TRUE(remove(3).done);
+
+    for (int time = 0; time < 2; ++time) {
+        const StoreCommandOutcome outcome = RestoreStore(game.root(), kDtr);
+        ASSERT_TRUE(outcome.done);
+        EXPECT_EQ(game.read("setups.sav"), backup);
+        EXPECT_EQ(outcome.store->lines[1].slot, 3);
+        EXPECT_EQ(outcome.store->counters, (StoreCounters{3, 2, 0}));
+        EXPECT_TRUE(outcome.clearSetupName && outcome.resetFrameCaption);
+        EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
+    }
+}
+
+TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
+{
+    const QByteArray store = fixture::storeOf({"b", "a"}, kDtr.trailingWordCount);
+    game.write("setups.bak", fixture::storeOf({"z"}, kDtr.trailingWordCount));
+    const std::vector<std::function<StoreCommandOutcome()>> commands = {
+        [&] { return remove(1); },
+        [&] { return SortStore(game.root(), kDtr); },
+        [&] { return RestoreStore(game.root(), kDtr); },
+    };
+    for (const FileStep failing : {FileStep::Write, FileStep::Commit, FileStep::Rename}) {
+        for (const auto& command : commands) {
+            game.write("setups.sav", store);
+            setFileFaultHook([&](FileStep step, const QString&) { return step != failing; });
+            const StoreCommandOutcome outcome = command();
+            setFileFaultHook({});
+            if (failing == FileStep::Rename && outcome.done)
+                continue; // restore writes setups.sav without a scratch file to rename
+            EXPECT_FALSE(outcome.done);
+            EXPECT_EQ(outcome.messages,
+                      std::vector{storeNotWrittenMessage(game.path("setups.sav"))});
+            EXPECT_EQ(outcome.store->counters.total, 2); // the window shows the old store
+            EXPECT_EQ(game.read("setups.sav"), store);
+            EXPECT_FALSE(game.exists("setups.tmp"));
+        }
+    }
+}
+
+} // namespace
