@@ -250,14 +250,9 @@ bool readData(QByteArrayView data, LineReader& lines, WineValue* value)
 // `"name"=data` or `@=data`. False when the line is not a whole value.
 bool readValue(QByteArrayView line, LineReader& lines, WineValue* value)
 {
-    qsizetype pos = 0;
-    if (line.startsWith('@')) {
-        pos = 1;
-    } else {
-        pos = 1;
-        if (!decodeString(line, pos, '"', &value->name))
-            return false;
-    }
+    qsizetype pos = 1;
+    if (!line.startsWith('@') && !decodeString(line, pos, '"', &value->name))
+        return false;
     QByteArrayView rest = trimmedStart(line.sliced(pos));
     if (!rest.startsWith('='))
         return false;

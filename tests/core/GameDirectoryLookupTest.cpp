@@ -132,17 +132,6 @@ TEST_F(GameDirectoryLookupTest, AMissingDriveLinkOrFolderFindsNothing)
     EXPECT_EQ(mapWindowsPath(prefix.root(), QStringLiteral("Z:") + scratchPath), scratchPath);
 }
 
-TEST(WinePrefixTest, DefaultIsWineprefixElseDotWine)
-{
-    const QByteArray saved = qgetenv("WINEPREFIX");
-    qputenv("WINEPREFIX", "/games/prefix");
-    EXPECT_EQ(defaultWinePrefix(), QStringLiteral("/games/prefix"));
-    qunsetenv("WINEPREFIX");
-    EXPECT_EQ(defaultWinePrefix(), QDir::homePath() + QStringLiteral("/.wine"));
-    if (!saved.isEmpty())
-        qputenv("WINEPREFIX", saved);
-}
-
 TEST_F(GameDirectoryLookupTest, ImportWineShowsWritesAndTheCommandLineFindsTheGame)
 {
     const QString dtr = prefix.folder(QStringLiteral("Dtr"));

@@ -93,13 +93,11 @@ TEST(WineRegistryTest, DamagedFilesReadAsNothingAndCutValuesAreMissingRatherThan
         header + key + "\"Directory\"=\"C:\\\\Program Fi",
         header + key + "\"Directory\"=\"C:\\",
         header + key + "\"Directory\"=hex(1):43,00,\\",
-        header + key + "\"Directory\"=hex(1):43,0",
         header + key + "\"Directory\"=hex(1):43,00 zz",
         header + key + "\"Directory\"=dword:123456789",
         header + key + "\"Directory\"=str(2:\"C:\\\\x\"",
         header + key + "\"Directory\"=str(2):C:",
         header + key + "\"Directory\"",
-        header + key + "\"Direct",
         header + "[Software\\\\Ratbag\\\\Dirt Track Racing\\\\1.00\n\"Directory\"=\"C:\\\\x\"\n",
         header + "[Software\\\\Ratbag\\\\Dirt Track Racing\\\\1.00\\",
     };
@@ -112,13 +110,6 @@ TEST(WineRegistryTest, DamagedFilesReadAsNothingAndCutValuesAreMissingRatherThan
     const WineRegistry wine =
         WineRegistry::parse(header + key + "\"A\"=hex:zz\n\"Directory\"=\"C:\\\\x\"\n", {kKey});
     EXPECT_EQ(text(wine, "Directory"), QStringLiteral("C:\\x"));
-}
-
-TEST(WineRegistryTest, Wow64PathsAreOnlyForSoftwareKeys)
-{
-    EXPECT_EQ(wow64KeyPath(QStringLiteral("SOFTWARE\\Ratbag\\Game")),
-              QStringLiteral("SOFTWARE\\Wow6432Node\\Ratbag\\Game"));
-    EXPECT_EQ(wow64KeyPath(QStringLiteral("System\\Ratbag")), QString());
 }
 
 } // namespace
