@@ -4,6 +4,7 @@
 #include "folder/SetupFileRename.h"
 #include "gamewindow/GameProfile.h"
 #include "platform/Trash.h"
+#include "shell/GameDirectoryLookup.h"
 #include "shell/Registry.h"
 #include "store/StoreCommands.h"
 #include "store/StoreFile.h"
@@ -76,6 +77,11 @@ private:
     int sortStore();
     int restoreStore();
     int registry();
+    int importWine();
+    QString winePrefix() const
+    {
+        return invocation_.winePrefix.isEmpty() ? defaultWinePrefix() : invocation_.winePrefix;
+    }
 
     // Whole-store copies and setup files.
     int storeExport();
@@ -96,17 +102,17 @@ std::optional<int> Runner::resolveGame(GameContext& context)
         return usage(QStringLiteral("%1 needs --game dtr or --game sc").arg(invocation_.command));
     context.profile = profileById(invocation_.game);
     context.gameDirectory = invocation_.gameDirectory;
-    if (context.gameDirectory.isEmpty()) {
-        context.gameDirectory = registryText(
-            registry_.QueryValue(context.profile->GameKey, context.profile->DirectoryValueName));
-    }
+    if (context.gameDirectory.isEmpty())
+        context.gameDirectory = lookUpGameDirectory(*context.profile, registry_, winePrefix());
     context.paths = StorePaths::forGameDirectory(context.gameDirectory);
     if (!context.paths.isValid()) {
         return fail(QStringLiteral("No game directory for %1: the registry file %2 has no "
-                                   "\"%3\" under [HKEY_LOCAL_MACHINE\\%4]. Point the utility at "
-                                   "the game with --game-dir DIR or \"registry set\".")
+                                   "\"%3\" under [HKEY_LOCAL_MACHINE\\%4], and the Wine prefix "
+                                   "%5 does not hold the game. Point the utility at the game with "
+                                   "--game-dir DIR, --wine-prefix DIR or \"registry set\".")
                         .arg(context.profile->gameTitle, registry_.filePath(),
-                             context.profile->DirectoryValueName, context.profile->GameKey));
+                             context.profile->DirectoryValueName, context.profile->GameKey,
+                             winePrefix()));
     }
     return std::nullopt;
 }
@@ -312,8 +318,77 @@ int Runner::registry()
             return fail(QStringLiteral("%1 was not changed.").arg(registry_.filePath()));
         return kSuccess;
     }
-    return usage(
-        QStringLiteral("registry takes get KEY NAME, set KEY NAME VALUE or delete KEY NAME"));
+    if (action == QLatin1String("import-wine") && args.size() == 1)
+        return importWine();
+    return usage(QStringLiteral("registry takes get KEY NAME, set KEY NAME VALUE, delete KEY "
+                                "NAME or import-wine"));
+}
+
+// Shows where the Wine prefix has each game and, unless --dry-run, keeps the Linux folders in
+// the utility's registry file, so that the windows find the games without the prefix.
+int Runner::importWine()
+{
+    const QString prefix = winePrefix();
+    if (!QFileInfo(prefix + QStringLiteral("/system.reg")).isFile())
+        return fail(QStringLiteral("No Wine registry at %1/system.reg. Name the prefix with "
+                                   "--wine-prefix DIR.")
+                        .arg(prefix));
+    std::vector<const GameProfile*> profiles{&DirtTrackRacingProfile, &SprintCarsProfile};
+    if (!invocation_.game.isEmpty())
+        profiles = {profileById(invocation_.game)};
+
+    out_ << "Wine prefix: " << prefix << '\n';
+    int found = 0;
+    int written = 0;
+    for (const GameProfile* profile : profiles) {
+        const WineGameDirectory wine = findWineGameDirectory(*profile, prefix);
+        out_ << profile->gameTitle << ": ";
+        if (wine.windowsPath.isEmpty()) {
+            out_ << "not installed in this prefix\n";
+            continue;
+        }
+        if (wine.linuxPath.isEmpty()) {
+            out_ << wine.windowsPath << " (not found on disk)\n";
+            continue;
+        }
+        ++found;
+        out_ << wine.windowsPath << " -> " << wine.linuxPath << '\n';
+        if (invocation_.dryRun)
+            continue;
+        const QString before =
+            registryText(registry_.QueryValue(profile->GameKey, profile->DirectoryValueName));
+        if (before == wine.linuxPath) {
+            ++written;
+            continue;
+        }
+        if (!registry_.createKey(profile->GameKey) ||
+            !registry_.SetKeyValue(profile->GameKey, profile->DirectoryValueName, wine.linuxPath,
+                                   RegistryType::String)) {
+            err_ << QStringLiteral("%1 was not changed.").arg(registry_.filePath()) << Qt::endl;
+            continue;
+        }
+        ++written;
+        if (!before.isEmpty())
+            err_ << QStringLiteral("%1 replaces %2 for %3.")
+                        .arg(wine.linuxPath, before, profile->gameTitle)
+                 << Qt::endl;
+    }
+    out_.flush();
+    if (found == 0)
+        return fail(
+            QStringLiteral("No game directory to import from the Wine prefix %1.").arg(prefix));
+    if (invocation_.dryRun) {
+        err_ << QStringLiteral("Dry run: %1 was not changed.").arg(registry_.filePath())
+             << Qt::endl;
+        return kSuccess;
+    }
+    if (written < found)
+        return kFailed;
+    err_ << QStringLiteral("%1 now holds the game %2 found in Wine.")
+                .arg(registry_.filePath(),
+                     written == 1 ? QStringLiteral("directory") : QStringLiteral("directories"))
+         << Qt::endl;
+    return kSuccess;
 }
 
 // The whole-store and setup-file commands: the same functions as the windows' buttons.

@@ -23,6 +23,9 @@ protected:
     int run(QStringList arguments)
     {
         arguments << QStringLiteral("--registry") << registryFile();
+        // The player's own Wine prefix must not find games for these tests.
+        if (!arguments.contains(QStringLiteral("--wine-prefix")))
+            arguments << QStringLiteral("--wine-prefix") << scratch.filePath("no-wine");
         out.clear();
         err.clear();
         QTextStream outStream(&out);
