@@ -7,6 +7,7 @@
 #include "shell/MessageBox.h"
 #include "shell/Navigator.h"
 #include "shell/VolumeWindow.h"
+#include "storewindow/StoreWindow.h"
 
 namespace tarvelin
 {
@@ -42,6 +43,24 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
                      });
 }
 
+// The whole-store window of `profile`. What it reads or writes of the store reaches the game
+// window of the same game that is open at that moment; with none open there is nothing to show,
+// and the next game window reads the store when it opens.
+QWidget* createStoreWindow(const GameProfile& profile, Navigator& navigator,
+                           ShellPlatform& platform)
+{
+    auto* window = new StoreWindow(profile, navigator.services().registry,
+                                   StoreWindowServices{platform.trash, nullptr});
+    QObject::connect(
+        window, &StoreWindow::gameStoreRead, &navigator,
+        [&navigator, &profile](const GameStoreShown& store) {
+            auto* game = qobject_cast<GameWindow*>(navigator.openWindow(profile.windowName));
+            if (game)
+                game->showStore(store.table, GameWindow::ClearedField::SetupName, true);
+        });
+    return window;
+}
+
 } // namespace
 
 void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
@@ -61,6 +80,10 @@ void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
             [](QWidget& volume) { FormScroll::ScrollOutAndClose(volume, SlideDirection::Left); });
         return window;
     });
+    navigator.setStoreWindowFactory(
+        [&platform](const GameProfile& profile, QWidget*, Navigator& owner) -> QWidget* {
+            return createStoreWindow(profile, owner, platform);
+        });
 }
 
 } // namespace tarvelin

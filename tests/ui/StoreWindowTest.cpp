@@ -1,0 +1,186 @@
+#include "storewindow/StoreWindow.h"
+
+#include "folder/DriveList.h"
+#include "folder/FolderBrowser.h"
+#include "folder/SetupFileView.h"
+#include "gamewindow/GameProfile.h"
+#include "gamewindow/GameWindow.h"
+#include "platform/FileIO.h"
+#include "shell/FormScroll.h"
+#include "shell/GameWindowWiring.h"
+#include "shell/MessageBox.h"
+#include "shell/Navigator.h"
+#include "shell/Registry.h"
+#include "support/FakeTrash.h"
+#include "support/StoreBytes.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvelin
+{
+namespace
+{
+
+const GameProfile& kDtr = DirtTrackRacingProfile;
+
+// The game window `Dirt` on a fixture store, its whole-store window opened from its menu, and
+// the transfer folder remembered as a temporary folder.
+class StoreWindowTest : public ::testing::Test
+{
+protected:
+    StoreWindowTest()
+    {
+        FormScroll::setStepPauseMs(0);
+        installWindowFactories(navigator, platform);
+        registry.ensureCreated();
+        registry.createKey(kDtr.GameKey);
+        registry.SetKeyValue(kDtr.GameKey, kDtr.DirectoryValueName, game.root(),
+                             RegistryType::String);
+        registry.SetKeyValue(QString::fromLatin1(UtilityKey), kDtr.StoreFolderValueName,
+                             folder.path(), RegistryType::String);
+    }
+    ~StoreWindowTest() override
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            widget->close();
+    }
+
+    QWidget* openStoreWindow()
+    {
+        gameWindow = static_cast<GameWindow*>(navigator.showGame(kDtr));
+        gameWindow->findChild<QAction*>(QStringLiteral("importexportsav"))->trigger();
+        return navigator.openWindow(QStringLiteral("dtrSav"));
+    }
+    static void click(QWidget* window, const char* button)
+    {
+        QTest::mouseClick(window->findChild<QAbstractButton*>(button), Qt::LeftButton);
+    }
+    static SetupFileView* files(QWidget* window)
+    {
+        return window->findChild<SetupFileView*>("File1");
+    }
+    static void selectFile(QWidget* window, int row)
+    {
+        const QRect line = files(window)->visualRect(files(window)->model()->index(row, 0));
+        QTest::mouseClick(files(window)->viewport(), Qt::LeftButton, {}, line.center());
+    }
+    QString copyPath() const { return folder.filePath(kDtr.StoreCopyFileName); }
+    QString gameText(const char* name) const
+    {
+        return gameWindow->findChild<QLineEdit*>(name)->text();
+    }
+
+    QTemporaryDir scratch;
+    QTemporaryDir folder;
+    fixture::GameDir game;
+    Registry registry{scratch.filePath(QStringLiteral("registry.reg"))};
+    MessageRecorder messages;
+    fixture::FakeTrash trash;
+    ShellPlatform platform{nullptr, nullptr, nullptr, &trash};
+    Navigator navigator{{&registry, nullptr, nullptr, {}}};
+    GameWindow* gameWindow = nullptr;
+};
+
+TEST_F(StoreWindowTest, ExportWritesTheWholeStoreAndListsOnlyThisGamesCopy)
+{
+    const QByteArray store = fixture::storeOf({"Eldora", "Knoxville", "Dash"}, 6);
+    game.write("setups.sav", store);
+    fixture::writeFile(folder.filePath(SprintCarsProfile.StoreCopyFileName), store);
+    QWidget* window = openStoreWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->findChild<QLineEdit*>("Text1")->text(), game.root());
+    EXPECT_EQ(files(window)->count(), 0);
+
+    click(window, "VBUSoftButton2");
+
+    ASSERT_EQ(files(window)->count(), 1);
+    EXPECT_EQ(files(window)->nameAt(0), kDtr.StoreCopyFileName);
+    EXPECT_EQ(fixture::readFile(copyPath()), store);
+    EXPECT_FALSE(isReadOnly(copyPath()));
+    EXPECT_TRUE(messages.messages().isEmpty());
+}
+
+TEST_F(StoreWindowTest, ImportReplacesTheStoreAndTheOpenGameWindowFollows)
+{
+    game.write("setups.sav",
+               fixture::storeOf({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}, 6));
+    const std::vector<QByteArray> copySlots{fixture::usedSlot("A", 6, 1), fixture::unusedSlot(),
+                                            fixture::usedSlot("C", 6, 3),
+                                            fixture::usedSlot("D", 6, 4)};
+    fixture::writeFile(copyPath(), fixture::store(copySlots, 7));
+    QWidget* window = openStoreWindow();
+    ASSERT_EQ(gameWindow->storeLines().size(), 10u);
+
+    click(window, "VBUSoftButton1"); // nothing selected
+    EXPECT_EQ(messages.texts(), QStringList{QString::fromLatin1(kNoCopyChosenText)});
+    EXPECT_EQ(gameWindow->findChild<QListWidget*>("List1")->count(), 10);
+
+    selectFile(window, 0);
+    click(window, "VBUSoftButton1");
+    EXPECT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store(copySlots, 0));
+    EXPECT_EQ(gameWindow->findChild<QListWidget*>("List1")->count(), 3);
+    EXPECT_EQ(gameText("Text6"), QStringLiteral("3"));
+    EXPECT_EQ(gameText("Text4"), QStringLiteral("4"));
+    // The table the game window's own commands write from is the new one, gap included.
+    ASSERT_EQ(gameWindow->storeLines().size(), 3u);
+    EXPECT_EQ(gameWindow->storeLines()[1].slot, 3);
+
+    gameWindow->close(); // nothing left to show: the import still replaces the store
+    game.write("setups.sav", fixture::storeOf({"x"}, 6));
+    selectFile(window, 0);
+    click(window, "VBUSoftButton1");
+    EXPECT_EQ(game.read("setups.sav"), fixture::store(copySlots, 0));
+}
+
+TEST_F(StoreWindowTest, DeleteAsksAndTrashesTheCopyOnlyOnYes)
+{
+    fixture::writeFile(copyPath(), fixture::storeOf({"A"}, 6));
+    QWidget* window = openStoreWindow();
+
+    selectFile(window, 0);
+    messages.queueAnswer(MessageAnswer::No);
+    click(window, "VBUSoftButton3");
+    EXPECT_TRUE(QFile::exists(copyPath()));
+    EXPECT_EQ(messages.messages().last().message.title, QStringLiteral("Operation Aborted"));
+
+    selectFile(window, 0);
+    messages.queueAnswer(MessageAnswer::Yes);
+    click(window, "VBUSoftButton3");
+    EXPECT_EQ(messages.messages().size(), 3); // question, aborted, question
+    EXPECT_EQ(messages.messages().last().buttons, MessageButtons::YesNo);
+    EXPECT_EQ(trash.requested, QStringList{copyPath()});
+    EXPECT_EQ(files(window)->count(), 0);
+}
+
+TEST_F(StoreWindowTest, BannerMovesAndWidensAndAnUnreadableDriveChangesNothing)
+{
+    FixedVolumeTable volumes({{QStringLiteral("/"), true}, {QStringLiteral("/media/cd"), false}});
+    StoreWindow window(kDtr, &registry, {&trash, &volumes});
+    window.show();
+    const int start = window.bannerLeftTwips();
+    QTest::qWait(120);
+    EXPECT_LT(window.bannerLeftTwips(), start);
+    QTest::mouseClick(window.findChild<QLabel*>("Picture1"), Qt::LeftButton);
+    EXPECT_EQ(window.findChild<QLabel*>("Label1")->width(),
+              window.findChild<QLabel*>("Picture1")->width());
+
+    auto* drives = window.findChild<DriveList*>("Drive1");
+    Q_EMIT drives->activated(drives->findText(QStringLiteral("/media/cd")));
+    EXPECT_EQ(
+        messages.texts(),
+        QStringList{"This Drive Is Not Acceseble Please Check To See If Their Is A Disk In It."});
+    EXPECT_EQ(messages.messages().first().message.icon, MessageIcon::None);
+    EXPECT_EQ(window.folderBrowser().folder(), folder.path());
+    EXPECT_EQ(drives->drive(), QStringLiteral("/media/cd"));
+}
+
+} // namespace
+} // namespace tarvelin
