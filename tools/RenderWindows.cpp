@@ -118,8 +118,11 @@ int main(int argc, char* argv[])
         QWidget* game = navigator.showGame(*profile);
         all &=
             save(game, output, profile->windowName.toLower() + QStringLiteral("-window.png"), err);
-        if (game)
+        if (game) {
             aboutOwner = game;
+            all &= save(navigator.showStoreWindow(*profile, game), output,
+                        profile->storeWindowName.toLower() + QStringLiteral(".png"), err);
+        }
     }
     tarvelin::AboutWindow* about = navigator.showAbout(aboutOwner);
     all &= save(about, output, QStringLiteral("about.png"), err);

@@ -97,6 +97,10 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(kBannerTickMs);
     connect(timer_, &QTimer::timeout, this, &StoreWindow::moveBanner);
+    // The whole text shows whichever font stands in for Arial.
+    const int textTwips =
+        (c.Label1->fontMetrics().horizontalAdvance(c.Label1->text()) + 4) * kTwipsPerPixel;
+    bannerWidth_ = qMax(bannerWidth_, textTwips);
     placeBanner();
     timer_->start();
 }
