@@ -21,6 +21,7 @@ enum class RenameResult {
     NoNewName,      // "Please choose the file's new name."
     UnusableName,   // a new name with "/", or "." or ".."
     NotRenamed,     // the copy failed: the selected file is where it was
+    CopiedSourceKept, // the new file was written but the selected one could not be deleted
 };
 
 struct SetupFileRenameOutcome {

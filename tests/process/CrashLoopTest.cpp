@@ -1,0 +1,99 @@
+// The command line killed at random moments while it rewrites a full store: the store must
+// always be one of the whole files it can be, and the next run must work.
+#include "support/StoreBytes.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <random>
+
+namespace
+{
+
+class CrashLoop : public ::testing::Test
+{
+protected:
+    QTemporaryDir scratch;
+    fixture::GameDir game;
+
+    QProcess* start(const QString& command)
+    {
+        auto* process = new QProcess;
+        process->setProgram(QStringLiteral(TARVELIN_CLI));
+        process->setArguments({command, "--game", "dtr", "--game-dir", game.root(), "--registry",
+                               scratch.filePath("registry.reg")});
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->start();
+        EXPECT_TRUE(process->waitForStarted()) << process->errorString().toStdString();
+        return process;
+    }
+    int runToEnd(const QString& command)
+    {
+        std::unique_ptr<QProcess> process(start(command));
+        EXPECT_TRUE(process->waitForFinished(30000));
+        return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    }
+};
+
+TEST_F(CrashLoop, StoreStaysWholeWhenTheWriterIsKilledAnywhere)
+{
+    // 300 setups in no order, many with long names, so each write takes a while.
+    std::vector<QByteArray> names;
+    std::mt19937 random(20261206);
+    for (int i = 0; i < 300; ++i)
+        names.push_back(QByteArray::number(random() % 100000) + QByteArray(i % 90, 'x'));
+    const QByteArray unsorted = fixture::storeOf(names, fixture::kDtrTrailingWords);
+    game.write("setups.sav", unsorted);
+    game.write("setups.bak", unsorted);
+    ASSERT_TRUE(QFile::setPermissions(game.path("setups.bak"), QFile::ReadOwner));
+
+    // The two whole states: restore writes the backup back, sort the sorted store.
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(runToEnd("sort"), 0);
+    const qint64 runMs = std::max<qint64>(clock.elapsed(), 2);
+    const QByteArray sorted = game.read("setups.sav");
+    ASSERT_NE(sorted, unsorted);
+    ASSERT_EQ(runToEnd("restore"), 0);
+    ASSERT_EQ(game.read("setups.sav"), unsorted);
+
+    const QStringList expected = {"setups.bak", "setups.sav", "setups.tmp"};
+    int killed = 0;
+    int finished = 0;
+    int iterations = 0;
+    clock.restart();
+    // Bounded both in count and in time, whatever the machine's speed.
+    for (; iterations < 200 && clock.elapsed() < 15000; ++iterations) {
+        std::unique_ptr<QProcess> process(start(iterations % 2 ? "restore" : "sort"));
+        const auto delayUs = std::uniform_int_distribution<qint64>(0, runMs * 1000)(random);
+        QThread::usleep(static_cast<unsigned long>(delayUs));
+        process->kill();
+        ASSERT_TRUE(process->waitForFinished(30000));
+        (process->exitStatus() == QProcess::CrashExit ? killed : finished)++;
+
+        const QByteArray store = game.read("setups.sav");
+        ASSERT_TRUE(store == unsorted || store == sorted)
+            << "iteration " << iterations << ": a store of " << store.size() << " bytes";
+        ASSERT_EQ(game.read("setups.bak"), unsorted);
+        // Nothing but the store's own files: no temporary file is left to pile up.
+        for (const QString& name : QDir(game.savedGames()).entryList(QDir::Files | QDir::Hidden))
+            ASSERT_TRUE(expected.contains(name)) << name.toStdString();
+    }
+    // Whatever the last kill left, the next run works and tidies up.
+    ASSERT_EQ(runToEnd("sort"), 0);
+    EXPECT_EQ(game.read("setups.sav"), sorted);
+    EXPECT_FALSE(game.exists("setups.tmp"));
+
+    std::cout << "[ crash loop ] " << iterations << " runs, " << killed << " killed, " << finished
+              << " finished first; a clean run takes " << runMs << " ms\n";
+    RecordProperty("iterations", iterations);
+    RecordProperty("killed", killed);
+    EXPECT_GT(killed, iterations / 4);
+}
+
+} // namespace
