@@ -45,10 +45,22 @@ struct Named {
 std::vector<Named> writingCommands()
 {
     return {
-        {"opening", [](auto& g, auto&) { return ReadFile(g, kLayout).backupWritten; }},
-        {"delete", [](auto& g, auto&) { return DeleteSetup({g, kLayout, "A", 1, {}}).done; }},
-        {"sort", [](auto& g, auto&) { return SortStore(g, kLayout).done; }},
-        {"restore", [](auto& g, auto&) { return RestoreStore(g, kLayout).done; }},
+        {"opening",
+         [](auto& g, auto&) {
+             return ReadFile(g, kLayout).backupWritten;
+         }},
+        {"delete",
+         [](auto& g, auto&) {
+             return DeleteSetup({g, kLayout, "A", 1, {}}).done;
+         }},
+        {"sort",
+         [](auto& g, auto&) {
+             return SortStore(g, kLayout).done;
+         }},
+        {"restore",
+         [](auto& g, auto&) {
+             return RestoreStore(g, kLayout).done;
+         }},
         {"import",
          [](auto& g, auto& f) {
              return ImportSetup({g, &kGame, f, "Track.set", EntryPoint::Menu}).done;
@@ -57,9 +69,14 @@ std::vector<Named> writingCommands()
          [](auto& g, auto& f) {
              return ExportSetup({g, &kGame, 1, "Out", f, EntryPoint::Menu, nullptr}).done;
          }},
-        {"store-export", [](auto& g, auto& f) { return ExportStoreCopy(g, f, kGame).written; }},
+        {"store-export",
+         [](auto& g, auto& f) {
+             return ExportStoreCopy(g, f, kGame).written;
+         }},
         {"store-import",
-         [](auto& g, auto& f) { return ImportStoreCopy(g, f, "Dtr setups.sav", kGame).written; }},
+         [](auto& g, auto& f) {
+             return ImportStoreCopy(g, f, "Dtr setups.sav", kGame).written;
+         }},
     };
 }
 
@@ -216,7 +233,6 @@ TEST(HostileRegistry, FileThatCannotBeWrittenReportsTheFailureAndKeepsWhatIsTher
         EXPECT_TRUE(std::holds_alternative<std::monostate>(registry.QueryValue(key, "v")));
     }
     EXPECT_EQ(fixture::readFile(dir.filePath("plain")), "not a folder");
-
 }
 
 } // namespace

@@ -32,8 +32,9 @@ TEST(RegistryWriters, ConcurrentProcessesLoseNoValue)
         }
         tarvelin::Registry registry(path);
         for (int i = 0; i < kWriters; ++i)
-            EXPECT_EQ(tarvelin::registryText(registry.QueryValue(key, QStringLiteral("w%1").arg(i))),
-                      QStringLiteral("%1-%2").arg(round).arg(i));
+            EXPECT_EQ(
+                tarvelin::registryText(registry.QueryValue(key, QStringLiteral("w%1").arg(i))),
+                QStringLiteral("%1-%2").arg(round).arg(i));
     }
 }
 

@@ -12,8 +12,7 @@ FileTree snapshotTree(const QString& root)
 {
     FileTree tree;
     const QDir base(root);
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QFileInfo info(path);
