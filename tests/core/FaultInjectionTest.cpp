@@ -207,12 +207,15 @@ bool sameBytes(const FileTree& a, const FileTree& b)
 TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
 {
     int tried = 0;
+    std::string perCommand;
     for (const Command& command : commands()) {
         Faults clean;
         const Outcome good = runOnce(command, clean);
         ASSERT_TRUE(good.claimed) << command.name;
         ASSERT_FALSE(sameBytes(good.before, good.after)) << command.name << " changed nothing";
         ASSERT_GT(clean.calls, 0) << command.name;
+        perCommand += std::string(perCommand.empty() ? "" : ", ") + command.name + " " +
+                      std::to_string(clean.calls);
 
         for (const bool sticky : {false, true}) {
             for (int i = 0; i < clean.calls; ++i, ++tried) {
@@ -257,7 +260,8 @@ TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
         }
     }
     std::cout << "[ fault points ] " << commands().size() << " commands, " << tried
-              << " runs with one failing file step (once or from then on)\n";
+              << " runs with one failing file step (once or from then on); steps per command: "
+              << perCommand << "\n";
     testing::Test::RecordProperty("faultPoints", tried);
     testing::Test::RecordProperty("commands", static_cast<int>(commands().size()));
 }
