@@ -96,11 +96,19 @@ SetupFileRenameOutcome RenameSetupFile(const QString& folder, const QString& sel
         } else {
             if (const FileResult readOnly = setReadOnly(target); !readOnly)
                 passedOver << readOnly.error;
-            if (const FileResult removed = removeFile(source); !removed)
-                passedOver << removed.error;
+            const FileResult removed = removeFile(source);
             outcome.result = RenameResult::Renamed;
             outcome.message =
                 Message{selectedFileName + QStringLiteral(" was renamed sucessfully.")};
+            if (!removed) {
+                // Both names now hold the setup; saying "renamed" alone would hide the old one.
+                passedOver << removed.error;
+                outcome.result = RenameResult::CopiedSourceKept;
+                outcome.message = Message{QStringLiteral("%1 was copied to %2, but %1 could not "
+                                                         "be deleted: both files now exist.")
+                                              .arg(selectedFileName, newFileName),
+                                          MessageIcon::Exclamation};
+            }
             outcome.newFileName = newFileName;
             outcome.refreshFileList = true;
         }

@@ -16,11 +16,12 @@ inline constexpr char kSourceFilesCaption[] = "Source Files";
 
 enum class RenameResult {
     Renamed,
-    NoFileSelected, // "Please choose a file to rename"
-    SameName,       // "Can't rename a file to itself. Try Again."
-    NoNewName,      // "Please choose the file's new name."
-    UnusableName,   // a new name with "/", or "." or ".."
-    NotRenamed,     // the copy failed: the selected file is where it was
+    NoFileSelected,   // "Please choose a file to rename"
+    SameName,         // "Can't rename a file to itself. Try Again."
+    NoNewName,        // "Please choose the file's new name."
+    UnusableName,     // a new name with "/", or "." or ".."
+    NotRenamed,       // the copy failed: the selected file is where it was
+    CopiedSourceKept, // the new file was written but the selected one could not be deleted
 };
 
 struct SetupFileRenameOutcome {

@@ -124,19 +124,24 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes)
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, file.errorString())));
-    if (!stepAllowed(FileStep::Write, path)) {
-        file.cancelWriting();
-        return logged(injectedFailure(path));
-    }
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        const QString why = file.errorString();
+    const auto failed = [&](const QString& why) {
         file.cancelWriting();
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, why)));
+    };
+    const qsizetype half = bytes.size() / 2;
+    for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
+        if (!stepAllowed(FileStep::Write, path))
+            return failed(QString::fromLocal8Bit(strerror(ENOSPC)));
+        if (file.write(part.data(), part.size()) != part.size())
+            return failed(file.errorString());
     }
-    if (!stepAllowed(FileStep::Commit, path)) {
-        file.cancelWriting();
-        return logged(injectedFailure(path));
-    }
+    // Flushed before the commit so that a full disk shows here, not as a short file later.
+    if (!stepAllowed(FileStep::Flush, path))
+        return failed(QStringLiteral("injected failure"));
+    if (!file.flush())
+        return failed(file.errorString());
+    if (!stepAllowed(FileStep::Commit, path))
+        return failed(QStringLiteral("injected failure"));
     if (!file.commit())
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, file.errorString())));
     return FileResult::success();

@@ -49,8 +49,10 @@ FileResult copyFile(const QString& from, const QString& to, qsizetype maxSize);
 // Folder + "/" + name, without a second "/" when the folder already ends in one.
 QString joinPath(const QString& folder, const QString& name);
 
-// Test seam: every file step asks this hook first and fails when it answers false.
-enum class FileStep { Read, Open, Write, Commit, SetAttributes, Remove, Rename };
+// Test seam: every file step asks this hook first and fails when it answers false. A write asks
+// for Write twice, at its start and halfway, so that a refused second half leaves a file cut
+// short, as a full disk does; a refused Write fails with "No space left on device".
+enum class FileStep { Read, Open, Write, Flush, Commit, SetAttributes, Remove, Rename };
 using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
 void setFileFaultHook(FileFaultHook hook);
 

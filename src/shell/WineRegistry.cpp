@@ -163,13 +163,17 @@ public:
         *line = bytes_.sliced(pos_, end - pos_);
         if (line->endsWith('\r'))
             line->chop(1);
+        last_ = pos_;
         pos_ = end + 1;
         return true;
     }
+    // Gives the line just read back, for the next call to return again.
+    void unread() { pos_ = last_; }
 
 private:
     QByteArrayView bytes_;
     qsizetype pos_ = 0;
+    qsizetype last_ = 0;
 };
 
 // "01,02,\" + "  03" as bytes. A line ending in "\" goes on in the next line.
@@ -184,6 +188,12 @@ bool readHexBytes(QByteArrayView data, LineReader& lines, QByteArray* out)
         if (data[pos] == '\\') {
             if (!lines.next(&data))
                 return false;
+            // A key's header never continues a value: the value was cut there, and the key
+            // begins whether or not this value's key was asked for.
+            if (trimmedStart(data).startsWith('[')) {
+                lines.unread();
+                return false;
+            }
             pos = 0;
             continue;
         }

@@ -46,6 +46,7 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
         if (const FileResult normal = setNormal(paths.store); !normal)
             passOver(opening, normal.error);
     }
+    const bool backupWasReadOnly = isReadOnly(paths.backup);
     if (QFileInfo::exists(paths.backup)) {
         if (const FileResult normal = setNormal(paths.backup); !normal)
             passOver(opening, normal.error);
@@ -53,6 +54,11 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
     const FileResult written = WriteSlots(paths.backup, opening.table, layout, read.image.excess);
     if (!written) {
         passOver(opening, written.error);
+        // The old backup is still the last good one: it stays protected as it was.
+        if (backupWasReadOnly) {
+            if (const FileResult readOnly = setReadOnly(paths.backup); !readOnly)
+                passOver(opening, readOnly.error);
+        }
         return opening;
     }
     opening.backupWritten = true;

@@ -110,6 +110,15 @@ TEST(WineRegistryTest, DamagedFilesReadAsNothingAndCutValuesAreMissingRatherThan
     const WineRegistry wine =
         WineRegistry::parse(header + key + "\"A\"=hex:zz\n\"Directory\"=\"C:\\\\x\"\n", {kKey});
     EXPECT_EQ(text(wine, "Directory"), QStringLiteral("C:\\x"));
+
+    // Hex data cut just before the next key's header leaves that key whole, whether or not the
+    // key of the cut value was asked for.
+    const QByteArray cutBeforeKey = header + "[Software\\\\Wow6432Node\\\\Other]\n\"\"=hex:\\\n" +
+                                    key + "\"Directory\"=\"C:\\\\x\"\n";
+    for (const QStringList& asked :
+         {QStringList{kKey}, QStringList{kKey, "Software\\Wow6432Node\\Other"}})
+        EXPECT_EQ(text(WineRegistry::parse(cutBeforeKey, asked), "Directory"),
+                  QStringLiteral("C:\\x"));
 }
 
 } // namespace

@@ -1,0 +1,269 @@
+// Every command that writes a file, run once with each of its file steps failing in turn: no
+// setup may be lost, no file left half written, and no failure may pass for a success.
+#include "folder/SetupFileRename.h"
+#include "gamewindow/GameProfile.h"
+#include "platform/FileIO.h"
+#include "shell/Registry.h"
+#include "store/StoreCommands.h"
+#include "store/StoreOpening.h"
+#include "support/FileTree.h"
+#include "support/StoreBytes.h"
+#include "transfer/SetupExport.h"
+#include "transfer/SetupImport.h"
+#include "transfer/StoreCopy.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <set>
+
+using namespace tarvelin;
+using fixture::FileTree;
+
+namespace
+{
+
+const GameProfile& kGame = DirtTrackRacingProfile;
+const RecordLayout kLayout = kGame.recordLayout();
+const QString kStore = QStringLiteral("game/data/saved games/setups.sav");
+const QString kBackup = QStringLiteral("game/data/saved games/setups.bak");
+const QString kScratch = QStringLiteral("game/data/saved games/setups.tmp");
+const QString kImported = QStringLiteral("setups/Track.set");
+const QString kUtilityKey = QString::fromLatin1(UtilityKey);
+
+QByteArray slot(const QByteArray& name, int seed)
+{
+    return fixture::usedSlot(name, kLayout.trailingWordCount, seed);
+}
+
+// A game directory, the player's setup folder, a folder of whole-store copies and a registry,
+// all under one root, set up afresh for every run.
+struct World {
+    QTemporaryDir root;
+    QString path(const QString& relative) const { return root.filePath(relative); }
+    QString game() const { return path("game"); }
+    QString setups() const { return path("setups"); }
+    QString copies() const { return path("copies"); }
+    QString registry() const { return path("registry.reg"); }
+
+    World()
+    {
+        for (const char* folder : {"game/data/saved games", "setups", "copies"})
+            QDir().mkpath(path(folder));
+        fixture::writeFile(
+            path(kStore),
+            fixture::store({slot("A", 1), fixture::unusedSlot(), slot("B", 2), slot("C", 3)}, 9));
+        fixture::writeFile(path(kBackup), fixture::store({slot("Old", 4)}));
+        fixture::writeFile(path(kImported), slot("Track", 5));
+        fixture::writeFile(path("copies/Dtr setups.sav"),
+                           fixture::store({slot("X", 6), slot("Y", 7)}));
+        fixture::writeFile(registry(), "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" +
+                                           kUtilityKey.toLatin1() + "]\r\n\"Old\"=\"/old\"\r\n");
+        for (const QString& readOnly : {kBackup, kImported})
+            EXPECT_TRUE(setReadOnly(path(readOnly)));
+    }
+};
+
+// A command run in a world; true when it claims to have done everything, without a warning.
+struct Command {
+    const char* name;
+    std::function<bool(const World&)> run;
+    // (first, second): `second` may reach its new state only once `first` has, else the setup
+    // that moves from one to the other would be lost.
+    std::vector<std::pair<QString, QString>> order = {};
+};
+
+bool quiet(bool done, const std::vector<Message>& messages)
+{
+    return done && messages.empty();
+}
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> all = {
+        {"opening backup",
+         [](const World& w) {
+             return ReadFile(w.game(), kLayout).backupWritten;
+         }},
+        {"export",
+         [](const World& w) {
+             const ExportOutcome o =
+                 ExportSetup({w.game(), &kGame, 3, "Out", w.setups(), EntryPoint::Button, nullptr});
+             return quiet(o.done, o.messages);
+         }},
+        {"import button",
+         [](const World& w) {
+             const ImportOutcome o =
+                 ImportSetup({w.game(), &kGame, w.setups(), "Track.set", EntryPoint::Button});
+             return quiet(o.done, o.messages);
+         }},
+        {"import menu",
+         [](const World& w) {
+             const ImportOutcome o =
+                 ImportSetup({w.game(), &kGame, w.setups(), "Track.set", EntryPoint::Menu});
+             return quiet(o.done, o.messages);
+         },
+         {{kStore, kImported}}},
+        {"delete",
+         [](const World& w) {
+             const StoreCommandOutcome o = DeleteSetup({w.game(), kLayout, "B", 3, "B"});
+             return quiet(o.done, o.messages);
+         }},
+        {"restore",
+         [](const World& w) {
+             const StoreCommandOutcome o = RestoreStore(w.game(), kLayout);
+             return quiet(o.done, o.messages);
+         }},
+        {"sort",
+         [](const World& w) {
+             const StoreCommandOutcome o = SortStore(w.game(), kLayout);
+             return quiet(o.done, o.messages);
+         }},
+        {"store-export",
+         [](const World& w) {
+             const StoreCopyOutcome o = ExportStoreCopy(w.game(), w.copies(), kGame);
+             return o.written && !o.message;
+         }},
+        {"store-import",
+         [](const World& w) {
+             const StoreCopyOutcome o =
+                 ImportStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame);
+             return o.written && !o.message;
+         }},
+        {"rename",
+         [](const World& w) {
+             const SetupFileRenameOutcome o =
+                 RenameSetupFile(w.setups(), "Track.set", "Renamed", kGame);
+             return o.result == RenameResult::Renamed && o.message.icon == MessageIcon::None;
+         },
+         {{"setups/Renamed.set", kImported}}},
+        {"registry set",
+         [](const World& w) {
+             return Registry(w.registry())
+                 .SetKeyValue(kUtilityKey, "(Dir)", QStringLiteral("/new"), RegistryType::String);
+         }},
+        {"registry delete",
+         [](const World& w) {
+             return Registry(w.registry()).DeleteValue(kUtilityKey, "Old");
+         }},
+    };
+    return all;
+}
+
+// Fails call `failAt` of the file layer (and every later one when sticky).
+struct Faults {
+    int failAt = -1;
+    bool sticky = false;
+    int calls = 0;
+    std::set<FileStep> failed;
+};
+
+struct Outcome {
+    FileTree before;
+    FileTree after;
+    bool claimed = false;
+    bool rerunClaimed = false; // the command run again without faults
+    FileTree afterRerun;
+};
+
+Outcome runOnce(const Command& command, Faults& faults)
+{
+    World world;
+    Outcome run;
+    run.before = fixture::snapshotTree(world.root.path());
+    setFileFaultHook([&faults](FileStep step, const QString&) {
+        const int call = faults.calls++;
+        const bool fail = faults.failAt >= 0 &&
+                          (call == faults.failAt || (faults.sticky && call > faults.failAt));
+        if (fail)
+            faults.failed.insert(step);
+        return !fail;
+    });
+    run.claimed = command.run(world);
+    setFileFaultHook({});
+    run.after = fixture::snapshotTree(world.root.path());
+    if (run.after.contains(kScratch)) {
+        run.rerunClaimed = command.run(world);
+        run.afterRerun = fixture::snapshotTree(world.root.path());
+    }
+    return run;
+}
+
+std::optional<QByteArray> bytesOf(const FileTree& tree, const QString& path)
+{
+    const auto it = tree.find(path);
+    return it == tree.end() ? std::nullopt : std::optional(it->second.bytes);
+}
+
+bool sameBytes(const FileTree& a, const FileTree& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto& x, auto& y) {
+               return x.first == y.first && x.second.bytes == y.second.bytes;
+           });
+}
+
+TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
+{
+    int tried = 0;
+    std::string perCommand;
+    for (const Command& command : commands()) {
+        Faults clean;
+        const Outcome good = runOnce(command, clean);
+        ASSERT_TRUE(good.claimed) << command.name;
+        ASSERT_FALSE(sameBytes(good.before, good.after)) << command.name << " changed nothing";
+        ASSERT_GT(clean.calls, 0) << command.name;
+        perCommand += std::string(perCommand.empty() ? "" : ", ") + command.name + " " +
+                      std::to_string(clean.calls);
+
+        for (const bool sticky : {false, true}) {
+            for (int i = 0; i < clean.calls; ++i, ++tried) {
+                Faults faults{i, sticky, 0, {}};
+                const Outcome run = runOnce(command, faults);
+                SCOPED_TRACE(testing::Message() << command.name << ": call " << i << " of "
+                                                << clean.calls << (sticky ? " onwards" : ""));
+                ASSERT_FALSE(faults.failed.empty());
+
+                // Each file is whole: as it was, or as the command leaves it when all goes well.
+                std::set<QString> paths;
+                for (const FileTree* tree : {&run.before, &run.after, &good.after})
+                    for (const auto& [path, state] : *tree)
+                        paths.insert(path);
+                // A scratch file that could not be removed is harmless: the next run replaces it.
+                if (faults.failed.contains(FileStep::Remove) && run.after.contains(kScratch)) {
+                    paths.erase(kScratch);
+                    EXPECT_TRUE(run.rerunClaimed);
+                    EXPECT_FALSE(run.afterRerun.contains(kScratch));
+                }
+                for (const QString& path : paths) {
+                    const auto now = bytesOf(run.after, path);
+                    EXPECT_TRUE(now == bytesOf(good.before, path) ||
+                                now == bytesOf(good.after, path))
+                        << path.toStdString();
+                }
+                EXPECT_TRUE(bytesOf(run.after, kStore)) << "setups.sav is missing";
+                for (const auto& [first, second] : command.order) {
+                    if (bytesOf(run.after, second) != bytesOf(good.before, second)) {
+                        EXPECT_EQ(bytesOf(run.after, first), bytesOf(good.after, first))
+                            << second.toStdString() << " changed before " << first.toStdString();
+                    }
+                }
+                // The backup stays protected unless setting attributes is what failed.
+                if (!faults.failed.contains(FileStep::SetAttributes)) {
+                    EXPECT_TRUE(run.after.at(kBackup).readOnly);
+                }
+                if (!sameBytes(run.after, good.after)) {
+                    EXPECT_FALSE(run.claimed) << "a failure reported as success";
+                }
+            }
+        }
+    }
+    std::cout << "[ fault points ] " << commands().size() << " commands, " << tried
+              << " runs with one failing file step (once or from then on); steps per command: "
+              << perCommand << "\n";
+    testing::Test::RecordProperty("faultPoints", tried);
+    testing::Test::RecordProperty("commands", static_cast<int>(commands().size()));
+}
+
+} // namespace

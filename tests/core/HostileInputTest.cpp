@@ -1,0 +1,238 @@
+// Folders, stores and names as players' machines really have them: missing, protected, empty,
+// linked, misnamed. Each is met with a message or the documented result, and nothing is lost.
+// (Damaged stores, gaps, high-byte and long names, the other game's files and garbled registry
+// files are covered where each is read: StoreFormatTest, StoreCommandsTest, SetupTransferTest,
+// StoreCopyTest, RegistryTest.)
+#include "folder/SetupFileList.h"
+#include "folder/SetupFileRename.h"
+#include "gamewindow/GameProfile.h"
+#include "platform/FileIO.h"
+#include "shell/Registry.h"
+#include "store/StoreCommands.h"
+#include "store/StoreOpening.h"
+#include "support/FileTree.h"
+#include "support/StoreBytes.h"
+#include "transfer/SetupExport.h"
+#include "transfer/SetupImport.h"
+#include "transfer/StoreCopy.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const GameProfile& kGame = DirtTrackRacingProfile;
+const RecordLayout kLayout = kGame.recordLayout();
+
+QByteArray slot(const QByteArray& name, int seed)
+{
+    return fixture::usedSlot(name, kLayout.trailingWordCount, seed);
+}
+
+// Every writing command on one game directory, with `folder` as the player's setup folder and
+// "Track.set" as the chosen file; each answers whether it claims success.
+struct Named {
+    const char* name;
+    std::function<bool(const QString& game, const QString& folder)> run;
+};
+
+std::vector<Named> writingCommands()
+{
+    return {
+        {"opening",
+         [](auto& g, auto&) {
+             return ReadFile(g, kLayout).backupWritten;
+         }},
+        {"delete",
+         [](auto& g, auto&) {
+             return DeleteSetup({g, kLayout, "A", 1, {}}).done;
+         }},
+        {"sort",
+         [](auto& g, auto&) {
+             return SortStore(g, kLayout).done;
+         }},
+        {"restore",
+         [](auto& g, auto&) {
+             return RestoreStore(g, kLayout).done;
+         }},
+        {"import",
+         [](auto& g, auto& f) {
+             return ImportSetup({g, &kGame, f, "Track.set", EntryPoint::Menu}).done;
+         }},
+        {"export",
+         [](auto& g, auto& f) {
+             return ExportSetup({g, &kGame, 1, "Out", f, EntryPoint::Menu, nullptr}).done;
+         }},
+        {"store-export",
+         [](auto& g, auto& f) {
+             return ExportStoreCopy(g, f, kGame).written;
+         }},
+        {"store-import",
+         [](auto& g, auto& f) {
+             return ImportStoreCopy(g, f, "Dtr setups.sav", kGame).written;
+         }},
+    };
+}
+
+class HostileInput : public ::testing::Test
+{
+protected:
+    HostileInput()
+    {
+        game.write("setups.sav", fixture::storeOf({"B", "A"}, kLayout.trailingWordCount));
+        game.write("setups.bak", fixture::storeOf({"Old"}, kLayout.trailingWordCount));
+        fixture::writeFile(inFolder("Track.set"), slot("Track", 3));
+        fixture::writeFile(inFolder("Dtr setups.sav"),
+                           fixture::storeOf({"Copy"}, kLayout.trailingWordCount));
+    }
+    QString inFolder(const QString& name) const { return folder.filePath(name); }
+
+    fixture::GameDir game;
+    QTemporaryDir folder;
+};
+
+TEST_F(HostileInput, MissingGameDirectoryIsRefusedAndCreatesNothing)
+{
+    const QString missing = game.root() + QStringLiteral("/not installed");
+    const fixture::FileTree before = fixture::snapshotTree(folder.path());
+    for (const Named& command : writingCommands()) {
+        EXPECT_FALSE(command.run(missing, folder.path())) << command.name;
+        EXPECT_FALSE(QFileInfo::exists(missing)) << command.name;
+        EXPECT_EQ(fixture::snapshotTree(folder.path()), before) << command.name;
+    }
+    // The refusals say why (the opening shows nothing by design).
+    EXPECT_EQ(SortStore(missing, kLayout).messages.size(), 1u);
+    EXPECT_EQ(ImportSetup({missing, &kGame, folder.path(), "Track.set"}).messages.size(), 1u);
+    EXPECT_TRUE(ImportStoreCopy(missing, folder.path(), "Dtr setups.sav", kGame).message);
+}
+
+TEST_F(HostileInput, ReadOnlyFolderFailsEachWriteWithTheOldFilesWhole)
+{
+    // Root writes into any folder whatever its mode bits; only a player meets this case.
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write into a read-only folder";
+    const fixture::FileTree store = fixture::snapshotTree(game.savedGames());
+    const fixture::FileTree files = fixture::snapshotTree(folder.path());
+    for (const QString& dir : {game.savedGames(), folder.path()})
+        ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+    for (const Named& command : writingCommands()) {
+        if (QByteArray(command.name) == "opening")
+            continue; // passes over the backup silently, by design; the store is still listed
+        EXPECT_FALSE(command.run(game.root(), folder.path())) << command.name;
+        EXPECT_EQ(fixture::snapshotTree(game.savedGames()), store) << command.name;
+        EXPECT_EQ(fixture::snapshotTree(folder.path()), files) << command.name;
+    }
+    EXPECT_FALSE(RenameSetupFile(folder.path(), "Track.set", "New", kGame).result ==
+                 RenameResult::Renamed);
+    for (const QString& dir : {game.savedGames(), folder.path()})
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)
+{
+    game.write("setups.sav", {});
+    const StoreOpening opening = ReadFile(game.root(), kLayout);
+    EXPECT_TRUE(opening.storeRead && opening.lines.empty());
+    EXPECT_EQ(game.read("setups.bak"), QByteArray(1204, '\0'));
+
+    game.write("setups.sav", {});
+    const ImportOutcome imported =
+        ImportSetup({game.root(), &kGame, folder.path(), "Track.set", EntryPoint::Button});
+    EXPECT_EQ(imported.importedSlot, 1);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("Track", 3)}));
+    // A zero-byte backup is never restored over a store.
+    ASSERT_TRUE(setNormal(game.path("setups.bak")));
+    game.write("setups.bak", {});
+    EXPECT_FALSE(RestoreStore(game.root(), kLayout).done);
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("Track", 3)}));
+}
+
+TEST_F(HostileInput, FolderNamedLikeASetupFileIsNeverTakenForOne)
+{
+    for (const char* name : {"Dir.set", "Out.set"})
+        ASSERT_TRUE(QDir(folder.path()).mkdir(name));
+    const QByteArray store = game.read("setups.sav");
+
+    const ImportOutcome imported =
+        ImportSetup({game.root(), &kGame, folder.path(), "Dir.set", EntryPoint::Menu});
+    EXPECT_FALSE(imported.done);
+    EXPECT_EQ(imported.messages.size(), 1u);
+    const ExportOutcome exported =
+        ExportSetup({game.root(), &kGame, 1, "Out", folder.path(), EntryPoint::Button, nullptr});
+    EXPECT_FALSE(exported.done);
+    EXPECT_EQ(exported.messages.size(), 1u);
+    EXPECT_EQ(RenameSetupFile(folder.path(), "Dir.set", "X", kGame).result,
+              RenameResult::NoFileSelected);
+    EXPECT_EQ(RenameSetupFile(folder.path(), "Track.set", "Out", kGame).result,
+              RenameResult::NotRenamed);
+    EXPECT_TRUE(QFileInfo(inFolder("Dir.set")).isDir() && QFileInfo(inFolder("Out.set")).isDir());
+    EXPECT_TRUE(QFileInfo::exists(inFolder("Track.set")));
+    EXPECT_EQ(game.read("setups.sav"), store);
+}
+
+TEST_F(HostileInput, StoreThatIsALinkIsWrittenWhereItPointsAndStaysALink)
+{
+    // A player may keep the store elsewhere (another Wine prefix) and link it in.
+    const QString real = folder.filePath("shared setups.sav");
+    fixture::writeFile(real, game.read("setups.sav"));
+    QFile::remove(game.path("setups.sav"));
+    ASSERT_TRUE(QFile::link(real, game.path("setups.sav")));
+
+    for (const Named& command : writingCommands()) {
+        if (QByteArray(command.name) == "store-import" || QByteArray(command.name) == "restore")
+            fixture::writeFile(real, fixture::storeOf({"B", "A"}, kLayout.trailingWordCount));
+        EXPECT_TRUE(command.run(game.root(), folder.path())) << command.name;
+        EXPECT_TRUE(QFileInfo(game.path("setups.sav")).isSymLink()) << command.name;
+        EXPECT_EQ(game.read("setups.sav"), fixture::readFile(real)) << command.name;
+        EXPECT_FALSE(game.exists("setups.tmp"));
+        fixture::writeFile(inFolder("Track.set"), slot("Track", 3));
+        QFile::setPermissions(inFolder("Out.set"), QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+TEST_F(HostileInput, SetupFileWhoseNameIsNotUtf8ImportsAndRenames)
+{
+    // A name in Windows-1252, as a Windows program under Wine may leave behind.
+    const QString odd = QFile::decodeName(folder.path().toUtf8() + "/Caf\xE9 \xFF.set");
+    fixture::writeFile(odd, slot("Odd", 4));
+    const QStringList listed = listSetupFiles(folder.path(), kGame.SetupFilePattern);
+    const auto it = std::find_if(listed.begin(), listed.end(),
+                                 [](const QString& name) { return name.startsWith("Caf"); });
+    ASSERT_NE(it, listed.end());
+
+    const SetupFileRenameOutcome renamed = RenameSetupFile(folder.path(), *it, "Plain", kGame);
+    EXPECT_EQ(renamed.result, RenameResult::Renamed);
+    EXPECT_FALSE(QFileInfo::exists(odd));
+    EXPECT_EQ(fixture::readFile(inFolder("Plain.set")), slot("Odd", 4));
+
+    fixture::writeFile(odd, slot("Odd", 4));
+    const ImportOutcome imported =
+        ImportSetup({game.root(), &kGame, folder.path(), *it, EntryPoint::Menu});
+    EXPECT_EQ(imported.importedSlot, 3);
+    EXPECT_TRUE(imported.fileRemoved);
+    EXPECT_FALSE(QFileInfo::exists(odd));
+}
+
+TEST(HostileRegistry, FileThatCannotBeWrittenReportsTheFailureAndKeepsWhatIsThere)
+{
+    QTemporaryDir dir;
+    const QString key = QString::fromLatin1(UtilityKey);
+    // The registry's path is a folder; its folder is a file.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("registry.reg"));
+    fixture::writeFile(dir.filePath("plain"), "not a folder");
+    for (const QString& path : {dir.filePath("registry.reg"), dir.filePath("plain/registry.reg")}) {
+        Registry registry(path);
+        EXPECT_FALSE(registry.ensureCreated() && registry.keyExists(key)) << path.toStdString();
+        EXPECT_FALSE(registry.SetKeyValue(key, "v", QStringLiteral("x"), RegistryType::String));
+        EXPECT_TRUE(std::holds_alternative<std::monostate>(registry.QueryValue(key, "v")));
+    }
+    EXPECT_EQ(fixture::readFile(dir.filePath("plain")), "not a folder");
+}
+
+} // namespace

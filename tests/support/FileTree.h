@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+
+namespace fixture
+{
+
+struct FileState {
+    QByteArray bytes;
+    bool readOnly = false; // no write bit at all
+    bool operator==(const FileState&) const = default;
+};
+
+// Every file below a folder (hidden ones and links included), by its path relative to it.
+using FileTree = std::map<QString, FileState>;
+FileTree snapshotTree(const QString& root);
+
+} // namespace fixture
