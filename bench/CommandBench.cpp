@@ -170,15 +170,15 @@ void restoreCommand(benchmark::State& state)
 
 void registerCommand(const char* name, void (*command)(benchmark::State&), const char* floorName)
 {
-    benchmark::RegisterBenchmark(name, command)->Unit(benchmark::kMicrosecond);
+    bench::measure(name, command);
     bench::setTarget(name, {2.0, 16000, floorName});
 }
 
 const bool registered = [] {
-    benchmark::RegisterBenchmark("command: list [floor]", listFloor);
-    benchmark::RegisterBenchmark("command: export [floor]", exportFloor);
-    benchmark::RegisterBenchmark("command: import [floor]", importFloor);
-    benchmark::RegisterBenchmark("command: store rewrite [floor]", rewriteFloor);
+    bench::measure("command: list [floor]", listFloor);
+    bench::measure("command: export [floor]", exportFloor);
+    bench::measure("command: import [floor]", importFloor);
+    bench::measure("command: store rewrite [floor]", rewriteFloor);
     registerCommand("command: list", listCommand, "command: list [floor]");
     registerCommand("command: export", exportCommand, "command: export [floor]");
     registerCommand("command: import", importCommand, "command: import [floor]");

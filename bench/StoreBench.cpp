@@ -53,10 +53,10 @@ void storeReadWriteFloor(benchmark::State& state)
 }
 
 const bool registered = [] {
-    benchmark::RegisterBenchmark("store read (300 setups)", storeRead);
-    benchmark::RegisterBenchmark("store read (300 setups) [floor]", storeReadFloor);
-    benchmark::RegisterBenchmark("store read+write (300 setups)", storeReadWrite);
-    benchmark::RegisterBenchmark("store read+write (300 setups) [floor]", storeReadWriteFloor);
+    bench::measure("store read (300 setups)", storeRead);
+    bench::measure("store read (300 setups) [floor]", storeReadFloor);
+    bench::measure("store read+write (300 setups)", storeReadWrite);
+    bench::measure("store read+write (300 setups) [floor]", storeReadWriteFloor);
     bench::setTarget("store read+write (300 setups)", {1.5, 0, {}});
     return true;
 }();
