@@ -4,9 +4,7 @@
 #include <vector>
 
 // The floor every figure is measured against: the same work done by plain POSIX calls, with the
-// same durability as the utility's writes: QSaveFile writes an unnamed temporary file, flushes it
-// with fdatasync and links it into place through a rename; here a named temporary file is
-// written, fdatasync'ed and renamed over the target.
+// same durability as the utility's writes (the same flush and rename steps as QSaveFile).
 namespace bench::floor
 {
 

@@ -102,9 +102,17 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs)
             continue;
         const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
         std::string name = run.benchmark_name();
-        if (endsWith(name, "/real_time"))
-            name.resize(name.size() - std::string("/real_time").size());
+        for (const std::string timing : {"/real_time", "/manual_time"}) {
+            if (endsWith(name, timing))
+                name.resize(name.size() - timing.size());
+        }
         microseconds_[name] = seconds * 1e6;
+        const auto median = run.counters.find(kMedianCounter);
+        const auto floorMedian = run.counters.find(kFloorMedianCounter);
+        if (median != run.counters.end() && floorMedian != run.counters.end()) {
+            microseconds_[name] = median->second.value;
+            microseconds_[name + kFloorSuffix] = floorMedian->second.value;
+        }
         if (isatty(STDERR_FILENO))
             std::fprintf(stderr, "\r\033[Kmeasured %s", run.benchmark_name().c_str());
     }

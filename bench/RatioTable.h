@@ -32,6 +32,11 @@ struct Scaling {
 
 void setScaling(const std::string& figure, Scaling scaling);
 
+// A benchmark that measures its floor in the same iterations reports the medians of both in
+// these counters (microseconds); the table then takes them in place of the mean.
+inline const char* const kMedianCounter = "median_us";
+inline const char* const kFloorMedianCounter = "floor_median_us";
+
 // A figure that is a size, not a time (peak memory in megabytes), with its floor and limit.
 void recordMegabytes(const std::string& figure, double megabytes, double floorMegabytes,
                      double maxMegabytes);
