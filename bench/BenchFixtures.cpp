@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <map>
 #include <stdexcept>
 
@@ -20,7 +21,15 @@ namespace
 
 QTemporaryDir& root()
 {
-    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tarvelin-bench-XXXXXX"));
+    static QTemporaryDir dir = [] {
+        QTemporaryDir made(QDir::tempPath() + QStringLiteral("/tarvelin-bench-XXXXXX"));
+        // Kept for profiling one command by hand (strace, perf) on the same files.
+        if (qEnvironmentVariableIsSet("TARVELIN_BENCH_KEEP")) {
+            made.setAutoRemove(false);
+            std::fprintf(stderr, "bench files kept in %s\n", qPrintable(made.path()));
+        }
+        return made;
+    }();
     return dir;
 }
 

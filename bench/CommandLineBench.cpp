@@ -86,6 +86,7 @@ void registerCommand(const QString& command, const QStringList& arguments, Prepa
     benchmark::RegisterBenchmark(name.c_str(), runProcess, QStringList{command} + arguments,
                                  std::move(prepare))
         ->UseManualTime()
+        ->MinTime(1.0) // enough runs for steady medians
         ->Unit(benchmark::kMicrosecond);
     bench::setTarget(name, {1.5, 0, {}});
 }
