@@ -101,11 +101,8 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs)
         if (run.run_type != Run::RT_Iteration)
             continue;
         const double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
-        std::string name = run.benchmark_name();
-        for (const std::string timing : {"/real_time", "/manual_time"}) {
-            if (endsWith(name, timing))
-                name.resize(name.size() - timing.size());
-        }
+        // The figure's own name, without the "/min_time:...", "/real_time" parts it may carry.
+        std::string name = run.run_name.function_name;
         microseconds_[name] = seconds * 1e6;
         const auto median = run.counters.find(kMedianCounter);
         const auto floorMedian = run.counters.find(kFloorMedianCounter);
