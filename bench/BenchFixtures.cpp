@@ -1,13 +1,15 @@
 #include "BenchFixtures.h"
 
+#include "FloorCalls.h"
 #include "gamewindow/GameProfile.h"
-#include "platform/FileIO.h"
+#include "shell/Registry.h"
 #include "store/StoreFile.h"
 #include "store/StoreFormat.h"
 #include "store/StorePaths.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <map>
 #include <stdexcept>
 
@@ -19,7 +21,15 @@ namespace
 
 QTemporaryDir& root()
 {
-    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tarvelin-bench-XXXXXX"));
+    static QTemporaryDir dir = [] {
+        QTemporaryDir made(QDir::tempPath() + QStringLiteral("/tarvelin-bench-XXXXXX"));
+        // Kept for profiling one command by hand (strace, perf) on the same files.
+        if (qEnvironmentVariableIsSet("TARVELIN_BENCH_KEEP")) {
+            made.setAutoRemove(false);
+            std::fprintf(stderr, "bench files kept in %s\n", qPrintable(made.path()));
+        }
+        return made;
+    }();
     return dir;
 }
 
@@ -56,8 +66,8 @@ QString gameDirectoryWith(const QString& name, const QByteArray& bytes)
 {
     const QString game = root().filePath(name);
     QDir().mkpath(game + QStringLiteral("/data/saved games"));
-    if (!tarvelin::saveFileAtomically(tarvelin::StorePaths::forGameDirectory(game).store, bytes))
-        throw std::runtime_error("cannot write the bench store");
+    floor::writePlain(tarvelin::StorePaths::forGameDirectory(game).store.toStdString(),
+                      bytes.toStdString());
     return game;
 }
 
@@ -80,13 +90,29 @@ QString setupFolder(int count)
         return found->second;
     const QString folder = root().filePath(QStringLiteral("setups-%1").arg(count));
     QDir().mkpath(folder);
-    const QByteArray bytes(1240, 'x');
+    // Written without a flush each: a hundred thousand of them would take minutes.
+    const std::string bytes(1240, 'x');
     for (int i = 0; i < count; ++i)
-        tarvelin::saveFileAtomically(folder + QStringLiteral("/Track %1.set").arg(i), bytes);
+        floor::writePlain((folder + QStringLiteral("/Track %1.set").arg(i)).toStdString(), bytes);
     for (int i = 0; i < 20; ++i)
-        tarvelin::saveFileAtomically(folder + QStringLiteral("/notes %1.txt").arg(i), bytes);
+        floor::writePlain((folder + QStringLiteral("/notes %1.txt").arg(i)).toStdString(), bytes);
     folders[count] = folder;
     return folder;
+}
+
+QString windowRegistry(const QString& gameDirectory, const QString& rememberedFolder)
+{
+    const QString path = root().filePath(QStringLiteral("registry.reg"));
+    tarvelin::Registry registry(path);
+    const tarvelin::GameProfile& profile = tarvelin::DirtTrackRacingProfile;
+    const QString utilityKey = QString::fromLatin1(tarvelin::UtilityKey);
+    if (!registry.ensureCreated() || !registry.createKey(profile.GameKey) ||
+        !registry.SetKeyValue(profile.GameKey, profile.DirectoryValueName, gameDirectory,
+                              tarvelin::RegistryType::String) ||
+        !registry.SetKeyValue(utilityKey, profile.FolderValueName, rememberedFolder,
+                              tarvelin::RegistryType::String))
+        throw std::runtime_error("cannot write the bench registry");
+    return path;
 }
 
 QString scratchFolder()

@@ -20,6 +20,10 @@ QByteArray setupFileBytes();
 // A new game directory named `name` whose store holds `bytes`.
 QString gameDirectoryWith(const QString& name, const QByteArray& bytes);
 
+// A registry file that points Dirt Track Racing at `gameDirectory` and remembers
+// `rememberedFolder` as the folder of setup files, as a game window reads them when it opens.
+QString windowRegistry(const QString& gameDirectory, const QString& rememberedFolder);
+
 // A scratch folder for files the benchmarks write.
 QString scratchFolder();
 

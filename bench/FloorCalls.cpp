@@ -25,16 +25,30 @@ std::string readWhole(const std::string& path)
 
 void writeAtomically(const std::string& path, const std::string& bytes)
 {
+    // QSaveFile's steps on Linux: an unnamed file in the target's folder, written and
+    // fdatasync'ed, linked in under a temporary name and renamed over the target.
+    const std::string folder = path.substr(0, path.rfind('/'));
     const std::string temporary = path + ".floor";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(folder.c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0644);
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
     if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
-        ::fsync(fd) != 0 || ::close(fd) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0)
+        ::fdatasync(fd) != 0 ||
+        ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0 ||
+        ::close(fd) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0)
         throw std::runtime_error("cannot write " + path);
 }
 
 void copyAtomically(const std::string& from, const std::string& to)
 {
     writeAtomically(to, readWhole(from));
+}
+
+void writePlain(const std::string& path, const std::string& bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        ::close(fd) != 0)
+        throw std::runtime_error("cannot write " + path);
 }
 
 std::vector<std::string> listNames(const std::string& folder)

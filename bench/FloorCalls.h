@@ -4,13 +4,15 @@
 #include <vector>
 
 // The floor every figure is measured against: the same work done by plain POSIX calls, with the
-// same durability as the utility's writes (write a temporary file, fsync, rename).
+// same durability as the utility's writes (the same flush and rename steps as QSaveFile).
 namespace bench::floor
 {
 
 std::string readWhole(const std::string& path);
 void writeAtomically(const std::string& path, const std::string& bytes);
 void copyAtomically(const std::string& from, const std::string& to);
+// Writes without flushing: for fixture files, which need no durability.
+void writePlain(const std::string& path, const std::string& bytes);
 std::vector<std::string> listNames(const std::string& folder);
 
 } // namespace bench::floor

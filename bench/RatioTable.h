@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <benchmark/benchmark.h>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench
@@ -22,11 +22,44 @@ struct Target {
 
 void setTarget(const std::string& figure, Target target);
 
-// Collects each run's mean real time (microseconds) while the console reporter prints as usual.
-class CollectingReporter : public benchmark::ConsoleReporter
+// A figure over a count of files shows its cost per file; with `smaller`, its cost per file may
+// be at most `maxGrowth` times that smaller figure's, so that the work grows linearly.
+struct Scaling {
+    int files = 0;
+    std::string smaller; // empty: no growth check
+    double maxGrowth = 0;
+};
+
+void setScaling(const std::string& figure, Scaling scaling);
+
+// A benchmark that measures its floor in the same iterations reports the medians of both in
+// these counters (microseconds); the table then takes them in place of the mean.
+inline const char* const kMedianCounter = "median_us";
+inline const char* const kFloorMedianCounter = "floor_median_us";
+
+// A figure that is a size, not a time (peak memory in megabytes), with its floor and limit.
+void recordMegabytes(const std::string& figure, double megabytes, double floorMegabytes,
+                     double maxMegabytes);
+
+// Registers a benchmark timed on the wall clock: the figures wait on the disk and on child
+// processes, which CPU time would leave out.
+template <class Fn, class... Args>
+benchmark::internal::Benchmark* measure(const std::string& name, Fn&& fn, Args&&... args)
+{
+    return benchmark::RegisterBenchmark(name.c_str(), std::forward<Fn>(fn),
+                                        std::forward<Args>(args)...)
+        ->UseRealTime()
+        ->Unit(benchmark::kMicrosecond);
+}
+
+// Collects each run's mean wall time (microseconds) and prints nothing, so that the ratio
+// table is the run's only output; a progress line goes to a terminal's standard error.
+class CollectingReporter : public benchmark::BenchmarkReporter
 {
 public:
+    bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
     const std::map<std::string, double>& microseconds() const { return microseconds_; }
 
 private:

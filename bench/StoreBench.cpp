@@ -4,6 +4,8 @@
 #include "RatioTable.h"
 #include "gamewindow/GameProfile.h"
 #include "store/StoreFile.h"
+#include "store/StoreFormat.h"
+#include "store/StoreLayout.h"
 
 namespace
 {
@@ -33,6 +35,14 @@ void storeReadFloor(benchmark::State& state)
         benchmark::DoNotOptimize(bench::floor::readWhole(path));
 }
 
+// The parse alone, on bytes already in memory: what the read adds to the plain read.
+void storeParse(benchmark::State& state)
+{
+    const QByteArray bytes = bench::storeBytes(layout::kSlotCount);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseStore(bytes, kLayout));
+}
+
 void storeReadWrite(benchmark::State& state)
 {
     const QString path = bench::fullStorePath();
@@ -53,10 +63,11 @@ void storeReadWriteFloor(benchmark::State& state)
 }
 
 const bool registered = [] {
-    benchmark::RegisterBenchmark("store read (300 setups)", storeRead);
-    benchmark::RegisterBenchmark("store read (300 setups) [floor]", storeReadFloor);
-    benchmark::RegisterBenchmark("store read+write (300 setups)", storeReadWrite);
-    benchmark::RegisterBenchmark("store read+write (300 setups) [floor]", storeReadWriteFloor);
+    bench::measure("store read (300 setups)", storeRead);
+    bench::measure("store read (300 setups) [floor]", storeReadFloor);
+    bench::measure("store read: parse only (300 setups)", storeParse);
+    bench::measure("store read+write (300 setups)", storeReadWrite);
+    bench::measure("store read+write (300 setups) [floor]", storeReadWriteFloor);
     bench::setTarget("store read+write (300 setups)", {1.5, 0, {}});
     return true;
 }();

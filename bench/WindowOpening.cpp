@@ -1,0 +1,91 @@
+#include "WindowOpening.h"
+
+#include "BenchFixtures.h"
+#include "gamewindow/GameProfile.h"
+#include "gamewindow/GameWindow.h"
+#include "platform/AddressSource.h"
+#include "platform/Clock.h"
+#include "platform/VolumeTable.h"
+#include "shell/MessageBox.h"
+#include "shell/Registry.h"
+#include "store/StoreLayout.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMainWindow>
+
+namespace bench
+{
+
+const tarvelin::GameWindowServices& fixedServices()
+{
+    static const tarvelin::FixedVolumeTable volumes({{QStringLiteral("/"), true}});
+    static const tarvelin::FixedAddressSource address(QStringLiteral("192.168.1.20"));
+    static const tarvelin::FixedClock clock(QDateTime(QDate(2024, 5, 1), QTime(20, 15)));
+    static const tarvelin::GameWindowServices all{nullptr, &volumes, &address, &clock};
+    return all;
+}
+
+void showAndPaint(QMainWindow& window)
+{
+    window.show();
+    // The offscreen platform exposes the window through the event queue; the paint follows.
+    QApplication::processEvents();
+}
+
+OpenWindow::OpenWindow() = default;
+OpenWindow::OpenWindow(OpenWindow&&) noexcept = default;
+OpenWindow::~OpenWindow() = default;
+
+void OpenWindow::close()
+{
+    window.reset();
+    registry.reset();
+}
+
+const WindowFixture& windowFixture()
+{
+    static const WindowFixture fixture = [] {
+        const QString game =
+            gameDirectoryWith(QStringLiteral("window"), storeBytes(tarvelin::layout::kSlotCount));
+        WindowFixture built{windowRegistry(game, setupFolder(10000)), {}};
+        built.size = openGameWindow(built.registry).window->size();
+        return built;
+    }();
+    return fixture;
+}
+
+OpenWindow openGameWindow(const QString& registryFile)
+{
+    // A message box would wait for a click that never comes; none is expected.
+    static tarvelin::MessageRecorder noBoxes;
+    OpenWindow open;
+    open.registry = std::make_unique<tarvelin::Registry>(registryFile);
+    open.window = tarvelin::createGameWindow(tarvelin::DirtTrackRacingProfile, *open.registry,
+                                             fixedServices());
+    showAndPaint(*open.window);
+    return open;
+}
+
+OpenWindow openBareWindow(QSize size)
+{
+    OpenWindow open;
+    open.window = std::make_unique<QMainWindow>();
+    open.window->resize(size);
+    showAndPaint(*open.window);
+    return open;
+}
+
+double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (QByteArray line; !(line = status.readLine()).isEmpty();) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
+}
+
+} // namespace bench
