@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QTextStream>
 #include <cstdio>
 
@@ -37,6 +38,11 @@ int main(int argc, char* argv[])
     if (!invocation.startsWindows()) {
         QCoreApplication app(argc, argv);
         nameApplication();
+        // The command's own messages are the output; the program's diagnostics stay quiet
+        // unless asked for with QT_LOGGING_RULES.
+        if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+            QLoggingCategory::setFilterRules(QStringLiteral("tarvelin.*.debug=false\n"
+                                                            "tarvelin.*.info=false"));
         return tarvelin::cli::runCommand(invocation, out, err);
     }
 

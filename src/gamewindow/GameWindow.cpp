@@ -10,9 +10,11 @@
 #include "gamewindow/ProgressIndicators.h"
 #include "platform/AddressSource.h"
 #include "platform/Clock.h"
+#include "platform/Trash.h"
 #include "platform/UrlOpener.h"
-#include "shell/ClickableLabel.h"
 #include "platform/VolumeTable.h"
+#include "shell/ClickableLabel.h"
+#include "shell/GameDirectoryLookup.h"
 #include "shell/Links.h"
 #include "shell/Registry.h"
 #include "shell/VBUSoftButton.h"
@@ -50,6 +52,8 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
         services_.address = (ownAddress_ = std::make_unique<NetworkAddressSource>()).get();
     if (!services_.clock)
         services_.clock = (ownClock_ = std::make_unique<SystemClock>()).get();
+    if (!services_.trash)
+        services_.trash = (ownTrash_ = std::make_unique<SystemTrash>()).get();
 
     setObjectName(profile.windowName);
     setWindowTitle(QStringLiteral("Tarvelin Setup Utility"));
@@ -147,8 +151,7 @@ void GameWindow::openLink(const char* address)
 void GameWindow::runOpeningSequence()
 {
     controls_.Text7->showAddress(*services_.address);
-    controls_.Text5->setText(
-        registryText(registry_.QueryValue(profile_.GameKey, profile_.DirectoryValueName)));
+    controls_.Text5->setText(lookUpGameDirectory(profile_, registry_, services_.winePrefix));
     browser_->restoreRememberedFolder();
 
     StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
@@ -226,17 +229,6 @@ void GameWindow::setFileCounters()
 {
     browser_->setCounters();
 }
-
-// The store and file commands land in their own modules; until they are wired these do nothing.
-void GameWindow::exportSetupFromButton() {}
-void GameWindow::exportSetupFromMenu() {}
-void GameWindow::importSetupFromButton() {}
-void GameWindow::importSetupFromMenu() {}
-void GameWindow::deleteSetup() {}
-void GameWindow::restoreStore() {}
-void GameWindow::sortStore() {}
-void GameWindow::renameSetupFile() {}
-void GameWindow::deleteSetupFile() {}
 
 std::unique_ptr<GameWindow> createGameWindow(const GameProfile& profile, Registry& registry,
                                              const GameWindowServices& services)

@@ -19,6 +19,9 @@ class FolderBrowser;
 class PopupMenuFilter;
 class ProgressIndicators;
 class Registry;
+class Trash;
+struct Message;
+struct StoreCommandOutcome;
 class UrlOpener;
 class VolumeTable;
 
@@ -30,6 +33,8 @@ struct GameWindowServices {
     const VolumeTable* volumes = nullptr;   // the drive list; null: the mounted volumes
     const AddressSource* address = nullptr; // the address box; null: the network interfaces
     const Clock* clock = nullptr;           // the status bar's time; null: the system clock
+    Trash* trash = nullptr;                 // deleted setup files; null: the desktop's trash
+    QString winePrefix; // where a game missing from the registry file is looked up; empty: default
 };
 
 // The main window of one game (`Dirt` or `Sc`): the store on the left, the setup files on the
@@ -104,6 +109,11 @@ private:
     void selectStoreLine(int row);
     void setStoreCounters(const StoreCounters& counters);
     void setFileCounters();
+    // The commands' common ending: boxes in order, then the store shown as the command left it.
+    void showMessages(const std::vector<Message>& messages);
+    void applyStoreOutcome(const StoreCommandOutcome& outcome);
+    void exportSetup(bool fromMenu);
+    void importSetup(bool fromMenu);
 
     const GameProfile& profile_;
     Registry& registry_;
@@ -112,6 +122,7 @@ private:
     std::unique_ptr<VolumeTable> ownVolumes_;
     std::unique_ptr<AddressSource> ownAddress_;
     std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<Trash> ownTrash_;
     GameWindowControls controls_;
     FolderBrowser* browser_ = nullptr;
     ProgressIndicators* progress_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "gamewindow/GameProfile.h"
 #include "shell/FormScroll.h"
+#include "shell/GameDirectoryLookup.h"
 #include "shell/Registry.h"
 #include "shell/ShellArtwork.h"
 #include "shell/ShellFonts.h"
@@ -30,8 +31,8 @@ QLabel* label(QWidget* parent, const char* name, const QRect& place, const QStri
 QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place,
                        const GameProfile& profile, const Registry& registry)
 {
-    const QString directory =
-        registryText(registry.QueryValue(profile.GameKey, profile.DirectoryValueName));
+    // A game the registry file does not know is shown where Wine installed it.
+    const QString directory = lookUpGameDirectory(profile, registry, QString());
     QLabel* value = label(parent, name, place, directory);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     value->setAccessibleName(profile.gameTitle + QStringLiteral(" game directory"));

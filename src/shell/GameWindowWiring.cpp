@@ -69,6 +69,7 @@ void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
         [&platform](const GameProfile& profile, Navigator& owner) -> QWidget* {
             GameWindowServices services;
             services.urlOpener = owner.services().urls;
+            services.trash = platform.trash;
             GameWindow* window =
                 createGameWindow(profile, *owner.services().registry, services).release();
             connectGameWindow(*window, owner, platform);

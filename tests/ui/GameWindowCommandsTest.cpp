@@ -1,0 +1,193 @@
+// The game window's buttons and menu entries drive the store and file commands end to end.
+
+#include "folder/SetupFileView.h"
+#include "gamewindow/GameProfile.h"
+#include "gamewindow/GameWindow.h"
+#include "gamewindow/ProgressIndicators.h"
+#include "platform/AddressSource.h"
+#include "platform/Clock.h"
+#include "platform/FileIO.h"
+#include "platform/VolumeTable.h"
+#include "shell/MessageBox.h"
+#include "shell/Registry.h"
+#include "shell/VBUSoftButton.h"
+#include "support/FakeTrash.h"
+#include "support/StoreBytes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvelin
+{
+namespace
+{
+
+class GameWindowCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(setups));
+        registry.createKey(profile.GameKey);
+        registry.SetKeyValue(profile.GameKey, profile.DirectoryValueName, game.root(),
+                             RegistryType::String);
+        registry.createKey(QString::fromLatin1(UtilityKey));
+        registry.SetKeyValue(QString::fromLatin1(UtilityKey), profile.FolderValueName, setups,
+                             RegistryType::String);
+    }
+
+    void open(const std::vector<QByteArray>& names)
+    {
+        game.write("setups.sav", fixture::storeOf(names, 6));
+        GameWindowServices services;
+        services.volumes = &volumes;
+        services.address = &address;
+        services.clock = &clock;
+        services.trash = &trash;
+        window = createGameWindow(profile, registry, services);
+        window->show();
+    }
+
+    const GameWindowControls& c() const { return window->controls(); }
+
+    void click(int button) { c().button[button]->click(); }
+
+    void selectSetup(int row)
+    {
+        const QRect line = c().List1->visualItemRect(c().List1->item(row));
+        QTest::mouseClick(c().List1->viewport(), Qt::LeftButton, {}, line.center());
+    }
+
+    void selectFile(int row)
+    {
+        SetupFileView* view = c().File1;
+        const QRect rect = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QStringList listed() const
+    {
+        QStringList lines;
+        for (int row = 0; row < c().List1->count(); ++row)
+            lines << c().List1->item(row)->text();
+        return lines;
+    }
+
+    QStringList setupFiles() const { return QDir(setups).entryList(QDir::Files, QDir::Name); }
+
+    const GameProfile& profile = DirtTrackRacingProfile;
+    MessageRecorder messages;
+    QTemporaryDir scratch;
+    const QString setups = scratch.filePath(QStringLiteral("setups"));
+    Registry registry{scratch.filePath(QStringLiteral("registry.reg"))};
+    fixture::GameDir game;
+    fixture::FakeTrash trash;
+    const FixedVolumeTable volumes{{{QStringLiteral("/"), true}}};
+    const FixedAddressSource address{QStringLiteral("10.0.0.5")};
+    const FixedClock clock{QDateTime(QDate(2024, 6, 1), QTime(9, 30))};
+    std::unique_ptr<GameWindow> window;
+};
+
+TEST_F(GameWindowCommandsTest, ExportDeleteAndMenuImportMoveASetupOutAndBackIn)
+{
+    open({"Eldora", "Knoxville", "Oval"});
+    selectSetup(1);
+    EXPECT_EQ(c().Text3->text(), QStringLiteral("Knoxville"));
+
+    click(2);
+    EXPECT_EQ(setupFiles(), QStringList{QStringLiteral("Knoxville.set")});
+    EXPECT_TRUE(isReadOnly(setups + QStringLiteral("/Knoxville.set")));
+    EXPECT_TRUE(c().Text3->text().isEmpty());
+    EXPECT_EQ(c().Label8->text(), QStringLiteral("1"));
+    EXPECT_TRUE(window->progressIndicators().isRunning(2));
+
+    selectSetup(1);
+    click(5);
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Eldora"), QStringLiteral("Oval")}));
+    EXPECT_EQ(c().Text6->text(), QStringLiteral("2"));
+    EXPECT_EQ(c().Frame1->title(), QStringLiteral("Setup File"));
+
+    selectFile(0);
+    EXPECT_EQ(c().Text1->text(), QStringLiteral("Knoxville"));
+    window->menus().mnuImport->trigger();
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Eldora"), QStringLiteral("Oval"),
+                                     QStringLiteral("Knoxville")}));
+    // Each setup keeps its own bytes: the fixture seeds them by their first slot.
+    EXPECT_EQ(game.read("setups.sav"),
+              fixture::store({fixture::usedSlot("Eldora", 6, 1), fixture::usedSlot("Oval", 6, 3),
+                              fixture::usedSlot("Knoxville", 6, 2)}));
+    // The menu entry takes the file away once its setup is in the store.
+    EXPECT_TRUE(setupFiles().isEmpty());
+    EXPECT_EQ(c().Text4->text(), QStringLiteral("4"));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+TEST_F(GameWindowCommandsTest, RefusalsStopTheIndicatorAndChangeNothing)
+{
+    open({"Eldora"});
+    const QByteArray before = game.read("setups.sav");
+    click(2); // nothing selected, no name
+    EXPECT_FALSE(window->progressIndicators().isRunning(2));
+    click(1); // no file chosen
+    EXPECT_FALSE(window->progressIndicators().isRunning(1));
+    click(5); // no setup named
+    EXPECT_EQ(messages.texts(), (QStringList{QStringLiteral("You did'nt choose a file to export."),
+                                             QStringLiteral("You did'nt choose a file to import."),
+                                             QStringLiteral("Please choose a file to Delete!")}));
+    EXPECT_EQ(game.read("setups.sav"), before);
+    EXPECT_TRUE(setupFiles().isEmpty());
+}
+
+TEST_F(GameWindowCommandsTest, SortThenRestoreBringsBackTheStoreAsOpened)
+{
+    open({"b", "A", "C"});
+    const QByteArray opened = game.read("setups.sav");
+    click(9);
+    EXPECT_EQ(listed(),
+              (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("b")}));
+    EXPECT_EQ(game.read("setups.sav"),
+              fixture::store({fixture::usedSlot("A", 6, 2), fixture::usedSlot("C", 6, 3),
+                              fixture::usedSlot("b", 6, 1)}));
+    click(4);
+    EXPECT_EQ(listed(),
+              (QStringList{QStringLiteral("b"), QStringLiteral("A"), QStringLiteral("C")}));
+    EXPECT_EQ(game.read("setups.sav"), opened);
+}
+
+TEST_F(GameWindowCommandsTest, RenameThenTrashASetupFileWithTheirConfirmations)
+{
+    fixture::writeFile(setups + QStringLiteral("/fast.set"), fixture::usedSlot("fast", 6, 1));
+    open({"Eldora"});
+    selectFile(0);
+    c().Text1->setText(QStringLiteral("Oval"));
+    click(6);
+    EXPECT_EQ(setupFiles(), QStringList{QStringLiteral("Oval.set")});
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().endsWith(QStringLiteral(" was renamed sucessfully.")));
+    EXPECT_TRUE(c().Text1->text().isEmpty());
+    EXPECT_EQ(c().Frame2->title(), QStringLiteral("Source Files"));
+
+    messages.clear();
+    selectFile(0);
+    messages.queueAnswer(MessageAnswer::No);
+    click(7);
+    EXPECT_EQ(messages.messages().last().message.title, QStringLiteral("Operation Aborted"));
+    EXPECT_EQ(setupFiles(), QStringList{QStringLiteral("Oval.set")});
+
+    selectFile(0);
+    messages.queueAnswer(MessageAnswer::Yes);
+    window->menus().mnuDeleteFile1->trigger();
+    EXPECT_EQ(trash.requested, QStringList{setups + QStringLiteral("/Oval.set")});
+    EXPECT_TRUE(setupFiles().isEmpty());
+    EXPECT_EQ(c().Label8->text(), QStringLiteral("0"));
+}
+
+} // namespace
+} // namespace tarvelin
