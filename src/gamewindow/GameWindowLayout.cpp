@@ -8,8 +8,8 @@
 #include "gamewindow/GameStatusBar.h"
 #include "gamewindow/GameWindowArt.h"
 #include "gamewindow/MenuPictures.h"
-#include "shell/ClickableLabel.h"
 #include "gamewindow/ProgressPicture.h"
+#include "shell/ClickableLabel.h"
 #include "shell/Links.h"
 #include "shell/VBUSoftButton.h"
 

@@ -232,8 +232,8 @@ void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
         captionFont.setPixelSize(QFontInfo(captionFont).pixelSize() - 1);
     painter.setFont(captionFont);
     painter.setPen(isEnabled() ? QColor(0xf4, 0xf1, 0xe6) : QColor(0x9a, 0x9a, 0x9a));
-    const QString shown = QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight,
-                                                               int(textArea.width()));
+    const QString shown =
+        QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight, int(textArea.width()));
     painter.drawText(textArea, Qt::AlignCenter, shown);
 }
 
