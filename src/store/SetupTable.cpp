@@ -1,8 +1,11 @@
 #include "store/SetupTable.h"
 
 #include "store/SetupName.h"
+#include "store/Windows1252.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace tarvelin
 {
@@ -50,18 +53,30 @@ void SetupTable::CompactTable()
 
 void SetupTable::SortTable()
 {
+    // The selection below compares each pair of names many times: map every name to its
+    // character codes once. Comparing the codes as strings is compareSetupNames' order (code by
+    // code, a name before its longer continuation), so the exchanges are the same.
+    std::vector<std::u16string> keys(layout::kSlotCount + 1);
+    for (int j = 1; j <= layout::kSlotCount; ++j) {
+        if (!entry(j).isUsed())
+            continue;
+        for (const char byte : entry(j).name)
+            keys[size_t(j)].push_back(windows1252Unicode(static_cast<unsigned char>(byte)));
+    }
     for (int i = 1; i <= layout::kSlotCount; ++i) {
         int candidate = 0;
         for (int j = i; j <= layout::kSlotCount; ++j) {
             if (!entry(j).isUsed())
                 continue;
-            if (candidate == 0 || compareSetupNames(entry(j).name, entry(candidate).name) < 0)
+            if (candidate == 0 || keys[size_t(j)] < keys[size_t(candidate)])
                 candidate = j;
         }
         if (candidate == 0)
             return;
-        if (candidate != i)
+        if (candidate != i) {
             std::swap(entry(i), entry(candidate));
+            std::swap(keys[size_t(i)], keys[size_t(candidate)]);
+        }
     }
 }
 
