@@ -3,8 +3,8 @@
 #include "platform/ProgramStarter.h"
 #include "platform/UrlOpener.h"
 #include "shell/AboutTexts.h"
+#include "shell/ClickableLabel.h"
 #include "shell/FormScroll.h"
-#include "shell/LinkLabel.h"
 #include "shell/Links.h"
 #include "shell/MessageBox.h"
 #include "shell/ShellArtwork.h"
@@ -112,13 +112,13 @@ void AboutWindow::buildFooter()
     mailHeading->setFont(impactFont(10));
 
     const QRect mailPlace = twipsRect(240, 4890, 720, 480);
-    auto* mail = new LinkLabel(this);
+    auto* mail = new ClickableLabel(this);
     mail->setObjectName(QStringLiteral("Image1"));
     mail->setGeometry(mailPlace);
     mail->setPixmap(artwork::emblemPicture(artwork::Emblem::Mail, mailPlace.size()));
     mail->setAccessibleName(QStringLiteral("E-mail the makers"));
     mail->setToolTip(QString::fromLatin1(links::MailAddress).mid(7));
-    connect(mail, &LinkLabel::clicked, this,
+    connect(mail, &ClickableLabel::clicked, this,
             [this] { urls_.openUrl(QString::fromLatin1(links::MailAddress)); });
     label(this, "Label5", twipsRect(1080, 5010, 2250, 270));
     rule(this, "Line3", twipsRect(3540, 4590, 30, 840), QFrame::VLine);

@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QFile>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -84,6 +86,10 @@ void HelpViewer::buildControls()
     page_->setObjectName(QStringLiteral("helpPage"));
     page_->setAccessibleName(QStringLiteral("Help page"));
     page_->setSearchPaths({directory_});
+    // One style for every page, kept beside them.
+    QFile style(QDir(directory_).filePath(QStringLiteral("help.css")));
+    if (style.open(QIODevice::ReadOnly))
+        page_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     page_->setOpenLinks(true);
     page_->setOpenExternalLinks(false);
 

@@ -1,7 +1,7 @@
 #include "shell/StartWindow.h"
 
 #include "gamewindow/GameProfile.h"
-#include "shell/LinkLabel.h"
+#include "shell/ClickableLabel.h"
 #include "shell/Links.h"
 #include "shell/ShellArtwork.h"
 #include "shell/ShellFonts.h"
@@ -136,7 +136,7 @@ void StartWindow::buildAdjustments()
     volume->setFont(impactFont(12));
     connect(volume, &QAbstractButton::clicked, this, &StartWindow::volumeRequested);
 
-    auto* link = new LinkLabel(this);
+    auto* link = new ClickableLabel(this);
     link->setObjectName(QStringLiteral("Label10"));
     link->setGeometry(twipsRect(360, 5880, 7380, 270));
     link->setText(QString::fromLatin1(links::GameMakerSite));
@@ -149,7 +149,7 @@ void StartWindow::buildAdjustments()
     QPalette linkColour = link->palette();
     linkColour.setColor(QPalette::WindowText, QColor(0x9c, 0xc8, 0xff));
     link->setPalette(linkColour);
-    connect(link, &LinkLabel::clicked, this, &StartWindow::gameMakerSiteRequested);
+    connect(link, &ClickableLabel::clicked, this, &StartWindow::gameMakerSiteRequested);
 }
 
 void StartWindow::buildStatusBar()
