@@ -130,30 +130,6 @@ TEST_F(GameWindowTest, ClickingALineSelectsItsSetupAndItsRealSlot)
     EXPECT_EQ(window->selectedSlot(), 4);
 }
 
-TEST_F(GameWindowTest, ShowStoreAfterACommandReloadsWithNothingSelected)
-{
-    game.write("setups.sav", fixture::storeOf({"A", "B", "C"}, 6));
-    auto window = open(DirtTrackRacingProfile, game.root());
-    auto* list = find<QListWidget>(window.get(), "List1");
-    clickLine(list, 2);
-    find<QLineEdit>(window.get(), "Text1")->setText(QStringLiteral("file name"));
-
-    SetupTable shorter = window->table();
-    shorter.entry(1) = SetupRecord{};
-    window->showStore(shorter, GameWindow::ClearedField::SetupName, true);
-
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("B"));
-    EXPECT_TRUE(list->selectedItems().isEmpty());
-    EXPECT_EQ(window->selectedSlot(), 0);
-    EXPECT_EQ(text(window.get(), "Text6"), QStringLiteral("2"));
-    EXPECT_EQ(text(window.get(), "Label9"), QStringLiteral("0"));
-    EXPECT_EQ(text(window.get(), "Text4"), QStringLiteral("3"));
-    EXPECT_TRUE(text(window.get(), "Text3").isEmpty());
-    EXPECT_EQ(text(window.get(), "Text1"), QStringLiteral("file name"));
-    EXPECT_EQ(find<QGroupBox>(window.get(), "Frame1")->title(), QStringLiteral("Setup File"));
-}
-
 TEST_F(GameWindowTest, RightClickOnAnotherLineShowsTheMenuAndKeepsTheSelection)
 {
     game.write("setups.sav", fixture::storeOf({"A", "B", "C", "D", "E"}, 6));
