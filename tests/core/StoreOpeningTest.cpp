@@ -102,24 +102,6 @@ TEST_F(StoreOpeningTest, WrongOrEmptyGameDirectoryWritesNothing)
     EXPECT_FALSE(QFile::exists(game.root() + QStringLiteral("/missing")));
 }
 
-TEST_F(StoreOpeningTest, FailedBackupWriteKeepsTheOldBackupAndStillListsTheStore)
-{
-    const QByteArray oldBackup = fixture::storeOf({"kept"}, kDtr.trailingWordCount);
-    game.write("setups.bak", oldBackup);
-    game.write("setups.sav", fixture::storeOf({"a", "b"}, kDtr.trailingWordCount));
-    const QString backup = game.path("setups.bak");
-    for (const FileStep failing : {FileStep::Open, FileStep::Write, FileStep::Commit}) {
-        setFileFaultHook([&](FileStep step, const QString& path) {
-            return !(step == failing && path == backup);
-        });
-        const StoreOpening opening = ReadFile(game.root(), kDtr);
-        EXPECT_TRUE(opening.storeRead);
-        EXPECT_FALSE(opening.backupWritten);
-        EXPECT_EQ(opening.lines.size(), 2u);
-        EXPECT_EQ(game.read("setups.bak"), oldBackup);
-    }
-}
-
 TEST_F(StoreOpeningTest, UnreadableStoreLeavesTheBackupAlone)
 {
     const QByteArray oldBackup = fixture::storeOf({"kept"}, kDtr.trailingWordCount);
