@@ -1,7 +1,7 @@
-#include "cli/CommandLine.h"
-#include "cli/DemoData.h"
-#include "shell/ShellArtwork.h"
-#include "shell/WindowSession.h"
+#include "core/cli/CommandLine.h"
+#include "core/cli/DemoData.h"
+#include "ui/art/ShellArtwork.h"
+#include "ui/session/WindowSession.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "BenchFixtures.h"
 
 #include "FloorCalls.h"
-#include "gamewindow/GameProfile.h"
-#include "shell/Registry.h"
-#include "store/StoreFile.h"
-#include "store/StoreFormat.h"
-#include "store/StorePaths.h"
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
+#include "core/store/StoreFile.h"
+#include "core/store/StoreFormat.h"
+#include "core/store/StorePaths.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -4,14 +4,14 @@
 #include "BenchFixtures.h"
 #include "FloorCalls.h"
 #include "RatioTable.h"
-#include "gamewindow/GameProfile.h"
-#include "store/StoreCommands.h"
-#include "store/StoreFile.h"
-#include "store/StoreFormat.h"
-#include "store/StoreList.h"
-#include "store/StorePaths.h"
-#include "transfer/SetupExport.h"
-#include "transfer/SetupImport.h"
+#include "core/game/GameProfile.h"
+#include "core/store/StoreCommands.h"
+#include "core/store/StoreFile.h"
+#include "core/store/StoreFormat.h"
+#include "core/store/StoreList.h"
+#include "core/store/StorePaths.h"
+#include "core/transfer/SetupExport.h"
+#include "core/transfer/SetupImport.h"
 
 #include <QFile>
 

@@ -4,8 +4,8 @@
 #include "BenchFixtures.h"
 #include "FloorCalls.h"
 #include "RatioTable.h"
-#include "store/StoreLayout.h"
-#include "store/StorePaths.h"
+#include "core/store/StoreLayout.h"
+#include "core/store/StorePaths.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 #include "BenchFixtures.h"
 #include "FloorCalls.h"
 #include "RatioTable.h"
-#include "folder/SetupFileList.h"
+#include "core/files/SetupFileList.h"
 
 namespace
 {

@@ -2,10 +2,10 @@
 #include "BenchFixtures.h"
 #include "FloorCalls.h"
 #include "RatioTable.h"
-#include "gamewindow/GameProfile.h"
-#include "store/StoreFile.h"
-#include "store/StoreFormat.h"
-#include "store/StoreLayout.h"
+#include "core/game/GameProfile.h"
+#include "core/store/StoreFile.h"
+#include "core/store/StoreFormat.h"
+#include "core/store/StoreLayout.h"
 
 namespace
 {

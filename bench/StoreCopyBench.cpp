@@ -3,10 +3,10 @@
 #include "BenchFixtures.h"
 #include "FloorCalls.h"
 #include "RatioTable.h"
-#include "gamewindow/GameProfile.h"
-#include "store/StoreLayout.h"
-#include "store/StorePaths.h"
-#include "transfer/StoreCopy.h"
+#include "core/game/GameProfile.h"
+#include "core/store/StoreLayout.h"
+#include "core/store/StorePaths.h"
+#include "core/transfer/StoreCopy.h"
 
 #include <QDir>
 

@@ -2,10 +2,10 @@
 // steps of the opening are timed apart too, to show where its time goes.
 #include "RatioTable.h"
 #include "WindowOpening.h"
-#include "gamewindow/GameProfile.h"
-#include "gamewindow/GameWindow.h"
-#include "shell/MessageBox.h"
-#include "shell/Registry.h"
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QMainWindow>
 

@@ -1,14 +1,14 @@
 #include "WindowOpening.h"
 
 #include "BenchFixtures.h"
-#include "gamewindow/GameProfile.h"
-#include "gamewindow/GameWindow.h"
-#include "platform/AddressSource.h"
-#include "platform/Clock.h"
-#include "platform/VolumeTable.h"
-#include "shell/MessageBox.h"
-#include "shell/Registry.h"
-#include "store/StoreLayout.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/AddressSource.h"
+#include "core/platform/Clock.h"
+#include "core/platform/VolumeTable.h"
+#include "core/registry/Registry.h"
+#include "core/store/StoreLayout.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Any bytes either fail to parse or parse into a file that, written and read again, holds the
 // same keys and values: the registry file is never rewritten into something it did not say.
-#include "shell/RegFile.h"
+#include "core/registry/RegFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // A single-setup file is accepted only when it is exactly one slot, and an accepted file is
 // written back byte for byte.
-#include "store/StoreFormat.h"
+#include "core/store/StoreFormat.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any bytes given as a store must parse without a fault, and what is written back from the
 // table must read again as the same table: the writer never produces a file the reader misreads.
-#include "store/StoreFormat.h"
+#include "core/store/StoreFormat.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Any bytes given as a Wine system.reg must read without a fault, and what is read for a key must
 // not depend on which other keys were asked for: passing over the unwanted ones never drops or
 // changes a wanted one.
-#include "gamewindow/GameProfile.h"
-#include "shell/WineRegistry.h"
+#include "core/game/GameProfile.h"
+#include "core/registry/WineRegistry.h"
 
 #include <cstdint>
 #include <cstdlib>

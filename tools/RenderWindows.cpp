@@ -1,20 +1,20 @@
 // Renders every window of the utility on the demo data into PNG files, offscreen. Nothing is
 // started and no link is opened: the platform services are stand-ins that only record.
 
-#include "cli/DemoData.h"
-#include "gamewindow/GameProfile.h"
-#include "platform/Beeper.h"
-#include "platform/DriveTable.h"
-#include "platform/Mixer.h"
-#include "platform/ProgramStarter.h"
-#include "platform/UrlOpener.h"
-#include "shell/AboutWindow.h"
-#include "shell/FormScroll.h"
-#include "shell/GameWindowWiring.h"
-#include "shell/HelpViewer.h"
-#include "shell/MessageBox.h"
-#include "shell/Navigator.h"
-#include "shell/Registry.h"
+#include "core/cli/DemoData.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/Beeper.h"
+#include "core/platform/DriveTable.h"
+#include "core/platform/Mixer.h"
+#include "core/platform/ProgramStarter.h"
+#include "core/platform/UrlOpener.h"
+#include "core/registry/Registry.h"
+#include "ui/session/GameWindowWiring.h"
+#include "ui/session/Navigator.h"
+#include "ui/widgets/FormScroll.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/HelpViewer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "storewindow/BannerStep.h"
+#include "core/motion/BannerStep.h"
 
 #include <gtest/gtest.h>
 

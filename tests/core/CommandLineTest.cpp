@@ -1,6 +1,6 @@
-#include "cli/CommandLine.h"
+#include "core/cli/CommandLine.h"
 
-#include "platform/FileIO.h"
+#include "core/platform/FileIO.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>

@@ -1,16 +1,16 @@
 // Every command that writes a file, run once with each of its file steps failing in turn: no
 // setup may be lost, no file left half written, and no failure may pass for a success.
-#include "folder/SetupFileRename.h"
-#include "gamewindow/GameProfile.h"
-#include "platform/FileIO.h"
-#include "shell/Registry.h"
-#include "store/StoreCommands.h"
-#include "store/StoreOpening.h"
+#include "core/files/SetupFileRename.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
+#include "core/registry/Registry.h"
+#include "core/store/StoreCommands.h"
+#include "core/store/StoreOpening.h"
+#include "core/transfer/SetupExport.h"
+#include "core/transfer/SetupImport.h"
+#include "core/transfer/StoreCopy.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
-#include "transfer/SetupExport.h"
-#include "transfer/SetupImport.h"
-#include "transfer/StoreCopy.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "platform/FileIO.h"
+#include "core/platform/FileIO.h"
 
 #include <QBuffer>
 #include <cstring>

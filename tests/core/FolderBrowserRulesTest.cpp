@@ -1,7 +1,7 @@
-#include "folder/FolderRules.h"
-#include "gamewindow/GameProfile.h"
-#include "platform/AddressSource.h"
-#include "shell/Registry.h"
+#include "core/files/FolderRules.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/AddressSource.h"
+#include "core/registry/Registry.h"
 
 #include <QDir>
 #include <QHostAddress>

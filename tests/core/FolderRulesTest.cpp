@@ -1,5 +1,5 @@
-#include "folder/SetupFileList.h"
-#include "folder/StripExtension.h"
+#include "core/files/SetupFileList.h"
+#include "core/files/StripExtension.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>

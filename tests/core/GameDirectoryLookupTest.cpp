@@ -1,9 +1,9 @@
-#include "shell/GameDirectoryLookup.h"
+#include "core/registry/GameDirectoryLookup.h"
 
-#include "cli/CommandLine.h"
-#include "gamewindow/GameProfile.h"
-#include "shell/Registry.h"
-#include "shell/WinePath.h"
+#include "core/cli/CommandLine.h"
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
+#include "core/registry/WinePath.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/HelpIndex.h"
+#include "core/app/HelpIndex.h"
 
 #include "support/StoreBytes.h"
 

@@ -3,18 +3,18 @@
 // (Damaged stores, gaps, high-byte and long names, the other game's files and garbled registry
 // files are covered where each is read: StoreFormatTest, StoreCommandsTest, SetupTransferTest,
 // StoreCopyTest, RegistryTest.)
-#include "folder/SetupFileList.h"
-#include "folder/SetupFileRename.h"
-#include "gamewindow/GameProfile.h"
-#include "platform/FileIO.h"
-#include "shell/Registry.h"
-#include "store/StoreCommands.h"
-#include "store/StoreOpening.h"
+#include "core/files/SetupFileList.h"
+#include "core/files/SetupFileRename.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
+#include "core/registry/Registry.h"
+#include "core/store/StoreCommands.h"
+#include "core/store/StoreOpening.h"
+#include "core/transfer/SetupExport.h"
+#include "core/transfer/SetupImport.h"
+#include "core/transfer/StoreCopy.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
-#include "transfer/SetupExport.h"
-#include "transfer/SetupImport.h"
-#include "transfer/StoreCopy.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "gamewindow/Launcher.h"
+#include "core/app/Launcher.h"
 
 #include "support/FakeDriveTable.h"
 #include "support/FakeProgramStarter.h"

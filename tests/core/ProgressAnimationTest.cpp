@@ -1,4 +1,4 @@
-#include "gamewindow/ProgressAnimation.h"
+#include "core/motion/ProgressAnimation.h"
 
 #include <gtest/gtest.h>
 

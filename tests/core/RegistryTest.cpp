@@ -1,6 +1,6 @@
-#include "shell/Registry.h"
+#include "core/registry/Registry.h"
 
-#include "shell/RegFile.h"
+#include "core/registry/RegFile.h"
 #include "support/StoreBytes.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "folder/SetupFileDelete.h"
-#include "folder/SetupFileRename.h"
-#include "gamewindow/GameProfile.h"
-#include "platform/FileIO.h"
+#include "core/files/SetupFileDelete.h"
+#include "core/files/SetupFileRename.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
 #include "support/FakeTrash.h"
 #include "support/StoreBytes.h"
 

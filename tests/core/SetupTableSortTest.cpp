@@ -1,7 +1,7 @@
 // The sort keeps the exact order of the exchange sort it stands for, equal names included.
 
-#include "store/SetupName.h"
-#include "store/SetupTable.h"
+#include "core/store/SetupName.h"
+#include "core/store/SetupTable.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,8 +1,8 @@
-#include "gamewindow/GameProfile.h"
-#include "platform/FileIO.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
+#include "core/transfer/SetupExport.h"
+#include "core/transfer/SetupImport.h"
 #include "support/StoreBytes.h"
-#include "transfer/SetupExport.h"
-#include "transfer/SetupImport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/SlideSteps.h"
+#include "core/motion/SlideSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "store/StoreCommands.h"
+#include "core/store/StoreCommands.h"
 
-#include "platform/FileIO.h"
-#include "store/StoreOpening.h"
+#include "core/platform/FileIO.h"
+#include "core/store/StoreOpening.h"
 #include "support/StoreBytes.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "transfer/StoreCopy.h"
+#include "core/transfer/StoreCopy.h"
 
-#include "gamewindow/GameProfile.h"
-#include "platform/FileIO.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
 #include "support/StoreBytes.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "store/StoreFormat.h"
+#include "core/store/StoreFormat.h"
 
 #include "support/StoreBytes.h"
 

@@ -1,6 +1,6 @@
-#include "store/StoreOpening.h"
+#include "core/store/StoreOpening.h"
 
-#include "platform/FileIO.h"
+#include "core/platform/FileIO.h"
 #include "support/StoreBytes.h"
 
 #include <QFile>

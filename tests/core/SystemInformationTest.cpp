@@ -1,6 +1,6 @@
-#include "shell/SystemInformation.h"
+#include "core/app/SystemInformation.h"
 
-#include "shell/Registry.h"
+#include "core/registry/Registry.h"
 #include "support/RecordingStarter.h"
 #include "support/StoreBytes.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Trash.h"
+#include "core/platform/Trash.h"
 
 #include "support/StoreBytes.h"
 

@@ -1,4 +1,4 @@
-#include "shell/VolumeController.h"
+#include "core/app/VolumeController.h"
 
 #include "support/FakeMixer.h"
 

@@ -1,4 +1,4 @@
-#include "shell/WineRegistry.h"
+#include "core/registry/WineRegistry.h"
 
 #include <gtest/gtest.h>
 

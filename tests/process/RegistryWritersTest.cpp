@@ -1,5 +1,5 @@
 // Several running utilities change the registry at the same moment: each keeps its value.
-#include "shell/Registry.h"
+#include "core/registry/Registry.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DriveTable.h"
+#include "core/platform/DriveTable.h"
 
 #include <QMap>
 

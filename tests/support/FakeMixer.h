@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Beeper.h"
-#include "platform/Mixer.h"
+#include "core/platform/Beeper.h"
+#include "core/platform/Mixer.h"
 
 #include <QList>
 

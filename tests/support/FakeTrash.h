@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Trash.h"
+#include "core/platform/Trash.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgramStarter.h"
+#include "core/platform/ProgramStarter.h"
 
 #include <QList>
 

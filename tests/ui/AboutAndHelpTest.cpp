@@ -1,12 +1,12 @@
-#include "platform/UrlOpener.h"
-#include "shell/AboutWindow.h"
-#include "shell/FormScroll.h"
-#include "shell/HelpViewer.h"
-#include "shell/MessageBox.h"
-#include "shell/Registry.h"
-#include "shell/SystemInformation.h"
+#include "core/app/SystemInformation.h"
+#include "core/platform/UrlOpener.h"
+#include "core/registry/Registry.h"
 #include "support/RecordingStarter.h"
 #include "support/StoreBytes.h"
+#include "ui/widgets/FormScroll.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/HelpViewer.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "folder/FolderBrowser.h"
+#include "ui/folder/FolderBrowser.h"
 
-#include "folder/DriveList.h"
-#include "folder/FolderList.h"
-#include "folder/SetupFileView.h"
-#include "gamewindow/GameProfile.h"
-#include "shell/MessageBox.h"
-#include "shell/Registry.h"
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
 #include "support/StoreBytes.h"
+#include "ui/folder/DriveList.h"
+#include "ui/folder/FolderList.h"
+#include "ui/folder/SetupFileView.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QDir>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "gamewindow/GameWindowArt.h"
+#include "ui/art/GameWindowArt.h"
 
-#include "gamewindow/GameProfile.h"
-#include "gamewindow/MenuPictures.h"
+#include "core/game/GameProfile.h"
+#include "ui/art/MenuPictures.h"
 
 #include <QImage>
 #include <QSet>

@@ -1,18 +1,18 @@
 // The game window's buttons and menu entries drive the store and file commands end to end.
 
-#include "folder/SetupFileView.h"
-#include "gamewindow/GameProfile.h"
-#include "gamewindow/GameWindow.h"
-#include "gamewindow/ProgressIndicators.h"
-#include "platform/AddressSource.h"
-#include "platform/Clock.h"
-#include "platform/FileIO.h"
-#include "platform/VolumeTable.h"
-#include "shell/MessageBox.h"
-#include "shell/Registry.h"
-#include "shell/VBUSoftButton.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/AddressSource.h"
+#include "core/platform/Clock.h"
+#include "core/platform/FileIO.h"
+#include "core/platform/VolumeTable.h"
+#include "core/registry/Registry.h"
 #include "support/FakeTrash.h"
 #include "support/StoreBytes.h"
+#include "ui/folder/SetupFileView.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/VBUSoftButton.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,14 +1,14 @@
-#include "gamewindow/GameWindow.h"
+#include "ui/gamewindow/GameWindow.h"
 
-#include "gamewindow/GameProfile.h"
-#include "gamewindow/GameWindowMenus.h"
-#include "platform/FileIO.h"
-#include "platform/UrlOpener.h"
-#include "shell/Links.h"
-#include "shell/MessageBox.h"
-#include "shell/Registry.h"
-#include "shell/VBUSoftButton.h"
+#include "core/app/Links.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
+#include "core/platform/UrlOpener.h"
+#include "core/registry/Registry.h"
 #include "support/StoreBytes.h"
+#include "ui/gamewindow/GameWindowMenus.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/VBUSoftButton.h"
 
 #include <QAction>
 #include <QGroupBox>

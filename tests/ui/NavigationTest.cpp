@@ -1,13 +1,13 @@
-#include "gamewindow/GameProfile.h"
-#include "platform/UrlOpener.h"
-#include "shell/DirectoriesWindow.h"
-#include "shell/FormScroll.h"
-#include "shell/MessageBox.h"
-#include "shell/Navigator.h"
-#include "shell/Registry.h"
-#include "shell/SlideSteps.h"
+#include "core/game/GameProfile.h"
+#include "core/motion/SlideSteps.h"
+#include "core/platform/UrlOpener.h"
+#include "core/registry/Registry.h"
 #include "support/RecordingStarter.h"
 #include "support/StoreBytes.h"
+#include "ui/session/Navigator.h"
+#include "ui/widgets/FormScroll.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/windows/DirectoriesWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "gamewindow/AddressBox.h"
-#include "gamewindow/GameStatusBar.h"
-#include "gamewindow/ProgressIndicators.h"
-#include "gamewindow/ProgressPicture.h"
-#include "platform/AddressSource.h"
-#include "platform/Clock.h"
+#include "core/platform/AddressSource.h"
+#include "core/platform/Clock.h"
+#include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/widgets/AddressBox.h"
+#include "ui/widgets/GameStatusBar.h"
+#include "ui/widgets/ProgressPicture.h"
 
 #include <QLabel>
 #include <QLocale>

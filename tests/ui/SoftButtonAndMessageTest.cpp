@@ -1,5 +1,5 @@
-#include "shell/MessageBox.h"
-#include "shell/VBUSoftButton.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/VBUSoftButton.h"
 
 #include <QSignalSpy>
 #include <QTest>

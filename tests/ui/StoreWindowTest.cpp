@@ -1,15 +1,15 @@
-#include "storewindow/StoreWindow.h"
+#include "ui/storewindow/StoreWindow.h"
 
-#include "folder/SetupFileView.h"
-#include "gamewindow/GameProfile.h"
-#include "gamewindow/GameWindow.h"
-#include "shell/FormScroll.h"
-#include "shell/GameWindowWiring.h"
-#include "shell/MessageBox.h"
-#include "shell/Navigator.h"
-#include "shell/Registry.h"
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
 #include "support/FakeTrash.h"
 #include "support/StoreBytes.h"
+#include "ui/folder/SetupFileView.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/session/GameWindowWiring.h"
+#include "ui/session/Navigator.h"
+#include "ui/widgets/FormScroll.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QAction>

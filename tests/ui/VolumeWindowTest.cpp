@@ -1,7 +1,7 @@
-#include "shell/VolumeWindow.h"
+#include "ui/windows/VolumeWindow.h"
 
-#include "shell/MessageBox.h"
 #include "support/FakeMixer.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,0 +1,58 @@
+#include "core/app/Launcher.h"
+
+#include "core/platform/FileIO.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcLauncher, "tarvelin.launcher")
+
+namespace tarvelin
+{
+
+namespace
+{
+
+// The launcher in `root`: the exact name first, else the first file of that name in any case.
+QString findLaunchProgram(const QString& root)
+{
+    const QString name = QString::fromLatin1(kLaunchProgram);
+    const QString exact = joinPath(root, name);
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QStringList matches =
+        QDir(root).entryList({name}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    return matches.isEmpty() ? QString() : joinPath(root, matches.first());
+}
+
+} // namespace
+
+QString GetCDROMDriveLetter(const DriveTable& drives)
+{
+    const QStringList devices = drives.opticalDrives();
+    if (devices.isEmpty())
+        return QString::fromLatin1(kUnknownDrive);
+    const QString root = drives.mountPoint(devices.first());
+    return root.isEmpty() ? QString::fromLatin1(kUnknownDrive) : root;
+}
+
+LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, ProgramStarter& starter)
+{
+    LaunchOutcome outcome;
+    const QString root = GetCDROMDriveLetter(drives);
+    if (root != QLatin1String(kUnknownDrive)) {
+        outcome.program = findLaunchProgram(root);
+        if (outcome.program.isEmpty())
+            qCInfo(lcLauncher) << "no" << kLaunchProgram << "in" << root;
+        else
+            outcome.started = starter.startDetachedIn(outcome.program, {}, root);
+    } else {
+        qCInfo(lcLauncher) << "no optical drive with a disc mounted";
+    }
+    if (!outcome.started)
+        outcome.message = Message{profile.CdMissingMessage, MessageIcon::Exclamation};
+    return outcome;
+}
+
+} // namespace tarvelin

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/game/GameProfile.h"
+#include "core/platform/DriveTable.h"
+#include "core/platform/Message.h"
+#include "core/platform/ProgramStarter.h"
+
+#include <optional>
+
+namespace tarvelin
+{
+
+// What the drive search gives when there is no optical drive, or no disc mounted in the first.
+inline constexpr char kUnknownDrive[] = "Unknown";
+// The program in the root of both games' CDs.
+inline constexpr char kLaunchProgram[] = "Launch.exe";
+
+// The root of the first optical drive (the folder its disc is mounted on), or "Unknown". Only
+// the first drive counts, whatever the later ones hold.
+QString GetCDROMDriveLetter(const DriveTable& drives);
+
+struct LaunchOutcome {
+    bool started = false;
+    // The game's launcher as it was found on the disc; empty when there was none.
+    QString program;
+    // The profile's CdMissingMessage on any failure.
+    std::optional<Message> message;
+};
+
+// Starts "Launch.exe" from the root of the first optical drive, with that root as the working
+// folder, and does not wait for it. The name is matched without regard to letter case, since a
+// disc mounted without its long-name extension shows "launch.exe". No drive, nothing mounted, no
+// launcher on the disc and a launcher that cannot be started all give one message.
+LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, ProgramStarter& starter);
+
+} // namespace tarvelin

@@ -1,0 +1,66 @@
+#include "core/app/SystemInformation.h"
+
+#include "core/platform/FileIO.h"
+#include "core/platform/ProgramStarter.h"
+#include "core/registry/Registry.h"
+
+#include <QDir>
+
+namespace tarvelin
+{
+
+bool GetKeyValue(const Registry& registry, const QString& keyPath, const QString& valueName,
+                 QString& text)
+{
+    const RegistryValue value = registry.QueryValue(keyPath, valueName);
+    if (const QString* string = std::get_if<QString>(&value)) {
+        text = *string;
+        return true;
+    }
+    if (const qint32* number = std::get_if<qint32>(&value)) {
+        text = QString::number(*number);
+        return true;
+    }
+    text.clear();
+    return false;
+}
+
+namespace
+{
+
+// The tool's file in `folder`, matched without regard to case as the Windows file system does;
+// empty when it is not there.
+QString sysInfoProgramIn(const QString& folder)
+{
+    if (folder.isEmpty())
+        return {};
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    for (const QString& name : files) {
+        if (name.compare(QLatin1String(kSysInfoProgram), Qt::CaseInsensitive) == 0)
+            return joinPath(folder, name);
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<Message> StartSysInfo(const Registry& registry, ProgramStarter& starter)
+{
+    QString path;
+    if (GetKeyValue(registry, QString::fromLatin1(kSysInfoKey),
+                    QString::fromLatin1(kSysInfoPathValue), path)) {
+        if (starter.startDetached(path, {}))
+            return std::nullopt;
+    } else {
+        QString folder;
+        if (GetKeyValue(registry, QString::fromLatin1(kSharedToolsKey),
+                        QString::fromLatin1(kSharedToolsSysInfoValue), folder)) {
+            const QString program = sysInfoProgramIn(folder);
+            if (!program.isEmpty() && starter.startDetached(program, {}))
+                return std::nullopt;
+        }
+    }
+    return Message{QString::fromLatin1(kSysInfoUnavailable), MessageIcon::None};
+}
+
+} // namespace tarvelin

@@ -1,0 +1,57 @@
+#include "core/files/FileTrashing.h"
+
+#include "core/files/TypedFileName.h"
+#include "core/platform/FileIO.h"
+
+#include <QFileInfo>
+
+namespace tarvelin
+{
+
+namespace
+{
+// The value the shell leaves in its aborted flag when the player cancels.
+constexpr int kAbortedFlag = 1;
+} // namespace
+
+Message trashQuestion(const QString& fileName)
+{
+    return {QStringLiteral("Are you sure you want to send '%1' to the trash?").arg(fileName),
+            MessageIcon::Question, QStringLiteral("Confirm File Delete")};
+}
+
+Message operationAbortedMessage()
+{
+    return {QString::number(kAbortedFlag), MessageIcon::None, QStringLiteral("Operation Aborted")};
+}
+
+TrashOutcome TrashSelectedFile(const QString& folder, const QString& selectedFileName, Trash& trash,
+                               const ConfirmDeletion& confirm, const QString& noSelectionText)
+{
+    TrashOutcome outcome;
+    const QString path = joinPath(folder, selectedFileName);
+    const QFileInfo info(path);
+    if (folder.isEmpty() || !isUsableFileName(selectedFileName) ||
+        (info.isDir() && !info.isSymLink())) {
+        outcome.message = Message{noSelectionText};
+        outcome.focus = FileFocus::FileList;
+        return outcome;
+    }
+    if (!confirm || !confirm(trashQuestion(selectedFileName))) {
+        outcome.aborted = true;
+        outcome.message = operationAbortedMessage();
+        return outcome;
+    }
+    const TrashResult result = trash.moveToTrash(path);
+    if (!result) {
+        outcome.message =
+            Message{QStringLiteral("%1 was not deleted. %2").arg(selectedFileName, result.error),
+                    MessageIcon::Critical};
+        return outcome;
+    }
+    outcome.trashed = true;
+    outcome.pathInTrash = result.pathInTrash;
+    return outcome;
+}
+
+} // namespace tarvelin

@@ -1,0 +1,94 @@
+#include "core/files/FolderRules.h"
+
+#include "core/files/SetupFileList.h"
+#include "core/files/StripExtension.h"
+#include "core/registry/Registry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tarvelin
+{
+
+namespace
+{
+
+bool isReadableFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+} // namespace
+
+FileCounters fileCounters(int selectedIndex, int count)
+{
+    return {QString::number(selectedIndex < 0 ? 0 : selectedIndex + 1), QString::number(count)};
+}
+
+QString folderPath(const QString& folder)
+{
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+void rememberFolder(Registry& registry, const QString& valueName, const QString& folder)
+{
+    const QString key = QString::fromLatin1(UtilityKey);
+    registry.DeleteValue(key, valueName);
+    registry.SetKeyValue(key, valueName, folder, RegistryType::String);
+}
+
+QString folderToRestore(const Registry& registry, const QString& valueName,
+                        const QString& currentFolder)
+{
+    const QString remembered =
+        registryText(registry.QueryValue(QString::fromLatin1(UtilityKey), valueName));
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return folderPath(remembered);
+    return folderPath(currentFolder);
+}
+
+FolderView changeFolder(Registry* registry, const QString& valueName, const QString& folder,
+                        const QString& pattern, const QList<Volume>& volumes)
+{
+    if (registry)
+        rememberFolder(*registry, valueName, folder);
+    FolderView view;
+    view.folder = folder;
+    view.files = listSetupFiles(folder, pattern);
+    view.drive = volumeOf(folder, volumes);
+    view.counters = fileCounters(-1, static_cast<int>(view.files.size()));
+    return view;
+}
+
+QString DriveFolders::folderOn(const QString& drive) const
+{
+    const QString folder = folders_.value(drive);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return drive;
+}
+
+Message driveNotReadyMessage(const QString& driveText)
+{
+    // A root path already ends in "/": no second one before the ".".
+    const QString drive = driveText.endsWith(u'/') ? driveText.chopped(1) : driveText;
+    return {drive + QStringLiteral("/.  This device is not ready."), MessageIcon::Critical};
+}
+
+DriveChange changeDrive(const Volume& drive, const DriveFolders& folders)
+{
+    if (!drive.ready)
+        return {};
+    const QString folder = folders.folderOn(drive.rootPath);
+    if (!isReadableFolder(folder))
+        return {};
+    return {folder};
+}
+
+FileClick clickFile(const QString& name, int index, int count, const QString& suffix)
+{
+    return {fileCounters(index, count), name, StripExtension(name, suffix)};
+}
+
+} // namespace tarvelin

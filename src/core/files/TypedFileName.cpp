@@ -1,0 +1,22 @@
+#include "core/files/TypedFileName.h"
+
+#include <QFile>
+
+namespace tarvelin
+{
+
+namespace
+{
+constexpr qsizetype kMaxFileNameBytes = 255;
+}
+
+bool isUsableFileName(const QString& fileName)
+{
+    if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String(".."))
+        return false;
+    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QChar(u'\0')))
+        return false;
+    return QFile::encodeName(fileName).size() <= kMaxFileNameBytes;
+}
+
+} // namespace tarvelin

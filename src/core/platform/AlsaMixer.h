@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/platform/Mixer.h"
+
+typedef struct _snd_mixer snd_mixer_t;
+typedef struct _snd_mixer_elem snd_mixer_elem_t;
+
+namespace tarvelin
+{
+
+// The ALSA simple mixer of the `default` device. The speaker volume is the element "Master",
+// else "Speaker", else the first element with a playback volume. ALSA's own error printing is
+// silenced: a machine without a sound card is an ordinary case, told to the player once.
+class AlsaMixer : public Mixer
+{
+public:
+    AlsaMixer() = default;
+    ~AlsaMixer() override;
+    AlsaMixer(const AlsaMixer&) = delete;
+    AlsaMixer& operator=(const AlsaMixer&) = delete;
+
+    bool open() override;
+    bool findVolumeControl() override;
+    bool setLevel(quint32 level) override;
+    void close() override;
+
+private:
+    snd_mixer_t* handle_ = nullptr;
+    snd_mixer_elem_t* volume_ = nullptr;
+};
+
+} // namespace tarvelin

@@ -1,0 +1,118 @@
+#include "core/platform/DriveTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcDrives, "tarvelin.drives")
+
+namespace tarvelin
+{
+
+namespace
+{
+
+// Both tables are a few lines; anything larger is not the kernel's.
+constexpr qint64 kMaxTableSize = 1 << 20;
+
+QByteArray readTable(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(kMaxTableSize);
+}
+
+// "sr10" after "sr9": the number after the letters decides.
+bool driveNameLess(const QString& a, const QString& b)
+{
+    auto split = [](const QString& name) {
+        qsizetype digits = name.size();
+        while (digits > 0 && name.at(digits - 1).isDigit())
+            --digits;
+        return std::pair{name.left(digits), name.mid(digits).toLongLong()};
+    };
+    return split(a) < split(b);
+}
+
+// The "drive name:" row, e.g. "drive name:\t\tsr1\tsr0".
+QStringList drivesFromCdromInfo(const QByteArray& info)
+{
+    static const QByteArray row = "drive name:";
+    for (const QByteArray& line : info.split('\n')) {
+        if (!line.startsWith(row))
+            continue;
+        QStringList names;
+        for (const QByteArray& name : line.mid(row.size()).simplified().split(' '))
+            if (!name.isEmpty())
+                names << QString::fromLatin1(name);
+        return names;
+    }
+    return {};
+}
+
+QStringList drivesFromDeviceNodes(const QString& devices)
+{
+    return QDir(devices).entryList({QStringLiteral("sr[0-9]*")}, QDir::System | QDir::Files);
+}
+
+// /proc/mounts writes blank, tab, newline and backslash in a field as "\ooo" octal escapes.
+QString unescapeMountField(const QByteArray& field)
+{
+    QByteArray out;
+    out.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const auto isOctal = [&](qsizetype at) {
+            return at < field.size() && field.at(at) >= '0' && field.at(at) <= '7';
+        };
+        if (field.at(i) == '\\' && isOctal(i + 1) && isOctal(i + 2) && isOctal(i + 3)) {
+            out += char(field.mid(i + 1, 3).toInt(nullptr, 8));
+            i += 3;
+        } else {
+            out += field.at(i);
+        }
+    }
+    return QString::fromUtf8(out);
+}
+
+QString canonical(const QString& path)
+{
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? path : resolved;
+}
+
+} // namespace
+
+QStringList SystemDriveTable::opticalDrives() const
+{
+    QStringList names = drivesFromCdromInfo(readTable(paths_.cdromInfo));
+    if (names.isEmpty())
+        names = drivesFromDeviceNodes(paths_.devices);
+    std::sort(names.begin(), names.end(), driveNameLess);
+    QStringList devices;
+    for (const QString& name : names)
+        devices << QDir(paths_.devices).filePath(name);
+    return devices;
+}
+
+QString SystemDriveTable::mountPoint(const QString& device) const
+{
+    const QString wanted = canonical(device);
+    for (const QByteArray& line : readTable(paths_.mounts).split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 2)
+            continue;
+        const QString source = unescapeMountField(fields.at(0));
+        // Only device nodes are resolved: a link such as /dev/cdrom names the drive it points to.
+        // Other sources (network shares, pseudo file systems) are never looked up.
+        const bool deviceNode = source.startsWith(paths_.devices + u'/');
+        if (source == device || (deviceNode && canonical(source) == wanted))
+            return unescapeMountField(fields.at(1));
+    }
+    qCDebug(lcDrives) << "nothing is mounted from" << device;
+    return {};
+}
+
+} // namespace tarvelin

@@ -1,0 +1,44 @@
+#include "core/platform/ProgramStarter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QProcess>
+
+Q_LOGGING_CATEGORY(lcStarter, "tarvelin.starter")
+
+namespace tarvelin
+{
+
+bool isWindowsProgram(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
+}
+
+StartCommand commandFor(const QString& program, const QStringList& args)
+{
+    if (isWindowsProgram(program))
+        return {QStringLiteral("wine"), QStringList{program} + args};
+    return {program, args};
+}
+
+bool DetachedProgramStarter::startDetached(const QString& program, const QStringList& args)
+{
+    return startDetachedIn(program, args, QString());
+}
+
+bool DetachedProgramStarter::startDetachedIn(const QString& program, const QStringList& args,
+                                             const QString& workingDirectory)
+{
+    const StartCommand command = commandFor(program, args);
+    const bool started =
+        QProcess::startDetached(command.program, command.args, workingDirectory, nullptr);
+    if (!started)
+        qCWarning(lcStarter) << "could not start" << command.program << command.args;
+    return started;
+}
+
+} // namespace tarvelin

@@ -1,0 +1,435 @@
+#include "core/registry/WineRegistry.h"
+
+#include "core/platform/FileIO.h"
+
+#include <QLoggingCategory>
+#include <QStringDecoder>
+#include <QtEndian>
+#include <algorithm>
+
+namespace tarvelin
+{
+
+// Missing drives and folders are ordinary (a game never installed): shown with QT_LOGGING_RULES.
+Q_LOGGING_CATEGORY(lcWine, "tarvelin.wine", QtInfoMsg)
+
+namespace
+{
+
+// system.reg of a well-used prefix holds tens of megabytes; far beyond that it is no registry.
+constexpr qsizetype kMaxSystemRegSize = 256 * 1024 * 1024;
+constexpr QByteArrayView kHeader = "WINE REGISTRY Version 2";
+
+constexpr quint32 kTypeString = 1;
+constexpr quint32 kTypeExpandString = 2;
+constexpr quint32 kTypeBinary = 3;
+constexpr quint32 kTypeDword = 4;
+
+bool sameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+QByteArrayView trimmedStart(QByteArrayView line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && isSpace(line[start]))
+        ++start;
+    return line.sliced(start);
+}
+
+// Reads one string as Wine writes it: plain bytes are UTF-8; "\\" and the quote or bracket
+// it ends with are escaped, control characters are \n, \t..., other characters \xNNNN (one to
+// four hex digits) or octal \NNN. Starts after the opening quote or bracket and leaves `pos`
+// after `endChar`; false when the string never ends on this line.
+bool decodeString(QByteArrayView line, qsizetype& pos, char endChar, QString* out)
+{
+    out->clear();
+    qsizetype runStart = pos;
+    auto flushRun = [&](qsizetype runEnd) {
+        if (runEnd > runStart)
+            out->append(QString::fromUtf8(line.sliced(runStart, runEnd - runStart)));
+    };
+    while (pos < line.size()) {
+        const char c = line[pos];
+        if (c == endChar) {
+            flushRun(pos);
+            ++pos;
+            return true;
+        }
+        if (c != '\\') {
+            ++pos;
+            continue;
+        }
+        flushRun(pos);
+        if (++pos >= line.size())
+            return false;
+        const char escaped = line[pos++];
+        char16_t unit = 0;
+        switch (escaped) {
+        case 'a':
+            unit = 0x07;
+            break;
+        case 'b':
+            unit = 0x08;
+            break;
+        case 'e':
+            unit = 0x1B;
+            break;
+        case 'f':
+            unit = 0x0C;
+            break;
+        case 'n':
+            unit = 0x0A;
+            break;
+        case 'r':
+            unit = 0x0D;
+            break;
+        case 't':
+            unit = 0x09;
+            break;
+        case 'v':
+            unit = 0x0B;
+            break;
+        case 'x':
+            if (pos >= line.size() || hexDigit(line[pos]) < 0) {
+                unit = u'x';
+                break;
+            }
+            for (int digits = 0; digits < 4 && pos < line.size() && hexDigit(line[pos]) >= 0;
+                 ++digits)
+                unit = static_cast<char16_t>(unit * 16 + hexDigit(line[pos++]));
+            break;
+        default:
+            if (escaped >= '0' && escaped <= '7') {
+                unit = static_cast<char16_t>(escaped - '0');
+                for (int digits = 1;
+                     digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7';
+                     ++digits)
+                    unit = static_cast<char16_t>(unit * 8 + (line[pos++] - '0'));
+            } else {
+                unit = static_cast<unsigned char>(escaped); // "\\", "\"", "\]" stand for themselves
+            }
+        }
+        out->append(QChar(unit));
+        runStart = pos;
+    }
+    return false;
+}
+
+// Hex numbers of one to eight digits, as in "dword:0000000a" and "hex(2):".
+bool readHexNumber(QByteArrayView text, qsizetype& pos, quint32* number)
+{
+    const qsizetype start = pos;
+    quint32 value = 0;
+    while (pos < text.size() && hexDigit(text[pos]) >= 0) {
+        if (pos - start == 8)
+            return false;
+        value = value * 16 + static_cast<quint32>(hexDigit(text[pos++]));
+    }
+    *number = value;
+    return pos > start;
+}
+
+// The lines of the file, one at a time, so that hex data may take its continuation lines.
+class LineReader
+{
+public:
+    explicit LineReader(QByteArrayView bytes) : bytes_(bytes) {}
+
+    bool next(QByteArrayView* line)
+    {
+        if (pos_ >= bytes_.size())
+            return false;
+        qsizetype end = bytes_.indexOf('\n', pos_);
+        if (end < 0)
+            end = bytes_.size();
+        *line = bytes_.sliced(pos_, end - pos_);
+        if (line->endsWith('\r'))
+            line->chop(1);
+        last_ = pos_;
+        pos_ = end + 1;
+        return true;
+    }
+    // Gives the line just read back, for the next call to return again.
+    void unread() { pos_ = last_; }
+
+private:
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0;
+    qsizetype last_ = 0;
+};
+
+// "01,02,\" + "  03" as bytes. A line ending in "\" goes on in the next line.
+bool readHexBytes(QByteArrayView data, LineReader& lines, QByteArray* out)
+{
+    qsizetype pos = 0;
+    for (;;) {
+        while (pos < data.size() && isSpace(data[pos]))
+            ++pos;
+        if (pos >= data.size())
+            return true;
+        if (data[pos] == '\\') {
+            if (!lines.next(&data))
+                return false;
+            // A key's header never continues a value: the value was cut there, and the key
+            // begins whether or not this value's key was asked for.
+            if (trimmedStart(data).startsWith('[')) {
+                lines.unread();
+                return false;
+            }
+            pos = 0;
+            continue;
+        }
+        const int high = hexDigit(data[pos]);
+        const int low = pos + 1 < data.size() ? hexDigit(data[pos + 1]) : -1;
+        if (high < 0 || low < 0)
+            return false;
+        out->append(static_cast<char>(high * 16 + low));
+        pos += 2;
+        while (pos < data.size() && isSpace(data[pos]))
+            ++pos;
+        if (pos < data.size() && data[pos] == ',')
+            ++pos;
+        else if (pos < data.size() && data[pos] != '\\')
+            return false;
+    }
+}
+
+// The part after '=': "text", str:"..", str(N):"..", dword:N, hex:.., hex(N):..
+bool readData(QByteArrayView data, LineReader& lines, WineValue* value)
+{
+    qsizetype pos = 0;
+    value->type = kTypeString;
+    if (data.startsWith("str")) {
+        pos = 3;
+        if (pos < data.size() && data[pos] == '(') {
+            ++pos;
+            if (!readHexNumber(data, pos, &value->type) || pos >= data.size() || data[pos] != ')')
+                return false;
+            ++pos;
+        }
+        if (pos >= data.size() || data[pos] != ':')
+            return false;
+        ++pos;
+    }
+    if (pos < data.size() && data[pos] == '"') {
+        ++pos;
+        return decodeString(data, pos, '"', &value->text);
+    }
+    if (pos > 0)
+        return false; // str: without its quote
+    if (data.startsWith("dword:")) {
+        pos = 6;
+        value->type = kTypeDword;
+        value->form = WineValue::Form::Dword;
+        if (!readHexNumber(data, pos, &value->number))
+            return false;
+        return trimmedStart(data.sliced(pos)).isEmpty();
+    }
+    value->form = WineValue::Form::Hex;
+    if (data.startsWith("hex:")) {
+        value->type = kTypeBinary;
+        return readHexBytes(data.sliced(4), lines, &value->bytes);
+    }
+    if (data.startsWith("hex(")) {
+        pos = 4;
+        if (!readHexNumber(data, pos, &value->type) || !data.sliced(pos).startsWith("):"))
+            return false;
+        return readHexBytes(data.sliced(pos + 2), lines, &value->bytes);
+    }
+    return false;
+}
+
+// `"name"=data` or `@=data`. False when the line is not a whole value.
+bool readValue(QByteArrayView line, LineReader& lines, WineValue* value)
+{
+    qsizetype pos = 1;
+    if (!line.startsWith('@') && !decodeString(line, pos, '"', &value->name))
+        return false;
+    QByteArrayView rest = trimmedStart(line.sliced(pos));
+    if (!rest.startsWith('='))
+        return false;
+    return readData(trimmedStart(rest.sliced(1)), lines, value);
+}
+
+QString normalizedKeyPath(const QString& path)
+{
+    QString key = path;
+    while (key.startsWith(u'\\'))
+        key.remove(0, 1);
+    while (key.endsWith(u'\\'))
+        key.chop(1);
+    return key;
+}
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Most keys of the file are plain ASCII with "\\" between their parts and differ from the one
+// wanted within a few characters: telling so without decoding keeps a large file quick. False
+// when unsure (another escape, a character beyond ASCII), so that the key is decoded in full.
+bool plainlyDifferent(QByteArrayView rawPath, QStringView wanted)
+{
+    if (rawPath.startsWith('\\'))
+        return false;
+    qsizetype pos = 0;
+    for (const QChar wantedChar : wanted) {
+        if (pos >= rawPath.size() || wantedChar.unicode() >= 0x80)
+            return false;
+        char c = rawPath[pos++];
+        if (c == '\\') {
+            if (pos >= rawPath.size() || rawPath[pos] != '\\')
+                return false;
+            ++pos;
+        } else if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+        if (lowerAscii(c) != lowerAscii(static_cast<char>(wantedChar.unicode())))
+            return true;
+    }
+    return false;
+}
+
+QString utf16Text(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf16LE);
+    return decoder(QByteArrayView(bytes).first(bytes.size() - bytes.size() % 2));
+}
+
+} // namespace
+
+QString wow64KeyPath(const QString& keyPath)
+{
+    const QString key = normalizedKeyPath(keyPath);
+    const QString software = QStringLiteral("Software\\");
+    if (!key.startsWith(software, Qt::CaseInsensitive))
+        return {};
+    return key.left(software.size()) + QStringLiteral("Wow6432Node\\") + key.mid(software.size());
+}
+
+WineRegistry WineRegistry::parse(QByteArrayView bytes, const QStringList& keyPaths)
+{
+    WineRegistry registry;
+    LineReader lines(bytes);
+    QByteArrayView line;
+    if (!lines.next(&line) || line.trimmed() != kHeader)
+        return registry;
+    registry.valid_ = true;
+
+    QStringList wanted;
+    for (const QString& path : keyPaths)
+        wanted << normalizedKeyPath(path);
+
+    WineKey* current = nullptr;
+    QString keyPath;
+    while (lines.next(&line)) {
+        line = trimmedStart(line);
+        if (line.startsWith('[')) {
+            // "[Software\\Ratbag\\Game\\1.00] 1234567890": the path, then when it was written.
+            current = nullptr;
+            const QByteArrayView rawPath = line.sliced(1);
+            if (std::all_of(wanted.cbegin(), wanted.cend(),
+                            [&](const QString& w) { return plainlyDifferent(rawPath, w); }))
+                continue;
+            qsizetype pos = 1;
+            if (!decodeString(line, pos, ']', &keyPath))
+                continue;
+            keyPath = normalizedKeyPath(keyPath);
+            if (!std::any_of(wanted.cbegin(), wanted.cend(),
+                             [&](const QString& w) { return sameName(w, keyPath); }))
+                continue;
+            for (WineKey& key : registry.keys_)
+                if (sameName(key.path, keyPath))
+                    current = &key;
+            if (!current) {
+                registry.keys_.append(WineKey{keyPath, {}});
+                current = &registry.keys_.last();
+            }
+            continue;
+        }
+        // Comments (';'), key attributes ("#time=", "#class=", "#link") and the lines of
+        // values in keys nobody asked for are passed over.
+        if (!current || !(line.startsWith('"') || line.startsWith('@')))
+            continue;
+        WineValue value;
+        if (!readValue(line, lines, &value))
+            continue;
+        auto existing =
+            std::find_if(current->values.begin(), current->values.end(),
+                         [&](const WineValue& v) { return sameName(v.name, value.name); });
+        if (existing != current->values.end())
+            *existing = std::move(value);
+        else
+            current->values.append(std::move(value));
+    }
+    return registry;
+}
+
+WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList& keyPaths)
+{
+    const FileContents contents = readWholeFile(systemRegPath, kMaxSystemRegSize);
+    if (!contents.ok) {
+        if (!contents.missing)
+            qCWarning(lcWine) << "cannot read" << systemRegPath << contents.error;
+        return {};
+    }
+    WineRegistry registry = parse(contents.bytes, keyPaths);
+    if (!registry.isValid())
+        qCWarning(lcWine) << systemRegPath << "is not a Wine registry file";
+    return registry;
+}
+
+const WineKey* WineRegistry::key(const QString& path) const
+{
+    const QString wanted = normalizedKeyPath(path);
+    for (const WineKey& key : keys_)
+        if (sameName(key.path, wanted))
+            return &key;
+    return nullptr;
+}
+
+RegistryValue WineRegistry::QueryValue(const QString& keyPath, const QString& valueName) const
+{
+    const WineKey* found = key(keyPath);
+    if (!found)
+        return {};
+    for (const WineValue& value : found->values) {
+        if (!sameName(value.name, valueName))
+            continue;
+        if (value.type == kTypeString || value.type == kTypeExpandString) {
+            QString text = value.form == WineValue::Form::Hex ? utf16Text(value.bytes) : value.text;
+            if (text.endsWith(QChar(0)))
+                text.chop(1);
+            return text;
+        }
+        if (value.type == kTypeDword) {
+            if (value.form == WineValue::Form::Dword)
+                return static_cast<qint32>(value.number);
+            if (value.form == WineValue::Form::Hex && value.bytes.size() == 4)
+                return static_cast<qint32>(qFromLittleEndian<quint32>(value.bytes.constData()));
+        }
+        return {};
+    }
+    return {};
+}
+
+} // namespace tarvelin

@@ -1,0 +1,32 @@
+#include "core/store/StoreCommandOutcome.h"
+
+namespace tarvelin
+{
+
+StoreState stateOf(const SetupTable& table, int selectedIndex)
+{
+    StoreState state{table, listStore(table), {}};
+    state.counters = RefreshStoreCounters(static_cast<int>(state.lines.size()), selectedIndex);
+    return state;
+}
+
+Message noGameDirectoryMessage()
+{
+    return {QStringLiteral("No game directory is known, so there is no store to change."),
+            MessageIcon::Exclamation};
+}
+
+Message storeUnreadableMessage(const QString& storePath)
+{
+    return {QStringLiteral("The store %1 could not be read. Nothing was changed.").arg(storePath),
+            MessageIcon::Exclamation};
+}
+
+Message storeNotWrittenMessage(const QString& storePath)
+{
+    return {
+        QStringLiteral("The store %1 could not be written. It was left as it was.").arg(storePath),
+        MessageIcon::Exclamation};
+}
+
+} // namespace tarvelin

@@ -1,0 +1,144 @@
+#include "core/store/StoreCommands.h"
+
+#include "core/store/StoreFile.h"
+#include "core/store/StorePaths.h"
+#include "core/store/StoreReplace.h"
+
+#include <QLoggingCategory>
+
+namespace tarvelin
+{
+
+Q_DECLARE_LOGGING_CATEGORY(lcStore)
+
+namespace
+{
+
+StoreCommandOutcome refused(Message message, QString detail = {})
+{
+    StoreCommandOutcome outcome;
+    outcome.messages.push_back(std::move(message));
+    outcome.detail = std::move(detail);
+    if (!outcome.detail.isEmpty())
+        qCWarning(lcStore).noquote() << outcome.detail;
+    return outcome;
+}
+
+// Reads setups.sav for a command that rewrites it. An unreadable store is never rewritten: what
+// would be written is unknown.
+std::optional<StoreRead> readStore(const StorePaths& paths, RecordLayout layout,
+                                   StoreCommandOutcome& failure)
+{
+    if (!paths.isValid()) {
+        failure = refused(noGameDirectoryMessage());
+        return std::nullopt;
+    }
+    StoreRead read = ReadSlots(paths.store, layout);
+    if (!read.ok) {
+        failure = refused(storeUnreadableMessage(paths.store), read.error);
+        return std::nullopt;
+    }
+    return read;
+}
+
+// Writes the new table and says what the window shows afterwards: the new store, or, when the
+// write failed, the old one as it still lies on disk.
+void finish(StoreCommandOutcome& outcome, const StorePaths& paths, const SetupTable& newTable,
+            const SetupTable& oldTable, RecordLayout layout, QByteArrayView excess,
+            bool throughScratch)
+{
+    const FileResult written = replaceStore(paths, newTable, layout, excess, throughScratch);
+    outcome.done = written.ok;
+    outcome.storeWritten = written.ok;
+    outcome.store = stateOf(written ? newTable : oldTable);
+    if (!written) {
+        outcome.messages.push_back(storeNotWrittenMessage(paths.store));
+        outcome.detail = written.error;
+    }
+}
+
+} // namespace
+
+StoreCommandOutcome DeleteSetup(const DeleteRequest& request)
+{
+    if (request.setupNameField.isEmpty())
+        return refused({QStringLiteral("Please choose a file to Delete!")});
+
+    const StorePaths paths = StorePaths::forGameDirectory(request.gameDirectory);
+    StoreCommandOutcome outcome;
+    const std::optional<StoreRead> read = readStore(paths, request.layout, outcome);
+    if (!read)
+        return outcome;
+    const SetupTable& onDisk = read->image.table;
+
+    const int slot = SetupTable::isSlot(request.selectedSlot) ? request.selectedSlot : 0;
+    const bool stale =
+        slot != 0 && (!onDisk.entry(slot).isUsed() ||
+                      (request.listedName && onDisk.entry(slot).name != *request.listedName));
+    if (stale) {
+        outcome = refused({QStringLiteral("Slot %1 of the store does not hold the selected setup: "
+                                          "the store has changed since it was listed. Nothing "
+                                          "was deleted.")
+                               .arg(slot),
+                           MessageIcon::Exclamation});
+        outcome.store = stateOf(onDisk);
+        return outcome;
+    }
+
+    SetupTable table = onDisk;
+    if (slot != 0)
+        table.entry(slot).used = 0;
+    table.CompactTable();
+    finish(outcome, paths, table, onDisk, request.layout, read->image.excess, true);
+    outcome.clearSetupName = outcome.done;
+    outcome.resetFrameCaption = outcome.done;
+    return outcome;
+}
+
+StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layout)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused(noGameDirectoryMessage());
+    const StoreRead backup = ReadSlots(paths.backup, layout);
+    if (backup.missing) {
+        return refused({QStringLiteral("There is no backup to restore: %1 does not exist. The "
+                                       "store was left as it was.")
+                            .arg(paths.backup),
+                        MessageIcon::Exclamation});
+    }
+    // A backup that ends before its last slot would put fewer setups back than it held.
+    if (!backup.ok || backup.image.cutShort) {
+        return refused({QStringLiteral("The backup %1 is incomplete or cannot be read. The store "
+                                       "was left as it was.")
+                            .arg(paths.backup),
+                        MessageIcon::Exclamation},
+                       backup.error);
+    }
+
+    StoreCommandOutcome outcome;
+    const StoreRead current = ReadSlots(paths.store, layout);
+    finish(outcome, paths, backup.image.table, current.image.table, layout, backup.image.excess,
+           false);
+    if (!outcome.done && !current.ok)
+        outcome.store.reset(); // neither file's table is what the store holds
+    outcome.clearSetupName = outcome.done;
+    outcome.resetFrameCaption = outcome.done;
+    return outcome;
+}
+
+StoreCommandOutcome SortStore(const QString& gameDirectory, RecordLayout layout)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    StoreCommandOutcome outcome;
+    const std::optional<StoreRead> read = readStore(paths, layout, outcome);
+    if (!read)
+        return outcome;
+    SetupTable table = read->image.table;
+    table.SortTable();
+    finish(outcome, paths, table, read->image.table, layout, read->image.excess, true);
+    outcome.clearFileRenameField = outcome.done;
+    return outcome;
+}
+
+} // namespace tarvelin

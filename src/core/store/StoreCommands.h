@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/store/StoreCommandOutcome.h"
+#include "core/store/StoreLayout.h"
+
+#include <QString>
+#include <optional>
+
+namespace tarvelin
+{
+
+struct DeleteRequest {
+    QString gameDirectory;
+    RecordLayout layout;
+    // The text of the setup name field (Text3); empty means no setup is chosen.
+    QString setupNameField;
+    // The slot of the selected list line (StoreLine::slot), 0 when no line is selected.
+    int selectedSlot = 0;
+    // The selected line's name as listed. When given, a store that changed on disk since it was
+    // listed, so that this slot now holds another setup or none, is left alone.
+    std::optional<QByteArray> listedName;
+};
+
+// Delete Setup: reads setups.sav afresh, clears the selected slot, compacts the table and puts
+// the new store in place through setups.tmp. setups.bak is never touched. With no line
+// selected nothing is removed, but the store is still compacted and rewritten.
+StoreCommandOutcome DeleteSetup(const DeleteRequest& request);
+
+// Restore Store: setups.sav becomes setups.bak again, slot for slot, gaps included. The backup
+// is only read and stays read-only. A missing or incomplete backup is refused.
+StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layout);
+
+// Sort Store: setups.sav rewritten through setups.tmp with its setups ordered by name in slots
+// 1 to N. The setup name field and the frame caption stay as they were.
+StoreCommandOutcome SortStore(const QString& gameDirectory, RecordLayout layout);
+
+} // namespace tarvelin

@@ -1,0 +1,32 @@
+#include "core/store/StoreFile.h"
+
+#include <QLoggingCategory>
+
+namespace tarvelin
+{
+
+Q_LOGGING_CATEGORY(lcStore, "tarvelin.store")
+
+StoreRead ReadSlots(const QString& path, RecordLayout layout)
+{
+    StoreRead read;
+    const FileContents contents = readWholeFile(path, layout::kMaxStoreFileSize);
+    if (!contents.ok) {
+        read.missing = contents.missing;
+        read.error = contents.error;
+        return read;
+    }
+    read.image = parseStore(contents.bytes, layout);
+    if (read.image.cutShort)
+        qCWarning(lcStore).noquote() << path << "ends before slot 300; the rest reads as unused";
+    read.ok = true;
+    return read;
+}
+
+FileResult WriteSlots(const QString& path, const SetupTable& table, RecordLayout layout,
+                      QByteArrayView excess)
+{
+    return saveFileAtomically(path, serializeStore(table, layout, excess));
+}
+
+} // namespace tarvelin

@@ -1,0 +1,26 @@
+#include "core/store/StoreList.h"
+
+#include "core/store/Windows1252.h"
+
+namespace tarvelin
+{
+
+QString StoreLine::displayName() const
+{
+    return decodeWindows1252(name);
+}
+
+std::vector<StoreLine> listStore(const SetupTable& table)
+{
+    std::vector<StoreLine> lines;
+    for (const int slot : table.usedSlots())
+        lines.push_back({slot, table.entry(slot).name});
+    return lines;
+}
+
+StoreCounters RefreshStoreCounters(int lineCount, int selectedIndex)
+{
+    return {lineCount + 1, lineCount, selectedIndex + 1};
+}
+
+} // namespace tarvelin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/store/SetupTable.h"
+
+#include <QString>
+#include <vector>
+
+namespace tarvelin
+{
+
+// One line of the store list: the setup's name, and the slot it really lies in, which differs
+// from its position in a store with gaps.
+struct StoreLine {
+    int slot = 0;
+    QByteArray name; // Windows-1252 bytes as stored
+
+    QString displayName() const;
+};
+
+// The used slots in ascending slot order.
+std::vector<StoreLine> listStore(const SetupTable& table);
+
+// The numbers shown beside the store list.
+struct StoreCounters {
+    int nextSlot = 1; // the line count plus one
+    int total = 0;    // the line count
+    int selected = 0; // the selected line's position, 1-based; 0 when none
+
+    friend bool operator==(const StoreCounters&, const StoreCounters&) = default;
+};
+
+// selectedIndex is the selected line's 0-based index, or -1 when no line is selected.
+StoreCounters RefreshStoreCounters(int lineCount, int selectedIndex);
+
+} // namespace tarvelin

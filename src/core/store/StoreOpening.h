@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/store/StoreList.h"
+
+#include <QStringList>
+
+namespace tarvelin
+{
+
+// What a game window holds once it has loaded its store.
+struct StoreOpening {
+    bool storeRead = false;     // the table and the list show the store on disk
+    bool backupWritten = false; // setups.bak now equals the store just read, header 0
+    SetupTable table;
+    std::vector<StoreLine> lines;
+    StoreCounters counters;
+    // Steps that failed and were passed over: logged, never shown in the window.
+    QStringList passedOver;
+};
+
+// The store part of a game window's opening: read setups.sav, list it, and rewrite setups.bak
+// from it, leaving the backup read-only. Nothing is shown to the player; a game directory that
+// is empty or wrong gives an empty list and counters 1, 0, 0, and writes nothing.
+//
+// A missing setups.sav in an existing "saved games" folder reads as an empty store. The backup is
+// replaced atomically and only once the store was read, so a store that cannot be read never
+// costs the player the backup of the last good opening.
+StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout);
+
+} // namespace tarvelin

@@ -1,0 +1,52 @@
+#include "core/store/StoreReplace.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace tarvelin
+{
+
+Q_DECLARE_LOGGING_CATEGORY(lcStore)
+
+namespace
+{
+
+// A read-only store is made writable first, as the games expect to save into it afterwards; a
+// failure here does not stop the write, which replaces the file whatever its mode.
+void makeNormal(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return;
+    if (const FileResult normal = setNormal(path); !normal)
+        qCInfo(lcStore).noquote() << "passed over:" << normal.error;
+}
+
+FileResult throughScratchFile(const StorePaths& paths, const QByteArray& bytes)
+{
+    FileResult result = saveFileAtomically(paths.scratch, bytes);
+    if (result)
+        result = renameFile(paths.scratch, paths.store);
+    if (QFileInfo::exists(paths.scratch)) {
+        if (const FileResult removed = removeFile(paths.scratch); !removed)
+            qCWarning(lcStore).noquote() << "scratch file left behind:" << removed.error;
+    }
+    return result;
+}
+
+} // namespace
+
+FileResult replaceStore(const StorePaths& paths, const SetupTable& table, RecordLayout layout,
+                        QByteArrayView excess, bool throughScratch)
+{
+    makeNormal(paths.store);
+    const QByteArray bytes = serializeStore(table, layout, excess);
+    // A store that is a link (shared between Wine prefixes, say) is written where it points, as
+    // every other write is: renaming the scratch file over it would replace the link by a copy.
+    const bool viaScratch = throughScratch && !QFileInfo(paths.store).isSymLink();
+    const FileResult result =
+        viaScratch ? throughScratchFile(paths, bytes) : saveFileAtomically(paths.store, bytes);
+    makeNormal(paths.store);
+    return result;
+}
+
+} // namespace tarvelin

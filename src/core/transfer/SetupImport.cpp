@@ -1,0 +1,123 @@
+#include "core/transfer/SetupImport.h"
+
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
+#include "core/store/StoreFile.h"
+#include "core/store/StorePaths.h"
+#include "core/store/StoreReplace.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace tarvelin
+{
+
+Q_DECLARE_LOGGING_CATEGORY(lcTransfer)
+
+namespace
+{
+
+// Far more than any setup file, whatever its name's length; anything larger is not one.
+constexpr qsizetype kMaxSetupFileSize = 1024 * 1024;
+
+ImportOutcome refused(Message message, QString detail = {})
+{
+    ImportOutcome outcome;
+    outcome.messages.push_back(std::move(message));
+    outcome.detail = std::move(detail);
+    if (!outcome.detail.isEmpty())
+        qCWarning(lcTransfer).noquote() << outcome.detail;
+    return outcome;
+}
+
+Message exclamation(const QString& text)
+{
+    return {text, MessageIcon::Exclamation};
+}
+
+// The setup file is made writable, and the menu entry deletes it: it now lives in the store.
+void handleImportedFile(const ImportRequest& request, const QString& path, ImportOutcome& outcome)
+{
+    if (const FileResult normal = setNormal(path); !normal)
+        qCInfo(lcTransfer).noquote() << "passed over:" << normal.error;
+    if (request.entryPoint != EntryPoint::Menu)
+        return;
+    const FileResult removed = removeFile(path);
+    outcome.fileRemoved = removed.ok;
+    if (!removed) {
+        outcome.messages.push_back(exclamation(
+            QStringLiteral("The setup was imported, but %1 could not be deleted.").arg(path)));
+        outcome.detail = removed.error;
+    }
+}
+
+} // namespace
+
+ImportOutcome ImportSetup(const ImportRequest& request)
+{
+    if (request.chosenFile.isEmpty()) {
+        ImportOutcome outcome =
+            refused({QStringLiteral("You did'nt choose a file to import."),
+                     request.entryPoint == EntryPoint::Menu ? MessageIcon::None
+                                                            : MessageIcon::Information});
+        outcome.clearFileRenameField = true;
+        return outcome;
+    }
+    const StorePaths paths = StorePaths::forGameDirectory(request.gameDirectory);
+    if (!paths.isValid())
+        return refused(noGameDirectoryMessage());
+
+    // The store is read afresh: the game may have saved into it since the window listed it.
+    const RecordLayout layout = request.profile->recordLayout();
+    const StoreRead read = ReadSlots(paths.store, layout);
+    const bool noStoreYet = read.missing && QFileInfo(paths.folder).isDir();
+    if (!read.ok && !noStoreYet)
+        return refused(storeUnreadableMessage(paths.store), read.error);
+    const SetupTable& onDisk = read.image.table;
+
+    const int slot = onDisk.firstFreeSlot();
+    if (slot == 0) {
+        ImportOutcome outcome = refused(exclamation(
+            QStringLiteral("The store is full: it holds 300 setups. Delete a setup before you "
+                           "import another. Nothing was imported.")));
+        outcome.store = stateOf(onDisk, request.selectedIndex);
+        return outcome;
+    }
+
+    const QString path = joinPath(request.folder, request.chosenFile);
+    const FileContents contents = readWholeFile(path, kMaxSetupFileSize);
+    if (!contents.ok) {
+        return refused(
+            exclamation(QStringLiteral("%1 could not be read. Nothing was imported.").arg(path)),
+            contents.error);
+    }
+    const std::optional<SetupRecord> record = parseSetupFile(contents.bytes, layout);
+    if (!record) {
+        return refused(exclamation(QStringLiteral("%1 is not a setup file of %2. Nothing was "
+                                                  "imported.")
+                                       .arg(path, request.profile->gameTitle)));
+    }
+
+    ImportOutcome outcome;
+    SetupTable table = onDisk;
+    // A file holding an unused slot adds nothing, and the store is left alone.
+    if (record->isUsed()) {
+        table.entry(slot) = *record;
+        const FileResult written = replaceStore(paths, table, layout, read.image.excess, false);
+        if (!written) {
+            outcome.messages.push_back(storeNotWrittenMessage(paths.store));
+            outcome.detail = written.error;
+            outcome.store = stateOf(onDisk, request.selectedIndex);
+            return outcome; // the file is kept: the setup is nowhere else
+        }
+        outcome.storeWritten = true;
+        outcome.importedSlot = slot;
+    }
+    outcome.done = true;
+    outcome.store = stateOf(table, request.selectedIndex);
+    outcome.clearFileRenameField = true;
+    handleImportedFile(request, path, outcome);
+    return outcome;
+}
+
+} // namespace tarvelin

@@ -1,0 +1,166 @@
+#include "core/transfer/StoreCopy.h"
+
+#include "core/files/TypedFileName.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
+#include "core/store/StoreFormat.h"
+#include "core/store/StorePaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace tarvelin
+{
+
+Q_LOGGING_CATEGORY(lcStoreCopy, "tarvelin.storecopy")
+
+namespace
+{
+
+// A store-format file read whole, with the header the store reader passes over.
+struct CopyRead {
+    StoreImage image;
+    QByteArray header; // four bytes, zeros where the file had none
+};
+
+CopyRead parseWithHeader(const QByteArray& bytes, RecordLayout layout)
+{
+    CopyRead read{parseStore(bytes, layout), bytes.left(layout::kHeaderSize)};
+    read.header.append(QByteArray(layout::kHeaderSize - read.header.size(), '\0'));
+    return read;
+}
+
+QByteArray serializeWithHeader(const SetupTable& table, RecordLayout layout,
+                               const QByteArray& header)
+{
+    QByteArray bytes = serializeStore(table, layout);
+    bytes.replace(0, layout::kHeaderSize, header);
+    return bytes;
+}
+
+GameStoreShown shown(const SetupTable& table)
+{
+    GameStoreShown store{table, listStore(table), {}};
+    store.counters = RefreshStoreCounters(static_cast<int>(store.lines.size()), -1);
+    return store;
+}
+
+bool isRootFolder(const QString& folder)
+{
+    return folder.isEmpty() || QDir::cleanPath(folder) == QLatin1String("/");
+}
+
+StoreCopyOutcome importFailed(const QString& why)
+{
+    qCWarning(lcStoreCopy).noquote() << "whole-store import:" << why;
+    StoreCopyOutcome outcome;
+    outcome.message = Message{QString::fromLatin1(kNoCopyChosenText)};
+    return outcome;
+}
+
+} // namespace
+
+StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
+                                 const GameProfile& profile)
+{
+    StoreCopyOutcome outcome;
+    outcome.refreshFileList = true;
+    const RecordLayout layout = profile.recordLayout();
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    FileContents store;
+    if (paths.isValid())
+        store = readWholeFile(paths.store, layout::kMaxStoreFileSize);
+    else
+        store.error = QStringLiteral("no game directory");
+    if (!store.ok) {
+        outcome.passedOver << store.error;
+        outcome.message =
+            Message{QStringLiteral("The store %1 could not be read, so no copy was written.")
+                        .arg(paths.isValid() ? paths.store : QStringLiteral("setups.sav")),
+                    MessageIcon::Exclamation};
+        return outcome;
+    }
+    const CopyRead read = parseWithHeader(store.bytes, layout);
+    outcome.gameStore = shown(read.image.table);
+
+    if (isRootFolder(transferFolder)) {
+        outcome.message = Message{QStringLiteral(
+            "You can't export to the root directory choose a folder and try it again.")};
+        return outcome;
+    }
+    const QString copy = joinPath(transferFolder, profile.StoreCopyFileName);
+    // Root may write over a read-only file; the player's read-only copy is kept all the same.
+    FileResult written =
+        isReadOnly(copy)
+            ? FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy))
+            : saveFileAtomically(copy, serializeWithHeader(read.image.table, layout, read.header));
+    if (!written) {
+        outcome.passedOver << written.error;
+        outcome.message = Message{QStringLiteral("The copy was not written. %1").arg(written.error),
+                                  MessageIcon::Exclamation};
+        return outcome;
+    }
+    if (const FileResult normal = setNormal(copy); !normal)
+        outcome.passedOver << normal.error;
+    outcome.written = true;
+    outcome.writtenPath = copy;
+    return outcome;
+}
+
+StoreCopyOutcome ImportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
+                                 const QString& selectedFileName, const GameProfile& profile)
+{
+    if (transferFolder.isEmpty() || !isUsableFileName(selectedFileName))
+        return importFailed(QStringLiteral("no file selected"));
+    const QString copy = joinPath(transferFolder, selectedFileName);
+    if (QFileInfo(copy).isDir())
+        return importFailed(QStringLiteral("%1 is a folder").arg(copy));
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return importFailed(QStringLiteral("no game directory"));
+
+    const RecordLayout layout = profile.recordLayout();
+    const FileContents contents = readWholeFile(copy, layout::kMaxStoreFileSize);
+    if (!contents.ok)
+        return importFailed(contents.error);
+    const CopyRead read = parseWithHeader(contents.bytes, layout);
+    // A copy always ends exactly after slot 300; anything else is damaged or of the other game,
+    // and would replace every setup of the store with what the walk happened to find.
+    if (read.image.cutShort || !read.image.excess.isEmpty())
+        return importFailed(
+            QStringLiteral("%1 is not a whole store of %2").arg(copy, profile.gameTitle));
+
+    StoreCopyOutcome outcome;
+    // The copy's own attributes do not matter to the import: a copy on a read-only medium
+    // imports all the same.
+    if (const FileResult normal = setNormal(copy); !normal)
+        outcome.passedOver << normal.error;
+    if (QFileInfo::exists(paths.store)) {
+        if (const FileResult normal = setNormal(paths.store); !normal)
+            return importFailed(normal.error);
+    }
+    const QByteArray header = profile.storeImportHeader == StoreImportHeader::AsRead
+                                  ? read.header
+                                  : QByteArray(layout::kHeaderSize, '\0');
+    if (const FileResult written =
+            saveFileAtomically(paths.store, serializeWithHeader(read.image.table, layout, header));
+        !written)
+        return importFailed(written.error);
+    if (const FileResult normal = setNormal(paths.store); !normal)
+        outcome.passedOver << normal.error;
+
+    outcome.written = true;
+    outcome.writtenPath = paths.store;
+    outcome.gameStore = shown(read.image.table);
+    return outcome;
+}
+
+TrashOutcome DeleteStoreCopy(const QString& transferFolder, const QString& selectedFileName,
+                             Trash& trash, const ConfirmDeletion& confirm)
+{
+    return TrashSelectedFile(transferFolder, selectedFileName, trash, confirm,
+                             QStringLiteral("Please choose a file to delete"));
+}
+
+} // namespace tarvelin

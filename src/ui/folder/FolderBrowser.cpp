@@ -1,0 +1,130 @@
+#include "ui/folder/FolderBrowser.h"
+
+#include "core/files/SetupFileList.h"
+#include "core/registry/Registry.h"
+#include "ui/folder/DriveList.h"
+#include "ui/folder/FolderList.h"
+#include "ui/folder/SetupFileView.h"
+#include "ui/widgets/MessageBox.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+
+namespace tarvelin
+{
+
+Q_LOGGING_CATEGORY(lcFolder, "tarvelin.folder")
+
+FolderBrowser::FolderBrowser(FolderBrowserControls controls, FolderBrowserOptions options,
+                             Registry* registry, const VolumeTable& volumes, QWidget* messageParent,
+                             QObject* parent)
+    : QObject(parent), controls_(controls), options_(std::move(options)), registry_(registry),
+      volumes_(volumes), messageParent_(messageParent)
+{
+    connect(controls_.folders, &FolderList::folderOpened, this, &FolderBrowser::setFolder);
+    connect(controls_.drives, &DriveList::driveChosen, this, &FolderBrowser::chooseDrive);
+    connect(controls_.files, &SetupFileView::fileClicked, this, &FolderBrowser::clickFile);
+}
+
+void FolderBrowser::startAt(const QString& folder)
+{
+    const QString path = folderPath(folder);
+    FolderView view;
+    view.folder = path;
+    view.files = listSetupFiles(path, options_.pattern);
+    view.drive = volumeOf(path, controls_.drives->volumes());
+    view.counters = fileCounters(-1, static_cast<int>(view.files.size()));
+    show(view);
+}
+
+void FolderBrowser::restoreRememberedFolder()
+{
+    if (!registry_)
+        return;
+    setFolder(folderToRestore(*registry_, options_.valueName, folder_));
+}
+
+bool FolderBrowser::setFolder(const QString& folder)
+{
+    const QString path = folderPath(folder);
+    if (path == folder_)
+        return true;
+    const QFileInfo info(path);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
+        qCInfo(lcFolder) << "cannot open folder" << path;
+        return false;
+    }
+    show(changeFolder(registry_, options_.valueName, path, options_.pattern,
+                      controls_.drives->volumes()));
+    Q_EMIT folderChanged(folder_);
+    return true;
+}
+
+void FolderBrowser::show(const FolderView& view)
+{
+    folder_ = view.folder;
+    driveFolders_.remember(view.drive, view.folder);
+    controls_.folders->showFolder(view.drive.isEmpty() ? QStringLiteral("/") : view.drive,
+                                  view.folder);
+    controls_.files->showFiles(view.files);
+    controls_.drives->showDrive(view.drive);
+    setCounters();
+}
+
+void FolderBrowser::refreshFiles()
+{
+    controls_.files->showFiles(listSetupFiles(folder_, options_.pattern));
+}
+
+void FolderBrowser::setCounters()
+{
+    const FileCounters counters =
+        fileCounters(controls_.files->selectedIndex(), controls_.files->count());
+    if (controls_.selectedLabel)
+        controls_.selectedLabel->setText(counters.selected);
+    if (controls_.countLabel)
+        controls_.countLabel->setText(counters.count);
+}
+
+QString FolderBrowser::selectedFile() const
+{
+    return controls_.files->selectedName();
+}
+
+QString FolderBrowser::selectedFilePath() const
+{
+    const QString name = selectedFile();
+    if (name.isEmpty())
+        return {};
+    return folder_.endsWith(u'/') ? folder_ + name : folder_ + u'/' + name;
+}
+
+void FolderBrowser::chooseDrive(const Volume& volume)
+{
+    const DriveChange change = changeDrive(volume, driveFolders_);
+    if (change.ok() && setFolder(change.folder))
+        return;
+    // The lists and the remembered folder stay as they were.
+    showMessage(messageParent_, options_.notReadyMessage(volume.rootPath));
+    if (!options_.keepUnreadableDriveShown)
+        controls_.drives->showDrive(volumeOf(folder_, controls_.drives->volumes()));
+}
+
+void FolderBrowser::clickFile(int index)
+{
+    const FileClick click = tarvelin::clickFile(controls_.files->nameAt(index), index,
+                                                controls_.files->count(), options_.suffix);
+    if (controls_.selectedLabel)
+        controls_.selectedLabel->setText(click.counters.selected);
+    if (controls_.countLabel)
+        controls_.countLabel->setText(click.counters.count);
+    if (controls_.frame)
+        controls_.frame->setTitle(click.frameCaption);
+    if (controls_.renameField)
+        controls_.renameField->setText(click.renameText);
+}
+
+} // namespace tarvelin

@@ -1,0 +1,84 @@
+#include "ui/folder/FolderList.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QStyle>
+
+namespace tarvelin
+{
+
+namespace
+{
+
+constexpr int kPathRole = Qt::UserRole;
+
+QString childPath(const QString& parent, const QString& name)
+{
+    return parent.endsWith(u'/') ? parent + name : parent + u'/' + name;
+}
+
+// The folders from `root` down to `folder`, both included.
+QStringList chainOf(const QString& root, const QString& folder)
+{
+    QStringList chain{root};
+    if (folder == root || !folder.startsWith(root))
+        return chain;
+    const QStringList parts = folder.mid(root.size()).split(u'/', Qt::SkipEmptyParts);
+    QString path = root;
+    for (const QString& part : parts) {
+        path = childPath(path, part);
+        chain.append(path);
+    }
+    return chain;
+}
+
+} // namespace
+
+FolderList::FolderList(QWidget* parent) : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("Dir1"));
+    setAccessibleName(QStringLiteral("Setup folder"));
+    setToolTip(QStringLiteral("Folder where the setups are located."));
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setIndentation(10);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        const QString folder = item->data(0, kPathRole).toString();
+        if (!folder.isEmpty() && folder != path_)
+            Q_EMIT folderOpened(folder);
+    });
+}
+
+void FolderList::showFolder(const QString& root, const QString& folder)
+{
+    path_ = folder;
+    clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    QTreeWidgetItem* parentItem = nullptr;
+    for (const QString& path : chainOf(root, folder)) {
+        const QString name = parentItem ? QDir(path).dirName() : path;
+        auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
+        item->setText(0, name);
+        item->setIcon(0, open);
+        item->setData(0, kPathRole, path);
+        item->setExpanded(true);
+        parentItem = item;
+    }
+    const QStringList children =
+        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : children) {
+        auto* item = new QTreeWidgetItem(parentItem);
+        item->setText(0, name);
+        item->setIcon(0, closed);
+        item->setData(0, kPathRole, childPath(folder, name));
+    }
+    setCurrentItem(parentItem);
+    scrollToItem(parentItem);
+}
+
+} // namespace tarvelin

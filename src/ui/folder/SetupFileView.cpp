@@ -1,0 +1,72 @@
+#include "ui/folder/SetupFileView.h"
+
+#include <QKeyEvent>
+#include <QStringListModel>
+
+namespace tarvelin
+{
+
+SetupFileView::SetupFileView(QWidget* parent)
+    : QListView(parent), model_(new QStringListModel(this))
+{
+    setObjectName(QStringLiteral("File1"));
+    setAccessibleName(QStringLiteral("Setup files in the folder"));
+    setToolTip(QStringLiteral("List of all setups in the folder."));
+    setModel(model_);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            Q_EMIT fileClicked(index.row());
+    });
+}
+
+void SetupFileView::showFiles(const QStringList& names)
+{
+    model_->setStringList(names);
+    selectionModel()->clear();
+}
+
+int SetupFileView::count() const
+{
+    return model_->rowCount();
+}
+
+int SetupFileView::selectedIndex() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+QString SetupFileView::selectedName() const
+{
+    return nameAt(selectedIndex());
+}
+
+QString SetupFileView::nameAt(int index) const
+{
+    return model_->index(index).data().toString();
+}
+
+void SetupFileView::selectIndex(int index)
+{
+    const QModelIndex item = model_->index(index);
+    if (!item.isValid()) {
+        selectionModel()->clear();
+        return;
+    }
+    selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+}
+
+void SetupFileView::keyPressEvent(QKeyEvent* event)
+{
+    const int before = selectedIndex();
+    QListView::keyPressEvent(event);
+    const int after = selectedIndex();
+    // Moving through the list with the keys picks a file as a click does.
+    if (after >= 0 && after != before)
+        Q_EMIT fileClicked(after);
+}
+
+} // namespace tarvelin

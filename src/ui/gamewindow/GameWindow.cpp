@@ -1,0 +1,241 @@
+#include "ui/gamewindow/GameWindow.h"
+
+#include "core/app/Links.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/AddressSource.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Trash.h"
+#include "core/platform/UrlOpener.h"
+#include "core/platform/VolumeTable.h"
+#include "core/registry/GameDirectoryLookup.h"
+#include "core/registry/Registry.h"
+#include "core/store/StoreOpening.h"
+#include "ui/art/GameWindowArt.h"
+#include "ui/art/GameWindowStyle.h"
+#include "ui/folder/FolderBrowser.h"
+#include "ui/folder/SetupFileView.h"
+#include "ui/gamewindow/GameWindowInput.h"
+#include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/widgets/AddressBox.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/VBUSoftButton.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QMenuBar>
+
+namespace tarvelin
+{
+
+Q_LOGGING_CATEGORY(lcGameWindow, "tarvelin.gamewindow")
+
+namespace
+{
+
+const QString kStoreFrameCaption = QStringLiteral("Setup File");
+
+} // namespace
+
+GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
+                       const GameWindowServices& services, QWidget* parent)
+    : QMainWindow(parent), profile_(profile), registry_(registry), services_(services)
+{
+    if (!services_.volumes)
+        services_.volumes = (ownVolumes_ = std::make_unique<MountedVolumeTable>()).get();
+    if (!services_.address)
+        services_.address = (ownAddress_ = std::make_unique<NetworkAddressSource>()).get();
+    if (!services_.clock)
+        services_.clock = (ownClock_ = std::make_unique<SystemClock>()).get();
+    if (!services_.trash)
+        services_.trash = (ownTrash_ = std::make_unique<SystemTrash>()).get();
+
+    setObjectName(profile.windowName);
+    setWindowTitle(QStringLiteral("Tarvelin Setup Utility"));
+    setWindowIcon(QIcon(art::utilityIcon(64)));
+    setAccessibleName(QStringLiteral("Tarvelin Setup Utility: ") + profile.gameTitle);
+
+    auto* surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("surface"));
+    surface->setFixedSize(twipRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+    applyGameWindowStyle(surface);
+    setCentralWidget(surface);
+    controls_ = buildGameWindowControls(surface, profile, *services_.volumes, *services_.clock);
+    menus_ = buildGameWindowMenus(menuBar());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    popups_ = new PopupMenuFilter(this);
+    popups_->attachList(controls_.List1->viewport(), menus_.mnuCustom);
+    popups_->attachList(controls_.File1->viewport(), menus_.mnuCustom1);
+    popups_->attachSurface(surface, menus_.file);
+    selectAllOnFocus(controls_.Text1);
+
+    const GameWindowControls& c = controls_;
+    browser_ = new FolderBrowser(
+        {c.Drive1, c.Dir1, c.File1, c.Label7, c.Label8, c.Text1, c.Frame2},
+        {profile.FolderValueName, profile.SetupFilePattern, profile.SetupFileExtension}, &registry_,
+        *services_.volumes, this, this);
+    // The lists start at the process's current folder; the opening sequence then restores.
+    browser_->startAt(QDir::currentPath());
+    progress_ =
+        new ProgressIndicators({c.picProgress[1], c.picProgress[2], c.picProgress[3]}, this);
+    progress_->setRepaintedList(1, c.List1);
+    progress_->setRepaintedList(2, c.File1);
+    progress_->setRepaintedList(3, c.List1);
+    connectCommands();
+    // The store list is where the player starts; it has the focus when the window opens.
+    controls_.List1->setFocus();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::connectCommands()
+{
+    const GameWindowControls& c = controls_;
+    const auto onClick = [this](VBUSoftButton* button, auto slot) {
+        connect(button, &QAbstractButton::clicked, this, slot);
+    };
+    onClick(c.button[1], &GameWindow::importSetupFromButton);
+    onClick(c.button[2], &GameWindow::exportSetupFromButton);
+    onClick(c.button[3], [this] { openLink(links::SetupDownloadPage); });
+    onClick(c.button[4], &GameWindow::restoreStore);
+    onClick(c.button[5], &GameWindow::deleteSetup);
+    onClick(c.button[6], &GameWindow::renameSetupFile);
+    onClick(c.button[7], &GameWindow::deleteSetupFile);
+    onClick(c.button[8], &GameWindow::quitRequested);
+    onClick(c.button[9], &GameWindow::sortStore);
+    onClick(c.button[10], &GameWindow::launchRequested);
+    onClick(c.button[11], &GameWindow::controllerSettingsRequested);
+    onClick(c.button[12], &GameWindow::otherGameRequested);
+
+    const GameWindowMenus& m = menus_;
+    const auto onChoice = [this](QAction* action, auto slot) {
+        connect(action, &QAction::triggered, this, slot);
+    };
+    onChoice(m.start, &GameWindow::startWindowRequested);
+    onChoice(m.exit, &GameWindow::quitRequested);
+    onChoice(m.importexportsav, &GameWindow::storeWindowRequested);
+    onChoice(m.mnuSelect, &GameWindow::exportSetupFromMenu);
+    onChoice(m.mnuDelete, &GameWindow::deleteSetup);
+    onChoice(m.mnuImport, &GameWindow::importSetupFromMenu);
+    onChoice(m.mnuDeleteFile1, &GameWindow::deleteSetupFile);
+    onChoice(m.about, &GameWindow::aboutRequested);
+    onChoice(m.serch, [this] { Q_EMIT helpSearchRequested(QString()); });
+    onChoice(m.contents, [this] { Q_EMIT helpRequested(QString()); });
+    onChoice(m.browser, [this] { openLink(links::HomePage); });
+
+    connect(c.Label1, &ClickableLabel::clicked, this, [this] { openLink(links::GameMakerSite); });
+    if (profile_.DownloadPicture)
+        connect(c.Image5, &ClickableLabel::clicked, this,
+                [this] { openLink(links::SetupDownloadPage); });
+
+    // A mouse click, and a move of the selection with the keyboard, both select a setup.
+    connect(c.List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { selectStoreLine(controls_.List1->row(item)); });
+    connect(c.List1, &QListWidget::currentRowChanged, this, &GameWindow::selectStoreLine);
+}
+
+void GameWindow::openLink(const char* address)
+{
+    if (services_.urlOpener)
+        services_.urlOpener->openUrl(QString::fromLatin1(address));
+    else
+        qCInfo(lcGameWindow) << "no link opener for" << address;
+}
+
+void GameWindow::runOpeningSequence()
+{
+    controls_.Text7->showAddress(*services_.address);
+    controls_.Text5->setText(lookUpGameDirectory(profile_, registry_, services_.winePrefix));
+    browser_->restoreRememberedFolder();
+
+    StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
+    table_ = std::move(opening.table);
+    lines_ = std::move(opening.lines);
+    fillStoreList();
+    controls_.Text1->clear();
+    setStoreCounters(opening.counters);
+
+    setFileCounters();
+    setStoreCounters(RefreshStoreCounters(int(lines_.size()), controls_.List1->currentRow()));
+    const int attached = SetMenuBitmaps(menuBar(), controls_.Picture);
+    if (attached != int(kMenuPictureTable.size()))
+        qCInfo(lcGameWindow) << "menu pictures attached:" << attached;
+}
+
+QString GameWindow::gameDirectory() const
+{
+    return controls_.Text5->text();
+}
+
+int GameWindow::selectedPosition() const
+{
+    return controls_.Label9->text().toInt();
+}
+
+int GameWindow::selectedSlot() const
+{
+    const int position = selectedPosition();
+    if (position < 1 || position > int(lines_.size()))
+        return 0;
+    return lines_[size_t(position - 1)].slot;
+}
+
+void GameWindow::showStore(SetupTable table, ClearedField cleared, bool resetFrameCaption)
+{
+    table_ = std::move(table);
+    lines_ = listStore(table_);
+    fillStoreList();
+    if (resetFrameCaption)
+        controls_.Frame1->setTitle(kStoreFrameCaption);
+    (cleared == ClearedField::FileRename ? controls_.Text1 : controls_.Text3)->clear();
+    setStoreCounters(RefreshStoreCounters(int(lines_.size()), controls_.List1->currentRow()));
+}
+
+void GameWindow::fillStoreList()
+{
+    QListWidget* list = controls_.List1;
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const StoreLine& line : lines_)
+        list->addItem(line.displayName());
+    list->setCurrentRow(-1);
+    list->clearSelection();
+}
+
+void GameWindow::selectStoreLine(int row)
+{
+    QListWidgetItem* item = controls_.List1->item(row);
+    if (!item)
+        return;
+    controls_.Frame1->setTitle(item->text());
+    controls_.Label9->setText(QString::number(row + 1));
+    controls_.Text3->setText(item->text());
+}
+
+void GameWindow::setStoreCounters(const StoreCounters& counters)
+{
+    controls_.Text4->setText(QString::number(counters.nextSlot));
+    controls_.Text6->setText(QString::number(counters.total));
+    controls_.Label9->setText(QString::number(counters.selected));
+}
+
+void GameWindow::setFileCounters()
+{
+    browser_->setCounters();
+}
+
+std::unique_ptr<GameWindow> createGameWindow(const GameProfile& profile, Registry& registry,
+                                             const GameWindowServices& services)
+{
+    auto window = std::make_unique<GameWindow>(profile, registry, services);
+    window->runOpeningSequence();
+    return window;
+}
+
+} // namespace tarvelin

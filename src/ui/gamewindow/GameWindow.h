@@ -1,0 +1,139 @@
+#pragma once
+
+#include "core/store/SetupTable.h"
+#include "core/store/StoreList.h"
+#include "ui/gamewindow/GameWindowLayout.h"
+#include "ui/gamewindow/GameWindowMenus.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+namespace tarvelin
+{
+
+struct GameProfile;
+class AddressSource;
+class Clock;
+class FolderBrowser;
+class PopupMenuFilter;
+class ProgressIndicators;
+class Registry;
+class Trash;
+struct Message;
+struct StoreCommandOutcome;
+class UrlOpener;
+class VolumeTable;
+
+// The platform services a game window uses besides the registry. Later services (trash,
+// program starter) join here. Services left null that have a machine's own implementation use
+// it; each given one must outlive the window.
+struct GameWindowServices {
+    UrlOpener* urlOpener = nullptr;         // web and mail links; null: links do nothing
+    const VolumeTable* volumes = nullptr;   // the drive list; null: the mounted volumes
+    const AddressSource* address = nullptr; // the address box; null: the network interfaces
+    const Clock* clock = nullptr;           // the status bar's time; null: the system clock
+    Trash* trash = nullptr;                 // deleted setup files; null: the desktop's trash
+    QString winePrefix; // where a game missing from the registry file is looked up; empty: default
+};
+
+// The main window of one game (`Dirt` or `Sc`): the store on the left, the setup files on the
+// right, the command buttons between them. It keeps the profile it was created with.
+//
+// Navigation is the caller's: the window only asks for it through its signals, and whoever
+// listens shows or closes windows.
+class GameWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    GameWindow(const GameProfile& profile, Registry& registry, const GameWindowServices& services,
+               QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    const GameProfile& profile() const { return profile_; }
+    const GameWindowControls& controls() const { return controls_; }
+    const GameWindowMenus& menus() const { return menus_; }
+    // The drive, folder and file lists with their rules: the chosen folder and file.
+    FolderBrowser& folderBrowser() const { return *browser_; }
+    // Indicator 1 for the import, 2 for the export, 3 for the sort.
+    ProgressIndicators& progressIndicators() const { return *progress_; }
+
+    // Everything the window does when it opens: the address box, the game directory from the
+    // registry, the remembered setup-file folder, the store read and listed, the backup
+    // rewritten, the counters, the menu pictures.
+    void runOpeningSequence();
+
+    // The state the store commands work on.
+    const SetupTable& table() const { return table_; }
+    const std::vector<StoreLine>& storeLines() const { return lines_; }
+    QString gameDirectory() const;
+    // The selected line's 1-based position ("Selected Setup:"), 0 when none.
+    int selectedPosition() const;
+    // The store slot of the selected line, which differs from its position in a store with gaps;
+    // 0 when no line is selected.
+    int selectedSlot() const;
+
+    // After a command changed the store: show `table` in the list with no line selected and set
+    // the counters, clearing the named field, and put back the frame caption when asked.
+    enum class ClearedField { FileRename, SetupName };
+    void showStore(SetupTable table, ClearedField cleared, bool resetFrameCaption);
+
+Q_SIGNALS:
+    void startWindowRequested();        // "&Main Minu": show the start window, close this one
+    void otherGameRequested();          // switch button: open profile().OtherProfile()'s window
+    void storeWindowRequested();        // "&Import And Export": the whole-store window
+    void aboutRequested();              // "&About": the about window, modal over this one
+    void quitRequested();               // exit button and "&Exit       ": end at once
+    void launchRequested();             // the play button: start the game from its CD
+    void controllerSettingsRequested(); // the game-controller settings program
+    void helpRequested(const QString& topic);         // "&Help Contents": topic empty
+    void helpSearchRequested(const QString& keyword); // "&Serch For Help On": keyword empty
+
+public Q_SLOTS:
+    // The store and file commands. Their buttons and menu entries lead here.
+    void exportSetupFromButton();
+    void exportSetupFromMenu();
+    void importSetupFromButton();
+    void importSetupFromMenu();
+    void deleteSetup();
+    void restoreStore();
+    void sortStore();
+    void renameSetupFile();
+    void deleteSetupFile();
+
+private:
+    void connectCommands();
+    void openLink(const char* address);
+    void fillStoreList();
+    void selectStoreLine(int row);
+    void setStoreCounters(const StoreCounters& counters);
+    void setFileCounters();
+    // The commands' common ending: boxes in order, then the store shown as the command left it.
+    void showMessages(const std::vector<Message>& messages);
+    void applyStoreOutcome(const StoreCommandOutcome& outcome);
+    void exportSetup(bool fromMenu);
+    void importSetup(bool fromMenu);
+
+    const GameProfile& profile_;
+    Registry& registry_;
+    GameWindowServices services_;
+    // The machine's own services, for those the caller left null.
+    std::unique_ptr<VolumeTable> ownVolumes_;
+    std::unique_ptr<AddressSource> ownAddress_;
+    std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<Trash> ownTrash_;
+    GameWindowControls controls_;
+    FolderBrowser* browser_ = nullptr;
+    ProgressIndicators* progress_ = nullptr;
+    GameWindowMenus menus_;
+    PopupMenuFilter* popups_ = nullptr;
+    SetupTable table_;
+    std::vector<StoreLine> lines_;
+};
+
+// A game window for `profile` that has run its opening sequence, ready to be shown.
+std::unique_ptr<GameWindow> createGameWindow(const GameProfile& profile, Registry& registry,
+                                             const GameWindowServices& services);
+
+} // namespace tarvelin

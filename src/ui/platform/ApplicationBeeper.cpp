@@ -1,0 +1,13 @@
+#include "ui/platform/ApplicationBeeper.h"
+
+#include <QApplication>
+
+namespace tarvelin
+{
+
+void ApplicationBeeper::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace tarvelin

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/platform/Beeper.h"
+
+namespace tarvelin
+{
+
+// QApplication::beep(), the desktop's bell.
+class ApplicationBeeper : public Beeper
+{
+public:
+    void beep() override;
+};
+
+} // namespace tarvelin

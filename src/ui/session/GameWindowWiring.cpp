@@ -1,0 +1,90 @@
+#include "ui/session/GameWindowWiring.h"
+
+#include "core/app/Launcher.h"
+#include "core/game/GameProfile.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/session/Navigator.h"
+#include "ui/storewindow/StoreWindow.h"
+#include "ui/widgets/FormScroll.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/windows/VolumeWindow.h"
+
+namespace tarvelin
+{
+
+namespace
+{
+
+void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& platform)
+{
+    const GameProfile& profile = window.profile();
+    QWidget* self = &window;
+    QObject::connect(&window, &GameWindow::startWindowRequested, &navigator,
+                     [&navigator, self] { navigator.backToStart(self); });
+    QObject::connect(&window, &GameWindow::otherGameRequested, &navigator,
+                     [&navigator, self, &profile] { navigator.switchGame(self, profile); });
+    QObject::connect(&window, &GameWindow::storeWindowRequested, &navigator,
+                     [&navigator, self, &profile] { navigator.showStoreWindow(profile, self); });
+    QObject::connect(&window, &GameWindow::aboutRequested, &navigator,
+                     [&navigator, self] { navigator.showAbout(self); });
+    QObject::connect(&window, &GameWindow::quitRequested, &navigator, &Navigator::quit);
+    QObject::connect(&window, &GameWindow::controllerSettingsRequested, &navigator,
+                     [&navigator, self] { navigator.startControllerSettings(self); });
+    QObject::connect(&window, &GameWindow::helpRequested, &navigator,
+                     [&navigator](const QString& topic) { navigator.showHelpContents(topic); });
+    QObject::connect(&window, &GameWindow::helpSearchRequested, &navigator,
+                     [&navigator](const QString& keyword) { navigator.showHelpSearch(keyword); });
+    QObject::connect(&window, &GameWindow::launchRequested, &navigator,
+                     [&navigator, &platform, self, &profile] {
+                         const LaunchOutcome outcome =
+                             Launch(profile, *platform.drives, *navigator.services().programs);
+                         if (outcome.message)
+                             showMessage(self, *outcome.message);
+                     });
+}
+
+// The whole-store window of `profile`. What it reads or writes of the store reaches the game
+// window of the same game that is open at that moment; with none open there is nothing to show,
+// and the next game window reads the store when it opens.
+QWidget* createStoreWindow(const GameProfile& profile, Navigator& navigator,
+                           ShellPlatform& platform)
+{
+    auto* window = new StoreWindow(profile, navigator.services().registry,
+                                   StoreWindowServices{platform.trash, nullptr});
+    QObject::connect(
+        window, &StoreWindow::gameStoreRead, &navigator,
+        [&navigator, &profile](const GameStoreShown& store) {
+            auto* game = qobject_cast<GameWindow*>(navigator.openWindow(profile.windowName));
+            if (game)
+                game->showStore(store.table, GameWindow::ClearedField::SetupName, true);
+        });
+    return window;
+}
+
+} // namespace
+
+void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
+{
+    navigator.setGameWindowFactory(
+        [&platform](const GameProfile& profile, Navigator& owner) -> QWidget* {
+            GameWindowServices services;
+            services.urlOpener = owner.services().urls;
+            services.trash = platform.trash;
+            GameWindow* window =
+                createGameWindow(profile, *owner.services().registry, services).release();
+            connectGameWindow(*window, owner, platform);
+            return window;
+        });
+    navigator.setVolumeWindowFactory([&platform](Navigator&) -> QWidget* {
+        auto* window = new VolumeWindow(*platform.mixer, *platform.beeper);
+        window->setCloseAction(
+            [](QWidget& volume) { FormScroll::ScrollOutAndClose(volume, SlideDirection::Left); });
+        return window;
+    });
+    navigator.setStoreWindowFactory(
+        [&platform](const GameProfile& profile, QWidget*, Navigator& owner) -> QWidget* {
+            return createStoreWindow(profile, owner, platform);
+        });
+}
+
+} // namespace tarvelin

@@ -1,0 +1,25 @@
+#include "ui/session/WindowSession.h"
+
+#include "core/app/HelpIndex.h"
+
+#include <QApplication>
+
+namespace tarvelin
+{
+
+WindowSession::WindowSession(const QString& registryFile, const QString& helpDirectory)
+    : registry_(registryFile.isEmpty() ? Registry::defaultFilePath() : registryFile)
+{
+    navigator_ = std::make_unique<Navigator>(
+        Navigator::Services{&registry_, &programs_, &urls_, helpDirectory});
+    installWindowFactories(*navigator_, platform_);
+}
+
+int runWindows(const QString& registryFile)
+{
+    WindowSession session(registryFile, findHelpDirectory(QCoreApplication::applicationDirPath()));
+    session.navigator().showStart();
+    return QApplication::exec();
+}
+
+} // namespace tarvelin

@@ -1,0 +1,174 @@
+#include "ui/storewindow/StoreWindow.h"
+
+#include "core/game/GameProfile.h"
+#include "core/motion/BannerStep.h"
+#include "core/motion/Twips.h"
+#include "core/platform/Trash.h"
+#include "core/platform/VolumeTable.h"
+#include "core/registry/Registry.h"
+#include "ui/art/GameWindowArt.h"
+#include "ui/folder/FolderBrowser.h"
+#include "ui/folder/SetupFileView.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/FormScroll.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/VBUSoftButton.h"
+
+#include <QDir>
+#include <QIcon>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QTimer>
+
+namespace tarvelin
+{
+
+Q_LOGGING_CATEGORY(lcStoreWindow, "tarvelin.storewindow")
+
+namespace
+{
+
+const char kDriveNotAccessible[] =
+    "This Drive Is Not Acceseble Please Check To See If Their Is A Disk In It.";
+
+void applyStyle(QWidget* window)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    window->setFont(font);
+    window->setStyleSheet(QStringLiteral(R"(
+QLabel#Label2 { color: #d9dde6; font-weight: bold; }
+QLabel#Picture1 { background: #0b0e14; border: 1px solid #5a6478; }
+QLabel#Label1 { color: #ffd45a; background: transparent; }
+QLabel#Label3 { background: #ffd45a; }
+QFrame#Frame1 { border: 1px solid #5a6478; border-radius: 6px; background: rgba(10, 13, 20, 170); }
+QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
+    background: #f7f5ee; color: #15181e;
+    border: 1px solid #0b0e14; border-radius: 2px;
+    selection-background-color: #c0462a; selection-color: #ffffff;
+}
+)"));
+}
+
+} // namespace
+
+StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
+                         const StoreWindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), profile_(profile), registry_(registry), services_(services)
+{
+    if (!services_.trash)
+        services_.trash = (ownTrash_ = std::make_unique<SystemTrash>()).get();
+    if (!services_.volumes)
+        services_.volumes = (ownVolumes_ = std::make_unique<MountedVolumeTable>()).get();
+
+    setObjectName(profile.storeWindowName);
+    setWindowTitle(QStringLiteral("Import And Export Saved Games File"));
+    setWindowIcon(QIcon(art::utilityIcon(64)));
+    setAccessibleName(QStringLiteral("Import And Export Saved Games File: ") + profile.gameTitle);
+    setFixedSize(twipsRect(0, 0, kStoreClientWidthTwips, kStoreClientHeightTwips).size());
+    applyStyle(this);
+    controls_ = buildStoreWindowControls(this, profile, *services_.volumes);
+    const StoreWindowControls& c = controls_;
+
+    FolderBrowserOptions options{profile.StoreFolderValueName, profile.StoreCopyFileName, {}};
+    options.notReadyMessage = [](const QString&) {
+        return Message{QString::fromLatin1(kDriveNotAccessible)};
+    };
+    options.keepUnreadableDriveShown = true;
+    browser_ = new FolderBrowser({c.Drive1, c.Dir1, c.File1}, std::move(options), registry_,
+                                 *services_.volumes, this, this);
+
+    connect(c.button[1], &QAbstractButton::clicked, this, &StoreWindow::importCopy);
+    connect(c.button[2], &QAbstractButton::clicked, this, &StoreWindow::exportCopy);
+    connect(c.button[3], &QAbstractButton::clicked, this, &StoreWindow::deleteCopy);
+    connect(c.button[4], &QAbstractButton::clicked, this, &StoreWindow::slideAndClose);
+    connect(c.Label1, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
+    connect(c.Picture1, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
+
+    // Opening: the lists start at the process's folder and move to the remembered one; the
+    // game directory comes from the game's key.
+    browser_->startAt(QDir::currentPath());
+    browser_->restoreRememberedFolder();
+    if (registry_)
+        c.Text1->setText(
+            registryText(registry_->QueryValue(profile.GameKey, profile.DirectoryValueName)));
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(kBannerTickMs);
+    connect(timer_, &QTimer::timeout, this, &StoreWindow::moveBanner);
+    // The whole text shows whichever font stands in for Arial.
+    const int textTwips =
+        (c.Label1->fontMetrics().horizontalAdvance(c.Label1->text()) + 4) * kTwipsPerPixel;
+    bannerWidth_ = qMax(bannerWidth_, textTwips);
+    placeBanner();
+    timer_->start();
+}
+
+StoreWindow::~StoreWindow() = default;
+
+void StoreWindow::moveBanner()
+{
+    bannerLeft_ = nextBannerLeft(bannerLeft_, bannerWidth_, kBannerFrameTwips.width());
+    placeBanner();
+}
+
+void StoreWindow::widenBanner()
+{
+    bannerWidth_ = kBannerFrameTwips.width();
+    placeBanner();
+}
+
+void StoreWindow::placeBanner()
+{
+    // The position is kept in twips: reading it back from the pixel geometry would lose the
+    // 25-twip steps to rounding.
+    controls_.Label1->setGeometry(
+        twipsRect(bannerLeft_, kBannerTopTwips, bannerWidth_, kBannerHeightTwips));
+    controls_.Picture1->update();
+}
+
+void StoreWindow::exportCopy()
+{
+    showOutcome(ExportStoreCopy(controls_.Text1->text(), browser_->folder(), profile_));
+}
+
+void StoreWindow::importCopy()
+{
+    showOutcome(ImportStoreCopy(controls_.Text1->text(), browser_->folder(),
+                                browser_->selectedFile(), profile_));
+}
+
+void StoreWindow::showOutcome(const StoreCopyOutcome& outcome)
+{
+    for (const QString& step : outcome.passedOver)
+        qCInfo(lcStoreWindow).noquote() << "passed over:" << step;
+    if (outcome.gameStore)
+        Q_EMIT gameStoreRead(*outcome.gameStore);
+    if (outcome.refreshFileList)
+        browser_->refreshFiles();
+    if (outcome.message)
+        showMessage(this, *outcome.message);
+}
+
+void StoreWindow::deleteCopy()
+{
+    const TrashOutcome outcome = DeleteStoreCopy(
+        browser_->folder(), browser_->selectedFile(), *services_.trash,
+        [this](const Message& question) {
+            return showMessage(this, question, MessageButtons::YesNo) == MessageAnswer::Yes;
+        });
+    if (outcome.message)
+        showMessage(this, *outcome.message);
+    browser_->refreshFiles();
+    if (outcome.focus == FileFocus::FileList)
+        controls_.File1->setFocus();
+}
+
+void StoreWindow::slideAndClose()
+{
+    timer_->stop();
+    FormScroll::ScrollOutAndClose(*this, profile_.StoreCloseSlide);
+}
+
+} // namespace tarvelin

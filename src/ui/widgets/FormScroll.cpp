@@ -1,0 +1,68 @@
+#include "ui/widgets/FormScroll.h"
+
+#include "core/motion/SlideSteps.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QThread>
+#include <QWidget>
+#include <cmath>
+
+namespace tarvelin::FormScroll
+{
+
+namespace
+{
+int stepPauseMs = 6;
+
+int pixelsOf(int twips)
+{
+    return static_cast<int>(std::floor(static_cast<double>(twips) / kTwipsPerPixel));
+}
+} // namespace
+
+void setStepPauseMs(int milliseconds)
+{
+    stepPauseMs = milliseconds;
+}
+
+void ScrollOut(QWidget& window, SlideDirection direction)
+{
+    const QPointer<QWidget> guard(&window);
+    const int top = window.pos().y();
+    const QList<int> edges = slideEdges(double(window.pos().x()) * kTwipsPerPixel, direction);
+    for (const int edge : edges) {
+        window.move(pixelsOf(edge), top);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        // The events processed may have closed the window.
+        if (guard.isNull())
+            return;
+        if (stepPauseMs > 0)
+            QThread::msleep(static_cast<unsigned long>(stepPauseMs));
+    }
+}
+
+void ScrollOutLeft(QWidget& window)
+{
+    ScrollOut(window, SlideDirection::Left);
+}
+
+void ScrollOutRight(QWidget& window)
+{
+    ScrollOut(window, SlideDirection::Right);
+}
+
+void ScrollOutAndClose(QWidget& window, SlideDirection direction)
+{
+    const QPointer<QWidget> guard(&window);
+    const QPoint home = window.pos();
+    ScrollOut(window, direction);
+    if (guard.isNull())
+        return;
+    // A window deleted on close is only deleted later, so it may still be moved back.
+    if (window.close() && !guard.isNull())
+        window.move(home);
+}
+
+} // namespace tarvelin::FormScroll

@@ -1,0 +1,111 @@
+#include "ui/widgets/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace tarvelin
+{
+namespace
+{
+
+MessageRecorder* activeRecorder = nullptr;
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MessageAnswer firstAnswer(MessageButtons buttons)
+{
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+} // namespace
+
+MessageRecorder::MessageRecorder() : previous_(activeRecorder)
+{
+    activeRecorder = this;
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    activeRecorder = previous_;
+}
+
+MessageRecorder* MessageRecorder::active()
+{
+    return activeRecorder;
+}
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList result;
+    for (const RecordedMessage& recorded : messages_)
+        result.append(recorded.message.text);
+    return result;
+}
+
+MessageAnswer MessageRecorder::record(const Message& message, MessageButtons buttons)
+{
+    messages_.append(RecordedMessage{message, buttons});
+    if (answers_.empty())
+        return firstAnswer(buttons);
+    const MessageAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButtons buttons)
+{
+    if (activeRecorder)
+        return activeRecorder->record(message, buttons);
+
+    QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::NoButton,
+                    parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    box.setAccessibleName(message.title);
+    box.setAccessibleDescription(message.text);
+    const int chosen = box.exec();
+    switch (chosen) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        break;
+    }
+    if (buttons == MessageButtons::YesNo)
+        return MessageAnswer::No;
+    return buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+}
+
+} // namespace tarvelin

@@ -1,0 +1,255 @@
+#include "ui/widgets/VBUSoftButton.h"
+
+#include <QEnterEvent>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tarvelin
+{
+namespace
+{
+
+// The oval's metal face, darker when pressed and lighter under the pointer.
+QLinearGradient faceGradient(const QRectF& area, bool pressed, bool hovered)
+{
+    QColor top(pressed ? 0x4a : 0x78, pressed ? 0x4e : 0x7e, pressed ? 0x58 : 0x8c);
+    QColor bottom(pressed ? 0x22 : 0x2c, pressed ? 0x24 : 0x30, pressed ? 0x2a : 0x38);
+    if (hovered && !pressed) {
+        top = top.lighter(125);
+        bottom = bottom.lighter(140);
+    }
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0.0, top);
+    gradient.setColorAt(0.48, top.darker(115));
+    gradient.setColorAt(0.52, bottom.lighter(130));
+    gradient.setColorAt(1.0, bottom);
+    return gradient;
+}
+
+QPainterPath arrowPath(const QRectF& area, VBUSoftButton::Arrow arrow)
+{
+    const qreal shaftTop = area.top() + area.height() * 0.34;
+    const qreal shaftBottom = area.top() + area.height() * 0.66;
+    const qreal headLength = area.height() * 0.55;
+    QPainterPath path;
+    if (arrow == VBUSoftButton::Arrow::Right) {
+        const qreal headStart = area.right() - headLength;
+        path.moveTo(area.left() + 6, shaftTop);
+        path.lineTo(headStart, shaftTop);
+        path.lineTo(headStart, area.top() + 4);
+        path.lineTo(area.right() - 3, area.center().y());
+        path.lineTo(headStart, area.bottom() - 4);
+        path.lineTo(headStart, shaftBottom);
+        path.lineTo(area.left() + 6, shaftBottom);
+    } else {
+        const qreal headEnd = area.left() + headLength;
+        path.moveTo(area.right() - 6, shaftTop);
+        path.lineTo(headEnd, shaftTop);
+        path.lineTo(headEnd, area.top() + 4);
+        path.lineTo(area.left() + 3, area.center().y());
+        path.lineTo(headEnd, area.bottom() - 4);
+        path.lineTo(headEnd, shaftBottom);
+        path.lineTo(area.right() - 6, shaftBottom);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+} // namespace
+
+VBUSoftButton::VBUSoftButton(QWidget* parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+}
+
+void VBUSoftButton::setOvalLabel(const QString& label, const QColor& labelColor, Arrow arrow)
+{
+    face_ = Face::Oval;
+    ovalLabel_ = label;
+    labelColor_ = labelColor;
+    arrow_ = arrow;
+    setAccessibleDescription(label);
+    update();
+}
+
+void VBUSoftButton::setCaption(const QString& caption)
+{
+    face_ = Face::Caption;
+    setText(caption);
+    update();
+}
+
+void VBUSoftButton::setPicture(const QPixmap& picture)
+{
+    face_ = Face::Picture;
+    picture_ = picture;
+    update();
+}
+
+QSize VBUSoftButton::sizeHint() const
+{
+    if (face_ == Face::Oval)
+        return {kOvalWidth + 4, kOvalHeight + 4};
+    if (face_ == Face::Picture && !picture_.isNull())
+        return picture_.deviceIndependentSize().toSize() + QSize(4, 4);
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(text()) + 16, metrics.height() + 6};
+}
+
+void VBUSoftButton::enterEvent(QEnterEvent* event)
+{
+    hovered_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void VBUSoftButton::leaveEvent(QEvent* event)
+{
+    hovered_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void VBUSoftButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+    switch (face_) {
+    case Face::Oval:
+        paintOval(painter, area);
+        break;
+    case Face::Caption:
+        paintCaption(painter, area);
+        break;
+    case Face::Picture: {
+        QRectF target = area;
+        if (isDown())
+            target.translate(1, 1);
+        const QSizeF size =
+            picture_.deviceIndependentSize().scaled(target.size(), Qt::KeepAspectRatio);
+        QRectF placed(QPointF(), size);
+        placed.moveCenter(target.center());
+        painter.drawPixmap(placed, picture_, picture_.rect());
+        if (hovered_ && isEnabled()) {
+            painter.setPen(QPen(QColor(255, 214, 90, 200), 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRoundedRect(placed.adjusted(1, 1, -1, -1), 6, 6);
+        }
+        break;
+    }
+    }
+    if (hasFocus())
+        paintFocus(painter, area);
+}
+
+void VBUSoftButton::paintOval(QPainter& painter, const QRectF& area) const
+{
+    QRectF oval(0, 0, std::min<qreal>(kOvalWidth, area.width()),
+                std::min<qreal>(kOvalHeight, area.height()));
+    oval.moveCenter(area.center());
+    const bool pressed = isDown();
+    if (pressed)
+        oval.translate(1, 1);
+
+    // Drop shadow, then the rim, then the face.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, pressed ? 40 : 90));
+    painter.drawEllipse(oval.translated(2, 2));
+    painter.setBrush(QColor(0x1a, 0x1a, 0x1e));
+    painter.drawEllipse(oval);
+    const QRectF face = oval.adjusted(2, 2, -2, -2);
+    painter.setBrush(faceGradient(face, pressed, hovered_ && isEnabled()));
+    painter.drawEllipse(face);
+    if (hovered_ && isEnabled()) {
+        painter.setPen(QPen(QColor(255, 214, 90, 220), 1.6));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(oval.adjusted(0.8, 0.8, -0.8, -0.8));
+        painter.setPen(Qt::NoPen);
+    }
+
+    if (arrow_ != Arrow::None) {
+        painter.setBrush(QColor(255, 255, 255, 48));
+        painter.drawPath(arrowPath(face.adjusted(4, 3, -4, -3), arrow_));
+    }
+
+    // A glint on the upper half, as on a polished badge.
+    QRectF glint = face.adjusted(face.width() * 0.12, 1.5, -face.width() * 0.12, 0);
+    glint.setHeight(face.height() * 0.42);
+    QLinearGradient shine(glint.topLeft(), glint.bottomLeft());
+    shine.setColorAt(0, QColor(255, 255, 255, 90));
+    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    painter.setBrush(shine);
+    painter.drawEllipse(glint);
+
+    QFont labelFont = font();
+    labelFont.setBold(true);
+    labelFont.setPixelSize(15);
+    const QFontMetricsF metrics(labelFont);
+    const qreal room = face.width() - 14;
+    while (labelFont.pixelSize() > 8 && metrics.horizontalAdvance(ovalLabel_) > room) {
+        labelFont.setPixelSize(labelFont.pixelSize() - 1);
+        if (QFontMetricsF(labelFont).horizontalAdvance(ovalLabel_) <= room)
+            break;
+    }
+    painter.setFont(labelFont);
+    painter.setPen(QColor(0, 0, 0, 170));
+    painter.drawText(face.translated(1, 1), Qt::AlignCenter, ovalLabel_);
+    painter.setPen(isEnabled() ? labelColor_ : QColor(0x90, 0x90, 0x90));
+    painter.drawText(face, Qt::AlignCenter, ovalLabel_);
+}
+
+void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
+{
+    const bool pressed = isDown();
+    const bool hovered = hovered_ && isEnabled();
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    QColor top = pressed ? QColor(0x2a, 0x33, 0x44) : QColor(0x4c, 0x5d, 0x7a);
+    QColor bottom = pressed ? QColor(0x1c, 0x22, 0x2e) : QColor(0x26, 0x2f, 0x40);
+    if (hovered && !pressed) {
+        top = top.lighter(125);
+        bottom = bottom.lighter(125);
+    }
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    const qreal radius = std::min<qreal>(6, area.height() / 2);
+    painter.setPen(QPen(hovered ? QColor(255, 214, 90) : QColor(0x12, 0x16, 0x1e), 1));
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(area, radius, radius);
+
+    QRectF textArea = area.adjusted(4, 0, -4, 0);
+    if (pressed)
+        textArea.translate(1, 1);
+    // A long caption shrinks a little before it is cut short.
+    QFont captionFont = font();
+    const int smallest = std::max(7, QFontInfo(captionFont).pixelSize() - 3);
+    while (QFontInfo(captionFont).pixelSize() > smallest &&
+           QFontMetricsF(captionFont).horizontalAdvance(text()) > textArea.width())
+        captionFont.setPixelSize(QFontInfo(captionFont).pixelSize() - 1);
+    painter.setFont(captionFont);
+    painter.setPen(isEnabled() ? QColor(0xf4, 0xf1, 0xe6) : QColor(0x9a, 0x9a, 0x9a));
+    const QString shown =
+        QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight, int(textArea.width()));
+    painter.drawText(textArea, Qt::AlignCenter, shown);
+}
+
+void VBUSoftButton::paintFocus(QPainter& painter, const QRectF& area) const
+{
+    QPen pen(QColor(0x3d, 0xa5, 0xff), 1.4, Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    if (face_ == Face::Oval) {
+        QRectF ring(0, 0, std::min<qreal>(kOvalWidth + 6, area.width()),
+                    std::min<qreal>(kOvalHeight + 6, area.height()));
+        ring.moveCenter(area.center());
+        painter.drawEllipse(ring.adjusted(0.7, 0.7, -0.7, -0.7));
+    } else {
+        painter.drawRoundedRect(area.adjusted(0.7, 0.7, -0.7, -0.7), 4, 4);
+    }
+}
+
+} // namespace tarvelin

@@ -1,0 +1,164 @@
+#include "ui/windows/VolumeWindow.h"
+
+#include "core/platform/Beeper.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/VBUSoftButton.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace tarvelin
+{
+
+namespace
+{
+
+constexpr int kIconSize = 32;
+// About a hundredth and a tenth of the slider's travel.
+constexpr int kSingleStep = 328;
+constexpr int kPageStep = 3277;
+
+QLabel* pictureLabel(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
+                     const QString& accessibleName)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setPixmap(parent->style()->standardIcon(icon).pixmap(kIconSize, kIconSize));
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+} // namespace
+
+VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
+    : QWidget(parent, Qt::Window), controller_(mixer), beeper_(beeper),
+      closeAction_([](QWidget& window) { window.close(); })
+{
+    setObjectName(QStringLiteral("volume"));
+    setWindowTitle(QStringLiteral("System Volume"));
+
+    auto* title = new QLabel(QStringLiteral("Tarvelin Volume Controller"), this);
+    title->setObjectName(QStringLiteral("Label2"));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    title->setFont(titleFont);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::StyledPanel);
+
+    label1_ = new QLabel(QStringLiteral("Volume Controller"), frame);
+    label1_->setObjectName(QStringLiteral("Label1"));
+
+    slider_ = new QScrollBar(Qt::Horizontal, frame);
+    slider_->setObjectName(QStringLiteral("VScroll1"));
+    slider_->setAccessibleName(QStringLiteral("Speaker volume"));
+    slider_->setRange(0, VolumeController::kMaxPosition);
+    slider_->setSingleStep(kSingleStep);
+    slider_->setPageStep(kPageStep);
+    // A drag sets the volume once, when the thumb is let go.
+    slider_->setTracking(false);
+    slider_->setFocusPolicy(Qt::StrongFocus);
+    slider_->setMinimumWidth(240);
+
+    progress_ = new QProgressBar(frame);
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setAccessibleName(QStringLiteral("Volume level set"));
+    progress_->setRange(0, int(Mixer::kMaxLevel));
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+
+    auto* beepButton = new VBUSoftButton(frame);
+    beepButton->setObjectName(QStringLiteral("Image2"));
+    beepButton->setAccessibleName(QStringLiteral("Sound the system beep"));
+    beepButton->setToolTip(beepButton->accessibleName());
+    beepButton->setPicture(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(kIconSize));
+
+    closeButton_ = new VBUSoftButton(this);
+    closeButton_->setObjectName(QStringLiteral("VBUSoftButton1"));
+    closeButton_->setAccessibleName(QStringLiteral("Close the volume window"));
+    closeButton_->setToolTip(closeButton_->accessibleName());
+    closeButton_->setOvalLabel(QStringLiteral("Close"), QColor(255, 214, 90),
+                               VBUSoftButton::Arrow::Left);
+
+    auto* sliderRow = new QHBoxLayout;
+    sliderRow->addWidget(
+        pictureLabel(frame, "Image3", QStyle::SP_MediaVolumeMuted, QStringLiteral("Quiet")));
+    sliderRow->addWidget(slider_, 1);
+    sliderRow->addWidget(beepButton);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(label1_);
+    frameLayout->addLayout(sliderRow);
+    frameLayout->addWidget(progress_);
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(
+        pictureLabel(this, "Image1", QStyle::SP_MediaVolume, QStringLiteral("Speaker")));
+    header->addWidget(title, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addWidget(frame);
+    layout->addWidget(closeButton_, 0, Qt::AlignRight);
+
+    connect(slider_, &QScrollBar::valueChanged, this, &VolumeWindow::sliderMoved);
+    connect(beepButton, &QAbstractButton::clicked, this, [this] { beeper_.beep(); });
+    connect(closeButton_, &QAbstractButton::clicked, this, [this] { closeAction_(*this); });
+}
+
+void VolumeWindow::setCloseAction(std::function<void(QWidget&)> closeAction)
+{
+    closeAction_ = std::move(closeAction);
+}
+
+void VolumeWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Shown again while open (raised, restored from the task bar): the state is kept, and a
+    // missing mixer is told once per opening.
+    if (!opened_ && !event->spontaneous()) {
+        opened_ = true;
+        openMixer();
+    }
+}
+
+void VolumeWindow::openMixer()
+{
+    // Each opening starts from the slider's resting place; the volume is not read.
+    {
+        const QSignalBlocker blocker(slider_);
+        slider_->setValue(0);
+    }
+    progress_->setValue(0);
+    const VolumeController::Opening opening = controller_.open();
+    if (opening.controlFound)
+        label1_->setText(QStringLiteral("Volume Controller"));
+    if (opening.message)
+        showMessage(this, *opening.message);
+}
+
+void VolumeWindow::sliderMoved(int position)
+{
+    const quint32 level = controller_.setPosition(position);
+    beeper_.beep();
+    progress_->setValue(int(level));
+}
+
+void VolumeWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) {
+        controller_.close();
+        opened_ = false;
+    }
+}
+
+} // namespace tarvelin
