@@ -89,26 +89,26 @@ const std::vector<Command>& commands()
          }},
         {"export",
          [](const World& w) {
-             const ExportOutcome o =
-                 ExportSetup({w.game(), &kGame, 3, "Out", w.setups(), EntryPoint::Button, nullptr});
+             const ExportOutcome o = ExportSetup(
+                 {w.game(), &kGame, 3, "Out", w.setups(), MessageStyle::Marked, nullptr});
              return quiet(o.done, o.messages);
          }},
         {"import button",
          [](const World& w) {
              const ImportOutcome o =
-                 ImportSetup({w.game(), &kGame, w.setups(), "Track.set", EntryPoint::Button});
+                 ImportSetup({w.game(), &kGame, w.setups(), "Track.set", MessageStyle::Marked});
              return quiet(o.done, o.messages);
          }},
         {"import menu",
          [](const World& w) {
-             const ImportOutcome o =
-                 ImportSetup({w.game(), &kGame, w.setups(), "Track.set", EntryPoint::Menu});
+             const ImportOutcome o = ImportSetup(
+                 {w.game(), &kGame, w.setups(), "Track.set", MessageStyle::Plain, true});
              return quiet(o.done, o.messages);
          },
          {{kStore, kImported}}},
         {"delete",
          [](const World& w) {
-             const StoreCommandOutcome o = DeleteSetup({w.game(), kLayout, "B", 3, "B"});
+             const StoreCommandOutcome o = DeleteSetup({w.game(), kLayout, true, 3, "B"});
              return quiet(o.done, o.messages);
          }},
         {"restore",
@@ -124,19 +124,19 @@ const std::vector<Command>& commands()
         {"store-export",
          [](const World& w) {
              const StoreCopyOutcome o = ExportStoreCopy(w.game(), w.copies(), kGame);
-             return o.written && !o.message;
+             return o.done && o.messages.empty();
          }},
         {"store-import",
          [](const World& w) {
              const StoreCopyOutcome o =
                  ImportStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame);
-             return o.written && !o.message;
+             return o.done && o.messages.empty();
          }},
         {"rename",
          [](const World& w) {
              const SetupFileRenameOutcome o =
                  RenameSetupFile(w.setups(), "Track.set", "Renamed", kGame);
-             return o.result == RenameResult::Renamed && o.message.icon == MessageIcon::None;
+             return o.result == RenameResult::Renamed && o.messages.at(0).icon == MessageIcon::None;
          },
          {{"setups/Renamed.set", kImported}}},
         {"registry set",

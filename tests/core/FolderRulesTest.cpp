@@ -1,3 +1,5 @@
+#include "core/files/FolderRules.h"
+
 #include "core/files/SetupFileList.h"
 #include "core/files/StripExtension.h"
 #include "support/StoreBytes.h"
@@ -10,6 +12,14 @@ using namespace tarvelin;
 
 namespace
 {
+
+TEST(RootFolder, EverySpellingOfTheRootAndNoFolderAtAllAreRefused)
+{
+    for (const char* root : {"", "/", "//", "/.", "/tmp/..", "/./"})
+        EXPECT_TRUE(isRootFolder(QString::fromLatin1(root))) << root;
+    for (const char* folder : {"/tmp", "/tmp/", "setups", "/.hidden"})
+        EXPECT_FALSE(isRootFolder(QString::fromLatin1(folder))) << folder;
+}
 
 TEST(StripExtension, CutsAtTheFirstExactSuffixOrTrimsBlanks)
 {

@@ -51,7 +51,7 @@ std::vector<Named> writingCommands()
          }},
         {"delete",
          [](auto& g, auto&) {
-             return DeleteSetup({g, kLayout, "A", 1, {}}).done;
+             return DeleteSetup({g, kLayout, true, 1, {}}).done;
          }},
         {"sort",
          [](auto& g, auto&) {
@@ -63,19 +63,19 @@ std::vector<Named> writingCommands()
          }},
         {"import",
          [](auto& g, auto& f) {
-             return ImportSetup({g, &kGame, f, "Track.set", EntryPoint::Menu}).done;
+             return ImportSetup({g, &kGame, f, "Track.set", MessageStyle::Plain, true}).done;
          }},
         {"export",
          [](auto& g, auto& f) {
-             return ExportSetup({g, &kGame, 1, "Out", f, EntryPoint::Menu, nullptr}).done;
+             return ExportSetup({g, &kGame, 1, "Out", f, MessageStyle::Plain, nullptr}).done;
          }},
         {"store-export",
          [](auto& g, auto& f) {
-             return ExportStoreCopy(g, f, kGame).written;
+             return ExportStoreCopy(g, f, kGame).done;
          }},
         {"store-import",
          [](auto& g, auto& f) {
-             return ImportStoreCopy(g, f, "Dtr setups.sav", kGame).written;
+             return ImportStoreCopy(g, f, "Dtr setups.sav", kGame).done;
          }},
     };
 }
@@ -109,7 +109,8 @@ TEST_F(HostileInput, MissingGameDirectoryIsRefusedAndCreatesNothing)
     // The refusals say why (the opening shows nothing by design).
     EXPECT_EQ(SortStore(missing, kLayout).messages.size(), 1u);
     EXPECT_EQ(ImportSetup({missing, &kGame, folder.path(), "Track.set"}).messages.size(), 1u);
-    EXPECT_TRUE(ImportStoreCopy(missing, folder.path(), "Dtr setups.sav", kGame).message);
+    EXPECT_TRUE(ImportStoreCopy(missing, folder.path(), "Dtr setups.sav", kGame).messages.size() ==
+                1);
 }
 
 TEST_F(HostileInput, ReadOnlyFolderFailsEachWriteWithTheOldFilesWhole)
@@ -138,12 +139,12 @@ TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)
 {
     game.write("setups.sav", {});
     const StoreOpening opening = ReadFile(game.root(), kLayout);
-    EXPECT_TRUE(opening.storeRead && opening.lines.empty());
+    EXPECT_TRUE(opening.storeRead && opening.store.lines.empty());
     EXPECT_EQ(game.read("setups.bak"), QByteArray(1204, '\0'));
 
     game.write("setups.sav", {});
     const ImportOutcome imported =
-        ImportSetup({game.root(), &kGame, folder.path(), "Track.set", EntryPoint::Button});
+        ImportSetup({game.root(), &kGame, folder.path(), "Track.set", MessageStyle::Marked});
     EXPECT_EQ(imported.importedSlot, 1);
     EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("Track", 3)}));
     // A zero-byte backup is never restored over a store.
@@ -160,11 +161,11 @@ TEST_F(HostileInput, FolderNamedLikeASetupFileIsNeverTakenForOne)
     const QByteArray store = game.read("setups.sav");
 
     const ImportOutcome imported =
-        ImportSetup({game.root(), &kGame, folder.path(), "Dir.set", EntryPoint::Menu});
+        ImportSetup({game.root(), &kGame, folder.path(), "Dir.set", MessageStyle::Plain, true});
     EXPECT_FALSE(imported.done);
     EXPECT_EQ(imported.messages.size(), 1u);
     const ExportOutcome exported =
-        ExportSetup({game.root(), &kGame, 1, "Out", folder.path(), EntryPoint::Button, nullptr});
+        ExportSetup({game.root(), &kGame, 1, "Out", folder.path(), MessageStyle::Marked, nullptr});
     EXPECT_FALSE(exported.done);
     EXPECT_EQ(exported.messages.size(), 1u);
     EXPECT_EQ(RenameSetupFile(folder.path(), "Dir.set", "X", kGame).result,
@@ -213,7 +214,7 @@ TEST_F(HostileInput, SetupFileWhoseNameIsNotUtf8ImportsAndRenames)
 
     fixture::writeFile(odd, slot("Odd", 4));
     const ImportOutcome imported =
-        ImportSetup({game.root(), &kGame, folder.path(), *it, EntryPoint::Menu});
+        ImportSetup({game.root(), &kGame, folder.path(), *it, MessageStyle::Plain, true});
     EXPECT_EQ(imported.importedSlot, 3);
     EXPECT_TRUE(imported.fileRemoved);
     EXPECT_FALSE(QFileInfo::exists(odd));

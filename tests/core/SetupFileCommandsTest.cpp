@@ -1,4 +1,4 @@
-#include "core/files/SetupFileDelete.h"
+#include "core/files/FileTrashing.h"
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
@@ -32,8 +32,10 @@ protected:
 TEST_F(SetupFileCommands, RenameLeavesTheNewFileReadOnlyAndTheOldOneGone)
 {
     const SetupFileRenameOutcome outcome = rename("Track 1.set", "Oval");
-    EXPECT_EQ(outcome.message, Message{QStringLiteral("Track 1.set was renamed sucessfully.")});
-    EXPECT_TRUE(outcome.refreshFileList);
+    EXPECT_EQ(outcome.messages,
+              std::vector{Message{QStringLiteral("Track 1.set was renamed sucessfully.")}});
+    EXPECT_TRUE(outcome.done);
+    EXPECT_EQ(outcome.newFileName, QStringLiteral("Oval.set"));
     EXPECT_FALSE(QFile::exists(path("Track 1.set")));
     EXPECT_EQ(fixture::readFile(path("Oval.set")), setup);
     EXPECT_TRUE(isReadOnly(path("Oval.set")));
@@ -45,19 +47,19 @@ TEST_F(SetupFileCommands, RenameRefusalsOnlyMakeTheSelectedFileWritable)
 {
     const QString itself = QStringLiteral("Can't rename a file to itself. Try Again.");
     const QString noName = QStringLiteral("Please choose the file's new name.");
-    const std::vector<std::tuple<QString, QString, QString, FileFocus>> cases{
-        {"", "Oval", "Please choose a file to rename", FileFocus::FileList},
-        {"Track 1.set", "Track 1", itself, FileFocus::RenameField},
-        {"Track 1.set", "Track 1.set", itself, FileFocus::RenameField},
-        {"Track 1.set", "", noName, FileFocus::RenameField},
-        {"Track 1.set", "New File Name", noName, FileFocus::RenameField},
+    const std::vector<std::tuple<QString, QString, QString, RenameResult>> cases{
+        {"", "Oval", "Please choose a file to rename", RenameResult::NoFileSelected},
+        {"Track 1.set", "Track 1", itself, RenameResult::SameName},
+        {"Track 1.set", "Track 1.set", itself, RenameResult::SameName},
+        {"Track 1.set", "", noName, RenameResult::NoNewName},
+        {"Track 1.set", "New File Name", noName, RenameResult::NoNewName},
     };
-    for (const auto& [selected, newName, text, focus] : cases) {
+    for (const auto& [selected, newName, text, result] : cases) {
         ASSERT_TRUE(setReadOnly(path("Track 1.set")));
         const SetupFileRenameOutcome outcome = rename(selected, newName);
-        EXPECT_EQ(outcome.message, Message{text}) << newName.toStdString();
-        EXPECT_EQ(outcome.focus, focus);
-        EXPECT_EQ(outcome.frameCaption, QStringLiteral("Source Files"));
+        EXPECT_EQ(outcome.messages, std::vector{Message{text}}) << newName.toStdString();
+        EXPECT_EQ(outcome.result, result);
+        EXPECT_FALSE(outcome.done || !outcome.newFileName.isEmpty());
         EXPECT_EQ(isReadOnly(path("Track 1.set")), selected.isEmpty());
     }
     for (const char* name : {"../Oval", "sub/Oval", ".", ".."})
@@ -68,8 +70,9 @@ TEST_F(SetupFileCommands, RenameRefusalsOnlyMakeTheSelectedFileWritable)
 TEST_F(SetupFileCommands, AFailedCopyKeepsTheOriginalAndSaysSo)
 {
     setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Commit; });
-    EXPECT_TRUE(
-        rename("Track 1.set", "Oval").message.text.startsWith("Track 1.set was not renamed."));
+    EXPECT_TRUE(rename("Track 1.set", "Oval")
+                    .messages.at(0)
+                    .text.startsWith("Track 1.set was not renamed."));
     setFileFaultHook({});
     EXPECT_FALSE(QFile::exists(path("Oval.set")));
 
@@ -95,22 +98,24 @@ TEST_F(SetupFileCommands, DeleteTrashesOnlyAConfirmedFileNeverTheFolder)
     };
 
     QDir(folder.path()).mkdir(QStringLiteral("sub.set"));
-    for (const char* selected : {"", ".", "..", "sub.set"})
-        EXPECT_EQ(DeleteSetupFile(folder.path(), selected, trash, confirm).trash.message,
-                  Message{QStringLiteral("Please choose a file to delete")});
+    for (const char* selected : {"", ".", "..", "sub.set"}) {
+        const TrashOutcome outcome = TrashSelectedFile(folder.path(), selected, trash, confirm);
+        EXPECT_EQ(outcome.messages, std::vector{Message{"Please choose a file to delete"}});
+        EXPECT_TRUE(outcome.noFileSelected && !outcome.done);
+    }
     EXPECT_EQ(questions, 0);
 
-    SetupFileDeleteOutcome outcome = DeleteSetupFile(folder.path(), "Track 1.set", trash, confirm);
-    EXPECT_EQ(outcome.trash.message, (Message{QStringLiteral("1"), MessageIcon::None,
-                                              QStringLiteral("Operation Aborted")}));
+    TrashOutcome outcome = TrashSelectedFile(folder.path(), "Track 1.set", trash, confirm);
+    EXPECT_EQ(outcome.messages, (std::vector{Message{QStringLiteral("1"), MessageIcon::None,
+                                                     QStringLiteral("Operation Aborted")}}));
+    EXPECT_TRUE(outcome.aborted && !outcome.noFileSelected);
     EXPECT_TRUE(trash.requested.isEmpty());
 
     answer = true;
-    outcome = DeleteSetupFile(folder.path(), "Track 1.set", trash, confirm);
-    EXPECT_TRUE(outcome.trash.trashed);
-    EXPECT_FALSE(outcome.trash.message);
+    outcome = TrashSelectedFile(folder.path(), "Track 1.set", trash, confirm);
+    EXPECT_TRUE(outcome.done);
+    EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(trash.requested, QStringList{path("Track 1.set")});
-    EXPECT_TRUE(outcome.refreshFileList && outcome.setFileCounters);
 }
 
 } // namespace

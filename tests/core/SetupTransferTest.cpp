@@ -22,15 +22,18 @@ class SetupTransferTest : public ::testing::Test
 protected:
     void TearDown() override { setFileFaultHook({}); }
 
-    ExportOutcome exportSlot(int slot, const QString& name, EntryPoint entry = EntryPoint::Button,
-                             QString folder = {})
+    ExportOutcome exportSlot(int slot, const QString& name,
+                             MessageStyle style = MessageStyle::Marked, QString folder = {},
+                             const SetupTable* fallback = nullptr)
     {
         return ExportSetup({game.root(), profile, slot, name,
-                            folder.isNull() ? setups.path() : folder, entry, nullptr});
+                            folder.isNull() ? setups.path() : folder, style, fallback});
     }
-    ImportOutcome importFile(const QString& file, EntryPoint entry = EntryPoint::Button)
+    // The game window's menu entry: plain messages, and the file goes into the store.
+    ImportOutcome importFile(const QString& file, bool menu = false)
     {
-        return ImportSetup({game.root(), profile, setups.path(), file, entry, -1});
+        return ImportSetup({game.root(), profile, setups.path(), file,
+                            menu ? MessageStyle::Plain : MessageStyle::Marked, menu, -1});
     }
     QString inFolder(const QString& name) const { return setups.filePath(name); }
 
@@ -64,17 +67,17 @@ TEST_F(SetupTransferTest, ExportThenImportRoundTripsByteForByteInBothGames)
     }
 }
 
-TEST_F(SetupTransferTest, ExportChecksRootAndNameInEachEntryPointsOrder)
+TEST_F(SetupTransferTest, ExportChecksRootAndNameInEachStylesOrder)
 {
     game.write("setups.sav", fixture::storeOf({"a"}, 6));
-    const ExportOutcome menu = exportSlot(1, {}, EntryPoint::Menu, "/");
+    const ExportOutcome menu = exportSlot(1, {}, MessageStyle::Plain, "/");
     EXPECT_EQ(menu.messages,
               (std::vector<Message>{{kRootText}, {"You did'nt choose a file to export."}}));
-    const ExportOutcome button = exportSlot(1, {}, EntryPoint::Button, "/");
+    const ExportOutcome button = exportSlot(1, {}, MessageStyle::Marked, "/");
     EXPECT_EQ(button.messages, (std::vector<Message>{{"You did'nt choose a file to export.",
                                                       MessageIcon::Information},
                                                      {"/  " + kRootText, MessageIcon::Critical}}));
-    EXPECT_TRUE(menu.clearSetupName && button.clearSetupName);
+    EXPECT_TRUE(menu.nameUsed && button.nameUsed);
     EXPECT_FALSE(menu.done || button.done);
 }
 
@@ -86,16 +89,25 @@ TEST_F(SetupTransferTest, ExportRefusesWhatWouldLoseOrMisplaceAFile)
 
     EXPECT_FALSE(exportSlot(2, "mine").done); // read-only, even for root
     EXPECT_EQ(fixture::readFile(inFolder("mine.set")), first);
-    for (const QString& name : {"../up", ".", "..", "a/b"})
+    for (const QString name : {"../up", ".", "..", "a/b"})
         EXPECT_FALSE(exportSlot(1, name).done) << name.toStdString();
     EXPECT_FALSE(exportSlot(0, "nothing").done);
     EXPECT_EQ(QDir(setups.path()).entryList(QDir::Files), QStringList{"mine.set"});
 
-    // An unreadable store: the button ends silently.
+    // An unreadable store: without a table to fall back on the export ends silently; with one
+    // it exports from that table.
     setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Read; });
     const ExportOutcome button = exportSlot(2, "b");
     EXPECT_TRUE(button.messages.empty());
-    EXPECT_FALSE(button.done || button.clearSetupName);
+    EXPECT_FALSE(button.done || button.nameUsed || button.table);
+    SetupTable shown;
+    shown.entry(2).used = 1;
+    shown.entry(2).name = "shown";
+    const ExportOutcome menu = exportSlot(2, "c", MessageStyle::Plain, {}, &shown);
+    ASSERT_TRUE(menu.done && menu.nameUsed);
+    setFileFaultHook({});
+    EXPECT_EQ(fixture::readFile(inFolder("c.set")),
+              fixture::usedSlot("shown", 6, 0).left(10) + QByteArray(228, '\0'));
 }
 
 TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
@@ -107,8 +119,8 @@ TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
     const QByteArray small = fixture::storeOf({"a"}, 6) + "excess";
     game.write("setups.sav", small);
 
-    for (const QString& file : {"short.set", "sprint.set"}) {
-        const ImportOutcome outcome = importFile(file, EntryPoint::Menu);
+    for (const QString file : {"short.set", "sprint.set"}) {
+        const ImportOutcome outcome = importFile(file, true);
         EXPECT_FALSE(outcome.done);
         EXPECT_TRUE(outcome.messages.at(0).text.contains(inFolder(file)));
         EXPECT_TRUE(QFile::exists(inFolder(file)));
@@ -119,13 +131,13 @@ TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
 
     std::vector<QByteArray> full(300, fixture::usedSlot("f", 6, 1));
     game.write("setups.sav", fixture::store(full));
-    EXPECT_FALSE(importFile("good.set", EntryPoint::Menu).done);
+    EXPECT_FALSE(importFile("good.set", true).done);
     EXPECT_EQ(game.read("setups.sav"), fixture::store(full));
 
     // A store write that fails keeps the file, even for the menu entry that deletes it.
     game.write("setups.sav", small);
     setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Commit; });
-    EXPECT_FALSE(importFile("good.set", EntryPoint::Menu).done);
+    EXPECT_FALSE(importFile("good.set", true).done);
     EXPECT_EQ(game.read("setups.sav"), small);
     EXPECT_TRUE(QFile::exists(inFolder("good.set")));
 }
@@ -144,10 +156,10 @@ TEST_F(SetupTransferTest, ImportAddsToTheStoreOnDiskAndTheMenuDeletesTheFile)
     ASSERT_TRUE(outcome.done);
     EXPECT_EQ(outcome.importedSlot, 2);
     ASSERT_TRUE(setReadOnly(inFolder("new.set")));
-    outcome = importFile("new.set", EntryPoint::Menu);
+    outcome = importFile("new.set", true);
     ASSERT_TRUE(outcome.done);
     EXPECT_EQ(outcome.importedSlot, 4);
-    EXPECT_TRUE(outcome.fileRemoved && outcome.clearFileRenameField);
+    EXPECT_TRUE(outcome.fileRemoved && outcome.storeWritten);
     EXPECT_FALSE(QFile::exists(inFolder("new.set")));
     slots[1] = file;
     slots.push_back(file);

@@ -23,9 +23,9 @@ class StoreCommandsTest : public ::testing::Test
 {
 protected:
     void TearDown() override { setFileFaultHook({}); }
-    StoreCommandOutcome remove(int selected, QString nameField = QStringLiteral("x"))
+    StoreCommandOutcome remove(int selected, bool setupChosen = true)
     {
-        return DeleteSetup({game.root(), kDtr, nameField, selected, std::nullopt});
+        return DeleteSetup({game.root(), kDtr, setupChosen, selected, std::nullopt});
     }
     fixture::GameDir game;
 };
@@ -40,7 +40,7 @@ TEST_F(StoreCommandsTest, DeleteMovesLaterSetupsUpByteForByteAndLeavesTheBackup)
     ASSERT_TRUE(outcome.done);
     EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("B", 2, 7), slot("C", 3, -2)}));
     EXPECT_EQ(outcome.store->counters, (StoreCounters{3, 2, 0}));
-    EXPECT_TRUE(outcome.clearSetupName && outcome.resetFrameCaption && outcome.messages.empty());
+    EXPECT_TRUE(outcome.storeWritten && outcome.messages.empty());
     EXPECT_FALSE(game.exists("setups.tmp"));
     EXPECT_FALSE(isReadOnly(game.path("setups.sav")));
 
@@ -57,12 +57,12 @@ TEST_F(StoreCommandsTest, DeleteRefusalsAndNoSelection)
         fixture::store({unusedSlot(), slot("Z", 1), unusedSlot(), slot("M", 2)});
     game.write("setups.sav", gaps);
 
-    StoreCommandOutcome outcome = remove(2, QString());
+    StoreCommandOutcome outcome = remove(2, false);
     EXPECT_EQ(outcome.messages, std::vector<Message>{{"Please choose a file to Delete!"}});
     EXPECT_FALSE(outcome.store);
     // A slot that no longer holds the listed setup is left alone.
     EXPECT_FALSE(remove(3).done);
-    EXPECT_FALSE(DeleteSetup({game.root(), kDtr, "Z", 2, QByteArray("Y")}).done);
+    EXPECT_FALSE(DeleteSetup({game.root(), kDtr, true, 2, QByteArray("Y")}).done);
     EXPECT_EQ(game.read("setups.sav"), gaps);
 
     // Nothing selected: nothing removed, but the gaps are closed.
@@ -92,8 +92,7 @@ TEST_F(StoreCommandsTest, SortUsesTheExchangesOrderAndClosesGaps)
         const StoreCommandOutcome outcome = SortStore(game.root(), kDtr);
         ASSERT_TRUE(outcome.done);
         EXPECT_EQ(game.read("setups.sav"), fixture::store(c.after));
-        EXPECT_TRUE(outcome.clearFileRenameField);
-        EXPECT_FALSE(outcome.clearSetupName || outcome.resetFrameCaption);
+        EXPECT_TRUE(outcome.storeWritten && outcome.messages.empty());
         EXPECT_FALSE(game.exists("setups.tmp"));
     }
 }
@@ -116,7 +115,7 @@ TEST_F(StoreCommandsTest, RestoreRefusesABadBackupAndOtherwiseUndoesChangesKeepi
         EXPECT_EQ(game.read("setups.sav"), backup);
         EXPECT_EQ(outcome.store->lines[1].slot, 3);
         EXPECT_EQ(outcome.store->counters, (StoreCounters{3, 2, 0}));
-        EXPECT_TRUE(outcome.clearSetupName && outcome.resetFrameCaption);
+        EXPECT_TRUE(outcome.storeWritten);
         EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
     }
 }

@@ -32,17 +32,17 @@ TEST_F(StoreCopyTest, ExportKeepsTheHeaderAndWritesAllSlotsWritable)
     game.write("setups.sav", fixture::store(slots, 0x12345678));
     const StoreCopyOutcome outcome =
         ExportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile);
-    ASSERT_TRUE(outcome.written);
+    ASSERT_TRUE(outcome.done);
     // store() adds 297 unused slots of four zero bytes.
     EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), fixture::store(slots, 0x12345678));
     EXPECT_FALSE(isReadOnly(copyOf(DirtTrackRacingProfile)));
-    EXPECT_EQ(outcome.gameStore->counters, (StoreCounters{4, 3, 0}));
+    EXPECT_EQ(outcome.store->counters, (StoreCounters{4, 3, 0}));
 
-    EXPECT_EQ(ExportStoreCopy(game.root(), "/", DirtTrackRacingProfile).message->text,
+    EXPECT_EQ(ExportStoreCopy(game.root(), "/", DirtTrackRacingProfile).messages.at(0).text,
               "You can't export to the root directory choose a folder and try it again.");
     // A store that cannot be read never replaces a good copy by an empty one.
     QFile::remove(game.path("setups.sav"));
-    EXPECT_FALSE(ExportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile).written);
+    EXPECT_FALSE(ExportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile).done);
     EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), fixture::store(slots, 0x12345678));
 }
 
@@ -59,11 +59,11 @@ TEST_F(StoreCopyTest, ImportReplacesTheStoreKeepingSlotPositionsAndEachGamesHead
 
         const StoreCopyOutcome outcome =
             ImportStoreCopy(game.root(), transfer.path(), profile->StoreCopyFileName, *profile);
-        ASSERT_TRUE(outcome.written);
+        ASSERT_TRUE(outcome.done);
         const quint32 header = profile == &DirtTrackRacingProfile ? 0 : 0xCAFE;
         EXPECT_EQ(game.read("setups.sav"), fixture::store(slots, header));
-        ASSERT_EQ(outcome.gameStore->lines.size(), 3u);
-        EXPECT_EQ(outcome.gameStore->lines[0].slot, 2);
+        ASSERT_EQ(outcome.store->lines.size(), 3u);
+        EXPECT_EQ(outcome.store->lines[0].slot, 2);
     }
 }
 
@@ -81,9 +81,9 @@ TEST_F(StoreCopyTest, EveryFailedImportSaysNoFileWasChosenAndKeepsTheStore)
         return ImportStoreCopy(game.root(), transfer.path(), selected, DirtTrackRacingProfile);
     };
     for (const char* selected : {"", "folder", "missing.sav", "short.sav", "other game.sav"})
-        EXPECT_EQ(import(selected).message->text, "You did'nt choose a file to import.");
+        EXPECT_EQ(import(selected).messages.at(0).text, "You did'nt choose a file to import.");
     setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Write; });
-    EXPECT_FALSE(import(DirtTrackRacingProfile.StoreCopyFileName).written);
+    EXPECT_FALSE(import(DirtTrackRacingProfile.StoreCopyFileName).done);
     EXPECT_EQ(game.read("setups.sav"), store);
 }
 

@@ -35,11 +35,11 @@ TEST_F(StoreOpeningTest, ListsTheStoreAndLeavesAReadOnlyCopyAsBackup)
 
     ASSERT_TRUE(opening.storeRead);
     EXPECT_TRUE(opening.backupWritten);
-    ASSERT_EQ(opening.lines.size(), 5u);
-    EXPECT_EQ(opening.lines[0].displayName(), QStringLiteral("B"));
-    EXPECT_EQ(opening.lines[1].displayName(), QStringLiteral("A"));
-    EXPECT_EQ(opening.lines[4].displayName(), QStringLiteral("Café"));
-    EXPECT_EQ(opening.counters, (StoreCounters{6, 5, 0}));
+    ASSERT_EQ(opening.store.lines.size(), 5u);
+    EXPECT_EQ(opening.store.lines[0].displayName(), QStringLiteral("B"));
+    EXPECT_EQ(opening.store.lines[1].displayName(), QStringLiteral("A"));
+    EXPECT_EQ(opening.store.lines[4].displayName(), QStringLiteral("Café"));
+    EXPECT_EQ(opening.store.counters, (StoreCounters{6, 5, 0}));
     EXPECT_EQ(game.read("setups.bak"), withHeaderZero(store));
     EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
     // Loading never rewrites the store itself.
@@ -72,10 +72,10 @@ TEST_F(StoreOpeningTest, StoreWithGapsKeepsEachLinesRealSlot)
 
     const StoreOpening opening = ReadFile(game.root(), kDtr);
 
-    ASSERT_EQ(opening.lines.size(), 2u);
-    EXPECT_EQ(opening.lines[0].slot, 2);
-    EXPECT_EQ(opening.lines[1].slot, 5);
-    EXPECT_EQ(opening.counters, (StoreCounters{3, 2, 0}));
+    ASSERT_EQ(opening.store.lines.size(), 2u);
+    EXPECT_EQ(opening.store.lines[0].slot, 2);
+    EXPECT_EQ(opening.store.lines[1].slot, 5);
+    EXPECT_EQ(opening.store.counters, (StoreCounters{3, 2, 0}));
 }
 
 TEST_F(StoreOpeningTest, MissingStoreInExistingFolderIsAnEmptyStore)
@@ -83,8 +83,8 @@ TEST_F(StoreOpeningTest, MissingStoreInExistingFolderIsAnEmptyStore)
     const StoreOpening opening = ReadFile(game.root(), kDtr);
 
     EXPECT_TRUE(opening.storeRead);
-    EXPECT_TRUE(opening.lines.empty());
-    EXPECT_EQ(opening.counters, (StoreCounters{1, 0, 0}));
+    EXPECT_TRUE(opening.store.lines.empty());
+    EXPECT_EQ(opening.store.counters, (StoreCounters{1, 0, 0}));
     EXPECT_EQ(game.read("setups.bak"), QByteArray(1204, '\0'));
     EXPECT_FALSE(game.exists("setups.sav"));
 }
@@ -95,8 +95,8 @@ TEST_F(StoreOpeningTest, WrongOrEmptyGameDirectoryWritesNothing)
         const StoreOpening opening = ReadFile(directory, kDtr);
         EXPECT_FALSE(opening.storeRead);
         EXPECT_FALSE(opening.backupWritten);
-        EXPECT_TRUE(opening.lines.empty());
-        EXPECT_EQ(opening.counters, (StoreCounters{1, 0, 0}));
+        EXPECT_TRUE(opening.store.lines.empty());
+        EXPECT_EQ(opening.store.counters, (StoreCounters{1, 0, 0}));
         EXPECT_FALSE(opening.passedOver.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(game.root() + QStringLiteral("/missing")));
@@ -112,7 +112,7 @@ TEST_F(StoreOpeningTest, UnreadableStoreLeavesTheBackupAlone)
     const StoreOpening opening = ReadFile(game.root(), kDtr);
 
     EXPECT_FALSE(opening.storeRead);
-    EXPECT_TRUE(opening.lines.empty());
+    EXPECT_TRUE(opening.store.lines.empty());
     EXPECT_EQ(game.read("setups.bak"), oldBackup);
 }
 

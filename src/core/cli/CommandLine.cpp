@@ -88,7 +88,6 @@ private:
     int storeImport();
     int renameFile();
     int trashFile();
-    int tell(const std::optional<Message>& message, bool succeeded);
 
     const Invocation& invocation_;
     QTextStream& out_;
@@ -170,7 +169,7 @@ int Runner::backup()
         err_ << step << Qt::endl;
     err_ << QStringLiteral("%1 now holds the %2 setups of %3.")
                 .arg(game.paths.backup)
-                .arg(opening.counters.total)
+                .arg(opening.store.counters.total)
                 .arg(game.paths.store)
          << Qt::endl;
     return kSuccess;
@@ -217,7 +216,7 @@ int Runner::exportSetup()
     request.selectedSlot = *k;
     request.exportName = invocation_.arguments[0];
     request.folder = QFileInfo(invocation_.arguments[1]).absoluteFilePath();
-    request.entryPoint = EntryPoint::Button;
+    request.style = MessageStyle::Marked;
     const ExportOutcome outcome = ExportSetup(request);
     if (outcome.done)
         out_ << outcome.writtenFile << '\n';
@@ -237,8 +236,8 @@ int Runner::importSetup()
     request.profile = game.profile;
     request.folder = file.absolutePath();
     request.chosenFile = file.fileName();
-    // The menu entry is the one that deletes the file it imported.
-    request.entryPoint = invocation_.deleteAfter ? EntryPoint::Menu : EntryPoint::Button;
+    request.style = MessageStyle::Marked;
+    request.deleteFileAfterImport = invocation_.deleteAfter;
     const ImportOutcome outcome = ImportSetup(request);
     if (outcome.importedSlot != 0)
         out_ << outcome.importedSlot << '\n';
@@ -256,7 +255,7 @@ int Runner::deleteSetup()
     DeleteRequest request;
     request.gameDirectory = game.gameDirectory;
     request.layout = game.profile->recordLayout();
-    request.setupNameField = invocation_.slot; // a slot was named: a setup is chosen
+    request.setupChosen = true; // a slot was named: a setup is chosen
     request.selectedSlot = *k;
     return reportStore(DeleteSetup(request), QStringLiteral("The store now holds"));
 }
@@ -393,13 +392,6 @@ int Runner::importWine()
 
 // The whole-store and setup-file commands: the same functions as the windows' buttons.
 
-int Runner::tell(const std::optional<Message>& message, bool succeeded)
-{
-    if (message)
-        err_ << message->text << Qt::endl;
-    return succeeded ? kSuccess : kFailed;
-}
-
 int Runner::storeExport()
 {
     if (!expectArguments(0) || invocation_.to.isEmpty())
@@ -409,13 +401,13 @@ int Runner::storeExport()
         return *exit;
     const StoreCopyOutcome outcome =
         ExportStoreCopy(game.gameDirectory, invocation_.to, *game.profile);
-    if (outcome.written)
+    if (outcome.done)
         err_ << QStringLiteral("%1 now holds the %2 setups of %3.")
                     .arg(outcome.writtenPath)
-                    .arg(outcome.gameStore->counters.total)
+                    .arg(outcome.store->counters.total)
                     .arg(game.paths.store)
              << Qt::endl;
-    return tell(outcome.message, outcome.written);
+    return report(outcome.done, outcome.messages, outcome.detail);
 }
 
 int Runner::storeImport()
@@ -428,13 +420,13 @@ int Runner::storeImport()
     const QFileInfo copy(invocation_.arguments.at(0));
     const StoreCopyOutcome outcome =
         ImportStoreCopy(game.gameDirectory, copy.path(), copy.fileName(), *game.profile);
-    if (outcome.written)
+    if (outcome.done)
         err_ << QStringLiteral("%1 now holds the %2 setups of %3.")
                     .arg(outcome.writtenPath)
-                    .arg(outcome.gameStore->counters.total)
+                    .arg(outcome.store->counters.total)
                     .arg(copy.filePath())
              << Qt::endl;
-    return tell(outcome.message, outcome.written);
+    return report(outcome.done, outcome.messages, outcome.detail);
 }
 
 int Runner::renameFile()
@@ -446,7 +438,7 @@ int Runner::renameFile()
     const QFileInfo file(invocation_.arguments.at(0));
     const SetupFileRenameOutcome outcome = RenameSetupFile(
         file.path(), file.fileName(), invocation_.arguments.at(1), *profileById(invocation_.game));
-    return tell(outcome.message, outcome.result == RenameResult::Renamed);
+    return report(outcome.done, outcome.messages, outcome.detail);
 }
 
 int Runner::trashFile()
@@ -456,14 +448,13 @@ int Runner::trashFile()
     const QFileInfo file(invocation_.arguments.at(0));
     SystemTrash trash;
     // Typing the command is the player's confirmation.
-    const TrashOutcome outcome = TrashSelectedFile(
-        file.path(), file.fileName(), trash, [](const Message&) { return true; },
-        QStringLiteral("Please choose a file to delete"));
-    if (outcome.trashed)
+    const TrashOutcome outcome =
+        TrashSelectedFile(file.path(), file.fileName(), trash, [](const Message&) { return true; });
+    if (outcome.done)
         err_ << QStringLiteral("%1 is now in the trash: %2")
                     .arg(file.filePath(), outcome.pathInTrash)
              << Qt::endl;
-    return tell(outcome.message, outcome.trashed);
+    return report(outcome.done, outcome.messages, outcome.detail);
 }
 
 int Runner::run()

@@ -26,30 +26,28 @@ Message operationAbortedMessage()
 }
 
 TrashOutcome TrashSelectedFile(const QString& folder, const QString& selectedFileName, Trash& trash,
-                               const ConfirmDeletion& confirm, const QString& noSelectionText)
+                               const ConfirmDeletion& confirm)
 {
     TrashOutcome outcome;
     const QString path = joinPath(folder, selectedFileName);
     const QFileInfo info(path);
     if (folder.isEmpty() || !isUsableFileName(selectedFileName) ||
         (info.isDir() && !info.isSymLink())) {
-        outcome.message = Message{noSelectionText};
-        outcome.focus = FileFocus::FileList;
-        return outcome;
+        outcome.noFileSelected = true;
+        return refused({QStringLiteral("Please choose a file to delete")}, {}, outcome);
     }
     if (!confirm || !confirm(trashQuestion(selectedFileName))) {
         outcome.aborted = true;
-        outcome.message = operationAbortedMessage();
-        return outcome;
+        return refused(operationAbortedMessage(), {}, outcome);
     }
     const TrashResult result = trash.moveToTrash(path);
     if (!result) {
-        outcome.message =
-            Message{QStringLiteral("%1 was not deleted. %2").arg(selectedFileName, result.error),
-                    MessageIcon::Critical};
-        return outcome;
+        return refused<TrashOutcome>(
+            {QStringLiteral("%1 was not deleted. %2").arg(selectedFileName, result.error),
+             MessageIcon::Critical},
+            result.error);
     }
-    outcome.trashed = true;
+    outcome.done = true;
     outcome.pathInTrash = result.pathInTrash;
     return outcome;
 }

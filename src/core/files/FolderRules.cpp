@@ -26,6 +26,12 @@ FileCounters fileCounters(int selectedIndex, int count)
     return {QString::number(selectedIndex < 0 ? 0 : selectedIndex + 1), QString::number(count)};
 }
 
+bool isRootFolder(const QString& folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    return clean.isEmpty() || clean == QLatin1String("/");
+}
+
 QString folderPath(const QString& folder)
 {
     return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());

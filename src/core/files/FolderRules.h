@@ -21,6 +21,13 @@ struct FileCounters {
 };
 FileCounters fileCounters(int selectedIndex, int count);
 
+// The folders nothing is exported to: the file-system root, and no folder at all (which would
+// put the file at the root as well).
+bool isRootFolder(const QString& folder);
+// The refusal of an export, of one setup or of the whole store, to a root folder.
+inline constexpr char kRootFolderRefusedText[] =
+    "You can't export to the root directory choose a folder and try it again.";
+
 // A folder as the folder list gives it: absolute, with `/`, no trailing `/` but for the root.
 QString folderPath(const QString& folder);
 

@@ -30,22 +30,19 @@ bool sameFile(const QString& a, const QString& b)
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-SetupFileRenameOutcome refused(RenameResult result, const char* text, FileFocus focus)
+SetupFileRenameOutcome refusedAs(RenameResult result, Message message, QString detail = {})
 {
     SetupFileRenameOutcome outcome;
     outcome.result = result;
-    outcome.message = Message{QString::fromLatin1(text)};
-    outcome.focus = focus;
-    return outcome;
+    return refused(std::move(message), std::move(detail), std::move(outcome));
 }
 
 SetupFileRenameOutcome notRenamed(const QString& fileName, const QString& why)
 {
-    SetupFileRenameOutcome outcome;
-    outcome.result = RenameResult::NotRenamed;
-    outcome.message = Message{QStringLiteral("%1 was not renamed. %2").arg(fileName, why),
-                              MessageIcon::Exclamation};
-    return outcome;
+    return refusedAs(
+        RenameResult::NotRenamed,
+        {QStringLiteral("%1 was not renamed. %2").arg(fileName, why), MessageIcon::Exclamation},
+        why);
 }
 
 } // namespace
@@ -67,21 +64,20 @@ SetupFileRenameOutcome RenameSetupFile(const QString& folder, const QString& sel
 
     SetupFileRenameOutcome outcome;
     if (!fileSelected) {
-        outcome = refused(RenameResult::NoFileSelected, "Please choose a file to rename",
-                          FileFocus::FileList);
+        outcome = refusedAs(RenameResult::NoFileSelected,
+                            {QStringLiteral("Please choose a file to rename")});
     } else if (newName == selectedFileName || newName + suffix == selectedFileName) {
-        outcome = refused(RenameResult::SameName, "Can't rename a file to itself. Try Again.",
-                          FileFocus::RenameField);
+        outcome = refusedAs(RenameResult::SameName,
+                            {QStringLiteral("Can't rename a file to itself. Try Again.")});
     } else if (newName.isEmpty() || newName == QLatin1String("New File Name")) {
-        outcome = refused(RenameResult::NoNewName, "Please choose the file's new name.",
-                          FileFocus::RenameField);
+        outcome = refusedAs(RenameResult::NoNewName,
+                            {QStringLiteral("Please choose the file's new name.")});
     } else if (!isUsableFileName(newName) || !isUsableFileName(newName + suffix)) {
-        outcome.result = RenameResult::UnusableName;
-        outcome.message = Message{QStringLiteral("\"%1\" can't be a file name: a name may not "
-                                                 "contain \"/\" or be \".\" or \"..\". Try Again.")
-                                      .arg(newName),
-                                  MessageIcon::Exclamation};
-        outcome.focus = FileFocus::RenameField;
+        outcome = refusedAs(RenameResult::UnusableName,
+                            {QStringLiteral("\"%1\" can't be a file name: a name may not contain "
+                                            "\"/\" or be \".\" or \"..\". Try Again.")
+                                 .arg(newName),
+                             MessageIcon::Exclamation});
     } else {
         const QString newFileName = newName + suffix;
         const QString target = joinPath(folder, newFileName);
@@ -97,20 +93,21 @@ SetupFileRenameOutcome RenameSetupFile(const QString& folder, const QString& sel
             if (const FileResult readOnly = setReadOnly(target); !readOnly)
                 passedOver << readOnly.error;
             const FileResult removed = removeFile(source);
-            outcome.result = RenameResult::Renamed;
-            outcome.message =
-                Message{selectedFileName + QStringLiteral(" was renamed sucessfully.")};
-            if (!removed) {
+            if (removed) {
+                outcome.done = true;
+                outcome.result = RenameResult::Renamed;
+                outcome.messages.push_back(
+                    {selectedFileName + QStringLiteral(" was renamed sucessfully.")});
+            } else {
                 // Both names now hold the setup; saying "renamed" alone would hide the old one.
-                passedOver << removed.error;
-                outcome.result = RenameResult::CopiedSourceKept;
-                outcome.message = Message{QStringLiteral("%1 was copied to %2, but %1 could not "
-                                                         "be deleted: both files now exist.")
-                                              .arg(selectedFileName, newFileName),
-                                          MessageIcon::Exclamation};
+                outcome = refusedAs(RenameResult::CopiedSourceKept,
+                                    {QStringLiteral("%1 was copied to %2, but %1 could not be "
+                                                    "deleted: both files now exist.")
+                                         .arg(selectedFileName, newFileName),
+                                     MessageIcon::Exclamation},
+                                    removed.error);
             }
             outcome.newFileName = newFileName;
-            outcome.refreshFileList = true;
         }
     }
     outcome.passedOver = passedOver;

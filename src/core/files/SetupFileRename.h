@@ -1,18 +1,13 @@
 #pragma once
 
-#include "core/files/FileTrashing.h"
-#include "core/platform/Message.h"
+#include "core/platform/CommandOutcome.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace tarvelin
 {
 
 struct GameProfile;
-
-// The caption the file group's frame returns to after a rename or a delete.
-inline constexpr char kSourceFilesCaption[] = "Source Files";
 
 enum class RenameResult {
     Renamed,
@@ -24,16 +19,10 @@ enum class RenameResult {
     CopiedSourceKept, // the new file was written but the selected one could not be deleted
 };
 
-struct SetupFileRenameOutcome {
+// Every rename ends with one message; done when the result is Renamed.
+struct SetupFileRenameOutcome : CommandOutcome {
     RenameResult result = RenameResult::NotRenamed;
-    Message message; // every rename ends with one box
-    FileFocus focus = FileFocus::Unchanged;
-    QString newFileName;          // the file's name after a rename
-    bool refreshFileList = false; // after a good copy only; the counters are not set again
-    // In every case the rename field is emptied and the frame shows "Source Files".
-    QString renameFieldText;
-    QString frameCaption = QString::fromLatin1(kSourceFilesCaption);
-    QStringList passedOver; // failed steps that did not stop the rename (logged)
+    QString newFileName; // the new file's name; empty when no new file was written
 };
 
 // Renames the selected setup file of `folder` to `newName` + the profile's suffix, by copying it,

@@ -3,13 +3,6 @@
 namespace tarvelin
 {
 
-StoreState stateOf(const SetupTable& table, int selectedIndex)
-{
-    StoreState state{table, listStore(table), {}};
-    state.counters = RefreshStoreCounters(static_cast<int>(state.lines.size()), selectedIndex);
-    return state;
-}
-
 Message noGameDirectoryMessage()
 {
     return {QStringLiteral("No game directory is known, so there is no store to change."),

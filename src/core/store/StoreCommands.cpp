@@ -14,28 +14,18 @@ Q_DECLARE_LOGGING_CATEGORY(lcStore)
 namespace
 {
 
-StoreCommandOutcome refused(Message message, QString detail = {})
-{
-    StoreCommandOutcome outcome;
-    outcome.messages.push_back(std::move(message));
-    outcome.detail = std::move(detail);
-    if (!outcome.detail.isEmpty())
-        qCWarning(lcStore).noquote() << outcome.detail;
-    return outcome;
-}
-
 // Reads setups.sav for a command that rewrites it. An unreadable store is never rewritten: what
 // would be written is unknown.
 std::optional<StoreRead> readStore(const StorePaths& paths, RecordLayout layout,
                                    StoreCommandOutcome& failure)
 {
     if (!paths.isValid()) {
-        failure = refused(noGameDirectoryMessage());
+        failure = refused<StoreCommandOutcome>(noGameDirectoryMessage());
         return std::nullopt;
     }
     StoreRead read = ReadSlots(paths.store, layout);
     if (!read.ok) {
-        failure = refused(storeUnreadableMessage(paths.store), read.error);
+        failure = refused<StoreCommandOutcome>(storeUnreadableMessage(paths.store), read.error);
         return std::nullopt;
     }
     return read;
@@ -61,8 +51,8 @@ void finish(StoreCommandOutcome& outcome, const StorePaths& paths, const SetupTa
 
 StoreCommandOutcome DeleteSetup(const DeleteRequest& request)
 {
-    if (request.setupNameField.isEmpty())
-        return refused({QStringLiteral("Please choose a file to Delete!")});
+    if (!request.setupChosen)
+        return refused<StoreCommandOutcome>({QStringLiteral("Please choose a file to Delete!")});
 
     const StorePaths paths = StorePaths::forGameDirectory(request.gameDirectory);
     StoreCommandOutcome outcome;
@@ -76,11 +66,12 @@ StoreCommandOutcome DeleteSetup(const DeleteRequest& request)
         slot != 0 && (!onDisk.entry(slot).isUsed() ||
                       (request.listedName && onDisk.entry(slot).name != *request.listedName));
     if (stale) {
-        outcome = refused({QStringLiteral("Slot %1 of the store does not hold the selected setup: "
-                                          "the store has changed since it was listed. Nothing "
-                                          "was deleted.")
-                               .arg(slot),
-                           MessageIcon::Exclamation});
+        outcome = refused<StoreCommandOutcome>(
+            {QStringLiteral("Slot %1 of the store does not hold the selected setup: "
+                            "the store has changed since it was listed. Nothing "
+                            "was deleted.")
+                 .arg(slot),
+             MessageIcon::Exclamation});
         outcome.store = stateOf(onDisk);
         return outcome;
     }
@@ -90,8 +81,6 @@ StoreCommandOutcome DeleteSetup(const DeleteRequest& request)
         table.entry(slot).used = 0;
     table.CompactTable();
     finish(outcome, paths, table, onDisk, request.layout, read->image.excess, true);
-    outcome.clearSetupName = outcome.done;
-    outcome.resetFrameCaption = outcome.done;
     return outcome;
 }
 
@@ -99,21 +88,23 @@ StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layo
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
-        return refused(noGameDirectoryMessage());
+        return refused<StoreCommandOutcome>(noGameDirectoryMessage());
     const StoreRead backup = ReadSlots(paths.backup, layout);
     if (backup.missing) {
-        return refused({QStringLiteral("There is no backup to restore: %1 does not exist. The "
-                                       "store was left as it was.")
-                            .arg(paths.backup),
-                        MessageIcon::Exclamation});
+        return refused<StoreCommandOutcome>(
+            {QStringLiteral("There is no backup to restore: %1 does not exist. The "
+                            "store was left as it was.")
+                 .arg(paths.backup),
+             MessageIcon::Exclamation});
     }
     // A backup that ends before its last slot would put fewer setups back than it held.
     if (!backup.ok || backup.image.cutShort) {
-        return refused({QStringLiteral("The backup %1 is incomplete or cannot be read. The store "
-                                       "was left as it was.")
-                            .arg(paths.backup),
-                        MessageIcon::Exclamation},
-                       backup.error);
+        return refused<StoreCommandOutcome>(
+            {QStringLiteral("The backup %1 is incomplete or cannot be read. The store "
+                            "was left as it was.")
+                 .arg(paths.backup),
+             MessageIcon::Exclamation},
+            backup.error);
     }
 
     StoreCommandOutcome outcome;
@@ -122,8 +113,6 @@ StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layo
            false);
     if (!outcome.done && !current.ok)
         outcome.store.reset(); // neither file's table is what the store holds
-    outcome.clearSetupName = outcome.done;
-    outcome.resetFrameCaption = outcome.done;
     return outcome;
 }
 
@@ -137,7 +126,6 @@ StoreCommandOutcome SortStore(const QString& gameDirectory, RecordLayout layout)
     SetupTable table = read->image.table;
     table.SortTable();
     finish(outcome, paths, table, read->image.table, layout, read->image.excess, true);
-    outcome.clearFileRenameField = outcome.done;
     return outcome;
 }
 

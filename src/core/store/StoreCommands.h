@@ -12,8 +12,8 @@ namespace tarvelin
 struct DeleteRequest {
     QString gameDirectory;
     RecordLayout layout;
-    // The text of the setup name field (Text3); empty means no setup is chosen.
-    QString setupNameField;
+    // The player has chosen a setup to delete. Without a choice nothing is read or written.
+    bool setupChosen = false;
     // The slot of the selected list line (StoreLine::slot), 0 when no line is selected.
     int selectedSlot = 0;
     // The selected line's name as listed. When given, a store that changed on disk since it was
@@ -27,11 +27,12 @@ struct DeleteRequest {
 StoreCommandOutcome DeleteSetup(const DeleteRequest& request);
 
 // Restore Store: setups.sav becomes setups.bak again, slot for slot, gaps included. The backup
-// is only read and stays read-only. A missing or incomplete backup is refused.
+// is only read and stays read-only. A missing or incomplete backup is refused. Done: the store
+// was replaced, so whatever setup was chosen is no longer the one listed.
 StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layout);
 
 // Sort Store: setups.sav rewritten through setups.tmp with its setups ordered by name in slots
-// 1 to N. The setup name field and the frame caption stay as they were.
+// 1 to N. The chosen setup stays chosen, though no line is selected any more.
 StoreCommandOutcome SortStore(const QString& gameDirectory, RecordLayout layout);
 
 } // namespace tarvelin

@@ -23,4 +23,11 @@ StoreCounters RefreshStoreCounters(int lineCount, int selectedIndex)
     return {lineCount + 1, lineCount, selectedIndex + 1};
 }
 
+StoreState stateOf(const SetupTable& table, int selectedIndex)
+{
+    StoreState state{table, listStore(table), {}};
+    state.counters = RefreshStoreCounters(static_cast<int>(state.lines.size()), selectedIndex);
+    return state;
+}
+
 } // namespace tarvelin

@@ -32,4 +32,15 @@ struct StoreCounters {
 // selectedIndex is the selected line's 0-based index, or -1 when no line is selected.
 StoreCounters RefreshStoreCounters(int lineCount, int selectedIndex);
 
+// A store as a command read or left it on disk: what a game window's table, store list and
+// counters become. The counters are the command's; the window shows them as they are.
+struct StoreState {
+    SetupTable table;
+    std::vector<StoreLine> lines;
+    StoreCounters counters;
+};
+
+// selectedIndex: the list line that stays selected (0-based), -1 for none.
+StoreState stateOf(const SetupTable& table, int selectedIndex = -1);
+
 } // namespace tarvelin

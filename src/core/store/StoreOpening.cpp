@@ -38,9 +38,7 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
         return opening;
     }
     opening.storeRead = true;
-    opening.table = read.image.table;
-    opening.lines = listStore(opening.table);
-    opening.counters = RefreshStoreCounters(static_cast<int>(opening.lines.size()), -1);
+    opening.store = stateOf(read.image.table);
 
     if (!read.missing) {
         if (const FileResult normal = setNormal(paths.store); !normal)
@@ -51,7 +49,8 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
         if (const FileResult normal = setNormal(paths.backup); !normal)
             passOver(opening, normal.error);
     }
-    const FileResult written = WriteSlots(paths.backup, opening.table, layout, read.image.excess);
+    const FileResult written =
+        WriteSlots(paths.backup, opening.store.table, layout, read.image.excess);
     if (!written) {
         passOver(opening, written.error);
         // The old backup is still the last good one: it stays protected as it was.

@@ -11,9 +11,7 @@ namespace tarvelin
 struct StoreOpening {
     bool storeRead = false;     // the table and the list show the store on disk
     bool backupWritten = false; // setups.bak now equals the store just read, header 0
-    SetupTable table;
-    std::vector<StoreLine> lines;
-    StoreCounters counters;
+    StoreState store;           // empty, with counters 1, 0, 0, when the store was not read
     // Steps that failed and were passed over: logged, never shown in the window.
     QStringList passedOver;
 };

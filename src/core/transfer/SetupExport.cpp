@@ -1,12 +1,12 @@
 #include "core/transfer/SetupExport.h"
 
+#include "core/files/FolderRules.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
 
-#include <QDir>
 #include <QLoggingCategory>
 
 namespace tarvelin
@@ -17,55 +17,37 @@ Q_LOGGING_CATEGORY(lcTransfer, "tarvelin.transfer")
 namespace
 {
 
-const QString kRootRefused =
-    QStringLiteral("You can't export to the root directory choose a folder and try it again.");
-
-bool isRootFolder(const QString& folder)
-{
-    // An empty folder would put the file at the root as well.
-    const QString clean = QDir::cleanPath(folder);
-    return clean.isEmpty() || clean == QLatin1String("/");
-}
-
 Message rootMessage(const ExportRequest& request)
 {
-    if (request.entryPoint == EntryPoint::Menu)
-        return {kRootRefused};
-    return {request.folder + QStringLiteral("  ") + kRootRefused, MessageIcon::Critical};
+    const QString text = QString::fromLatin1(kRootFolderRefusedText);
+    if (request.style == MessageStyle::Plain)
+        return {text};
+    return {request.folder + QStringLiteral("  ") + text, MessageIcon::Critical};
 }
 
-Message emptyNameMessage(EntryPoint entryPoint)
+Message emptyNameMessage(MessageStyle style)
 {
     return {QStringLiteral("You did'nt choose a file to export."),
-            entryPoint == EntryPoint::Menu ? MessageIcon::None : MessageIcon::Information};
+            style == MessageStyle::Plain ? MessageIcon::None : MessageIcon::Information};
 }
 
-// Both checks are always made, in the entry point's order; true when both pass.
+// Both checks are always made, the marked style naming the name first; true when both pass.
 bool checkFolderAndName(const ExportRequest& request, ExportOutcome& outcome)
 {
     const bool root = isRootFolder(request.folder);
     const bool noName = request.exportName.isEmpty();
-    if (request.entryPoint == EntryPoint::Menu) {
+    if (request.style == MessageStyle::Plain) {
         if (root)
             outcome.messages.push_back(rootMessage(request));
         if (noName)
-            outcome.messages.push_back(emptyNameMessage(request.entryPoint));
+            outcome.messages.push_back(emptyNameMessage(request.style));
     } else {
         if (noName)
-            outcome.messages.push_back(emptyNameMessage(request.entryPoint));
+            outcome.messages.push_back(emptyNameMessage(request.style));
         if (root)
             outcome.messages.push_back(rootMessage(request));
     }
     return !root && !noName;
-}
-
-ExportOutcome refusedWith(ExportOutcome outcome, const QString& text, QString detail = {})
-{
-    outcome.messages.push_back({text, MessageIcon::Exclamation});
-    outcome.detail = std::move(detail);
-    if (!outcome.detail.isEmpty())
-        qCWarning(lcTransfer).noquote() << outcome.detail;
-    return outcome;
 }
 
 } // namespace
@@ -83,14 +65,12 @@ ExportOutcome ExportSetup(const ExportRequest& request)
     } else {
         outcome.detail = paths.isValid() ? read.error : QStringLiteral("no game directory");
         qCInfo(lcTransfer).noquote() << "export: store not read:" << outcome.detail;
-        if (request.entryPoint == EntryPoint::Button) {
-            outcome.clearSetupName = false;
+        if (!request.fallbackTable)
             return outcome;
-        }
-        if (request.windowTable)
-            table = *request.windowTable;
+        table = *request.fallbackTable;
     }
 
+    outcome.nameUsed = true;
     if (!checkFolderAndName(request, outcome))
         return outcome;
 
@@ -98,31 +78,33 @@ ExportOutcome ExportSetup(const ExportRequest& request)
     const SetupRecord& record =
         SetupTable::isSlot(request.selectedSlot) ? table.entry(request.selectedSlot) : none;
     if (!record.isUsed())
-        return refusedWith(std::move(outcome), QStringLiteral("Please choose a setup to export!"));
+        return refused(exclamation(QStringLiteral("Please choose a setup to export!")), {},
+                       std::move(outcome));
 
     const QString fileName = request.exportName + request.profile->SetupFileExtension;
     if (!isUsableFileName(request.exportName) || !isUsableFileName(fileName)) {
-        return refusedWith(std::move(outcome),
-                           QStringLiteral("\"%1\" can't be used as a file name. Choose another "
-                                          "name and try it again.")
-                               .arg(request.exportName));
+        return refused(exclamation(QStringLiteral("\"%1\" can't be used as a file name. Choose "
+                                                  "another name and try it again.")
+                                       .arg(request.exportName)),
+                       {}, std::move(outcome));
     }
     const QString target = joinPath(request.folder, fileName);
     // Exported files are left read-only; one is never written over, even by root.
     if (isReadOnly(target)) {
-        return refusedWith(
-            std::move(outcome),
-            QStringLiteral("%1 already exists and is read-only. Nothing was written.").arg(target));
+        return refused(exclamation(QStringLiteral("%1 already exists and is read-only. Nothing "
+                                                  "was written.")
+                                       .arg(target)),
+                       {}, std::move(outcome));
     }
     if (const FileResult written = saveFileAtomically(target, serializeSetupFile(record, layout));
         !written) {
-        return refusedWith(
-            std::move(outcome),
-            QStringLiteral("%1 could not be written. Nothing was exported.").arg(target),
-            written.error);
+        return refused(
+            exclamation(
+                QStringLiteral("%1 could not be written. Nothing was exported.").arg(target)),
+            written.error, std::move(outcome));
     }
     if (const FileResult readOnly = setReadOnly(target); !readOnly)
-        qCInfo(lcTransfer).noquote() << "passed over:" << readOnly.error;
+        outcome.passedOver << readOnly.error;
     outcome.done = true;
     outcome.writtenFile = target;
     return outcome;

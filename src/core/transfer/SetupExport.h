@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/platform/Message.h"
+#include "core/platform/CommandOutcome.h"
 #include "core/store/SetupTable.h"
-#include "core/transfer/EntryPoint.h"
+#include "core/transfer/MessageStyle.h"
 
 #include <optional>
-#include <vector>
 
 namespace tarvelin
 {
@@ -17,23 +16,22 @@ struct ExportRequest {
     const GameProfile* profile = nullptr;
     // The slot of the selected store list line (StoreLine::slot), 0 when none is selected.
     int selectedSlot = 0;
-    QString exportName; // the setup name field (Text3), as typed: the file's name
-    QString folder;     // the chosen folder (Dir1)
-    EntryPoint entryPoint = EntryPoint::Button;
-    // The window's table, which the menu entry exports from when setups.sav cannot be read.
-    const SetupTable* windowTable = nullptr;
+    QString exportName; // the setup name as the player typed it: the file's name
+    QString folder;     // the chosen folder
+    MessageStyle style = MessageStyle::Marked;
+    // What to export from when setups.sav cannot be read (the table the window shows). None: the
+    // export then ends at once, silently, before anything is checked.
+    const SetupTable* fallbackTable = nullptr;
 };
 
-struct ExportOutcome {
-    bool done = false; // a file was written
+// done: a file was written.
+struct ExportOutcome : CommandOutcome {
     QString writtenFile;
-    std::vector<Message> messages; // shown in this order
     // setups.sav as re-read: the window's table becomes this; its store list stays as it is.
     std::optional<SetupTable> table;
-    // Text3 is emptied and the file list refreshed, except when the button ended at once
-    // because the store could not be read.
-    bool clearSetupName = true;
-    QString detail; // why nothing was written, for the log and the command line
+    // The export got as far as checking the folder and the name, so the typed name is used up
+    // (and a file may have appeared in the folder); false only when it ended at once.
+    bool nameUsed = false;
 };
 
 // Export: the selected setup of setups.sav, cut out whole, written to folder/NAME.set (.dts for

@@ -20,27 +20,12 @@ namespace
 // Far more than any setup file, whatever its name's length; anything larger is not one.
 constexpr qsizetype kMaxSetupFileSize = 1024 * 1024;
 
-ImportOutcome refused(Message message, QString detail = {})
-{
-    ImportOutcome outcome;
-    outcome.messages.push_back(std::move(message));
-    outcome.detail = std::move(detail);
-    if (!outcome.detail.isEmpty())
-        qCWarning(lcTransfer).noquote() << outcome.detail;
-    return outcome;
-}
-
-Message exclamation(const QString& text)
-{
-    return {text, MessageIcon::Exclamation};
-}
-
-// The setup file is made writable, and the menu entry deletes it: it now lives in the store.
+// The setup file is made writable, and deleted when asked: it now lives in the store.
 void handleImportedFile(const ImportRequest& request, const QString& path, ImportOutcome& outcome)
 {
     if (const FileResult normal = setNormal(path); !normal)
-        qCInfo(lcTransfer).noquote() << "passed over:" << normal.error;
-    if (request.entryPoint != EntryPoint::Menu)
+        outcome.passedOver << normal.error;
+    if (!request.deleteFileAfterImport)
         return;
     const FileResult removed = removeFile(path);
     outcome.fileRemoved = removed.ok;
@@ -56,46 +41,45 @@ void handleImportedFile(const ImportRequest& request, const QString& path, Impor
 ImportOutcome ImportSetup(const ImportRequest& request)
 {
     if (request.chosenFile.isEmpty()) {
-        ImportOutcome outcome =
-            refused({QStringLiteral("You did'nt choose a file to import."),
-                     request.entryPoint == EntryPoint::Menu ? MessageIcon::None
-                                                            : MessageIcon::Information});
-        outcome.clearFileRenameField = true;
-        return outcome;
+        return refused<ImportOutcome>(
+            {QStringLiteral("You did'nt choose a file to import."),
+             request.style == MessageStyle::Plain ? MessageIcon::None : MessageIcon::Information});
     }
     const StorePaths paths = StorePaths::forGameDirectory(request.gameDirectory);
     if (!paths.isValid())
-        return refused(noGameDirectoryMessage());
+        return refused<ImportOutcome>(noGameDirectoryMessage());
 
     // The store is read afresh: the game may have saved into it since the window listed it.
     const RecordLayout layout = request.profile->recordLayout();
     const StoreRead read = ReadSlots(paths.store, layout);
     const bool noStoreYet = read.missing && QFileInfo(paths.folder).isDir();
     if (!read.ok && !noStoreYet)
-        return refused(storeUnreadableMessage(paths.store), read.error);
+        return refused<ImportOutcome>(storeUnreadableMessage(paths.store), read.error);
     const SetupTable& onDisk = read.image.table;
 
     const int slot = onDisk.firstFreeSlot();
     if (slot == 0) {
-        ImportOutcome outcome = refused(exclamation(
-            QStringLiteral("The store is full: it holds 300 setups. Delete a setup before you "
-                           "import another. Nothing was imported.")));
+        ImportOutcome outcome;
         outcome.store = stateOf(onDisk, request.selectedIndex);
-        return outcome;
+        return refused(
+            exclamation(QStringLiteral("The store is full: it holds 300 setups. Delete a setup "
+                                       "before you import another. Nothing was imported.")),
+            {}, std::move(outcome));
     }
 
     const QString path = joinPath(request.folder, request.chosenFile);
     const FileContents contents = readWholeFile(path, kMaxSetupFileSize);
     if (!contents.ok) {
-        return refused(
+        return refused<ImportOutcome>(
             exclamation(QStringLiteral("%1 could not be read. Nothing was imported.").arg(path)),
             contents.error);
     }
     const std::optional<SetupRecord> record = parseSetupFile(contents.bytes, layout);
     if (!record) {
-        return refused(exclamation(QStringLiteral("%1 is not a setup file of %2. Nothing was "
-                                                  "imported.")
-                                       .arg(path, request.profile->gameTitle)));
+        return refused<ImportOutcome>(
+            exclamation(QStringLiteral("%1 is not a setup file of %2. Nothing was "
+                                       "imported.")
+                            .arg(path, request.profile->gameTitle)));
     }
 
     ImportOutcome outcome;
@@ -115,7 +99,6 @@ ImportOutcome ImportSetup(const ImportRequest& request)
     }
     outcome.done = true;
     outcome.store = stateOf(table, request.selectedIndex);
-    outcome.clearFileRenameField = true;
     handleImportedFile(request, path, outcome);
     return outcome;
 }

@@ -1,12 +1,12 @@
 #include "core/transfer/StoreCopy.h"
 
+#include "core/files/FolderRules.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -39,24 +39,10 @@ QByteArray serializeWithHeader(const SetupTable& table, RecordLayout layout,
     return bytes;
 }
 
-GameStoreShown shown(const SetupTable& table)
+StoreCopyOutcome importFailed(const QString& why, StoreCopyOutcome outcome = {})
 {
-    GameStoreShown store{table, listStore(table), {}};
-    store.counters = RefreshStoreCounters(static_cast<int>(store.lines.size()), -1);
-    return store;
-}
-
-bool isRootFolder(const QString& folder)
-{
-    return folder.isEmpty() || QDir::cleanPath(folder) == QLatin1String("/");
-}
-
-StoreCopyOutcome importFailed(const QString& why)
-{
-    qCWarning(lcStoreCopy).noquote() << "whole-store import:" << why;
-    StoreCopyOutcome outcome;
-    outcome.message = Message{QString::fromLatin1(kNoCopyChosenText)};
-    return outcome;
+    return refused({QString::fromLatin1(kNoCopyChosenText)},
+                   QStringLiteral("whole-store import: %1").arg(why), std::move(outcome));
 }
 
 } // namespace
@@ -64,8 +50,6 @@ StoreCopyOutcome importFailed(const QString& why)
 StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const GameProfile& profile)
 {
-    StoreCopyOutcome outcome;
-    outcome.refreshFileList = true;
     const RecordLayout layout = profile.recordLayout();
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     FileContents store;
@@ -74,21 +58,17 @@ StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& tr
     else
         store.error = QStringLiteral("no game directory");
     if (!store.ok) {
-        outcome.passedOver << store.error;
-        outcome.message =
-            Message{QStringLiteral("The store %1 could not be read, so no copy was written.")
-                        .arg(paths.isValid() ? paths.store : QStringLiteral("setups.sav")),
-                    MessageIcon::Exclamation};
-        return outcome;
+        return refused<StoreCopyOutcome>(
+            exclamation(QStringLiteral("The store %1 could not be read, so no copy was written.")
+                            .arg(paths.isValid() ? paths.store : QStringLiteral("setups.sav"))),
+            store.error);
     }
     const CopyRead read = parseWithHeader(store.bytes, layout);
-    outcome.gameStore = shown(read.image.table);
+    StoreCopyOutcome outcome;
+    outcome.store = stateOf(read.image.table);
 
-    if (isRootFolder(transferFolder)) {
-        outcome.message = Message{QStringLiteral(
-            "You can't export to the root directory choose a folder and try it again.")};
-        return outcome;
-    }
+    if (isRootFolder(transferFolder))
+        return refused({QString::fromLatin1(kRootFolderRefusedText)}, {}, std::move(outcome));
     const QString copy = joinPath(transferFolder, profile.StoreCopyFileName);
     // Root may write over a read-only file; the player's read-only copy is kept all the same.
     FileResult written =
@@ -96,14 +76,13 @@ StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& tr
             ? FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy))
             : saveFileAtomically(copy, serializeWithHeader(read.image.table, layout, read.header));
     if (!written) {
-        outcome.passedOver << written.error;
-        outcome.message = Message{QStringLiteral("The copy was not written. %1").arg(written.error),
-                                  MessageIcon::Exclamation};
-        return outcome;
+        return refused(
+            exclamation(QStringLiteral("The copy was not written. %1").arg(written.error)),
+            written.error, std::move(outcome));
     }
     if (const FileResult normal = setNormal(copy); !normal)
         outcome.passedOver << normal.error;
-    outcome.written = true;
+    outcome.done = true;
     outcome.writtenPath = copy;
     return outcome;
 }
@@ -138,7 +117,7 @@ StoreCopyOutcome ImportStoreCopy(const QString& gameDirectory, const QString& tr
         outcome.passedOver << normal.error;
     if (QFileInfo::exists(paths.store)) {
         if (const FileResult normal = setNormal(paths.store); !normal)
-            return importFailed(normal.error);
+            return importFailed(normal.error, std::move(outcome));
     }
     const QByteArray header = profile.storeImportHeader == StoreImportHeader::AsRead
                                   ? read.header
@@ -146,21 +125,14 @@ StoreCopyOutcome ImportStoreCopy(const QString& gameDirectory, const QString& tr
     if (const FileResult written =
             saveFileAtomically(paths.store, serializeWithHeader(read.image.table, layout, header));
         !written)
-        return importFailed(written.error);
+        return importFailed(written.error, std::move(outcome));
     if (const FileResult normal = setNormal(paths.store); !normal)
         outcome.passedOver << normal.error;
 
-    outcome.written = true;
+    outcome.done = true;
     outcome.writtenPath = paths.store;
-    outcome.gameStore = shown(read.image.table);
+    outcome.store = stateOf(read.image.table);
     return outcome;
-}
-
-TrashOutcome DeleteStoreCopy(const QString& transferFolder, const QString& selectedFileName,
-                             Trash& trash, const ConfirmDeletion& confirm)
-{
-    return TrashSelectedFile(transferFolder, selectedFileName, trash, confirm,
-                             QStringLiteral("Please choose a file to delete"));
 }
 
 } // namespace tarvelin

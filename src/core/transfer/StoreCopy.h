@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/files/FileTrashing.h"
-#include "core/platform/Message.h"
+#include "core/platform/CommandOutcome.h"
 #include "core/store/StoreList.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace tarvelin
@@ -13,23 +11,14 @@ namespace tarvelin
 
 struct GameProfile;
 
-// The store a whole-store transfer read or wrote. The game window of the same game, when it is
-// open, takes it as its table, list and counters, so that it never writes an older table back
-// over the store.
-struct GameStoreShown {
-    SetupTable table;
-    std::vector<StoreLine> lines;
-    StoreCounters counters; // nothing selected
-};
-
-struct StoreCopyOutcome {
-    bool written = false; // export: the copy was written; import: the store was replaced
+// done: export, the copy was written; import, the store was replaced. Neither reports success
+// with a message; a failure has one.
+struct StoreCopyOutcome : CommandOutcome {
     QString writtenPath;
-    // Set when the store on disk was read or replaced; unset, the game window keeps its list.
-    std::optional<GameStoreShown> gameStore;
-    std::optional<Message> message; // neither transfer reports success
-    bool refreshFileList = false;
-    QStringList passedOver; // failed steps that did not stop the command (logged)
+    // The store on disk as read or written, nothing selected. The game window of the same game,
+    // when it is open, takes it as its table, list and counters, so that it never writes an older
+    // table back over the store. Unset: the store was not read; the game window keeps its list.
+    std::optional<StoreState> store;
 };
 
 // The message of every failed whole-store import.
@@ -47,10 +36,5 @@ StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& tr
 // store of this game, ends with kNoCopyChosenText and leaves the store as it was.
 StoreCopyOutcome ImportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile);
-
-// Sends the selected copy to the trash once the player has confirmed; with none selected,
-// "Please choose a file to delete". The file list is refreshed afterwards in every case.
-TrashOutcome DeleteStoreCopy(const QString& transferFolder, const QString& selectedFileName,
-                             Trash& trash, const ConfirmDeletion& confirm);
 
 } // namespace tarvelin

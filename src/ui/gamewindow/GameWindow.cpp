@@ -29,6 +29,7 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QMenuBar>
+#include <QSignalBlocker>
 
 namespace tarvelin
 {
@@ -154,15 +155,9 @@ void GameWindow::runOpeningSequence()
     controls_.Text5->setText(lookUpGameDirectory(profile_, registry_, services_.winePrefix));
     browser_->restoreRememberedFolder();
 
-    StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
-    table_ = std::move(opening.table);
-    lines_ = std::move(opening.lines);
-    fillStoreList();
+    showStore(ReadFile(gameDirectory(), profile_.recordLayout()).store);
     controls_.Text1->clear();
-    setStoreCounters(opening.counters);
-
     setFileCounters();
-    setStoreCounters(RefreshStoreCounters(int(lines_.size()), controls_.List1->currentRow()));
     const int attached = SetMenuBitmaps(menuBar(), controls_.Picture);
     if (attached != int(kMenuPictureTable.size()))
         qCInfo(lcGameWindow) << "menu pictures attached:" << attached;
@@ -186,15 +181,23 @@ int GameWindow::selectedSlot() const
     return lines_[size_t(position - 1)].slot;
 }
 
-void GameWindow::showStore(SetupTable table, ClearedField cleared, bool resetFrameCaption)
+void GameWindow::showStore(const StoreState& store)
 {
-    table_ = std::move(table);
-    lines_ = listStore(table_);
+    table_ = store.table;
+    lines_ = store.lines;
     fillStoreList();
-    if (resetFrameCaption)
-        controls_.Frame1->setTitle(kStoreFrameCaption);
-    (cleared == ClearedField::FileRename ? controls_.Text1 : controls_.Text3)->clear();
-    setStoreCounters(RefreshStoreCounters(int(lines_.size()), controls_.List1->currentRow()));
+    QListWidget* list = controls_.List1;
+    if (const int selected = store.counters.selected; selected > 0 && selected <= list->count()) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(selected - 1);
+    }
+    setStoreCounters(store.counters);
+}
+
+void GameWindow::forgetChosenSetup()
+{
+    controls_.Text3->clear();
+    controls_.Frame1->setTitle(kStoreFrameCaption);
 }
 
 void GameWindow::fillStoreList()

@@ -20,8 +20,10 @@ class PopupMenuFilter;
 class ProgressIndicators;
 class Registry;
 class Trash;
+struct CommandOutcome;
 struct Message;
 struct StoreCommandOutcome;
+struct StoreState;
 class UrlOpener;
 class VolumeTable;
 
@@ -74,10 +76,12 @@ public:
     // 0 when no line is selected.
     int selectedSlot() const;
 
-    // After a command changed the store: show `table` in the list with no line selected and set
-    // the counters, clearing the named field, and put back the frame caption when asked.
-    enum class ClearedField { FileRename, SetupName };
-    void showStore(SetupTable table, ClearedField cleared, bool resetFrameCaption);
+    // Shows the store as a command read or left it: its table, its list (with the line the
+    // counters name selected) and the counters as the command computed them.
+    void showStore(const StoreState& store);
+    // The setup the player had chosen is gone: the setup name field is emptied and the store
+    // frame shows "Setup File" again.
+    void forgetChosenSetup();
 
 Q_SIGNALS:
     void startWindowRequested();        // "&Main Minu": show the start window, close this one
@@ -109,9 +113,10 @@ private:
     void selectStoreLine(int row);
     void setStoreCounters(const StoreCounters& counters);
     void setFileCounters();
-    // The commands' common ending: boxes in order, then the store shown as the command left it.
-    void showMessages(const std::vector<Message>& messages);
-    void applyStoreOutcome(const StoreCommandOutcome& outcome);
+    // The commands' common ending: the detail and passed-over steps logged, the boxes shown in
+    // order; for a store command, then the store as the command left it.
+    void showOutcome(const CommandOutcome& outcome);
+    void showOutcome(const StoreCommandOutcome& outcome);
     void exportSetup(bool fromMenu);
     void importSetup(bool fromMenu);
 

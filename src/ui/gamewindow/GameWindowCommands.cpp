@@ -1,7 +1,7 @@
 // The game window's store and file commands: each gathers the controls' values, calls the
 // command function the command line also calls, and shows what it hands back.
 
-#include "core/files/SetupFileDelete.h"
+#include "core/files/FileTrashing.h"
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
 #include "core/store/StoreCommands.h"
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLoggingCategory>
-#include <QSignalBlocker>
 
 namespace tarvelin
 {
@@ -33,47 +32,46 @@ constexpr int kImportIndicator = 1;
 constexpr int kExportIndicator = 2;
 constexpr int kSortIndicator = 3;
 
-const QString kStoreCaption = QStringLiteral("Setup File");
+// The caption the file group's frame returns to after a rename or a delete.
+const QString kSourceFilesCaption = QStringLiteral("Source Files");
 
-void focusFileControl(const GameWindowControls& c, FileFocus focus)
+// A refusal that concerns the new name puts the player back in the rename field; one without a
+// file to rename, in the file list.
+void focusAfterRename(const GameWindowControls& c, RenameResult result)
 {
-    if (focus == FileFocus::FileList)
+    switch (result) {
+    case RenameResult::NoFileSelected:
         c.File1->setFocus();
-    else if (focus == FileFocus::RenameField)
+        break;
+    case RenameResult::SameName:
+    case RenameResult::NoNewName:
+    case RenameResult::UnusableName:
         c.Text1->setFocus();
+        break;
+    case RenameResult::Renamed:
+    case RenameResult::NotRenamed:
+    case RenameResult::CopiedSourceKept:
+        break;
+    }
 }
 
 } // namespace
 
-void GameWindow::showMessages(const std::vector<Message>& messages)
+void GameWindow::showOutcome(const CommandOutcome& outcome)
 {
-    for (const Message& message : messages)
+    if (!outcome.detail.isEmpty())
+        qCWarning(lcGameWindow).noquote() << outcome.detail;
+    for (const QString& step : outcome.passedOver)
+        qCInfo(lcGameWindow).noquote() << "passed over:" << step;
+    for (const Message& message : outcome.messages)
         showMessage(this, message);
 }
 
-void GameWindow::applyStoreOutcome(const StoreCommandOutcome& outcome)
+void GameWindow::showOutcome(const StoreCommandOutcome& outcome)
 {
-    if (!outcome.detail.isEmpty())
-        qCWarning(lcGameWindow) << outcome.detail;
-    showMessages(outcome.messages);
-    const GameWindowControls& c = controls_;
-    if (outcome.store) {
-        table_ = outcome.store->table;
-        lines_ = outcome.store->lines;
-        fillStoreList();
-        const int selected = outcome.store->counters.selected;
-        if (selected > 0 && selected <= c.List1->count()) {
-            const QSignalBlocker quiet(c.List1);
-            c.List1->setCurrentRow(selected - 1);
-        }
-        setStoreCounters(outcome.store->counters);
-    }
-    if (outcome.clearSetupName)
-        c.Text3->clear();
-    if (outcome.clearFileRenameField)
-        c.Text1->clear();
-    if (outcome.resetFrameCaption)
-        c.Frame1->setTitle(kStoreCaption);
+    showOutcome(static_cast<const CommandOutcome&>(outcome));
+    if (outcome.store)
+        showStore(*outcome.store);
 }
 
 void GameWindow::exportSetupFromButton()
@@ -95,18 +93,17 @@ void GameWindow::exportSetup(bool fromMenu)
     request.selectedSlot = selectedSlot();
     request.exportName = controls_.Text3->text();
     request.folder = browser_->folder();
-    request.entryPoint = fromMenu ? EntryPoint::Menu : EntryPoint::Button;
-    request.windowTable = &table_;
+    request.style = fromMenu ? MessageStyle::Plain : MessageStyle::Marked;
+    // The menu entry goes on from the table shown when setups.sav cannot be read; the button stops.
+    request.fallbackTable = fromMenu ? &table_ : nullptr;
     const ExportOutcome outcome = ExportSetup(request);
     if (!outcome.done)
         progress_->stop(kExportIndicator);
-    if (!outcome.detail.isEmpty())
-        qCInfo(lcGameWindow) << outcome.detail;
-    showMessages(outcome.messages);
+    showOutcome(outcome);
     // The store list keeps its lines: the export only re-read the table behind them.
     if (outcome.table)
         table_ = *outcome.table;
-    if (outcome.clearSetupName) {
+    if (outcome.nameUsed) {
         controls_.Text3->clear();
         browser_->refreshFiles();
         browser_->setCounters();
@@ -132,28 +129,39 @@ void GameWindow::importSetup(bool fromMenu)
     request.folder = browser_->folder();
     // An emptied rename field means the player has no file chosen, whatever the list shows.
     request.chosenFile = controls_.Text1->text().isEmpty() ? QString() : browser_->selectedFile();
-    request.entryPoint = fromMenu ? EntryPoint::Menu : EntryPoint::Button;
+    request.style = fromMenu ? MessageStyle::Plain : MessageStyle::Marked;
+    // The menu entry moves the setup into the store; the button copies it.
+    request.deleteFileAfterImport = fromMenu;
     request.selectedIndex = controls_.List1->currentRow();
     const ImportOutcome outcome = ImportSetup(request);
     if (!outcome.done)
         progress_->stop(kImportIndicator);
-    applyStoreOutcome(outcome);
+    showOutcome(outcome);
+    // The chosen file is used up, or there was none: the rename field no longer names one.
+    if (outcome.done || request.chosenFile.isEmpty())
+        controls_.Text1->clear();
     browser_->refreshFiles();
     browser_->setCounters();
 }
 
 void GameWindow::deleteSetup()
 {
-    DeleteRequest request{gameDirectory(), profile_.recordLayout(), controls_.Text3->text(),
-                          selectedSlot(), std::nullopt};
+    DeleteRequest request{gameDirectory(), profile_.recordLayout(),
+                          !controls_.Text3->text().isEmpty(), selectedSlot(), std::nullopt};
     if (const int position = selectedPosition(); position > 0 && position <= int(lines_.size()))
         request.listedName = lines_[size_t(position - 1)].name;
-    applyStoreOutcome(DeleteSetup(request));
+    const StoreCommandOutcome outcome = DeleteSetup(request);
+    showOutcome(outcome);
+    if (outcome.done)
+        forgetChosenSetup();
 }
 
 void GameWindow::restoreStore()
 {
-    applyStoreOutcome(RestoreStore(gameDirectory(), profile_.recordLayout()));
+    const StoreCommandOutcome outcome = RestoreStore(gameDirectory(), profile_.recordLayout());
+    showOutcome(outcome);
+    if (outcome.done)
+        forgetChosenSetup();
 }
 
 void GameWindow::sortStore()
@@ -162,21 +170,22 @@ void GameWindow::sortStore()
     const StoreCommandOutcome outcome = SortStore(gameDirectory(), profile_.recordLayout());
     if (!outcome.done)
         progress_->stop(kSortIndicator);
-    applyStoreOutcome(outcome);
+    showOutcome(outcome);
+    // The sort keeps the chosen setup's name but empties the file rename field.
+    if (outcome.done)
+        controls_.Text1->clear();
 }
 
 void GameWindow::renameSetupFile()
 {
     const SetupFileRenameOutcome outcome = RenameSetupFile(
         browser_->folder(), browser_->selectedFile(), controls_.Text1->text(), profile_);
-    for (const QString& step : outcome.passedOver)
-        qCInfo(lcGameWindow) << "rename went on past:" << step;
-    showMessage(this, outcome.message);
-    if (outcome.refreshFileList)
-        browser_->refreshFiles();
-    controls_.Text1->setText(outcome.renameFieldText);
-    controls_.Frame2->setTitle(outcome.frameCaption);
-    focusFileControl(controls_, outcome.focus);
+    showOutcome(outcome);
+    if (!outcome.newFileName.isEmpty())
+        browser_->refreshFiles(); // the counters are not set again
+    controls_.Text1->clear();
+    controls_.Frame2->setTitle(kSourceFilesCaption);
+    focusAfterRename(controls_, outcome.result);
 }
 
 void GameWindow::deleteSetupFile()
@@ -184,17 +193,15 @@ void GameWindow::deleteSetupFile()
     const auto confirm = [this](const Message& question) {
         return showMessage(this, question, MessageButtons::YesNo) == MessageAnswer::Yes;
     };
-    const SetupFileDeleteOutcome outcome =
-        DeleteSetupFile(browser_->folder(), browser_->selectedFile(), *services_.trash, confirm);
-    if (outcome.trash.message)
-        showMessage(this, *outcome.trash.message);
-    if (outcome.refreshFileList)
-        browser_->refreshFiles();
-    if (outcome.setFileCounters)
-        browser_->setCounters();
-    controls_.Text1->setText(outcome.renameFieldText);
-    controls_.Frame2->setTitle(outcome.frameCaption);
-    focusFileControl(controls_, outcome.trash.focus);
+    const TrashOutcome outcome =
+        TrashSelectedFile(browser_->folder(), browser_->selectedFile(), *services_.trash, confirm);
+    showOutcome(outcome);
+    browser_->refreshFiles();
+    browser_->setCounters();
+    controls_.Text1->clear();
+    controls_.Frame2->setTitle(kSourceFilesCaption);
+    if (outcome.noFileSelected)
+        controls_.File1->setFocus();
 }
 
 } // namespace tarvelin

@@ -51,13 +51,16 @@ QWidget* createStoreWindow(const GameProfile& profile, Navigator& navigator,
 {
     auto* window = new StoreWindow(profile, navigator.services().registry,
                                    StoreWindowServices{platform.trash, nullptr});
-    QObject::connect(
-        window, &StoreWindow::gameStoreRead, &navigator,
-        [&navigator, &profile](const GameStoreShown& store) {
-            auto* game = qobject_cast<GameWindow*>(navigator.openWindow(profile.windowName));
-            if (game)
-                game->showStore(store.table, GameWindow::ClearedField::SetupName, true);
-        });
+    QObject::connect(window, &StoreWindow::gameStoreRead, &navigator,
+                     [&navigator, &profile](const StoreState& store) {
+                         auto* game =
+                             qobject_cast<GameWindow*>(navigator.openWindow(profile.windowName));
+                         if (!game)
+                             return;
+                         // The list was filled afresh: no setup of it is chosen any more.
+                         game->showStore(store);
+                         game->forgetChosenSetup();
+                     });
     return window;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/storewindow/StoreWindow.h"
 
+#include "core/files/FileTrashing.h"
 #include "core/game/GameProfile.h"
 #include "core/motion/BannerStep.h"
 #include "core/motion/Twips.h"
@@ -130,38 +131,44 @@ void StoreWindow::placeBanner()
 
 void StoreWindow::exportCopy()
 {
-    showOutcome(ExportStoreCopy(controls_.Text1->text(), browser_->folder(), profile_));
+    const StoreCopyOutcome outcome =
+        ExportStoreCopy(controls_.Text1->text(), browser_->folder(), profile_);
+    if (outcome.store)
+        Q_EMIT gameStoreRead(*outcome.store);
+    // The copy shows in the list before any message is read.
+    browser_->refreshFiles();
+    showOutcome(outcome);
 }
 
 void StoreWindow::importCopy()
 {
-    showOutcome(ImportStoreCopy(controls_.Text1->text(), browser_->folder(),
-                                browser_->selectedFile(), profile_));
+    const StoreCopyOutcome outcome = ImportStoreCopy(controls_.Text1->text(), browser_->folder(),
+                                                     browser_->selectedFile(), profile_);
+    if (outcome.store)
+        Q_EMIT gameStoreRead(*outcome.store);
+    showOutcome(outcome);
 }
 
-void StoreWindow::showOutcome(const StoreCopyOutcome& outcome)
+void StoreWindow::showOutcome(const CommandOutcome& outcome)
 {
+    if (!outcome.detail.isEmpty())
+        qCWarning(lcStoreWindow).noquote() << outcome.detail;
     for (const QString& step : outcome.passedOver)
         qCInfo(lcStoreWindow).noquote() << "passed over:" << step;
-    if (outcome.gameStore)
-        Q_EMIT gameStoreRead(*outcome.gameStore);
-    if (outcome.refreshFileList)
-        browser_->refreshFiles();
-    if (outcome.message)
-        showMessage(this, *outcome.message);
+    for (const Message& message : outcome.messages)
+        showMessage(this, message);
 }
 
 void StoreWindow::deleteCopy()
 {
-    const TrashOutcome outcome = DeleteStoreCopy(
+    const TrashOutcome outcome = TrashSelectedFile(
         browser_->folder(), browser_->selectedFile(), *services_.trash,
         [this](const Message& question) {
             return showMessage(this, question, MessageButtons::YesNo) == MessageAnswer::Yes;
         });
-    if (outcome.message)
-        showMessage(this, *outcome.message);
+    showOutcome(outcome);
     browser_->refreshFiles();
-    if (outcome.focus == FileFocus::FileList)
+    if (outcome.noFileSelected)
         controls_.File1->setFocus();
 }
 

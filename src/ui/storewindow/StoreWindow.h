@@ -46,7 +46,7 @@ public:
 Q_SIGNALS:
     // The store on disk was read or replaced: the open game window of this game shows it, so
     // that it never writes an older table back over it.
-    void gameStoreRead(const tarvelin::GameStoreShown& store);
+    void gameStoreRead(const tarvelin::StoreState& store);
 
 public Q_SLOTS:
     void importCopy();    // VBUSoftButton1
@@ -58,7 +58,7 @@ private:
     void moveBanner();
     void widenBanner();
     void placeBanner();
-    void showOutcome(const StoreCopyOutcome& outcome);
+    void showOutcome(const CommandOutcome& outcome);
 
     const GameProfile& profile_;
     Registry* registry_;
