@@ -20,7 +20,6 @@ class PopupMenuFilter;
 class ProgressIndicators;
 class Registry;
 class Trash;
-struct CommandOutcome;
 struct Message;
 struct StoreCommandOutcome;
 struct StoreState;
@@ -113,10 +112,8 @@ private:
     void selectStoreLine(int row);
     void setStoreCounters(const StoreCounters& counters);
     void setFileCounters();
-    // The commands' common ending: the detail and passed-over steps logged, the boxes shown in
-    // order; for a store command, then the store as the command left it.
-    void showOutcome(const CommandOutcome& outcome);
-    void showOutcome(const StoreCommandOutcome& outcome);
+    // A store command's ending: its messages, then the store as the command left it.
+    void showStoreOutcome(const StoreCommandOutcome& outcome);
     void exportSetup(bool fromMenu);
     void importSetup(bool fromMenu);
 

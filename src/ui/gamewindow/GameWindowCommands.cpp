@@ -57,19 +57,9 @@ void focusAfterRename(const GameWindowControls& c, RenameResult result)
 
 } // namespace
 
-void GameWindow::showOutcome(const CommandOutcome& outcome)
+void GameWindow::showStoreOutcome(const StoreCommandOutcome& outcome)
 {
-    if (!outcome.detail.isEmpty())
-        qCWarning(lcGameWindow).noquote() << outcome.detail;
-    for (const QString& step : outcome.passedOver)
-        qCInfo(lcGameWindow).noquote() << "passed over:" << step;
-    for (const Message& message : outcome.messages)
-        showMessage(this, message);
-}
-
-void GameWindow::showOutcome(const StoreCommandOutcome& outcome)
-{
-    showOutcome(static_cast<const CommandOutcome&>(outcome));
+    showCommandOutcome(this, outcome, lcGameWindow());
     if (outcome.store)
         showStore(*outcome.store);
 }
@@ -99,7 +89,7 @@ void GameWindow::exportSetup(bool fromMenu)
     const ExportOutcome outcome = ExportSetup(request);
     if (!outcome.done)
         progress_->stop(kExportIndicator);
-    showOutcome(outcome);
+    showCommandOutcome(this, outcome, lcGameWindow());
     // The store list keeps its lines: the export only re-read the table behind them.
     if (outcome.table)
         table_ = *outcome.table;
@@ -136,7 +126,7 @@ void GameWindow::importSetup(bool fromMenu)
     const ImportOutcome outcome = ImportSetup(request);
     if (!outcome.done)
         progress_->stop(kImportIndicator);
-    showOutcome(outcome);
+    showStoreOutcome(outcome);
     // The chosen file is used up, or there was none: the rename field no longer names one.
     if (outcome.done || request.chosenFile.isEmpty())
         controls_.Text1->clear();
@@ -151,7 +141,7 @@ void GameWindow::deleteSetup()
     if (const int position = selectedPosition(); position > 0 && position <= int(lines_.size()))
         request.listedName = lines_[size_t(position - 1)].name;
     const StoreCommandOutcome outcome = DeleteSetup(request);
-    showOutcome(outcome);
+    showStoreOutcome(outcome);
     if (outcome.done)
         forgetChosenSetup();
 }
@@ -159,7 +149,7 @@ void GameWindow::deleteSetup()
 void GameWindow::restoreStore()
 {
     const StoreCommandOutcome outcome = RestoreStore(gameDirectory(), profile_.recordLayout());
-    showOutcome(outcome);
+    showStoreOutcome(outcome);
     if (outcome.done)
         forgetChosenSetup();
 }
@@ -170,7 +160,7 @@ void GameWindow::sortStore()
     const StoreCommandOutcome outcome = SortStore(gameDirectory(), profile_.recordLayout());
     if (!outcome.done)
         progress_->stop(kSortIndicator);
-    showOutcome(outcome);
+    showStoreOutcome(outcome);
     // The sort keeps the chosen setup's name but empties the file rename field.
     if (outcome.done)
         controls_.Text1->clear();
@@ -180,7 +170,7 @@ void GameWindow::renameSetupFile()
 {
     const SetupFileRenameOutcome outcome = RenameSetupFile(
         browser_->folder(), browser_->selectedFile(), controls_.Text1->text(), profile_);
-    showOutcome(outcome);
+    showCommandOutcome(this, outcome, lcGameWindow());
     if (!outcome.newFileName.isEmpty())
         browser_->refreshFiles(); // the counters are not set again
     controls_.Text1->clear();
@@ -195,7 +185,7 @@ void GameWindow::deleteSetupFile()
     };
     const TrashOutcome outcome =
         TrashSelectedFile(browser_->folder(), browser_->selectedFile(), *services_.trash, confirm);
-    showOutcome(outcome);
+    showCommandOutcome(this, outcome, lcGameWindow());
     browser_->refreshFiles();
     browser_->setCounters();
     controls_.Text1->clear();

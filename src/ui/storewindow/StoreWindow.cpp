@@ -137,7 +137,7 @@ void StoreWindow::exportCopy()
         Q_EMIT gameStoreRead(*outcome.store);
     // The copy shows in the list before any message is read.
     browser_->refreshFiles();
-    showOutcome(outcome);
+    showCommandOutcome(this, outcome, lcStoreWindow());
 }
 
 void StoreWindow::importCopy()
@@ -146,17 +146,7 @@ void StoreWindow::importCopy()
                                                      browser_->selectedFile(), profile_);
     if (outcome.store)
         Q_EMIT gameStoreRead(*outcome.store);
-    showOutcome(outcome);
-}
-
-void StoreWindow::showOutcome(const CommandOutcome& outcome)
-{
-    if (!outcome.detail.isEmpty())
-        qCWarning(lcStoreWindow).noquote() << outcome.detail;
-    for (const QString& step : outcome.passedOver)
-        qCInfo(lcStoreWindow).noquote() << "passed over:" << step;
-    for (const Message& message : outcome.messages)
-        showMessage(this, message);
+    showCommandOutcome(this, outcome, lcStoreWindow());
 }
 
 void StoreWindow::deleteCopy()
@@ -166,7 +156,7 @@ void StoreWindow::deleteCopy()
         [this](const Message& question) {
             return showMessage(this, question, MessageButtons::YesNo) == MessageAnswer::Yes;
         });
-    showOutcome(outcome);
+    showCommandOutcome(this, outcome, lcStoreWindow());
     browser_->refreshFiles();
     if (outcome.noFileSelected)
         controls_.File1->setFocus();

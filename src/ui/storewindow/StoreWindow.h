@@ -58,7 +58,6 @@ private:
     void moveBanner();
     void widenBanner();
     void placeBanner();
-    void showOutcome(const CommandOutcome& outcome);
 
     const GameProfile& profile_;
     Registry* registry_;

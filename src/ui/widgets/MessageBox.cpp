@@ -1,5 +1,8 @@
 #include "ui/widgets/MessageBox.h"
 
+#include "core/platform/CommandOutcome.h"
+
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 namespace tarvelin
@@ -106,6 +109,16 @@ MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButton
     if (buttons == MessageButtons::YesNo)
         return MessageAnswer::No;
     return buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+}
+
+void showCommandOutcome(QWidget* parent, const CommandOutcome& outcome, const QLoggingCategory& log)
+{
+    if (!outcome.detail.isEmpty())
+        qCWarning(log).noquote() << outcome.detail;
+    for (const QString& step : outcome.passedOver)
+        qCInfo(log).noquote() << "passed over:" << step;
+    for (const Message& message : outcome.messages)
+        showMessage(parent, message);
 }
 
 } // namespace tarvelin

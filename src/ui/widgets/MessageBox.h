@@ -6,6 +6,7 @@
 #include <QString>
 #include <deque>
 
+class QLoggingCategory;
 class QWidget;
 
 namespace tarvelin
@@ -19,6 +20,13 @@ enum class MessageAnswer { Ok, Yes, No, Cancel };
 // While a MessageRecorder is alive nothing is shown: the recorder answers instead.
 MessageAnswer showMessage(QWidget* parent, const Message& message,
                           MessageButtons buttons = MessageButtons::Ok);
+
+struct CommandOutcome;
+
+// How a window ends a command: the outcome's detail and passed-over steps written to `log`, then
+// its messages shown in order.
+void showCommandOutcome(QWidget* parent, const CommandOutcome& outcome,
+                        const QLoggingCategory& log);
 
 // One box that would have been shown.
 struct RecordedMessage {
