@@ -388,7 +388,8 @@ QString commandHelp(const CommandSpec& command)
 {
     QString help = QStringLiteral("Usage: %1 %2\n\n").arg(text(kProgramName), text(command.usage));
     QString summary = text(command.summary);
-    summary[0] = summary[0].toUpper();
+    if (!summary.isEmpty())
+        summary[0] = summary[0].toUpper();
     addWrapped(help, QString(), summary + QLatin1Char('.'));
     if (!command.arguments.empty()) {
         help += QStringLiteral("\nArguments:\n");
