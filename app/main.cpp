@@ -38,11 +38,7 @@ int main(int argc, char* argv[])
     if (!invocation.startsWindows()) {
         QCoreApplication app(argc, argv);
         nameApplication();
-        // The command's own messages are the output; the program's diagnostics stay quiet
-        // unless asked for with QT_LOGGING_RULES.
-        if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-            QLoggingCategory::setFilterRules(QStringLiteral("tarvelin.*.debug=false\n"
-                                                            "tarvelin.*.info=false"));
+        tarvelin::cli::setCommandLineLogging(invocation.has(tarvelin::cli::Option::Verbose));
         return tarvelin::cli::runCommand(invocation, out, err);
     }
 
@@ -51,14 +47,17 @@ int main(int argc, char* argv[])
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarvelin Setup Utility"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvelin-setup-utility"));
     QApplication::setWindowIcon(tarvelin::artwork::applicationIcon());
-    if (invocation.demo) {
+    if (invocation.has(tarvelin::cli::Option::Verbose))
+        QLoggingCategory::setFilterRules(QStringLiteral("tarvelin.*=true"));
+    QString registryFile = invocation.value(tarvelin::cli::Option::Registry);
+    if (invocation.has(tarvelin::cli::Option::Demo)) {
         const tarvelin::DemoData demo = tarvelin::buildDemo(tarvelin::defaultDemoRoot());
         if (demo.registryFile.isEmpty()) {
             err << "The demo could not be written under " << demo.root << Qt::endl;
             return tarvelin::cli::kFailed;
         }
-        invocation.registryFile = demo.registryFile;
+        registryFile = demo.registryFile;
         err << "Demo games and setup files are in " << demo.root << Qt::endl;
     }
-    return tarvelin::runWindows(invocation.registryFile);
+    return tarvelin::runWindows(registryFile);
 }

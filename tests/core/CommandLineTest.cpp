@@ -1,6 +1,7 @@
 #include "core/cli/CommandLine.h"
 
 #include "core/platform/FileIO.h"
+#include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -20,12 +21,24 @@ namespace
 class CommandLineTest : public ::testing::Test
 {
 protected:
+    // The player's own Wine prefix must not find games for these tests.
+    void SetUp() override
+    {
+        hadWinePrefix = qEnvironmentVariableIsSet("WINEPREFIX");
+        oldWinePrefix = qgetenv("WINEPREFIX");
+        qputenv("WINEPREFIX", scratch.filePath("no-wine").toLocal8Bit());
+    }
+    void TearDown() override
+    {
+        if (hadWinePrefix)
+            qputenv("WINEPREFIX", oldWinePrefix);
+        else
+            qunsetenv("WINEPREFIX");
+    }
+
     int run(QStringList arguments)
     {
         arguments << QStringLiteral("--registry") << registryFile();
-        // The player's own Wine prefix must not find games for these tests.
-        if (!arguments.contains(QStringLiteral("--wine-prefix")))
-            arguments << QStringLiteral("--wine-prefix") << scratch.filePath("no-wine");
         out.clear();
         err.clear();
         QTextStream outStream(&out);
@@ -41,6 +54,8 @@ protected:
     fixture::GameDir game;
     QString out;
     QString err;
+    bool hadWinePrefix = false;
+    QByteArray oldWinePrefix;
 };
 
 TEST_F(CommandLineTest, ListShowsPositionSlotAndNameWithRealSlotsAndUtf8Names)
@@ -136,14 +151,15 @@ TEST_F(CommandLineTest, StoreCommandsRunTheWindowsCommands)
     game.write("setups.sav", fixture::storeOf({"b", "A", "C"}, 5));
     const QStringList sc{"--game", "sc", "--game-dir", game.root()};
     const QString file = scratch.filePath("mine.dts");
-    const QStringList exportA = QStringList{"export", "--slot", "2", "mine", scratch.path()} + sc;
+    const QStringList exportA =
+        QStringList{"export", "--slot", "2", "--name", "mine", "--to", scratch.path()} + sc;
 
     ASSERT_EQ(run(exportA), 0) << err.toStdString();
     EXPECT_EQ(out, file + '\n');
     EXPECT_EQ(run(exportA), 1); // the first file is read-only now
-    EXPECT_EQ(run(QStringList{"export", "--slot", "2", "", "/"} + sc), 1);
-    EXPECT_EQ(err, QStringLiteral("You did'nt choose a file to export.\n/  You can't export to the "
-                                  "root directory choose a folder and try it again.\n"));
+    EXPECT_EQ(run(QStringList{"export", "--slot", "2", "--name", "x", "--to", "/"} + sc), 1);
+    EXPECT_EQ(err, QStringLiteral("/  You can't export to the root directory choose a folder and "
+                                  "try it again.\n"));
     ASSERT_EQ(run(QStringList{"import", file, "--delete"} + sc), 0) << err.toStdString();
     EXPECT_EQ(out, QStringLiteral("4\n"));
     EXPECT_FALSE(QFile::exists(file));
@@ -178,6 +194,162 @@ TEST_F(CommandLineTest, WholeStoreCopiesAndSetupFilesRunTheWindowsCommands)
     EXPECT_EQ(err, QStringLiteral("fast.set was renamed sucessfully.\n"));
     EXPECT_EQ(run({"trash-file", scratch.path()}), 1); // a folder is never trashed
     EXPECT_TRUE(QDir(scratch.path()).exists());
+}
+
+// Wrong usage: exit 2, one line naming the problem, and nothing on disk touched, even where the
+// rest of the line would have been a working command (the registry knows the game).
+TEST_F(CommandLineTest, WrongUsageIsOneLineAndChangesNothing)
+{
+    const QByteArray store = fixture::storeOf({"Oval", "Mile", "Dirt"}, 6);
+    game.write("setups.sav", store);
+    game.write("setups.bak", fixture::storeOf({"Old"}, 6));
+    const QString setupFile = scratch.filePath("fast.set");
+    fixture::writeFile(setupFile, fixture::usedSlot("fast", 6, 1));
+    ASSERT_EQ(run({"registry", "set", "Software\\Ratbag\\Dirt Track Racing\\1.00", "Directory",
+                   game.root()}),
+              0);
+    const QString to = scratch.path();
+
+    struct Case {
+        QStringList arguments;
+        QString line; // the whole line on stderr
+    };
+    const std::vector<Case> cases = {
+        {{"delete", "--game", "dtr", "--slot", "1", "--dry-run"},
+         "delete: --dry-run is not an option of delete"},
+        {{"sort", "--game", "dtr", "--slot", "5"}, "sort: --slot is not an option of sort"},
+        {{"trash-file", setupFile, "--game", "dtr"},
+         "trash-file: --game is not an option of trash-file"},
+        {{"list", "--game", "dtr", "--bogus"}, "list: --bogus is not an option of list"},
+        {{"list", "--game", "dtr", "--json=yes"}, "list: --json takes no value"},
+        {{"delete", "--game", "dtr", "--slot"}, "delete: --slot needs K"},
+        {{"delete", "--game", "dtr", "--slot", "1", "--game-dir", ""},
+         "delete: --game-dir is empty"},
+        {{"sort", "--game", "dtr", "--game-dir="}, "sort: --game-dir is empty"},
+        {{"delete", "--game", "dtr"}, "delete: needs --slot K"},
+        {{"sort"}, "sort: needs --game dtr|sc"},
+        {{"sort", "--game", "gt"}, "sort: --game takes dtr or sc, not gt"},
+        {{"delete", "--game", "dtr", "--slot", "0"},
+         "delete: --slot takes a slot number from 1 to 300, not 0"},
+        {{"delete", "--game", "dtr", "--slot", "301"},
+         "delete: --slot takes a slot number from 1 to 300, not 301"},
+        {{"delete", "--game", "dtr", "--slot", "one"},
+         "delete: --slot takes a slot number from 1 to 300, not one"},
+        {{"delete", "--game", "dtr", "--slot", "1", "--slot", "2"},
+         "delete: --slot is given twice"},
+        {{"import", "--game", "dtr", "--delete"}, "import: needs FILE"},
+        {{"import", "--game", "dtr", "--delete", setupFile, setupFile},
+         "import: unexpected argument \"" + setupFile + "\""},
+        {{"sort", "--game", "dtr", "now"}, "sort: unexpected argument \"now\""},
+        {{"export", "--game", "dtr", "--slot", "1", "--name", "x"}, "export: needs --to DIR"},
+        {{"export", "--game", "dtr", "--slot", "1", "--name", "", "--to", to},
+         "export: --name is empty"},
+        {{"export", "--game", "dtr", "--slot", "1", "", to}, "export: NAME is empty"},
+        {{"export", "--game", "dtr", "--slot", "1", "x", to, "--name", "y"},
+         "export: NAME and --name are both given"},
+        {{"restore", "--game", "dtr", "--to", to}, "restore: --to is not an option of restore"},
+        {{"frobnicate"}, "frobnicate is not a command"},
+        {{"registry"}, "registry: needs get, set, delete or import-wine"},
+        {{"registry", "put", "k", "n"},
+         "registry put is not a command; registry takes get, set, delete or import-wine"},
+        {{"registry", "set", "Software\\Ratbag\\Dirt Track Racing\\1.00", "Directory", "x",
+          "--dword"},
+         "registry set: --dword needs a whole number, not \"x\""},
+        {{"registry", "get", "k"}, "registry get: needs NAME"},
+        {{"--game", "dtr"}, "--game needs a command"},
+        {{"--bogus", "list"}, "--bogus is not an option"},
+        {{"list", "--version"}, "list: --version is not an option of list"},
+    };
+    const fixture::FileTree gameBefore = fixture::snapshotTree(game.root());
+    const fixture::FileTree scratchBefore = fixture::snapshotTree(scratch.path());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), 2);
+        EXPECT_EQ(err.toStdString(), (c.line + QStringLiteral("; see --help\n")).toStdString());
+        EXPECT_TRUE(out.isEmpty());
+        EXPECT_EQ(fixture::snapshotTree(game.root()), gameBefore);
+        EXPECT_EQ(fixture::snapshotTree(scratch.path()), scratchBefore);
+    }
+    EXPECT_EQ(game.read("setups.sav"), store);
+}
+
+// Every command's --help is built from its row: the usage line, the summary, each argument and
+// each option it takes. A usage error never prints the help.
+TEST_F(CommandLineTest, HelpOfEveryCommandComesFromTheTable)
+{
+    const auto text = [](std::string_view view) {
+        return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+    };
+    ASSERT_EQ(run({"--help"}), 0);
+    const QString global = out;
+    for (const cli::CommandSpec& command : cli::commandTable()) {
+        const QString name = text(command.name);
+        SCOPED_TRACE(name.toStdString());
+        const QString usage = text(command.usage);
+        EXPECT_TRUE(global.contains(QStringLiteral("  ") + usage + QLatin1Char('\n')));
+
+        // The usage line spells what the parser demands, in the documented form.
+        EXPECT_TRUE(usage.startsWith(name + QLatin1Char(' ')) || usage == name);
+        for (const cli::CommandOption& option : command.options) {
+            const cli::OptionSpec& spec = cli::optionSpec(option.option);
+            const QString written = QStringLiteral("--") + text(spec.name);
+            if (option.required) {
+                EXPECT_TRUE(usage.contains(written + QLatin1Char(' ') + text(spec.valueName)))
+                    << written.toStdString();
+            }
+        }
+        for (const cli::ArgumentSpec& argument : command.arguments) {
+            if (!argument.standsForOption) {
+                EXPECT_TRUE(usage.contains(text(argument.name)));
+            }
+        }
+
+        QStringList words = name.split(QLatin1Char(' '));
+        ASSERT_EQ(run(words << QStringLiteral("--help")), 0);
+        EXPECT_TRUE(out.startsWith(QStringLiteral("Usage: tarvelin-setup-utility ") + usage +
+                                   QLatin1Char('\n')));
+        EXPECT_TRUE(out.simplified().contains(text(command.summary).mid(1)));
+        for (const cli::ArgumentSpec& argument : command.arguments)
+            EXPECT_TRUE(
+                out.contains(QStringLiteral("  ") + text(argument.name) + QLatin1Char(' ')));
+        for (const auto options : {command.options, cli::everyCommandOptions()}) {
+            for (const cli::CommandOption& option : options)
+                EXPECT_TRUE(out.contains(QStringLiteral("  --") +
+                                         text(cli::optionSpec(option.option).name)));
+        }
+        EXPECT_FALSE(out.contains(QStringLiteral("--demo"))) << "only the program's own help";
+    }
+    // The help is shown even when the rest of the line would be refused.
+    ASSERT_EQ(run({"delete", "--help"}), 0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Usage: tarvelin-setup-utility delete ")));
+    ASSERT_EQ(run({"registry", "-h"}), 0);
+    EXPECT_EQ(out, global);
+
+    EXPECT_EQ(run({"delete", "--game", "dtr", "--slot", "1", "--dry-run"}), 2);
+    EXPECT_FALSE(err.contains(QStringLiteral("Usage:")));
+}
+
+TEST_F(CommandLineTest, ExportTakesNameAndFolderAsOptionsOrAsArguments)
+{
+    game.write("setups.sav", fixture::storeOf({"Oval", "Mile"}, 6));
+    const QStringList dtr{"--game", "dtr", "--game-dir", game.root()};
+    const QByteArray mile = fixture::usedSlot("Mile", 6, 2);
+
+    ASSERT_EQ(
+        run(QStringList{"export", "--slot", "2", "--name", "A", "--to", scratch.path()} + dtr), 0)
+        << err.toStdString();
+    EXPECT_EQ(out, scratch.filePath("A.set") + '\n');
+    ASSERT_EQ(run(QStringList{"export", "--name=B", "--slot=2", "--to=" + scratch.path()} + dtr),
+              0);
+    ASSERT_EQ(run(QStringList{"export", "--slot", "2", "C", scratch.path()} + dtr), 0);
+    for (const char* file : {"A.set", "B.set", "C.set"}) {
+        EXPECT_EQ(fixture::readFile(scratch.filePath(file)), mile) << file;
+        EXPECT_TRUE(isReadOnly(scratch.filePath(file))) << file;
+    }
+    // The folder may be an option while the name stays an argument.
+    ASSERT_EQ(run(QStringList{"export", "--slot", "1", "D", "--to", scratch.path()} + dtr), 0)
+        << err.toStdString();
+    EXPECT_EQ(fixture::readFile(scratch.filePath("D.set")), fixture::usedSlot("Oval", 6, 1));
 }
 
 } // namespace

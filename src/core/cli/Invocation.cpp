@@ -1,147 +1,405 @@
 #include "core/cli/Invocation.h"
 
+#include "core/store/SetupTable.h"
+
+#include <algorithm>
+
 namespace tarvelin::cli
 {
 
 namespace
 {
 
-// Options that take a value, and where the value goes.
-struct ValueOption {
-    QLatin1StringView name;
-    QString Invocation::*target;
-};
-
-constexpr ValueOption kValueOptions[] = {
-    {QLatin1StringView("--game"), &Invocation::game},
-    {QLatin1StringView("--registry"), &Invocation::registryFile},
-    {QLatin1StringView("--game-dir"), &Invocation::gameDirectory},
-    {QLatin1StringView("--wine-prefix"), &Invocation::winePrefix},
-    {QLatin1StringView("--slot"), &Invocation::slot},
-    {QLatin1StringView("--to"), &Invocation::to},
-};
-
-struct FlagOption {
-    QLatin1StringView name;
-    bool Invocation::*target;
-};
-
-constexpr FlagOption kFlagOptions[] = {
-    {QLatin1StringView("--json"), &Invocation::json},
-    {QLatin1StringView("--dword"), &Invocation::dword},
-    {QLatin1StringView("--dry-run"), &Invocation::dryRun},
-    {QLatin1StringView("--delete"), &Invocation::deleteAfter},
-    {QLatin1StringView("--demo"), &Invocation::demo},
-    {QLatin1StringView("--version"), &Invocation::version},
-    {QLatin1StringView("--help"), &Invocation::help},
-    {QLatin1StringView("-h"), &Invocation::help},
-};
-
-bool takeOption(Invocation& invocation, const QStringList& arguments, qsizetype& i)
+QString text(std::string_view view)
 {
-    const QString& argument = arguments.at(i);
-    for (const ValueOption& option : kValueOptions) {
-        if (argument == option.name) {
-            if (i + 1 >= arguments.size()) {
-                invocation.usageError = QStringLiteral("%1 needs a value").arg(option.name);
-                return true;
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+QString spelling(const OptionSpec& option)
+{
+    return QStringLiteral("--") + text(option.name);
+}
+
+// "--slot K", or "--json" for a flag.
+QString withValue(const OptionSpec& option)
+{
+    if (option.valueName.empty())
+        return spelling(option);
+    return spelling(option) + QLatin1Char(' ') + text(option.valueName);
+}
+
+const OptionSpec* findOption(const QString& written)
+{
+    const auto table = optionTable();
+    if (written.startsWith(QLatin1String("--"))) {
+        const QString name = written.mid(2);
+        const auto found = std::find_if(table.begin(), table.end(),
+                                        [&](const OptionSpec& o) { return name == text(o.name); });
+        return found == table.end() ? nullptr : &*found;
+    }
+    if (written.size() != 2)
+        return nullptr;
+    const auto found = std::find_if(table.begin(), table.end(), [&](const OptionSpec& o) {
+        return o.shortName != 0 && written.at(1) == QLatin1Char(o.shortName);
+    });
+    return found == table.end() ? nullptr : &*found;
+}
+
+bool takes(std::span<const CommandOption> options, Option option)
+{
+    return std::any_of(options.begin(), options.end(),
+                       [&](const CommandOption& o) { return o.option == option; });
+}
+
+// The commands whose name begins with `word` and a blank: "registry" -> "registry set", ...
+std::vector<const CommandSpec*> commandsUnder(const QString& word)
+{
+    std::vector<const CommandSpec*> found;
+    const QString prefix = word + QLatin1Char(' ');
+    for (const CommandSpec& command : commandTable()) {
+        if (text(command.name).startsWith(prefix))
+            found.push_back(&command);
+    }
+    return found;
+}
+
+QString oneOf(const std::vector<const CommandSpec*>& commands, qsizetype skip)
+{
+    QStringList words;
+    for (const CommandSpec* command : commands)
+        words << text(command->name).mid(skip);
+    const QString last = words.takeLast();
+    return words.isEmpty() ? last
+                           : words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+struct GivenOption {
+    const OptionSpec* spec;
+    QString value;
+};
+
+class Parser
+{
+public:
+    explicit Parser(const QStringList& arguments) : arguments_(arguments) {}
+
+    Invocation parse()
+    {
+        const bool tokensRead = readTokens();
+        const QString commandProblem = resolveCommand();
+        if (!tokensRead) {
+            if (!invocation_.command)
+                return failed(unknownOption_.isEmpty()
+                                  ? tokenProblem_
+                                  : QStringLiteral("%1 is not an option").arg(unknownOption_));
+            if (!unknownOption_.isEmpty())
+                return failed(prefix() + QStringLiteral("%1 is not an option of %2")
+                                             .arg(unknownOption_, text(invocation_.command->name)));
+            return failed(prefix() + tokenProblem_);
+        }
+        const bool help = std::any_of(given_.begin(), given_.end(), [](const GivenOption& o) {
+            return o.spec->option == Option::Help;
+        });
+        if (help && (invocation_.command || commandProblem.isEmpty() || missingSubcommand_)) {
+            // The help is shown whatever else the line holds; the command's when one is named.
+            invocation_.options[static_cast<std::size_t>(Option::Help)] = QString();
+            return invocation_;
+        }
+        if (!commandProblem.isEmpty())
+            return failed(commandProblem);
+        if (takeOptions() && takeArguments())
+            checkRequired();
+        return invocation_;
+    }
+
+private:
+    // Splits the line into options with their values and the other words. False, with the
+    // problem, when an option is not known, lacks its value or has one it does not take.
+    bool readTokens()
+    {
+        bool optionsEnded = false;
+        for (qsizetype i = 0; i < arguments_.size(); ++i) {
+            const QString& argument = arguments_.at(i);
+            if (!optionsEnded && argument == QLatin1String("--")) {
+                optionsEnded = true;
+                continue;
             }
-            invocation.*option.target = arguments.at(++i);
-            return true;
+            if (optionsEnded || argument.size() < 2 || !argument.startsWith(QLatin1Char('-'))) {
+                words_ << argument;
+                continue;
+            }
+            QString written = argument;
+            std::optional<QString> inlineValue;
+            if (const qsizetype equals = argument.indexOf(QLatin1Char('='));
+                argument.startsWith(QLatin1String("--")) && equals > 0) {
+                written = argument.left(equals);
+                inlineValue = argument.mid(equals + 1);
+            }
+            const OptionSpec* option = findOption(written);
+            if (!option) {
+                unknownOption_ = written;
+                return false;
+            }
+            if (option->kind == ValueKind::None) {
+                if (inlineValue) {
+                    tokenProblem_ = QStringLiteral("%1 takes no value").arg(spelling(*option));
+                    return false;
+                }
+                given_.push_back({option, QString()});
+                continue;
+            }
+            if (!inlineValue) {
+                // "--slot --game dtr" lacks the slot; a value that looks like an option may be
+                // written --name=--odd.
+                const bool valueFollows =
+                    i + 1 < arguments_.size() &&
+                    !(arguments_.at(i + 1).startsWith(QLatin1String("--")) &&
+                      findOption(arguments_.at(i + 1).section(QLatin1Char('='), 0, 0)));
+                if (!valueFollows) {
+                    tokenProblem_ = QStringLiteral("%1 needs %2")
+                                        .arg(spelling(*option), text(option->valueName));
+                    return false;
+                }
+                inlineValue = arguments_.at(++i);
+            }
+            given_.push_back({option, *inlineValue});
         }
-        const QString withEquals = option.name + QLatin1Char('=');
-        if (argument.startsWith(withEquals)) {
-            invocation.*option.target = argument.mid(withEquals.size());
-            return true;
-        }
+        return true;
     }
-    for (const FlagOption& option : kFlagOptions) {
-        if (argument == option.name) {
-            invocation.*option.target = true;
-            return true;
+
+    // Finds the command the first one or two words name; returns the problem when they name
+    // none.
+    QString resolveCommand()
+    {
+        if (words_.isEmpty())
+            return {};
+        const QString first = words_.first();
+        for (const CommandSpec& command : commandTable()) {
+            if (text(command.name) == first) {
+                invocation_.command = &command;
+                consumed_ = 1;
+                return {};
+            }
         }
+        const std::vector<const CommandSpec*> under = commandsUnder(first);
+        if (under.empty())
+            return QStringLiteral("%1 is not a command").arg(first);
+        if (words_.size() < 2) {
+            missingSubcommand_ = true;
+            return QStringLiteral("%1: needs %2").arg(first, oneOf(under, first.size() + 1));
+        }
+        const QString both = first + QLatin1Char(' ') + words_.at(1);
+        for (const CommandSpec* command : under) {
+            if (text(command->name) == both) {
+                invocation_.command = command;
+                consumed_ = 2;
+                return {};
+            }
+        }
+        return QStringLiteral("%1 is not a command; %2 takes %3")
+            .arg(both, first, oneOf(under, first.size() + 1));
     }
-    return false;
+
+    QString prefix() const { return text(invocation_.command->name) + QStringLiteral(": "); }
+
+    bool allowed(Option option) const
+    {
+        if (!invocation_.command)
+            return takes(windowOptions(), option);
+        return takes(invocation_.command->options, option) || takes(everyCommandOptions(), option);
+    }
+
+    bool takeOptions()
+    {
+        for (const GivenOption& given : given_) {
+            const OptionSpec& option = *given.spec;
+            const QString name = spelling(option);
+            if (!allowed(option.option)) {
+                if (!invocation_.command)
+                    return fail(QStringLiteral("%1 needs a command").arg(name));
+                return fail(prefix() + QStringLiteral("%1 is not an option of %2")
+                                           .arg(name, text(invocation_.command->name)));
+            }
+            const QString where = invocation_.command ? prefix() : QString();
+            auto& slot = invocation_.options[static_cast<std::size_t>(option.option)];
+            if (slot)
+                return fail(where + QStringLiteral("%1 is given twice").arg(name));
+            if (option.kind != ValueKind::None && given.value.isEmpty())
+                return fail(where + QStringLiteral("%1 is empty").arg(name));
+            if (option.kind == ValueKind::Game && given.value != QLatin1String("dtr") &&
+                given.value != QLatin1String("sc"))
+                return fail(where +
+                            QStringLiteral("%1 takes dtr or sc, not %2").arg(name, given.value));
+            if (option.kind == ValueKind::Slot) {
+                bool ok = false;
+                const int number = given.value.toInt(&ok);
+                if (!ok || !SetupTable::isSlot(number))
+                    return fail(where +
+                                QStringLiteral("%1 takes a slot number from 1 to %2, not %3")
+                                    .arg(name)
+                                    .arg(layout::kSlotCount)
+                                    .arg(given.value));
+            }
+            slot = given.value;
+        }
+        return true;
+    }
+
+    bool takeArguments()
+    {
+        if (!invocation_.command)
+            return true;
+        const std::span<const ArgumentSpec> specs = invocation_.command->arguments;
+        const QStringList written = words_.mid(consumed_);
+        if (written.size() > static_cast<qsizetype>(specs.size()))
+            return fail(prefix() + QStringLiteral("unexpected argument \"%1\"")
+                                       .arg(written.at(static_cast<qsizetype>(specs.size()))));
+        for (std::size_t i = 0; i < specs.size(); ++i) {
+            const ArgumentSpec& spec = specs[i];
+            const qsizetype at = static_cast<qsizetype>(i);
+            if (at >= written.size()) {
+                if (spec.standsForOption)
+                    continue; // the option is checked as an option
+                return fail(prefix() + QStringLiteral("needs %1").arg(text(spec.name)));
+            }
+            if (written.at(at).isEmpty() && !spec.mayBeEmpty)
+                return fail(prefix() + QStringLiteral("%1 is empty").arg(text(spec.name)));
+            if (spec.standsForOption) {
+                auto& slot = invocation_.options[static_cast<std::size_t>(spec.option)];
+                if (slot)
+                    return fail(prefix() +
+                                QStringLiteral("%1 and %2 are both given")
+                                    .arg(text(spec.name), spelling(optionSpec(spec.option))));
+                slot = written.at(at);
+                continue;
+            }
+            invocation_.arguments << written.at(at);
+        }
+        return true;
+    }
+
+    bool checkRequired()
+    {
+        if (!invocation_.command)
+            return true;
+        for (const CommandOption& option : invocation_.command->options) {
+            if (option.required && !invocation_.has(option.option))
+                return fail(prefix() +
+                            QStringLiteral("needs %1").arg(withValue(optionSpec(option.option))));
+        }
+        return true;
+    }
+
+    bool fail(const QString& problem)
+    {
+        invocation_.usageError = problem;
+        return false;
+    }
+    Invocation failed(const QString& problem)
+    {
+        fail(problem);
+        return invocation_;
+    }
+
+    const QStringList& arguments_;
+    std::vector<GivenOption> given_;
+    QStringList words_;
+    qsizetype consumed_ = 0;
+    QString unknownOption_;
+    QString tokenProblem_;
+    bool missingSubcommand_ = false;
+    Invocation invocation_;
+};
+
+// Help texts: a column of names and a column of explanations, wrapped under each other.
+constexpr qsizetype kHelpWidth = 79;
+constexpr qsizetype kNameColumn = 22;
+
+void addWrapped(QString& help, const QString& indent, const QString& words)
+{
+    QString line = indent;
+    bool lineHasWord = false;
+    for (const QString& word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (lineHasWord && line.size() + 1 + word.size() > kHelpWidth) {
+            help += line + QLatin1Char('\n');
+            line = QString(indent.size(), QLatin1Char(' '));
+            lineHasWord = false;
+        }
+        if (lineHasWord)
+            line += QLatin1Char(' ');
+        line += word;
+        lineHasWord = true;
+    }
+    help += line + QLatin1Char('\n');
+}
+
+void addEntry(QString& help, const QString& name, const QString& explanation)
+{
+    QString indent = QStringLiteral("  ") + name;
+    if (indent.size() + 2 > kNameColumn) {
+        help += indent + QLatin1Char('\n');
+        indent.clear();
+    }
+    addWrapped(help, indent.leftJustified(kNameColumn, QLatin1Char(' ')), explanation);
+}
+
+void addOptions(QString& help, std::span<const CommandOption> options)
+{
+    for (const CommandOption& option : options) {
+        const OptionSpec& spec = optionSpec(option.option);
+        addEntry(help, withValue(spec), text(option.help.empty() ? spec.help : option.help));
+    }
 }
 
 } // namespace
 
 Invocation parseInvocation(const QStringList& arguments)
 {
-    Invocation invocation;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < arguments.size() && invocation.usageError.isEmpty(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (!optionsEnded && argument == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            if (!takeOption(invocation, arguments, i))
-                invocation.usageError = QStringLiteral("unknown option %1").arg(argument);
-            continue;
-        }
-        if (invocation.command.isEmpty())
-            invocation.command = argument;
-        else
-            invocation.arguments << argument;
-    }
-    if (invocation.usageError.isEmpty() && !invocation.game.isEmpty() &&
-        invocation.game != QLatin1String("dtr") && invocation.game != QLatin1String("sc"))
-        invocation.usageError =
-            QStringLiteral("--game takes dtr or sc, not %1").arg(invocation.game);
-    return invocation;
+    return Parser(arguments).parse();
 }
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: tarvelin-setup-utility [--demo] [--registry FILE]\n"
-        "       tarvelin-setup-utility COMMAND [options]\n"
-        "\n"
-        "Without a command the utility opens its windows; --demo first builds demo games and\n"
-        "setup files in a scratch folder and opens the windows on them.\n"
-        "\n"
-        "Commands:\n"
-        "  list --game G [--json]              list the setups in the game's store\n"
-        "  backup --game G                     rewrite setups.bak from setups.sav\n"
-        "  export --game G --slot K NAME DIR   export the setup in slot K to DIR/NAME.set|.dts\n"
-        "                                      (left read-only; an existing read-only file\n"
-        "                                      of that name is not written over)\n"
-        "  import --game G FILE [--delete]     import a setup file into the first free slot;\n"
-        "                                      the file is kept unless --delete\n"
-        "  delete --game G --slot K            delete the setup in slot K, closing the gap\n"
-        "  sort --game G                       sort the store by name (character codes)\n"
-        "  restore --game G                    put setups.bak back as setups.sav\n"
-        "  store-export --game G --to DIR      copy the whole store into DIR as\n"
-        "                                      \"Dtr setups.sav\" or \"Sc setups.sav\"\n"
-        "  store-import --game G FILE          replace the whole store by the copy FILE\n"
-        "  rename-file --game G FILE NEWNAME   rename a setup file to NEWNAME.set|.dts\n"
-        "  trash-file FILE                     move a setup file or a copy to the trash\n"
-        "  registry get KEY NAME               print a registry value\n"
-        "  registry set KEY NAME VALUE [--dword]\n"
-        "                                      write a value, creating the key when missing\n"
-        "  registry delete KEY NAME            delete a value\n"
-        "  registry import-wine [--wine-prefix DIR] [--game G] [--dry-run]\n"
-        "                                      show where Wine installed the games and, unless\n"
-        "                                      --dry-run, write their Linux folders as the\n"
-        "                                      game directories\n"
-        "\n"
-        "Options:\n"
-        "  --game dtr|sc      Dirt Track Racing or Dirt Track Racing - Sprint Cars\n"
-        "  --game-dir DIR     the game directory, instead of the one in the registry\n"
-        "  --wine-prefix DIR  the Wine prefix that a game missing from the registry file is\n"
-        "                     looked up in (default $WINEPREFIX, else ~/.wine)\n"
-        "  --dry-run          import-wine: only show what would be written\n"
-        "  --registry FILE    the registry file (default $TARVELIN_REGISTRY, else\n"
-        "                     $XDG_CONFIG_HOME/tarvelin-setup-utility/registry.reg)\n"
-        "  --slot K           a slot number, 1 to 300, as the second column of list shows\n"
-        "  --delete           import: delete the setup file once it is in the store\n"
-        "  --json             list as JSON\n"
-        "  --to DIR           the folder store-export writes into\n"
-        "  --version          print the version\n"
-        "\n"
-        "Exit codes: 0 success, 1 the command refused or failed, 2 wrong usage.\n");
+    const QString program = text(kProgramName);
+    QString help = QStringLiteral("Usage: %1 [--demo] [--registry FILE] [--verbose]\n"
+                                  "       %1 COMMAND [options]\n"
+                                  "       %1 COMMAND --help\n"
+                                  "\n")
+                       .arg(program);
+    addWrapped(help, QString(),
+               QStringLiteral("Without a command the utility opens its windows; --demo first "
+                              "builds demo games and setup files in a scratch folder and opens "
+                              "the windows on them."));
+    help += QStringLiteral("\nCommands:\n");
+    for (const CommandSpec& command : commandTable()) {
+        help += QStringLiteral("  ") + text(command.usage) + QLatin1Char('\n');
+        addWrapped(help, QStringLiteral("      "), text(command.summary));
+    }
+    help += QStringLiteral("\nThe game's store is found through --game-dir DIR, else the "
+                           "registry file, else\nthe Wine prefix.\n\nOptions:\n");
+    for (const OptionSpec& option : optionTable())
+        addEntry(help, withValue(option), text(option.help));
+    help += QStringLiteral("\nExit codes: 0 success, 1 the command refused or failed (nothing "
+                           "changed), 2 wrong\nusage.\n");
+    return help;
+}
+
+QString commandHelp(const CommandSpec& command)
+{
+    QString help = QStringLiteral("Usage: %1 %2\n\n").arg(text(kProgramName), text(command.usage));
+    QString summary = text(command.summary);
+    if (!summary.isEmpty())
+        summary[0] = summary[0].toUpper();
+    addWrapped(help, QString(), summary + QLatin1Char('.'));
+    if (!command.arguments.empty()) {
+        help += QStringLiteral("\nArguments:\n");
+        for (const ArgumentSpec& argument : command.arguments)
+            addEntry(help, text(argument.name), text(argument.help));
+    }
+    help += QStringLiteral("\nOptions:\n");
+    addOptions(help, command.options);
+    addOptions(help, everyCommandOptions());
+    return help;
 }
 
 } // namespace tarvelin::cli

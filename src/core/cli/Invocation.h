@@ -1,38 +1,45 @@
 #pragma once
 
+#include "core/cli/CommandTable.h"
+
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <optional>
 
 namespace tarvelin::cli
 {
 
-// The command line as the user wrote it. Options may come before or after the subcommand.
+// The command line as the user wrote it, checked against the command table. Options may come
+// before or after the command.
 struct Invocation {
-    QString command;          // empty: start the windows
-    QStringList arguments;    // what follows the subcommand, options removed
-    QString game;             // --game dtr|sc
-    QString registryFile;     // --registry FILE
-    QString gameDirectory;    // --game-dir DIR, used instead of the registry
-    QString winePrefix;       // --wine-prefix DIR
-    QString slot;             // --slot K
-    QString to;               // --to DIR (store-export)
-    bool json = false;        // --json
-    bool dword = false;       // --dword (registry set)
-    bool dryRun = false;      // --dry-run
-    bool deleteAfter = false; // --delete (import)
-    bool demo = false;        // --demo
-    bool version = false;     // --version
-    bool help = false;        // --help
-    QString usageError;       // set when the line cannot be understood
+    const CommandSpec* command = nullptr; // none: the windows (or the program's --help)
+    // The command's arguments, in the table's order; an argument that stands for an option
+    // (export's NAME DIR) has been moved to that option.
+    QStringList arguments;
+    std::array<std::optional<QString>, kOptionCount> options;
+    // The one line naming what is wrong; empty when the line is right.
+    QString usageError;
+
+    bool has(Option option) const { return options[static_cast<std::size_t>(option)].has_value(); }
+    QString value(Option option) const
+    {
+        return options[static_cast<std::size_t>(option)].value_or(QString());
+    }
+    // --slot as a number; only set (1 to 300) once the line is checked.
+    int slot() const { return value(Option::Slot).toInt(); }
 
     bool startsWindows() const
     {
-        return command.isEmpty() && !version && !help && usageError.isEmpty();
+        return command == nullptr && usageError.isEmpty() && !has(Option::Help) &&
+               !has(Option::Version);
     }
 };
 
 Invocation parseInvocation(const QStringList& arguments);
 
+// The program's help, listing every command; and one command's own.
 QString usageText();
+QString commandHelp(const CommandSpec& command);
 
 } // namespace tarvelin::cli

@@ -1,0 +1,89 @@
+// The built command line as a player runs it: what reaches standard error, and a wrong line
+// that never opens the windows.
+#include "support/FileTree.h"
+#include "support/StoreBytes.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct Finished {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class CommandLineProcess : public ::testing::Test
+{
+protected:
+    Finished run(QStringList arguments)
+    {
+        arguments << QStringLiteral("--registry") << scratch.filePath(QStringLiteral("r.reg"));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+        environment.insert(QStringLiteral("WINEPREFIX"), scratch.filePath(QStringLiteral("wine")));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TARVELIN_CLI), arguments);
+        const bool finished = process.waitForFinished(30000);
+        if (!finished)
+            process.kill();
+        EXPECT_TRUE(finished) << arguments.join(' ').toStdString();
+        process.waitForFinished();
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QTemporaryDir scratch;
+    fixture::GameDir game;
+};
+
+// A refusal is said once, in the window's words; the log that also records it shows only with
+// --verbose.
+TEST_F(CommandLineProcess, EachReasonOnceAndTheLogOnlyWhenVerbose)
+{
+    game.write("setups.sav", fixture::storeOf({"Oval"}, fixture::kDtrTrailingWords));
+    const QStringList importMissing{"store-import", "--game",    "dtr",
+                                    "--game-dir",   game.root(), scratch.filePath("missing.sav")};
+
+    const Finished quiet = run(importMissing);
+    EXPECT_EQ(quiet.exitCode, 1);
+    EXPECT_EQ(quiet.err.toStdString(), "You did'nt choose a file to import.\n");
+
+    const Finished verbose = run(importMissing + QStringList{"--verbose"});
+    EXPECT_EQ(verbose.exitCode, 1);
+    EXPECT_TRUE(verbose.err.contains(QStringLiteral("You did'nt choose a file to import.\n")));
+    EXPECT_TRUE(verbose.err.contains(QStringLiteral("tarvelin.storecopy: ")))
+        << verbose.err.toStdString();
+    EXPECT_EQ(verbose.out, quiet.out);
+}
+
+// A line the utility cannot understand ends at once with one line, also where it would
+// otherwise open the windows or change a store.
+TEST_F(CommandLineProcess, WrongUsageEndsWithOneLineAndTouchesNoStore)
+{
+    const QByteArray store = fixture::storeOf({"Oval", "Mile"}, fixture::kDtrTrailingWords);
+    game.write("setups.sav", store);
+    const fixture::FileTree before = fixture::snapshotTree(game.root());
+    const std::vector<QStringList> lines = {
+        {"--game", "dtr"},
+        {"--bogus"},
+        {"delete", "--game", "dtr", "--game-dir", game.root(), "--slot", "1", "--dry-run"},
+        {"sort", "--game", "dtr", "--game-dir", game.root(), "--slot", "5"},
+    };
+    for (const QStringList& line : lines) {
+        SCOPED_TRACE(line.join(' ').toStdString());
+        const Finished result = run(line);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err.count(QLatin1Char('\n')), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.endsWith(QStringLiteral("; see --help\n")));
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    EXPECT_EQ(fixture::snapshotTree(game.root()), before);
+}
+
+} // namespace
