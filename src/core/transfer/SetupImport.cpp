@@ -18,7 +18,7 @@ namespace
 {
 
 // Far more than any setup file, whatever its name's length; anything larger is not one.
-constexpr qsizetype kMaxSetupFileSize = 1024 * 1024;
+constexpr qsizetype kMaxSetupFileSize = qsizetype{1024} * 1024;
 
 ImportOutcome refused(Message message, QString detail = {})
 {
