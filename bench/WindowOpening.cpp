@@ -22,7 +22,13 @@ const tarvelin::GameWindowServices& fixedServices()
     static const tarvelin::FixedVolumeTable volumes({{QStringLiteral("/"), true}});
     static const tarvelin::FixedAddressSource address(QStringLiteral("192.168.1.20"));
     static const tarvelin::FixedClock clock(QDateTime(QDate(2024, 5, 1), QTime(20, 15)));
-    static const tarvelin::GameWindowServices all{nullptr, &volumes, &address, &clock};
+    static const tarvelin::GameWindowServices all = [] {
+        tarvelin::GameWindowServices services;
+        services.volumes = &volumes;
+        services.address = &address;
+        services.clock = &clock;
+        return services;
+    }();
     return all;
 }
 

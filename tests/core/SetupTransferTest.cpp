@@ -89,7 +89,7 @@ TEST_F(SetupTransferTest, ExportRefusesWhatWouldLoseOrMisplaceAFile)
 
     EXPECT_FALSE(exportSlot(2, "mine").done); // read-only, even for root
     EXPECT_EQ(fixture::readFile(inFolder("mine.set")), first);
-    for (const QString name : {"../up", ".", "..", "a/b"})
+    for (const QString& name : QStringList{"../up", ".", "..", "a/b"})
         EXPECT_FALSE(exportSlot(1, name).done) << name.toStdString();
     EXPECT_FALSE(exportSlot(0, "nothing").done);
     EXPECT_EQ(QDir(setups.path()).entryList(QDir::Files), QStringList{"mine.set"});
@@ -119,7 +119,7 @@ TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
     const QByteArray small = fixture::storeOf({"a"}, 6) + "excess";
     game.write("setups.sav", small);
 
-    for (const QString file : {"short.set", "sprint.set"}) {
+    for (const QString& file : QStringList{"short.set", "sprint.set"}) {
         const ImportOutcome outcome = importFile(file, true);
         EXPECT_FALSE(outcome.done);
         EXPECT_TRUE(outcome.messages.at(0).text.contains(inFolder(file)));

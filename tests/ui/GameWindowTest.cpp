@@ -37,7 +37,9 @@ protected:
         registry.createKey(profile.GameKey);
         registry.SetKeyValue(profile.GameKey, profile.DirectoryValueName, gameDirectory,
                              RegistryType::String);
-        auto window = createGameWindow(profile, registry, GameWindowServices{&urls});
+        GameWindowServices services;
+        services.urlOpener = &urls;
+        auto window = createGameWindow(profile, registry, services);
         window->show();
         return window;
     }

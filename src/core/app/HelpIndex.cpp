@@ -13,7 +13,7 @@ namespace tarvelin
 namespace
 {
 
-constexpr qsizetype kMaxPageBytes = 1024 * 1024;
+constexpr qsizetype kMaxPageBytes = qsizetype{1024} * 1024;
 
 QString plainText(const QString& html)
 {

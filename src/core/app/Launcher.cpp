@@ -18,7 +18,7 @@ namespace
 QString findLaunchProgram(const QString& root)
 {
     const QString name = QString::fromLatin1(kLaunchProgram);
-    const QString exact = joinPath(root, name);
+    QString exact = joinPath(root, name);
     if (QFileInfo(exact).isFile())
         return exact;
     const QStringList matches =

@@ -69,7 +69,7 @@ FolderView changeFolder(Registry* registry, const QString& valueName, const QStr
 
 QString DriveFolders::folderOn(const QString& drive) const
 {
-    const QString folder = folders_.value(drive);
+    QString folder = folders_.value(drive);
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
     return drive;

@@ -2,8 +2,9 @@
 
 #include "core/platform/Mixer.h"
 
-typedef struct _snd_mixer snd_mixer_t;
-typedef struct _snd_mixer_elem snd_mixer_elem_t;
+// ALSA's own declarations, so that this header needs no asoundlib.h: the names are the library's.
+typedef struct _snd_mixer snd_mixer_t;           // NOLINT(bugprone-reserved-identifier)
+typedef struct _snd_mixer_elem snd_mixer_elem_t; // NOLINT(bugprone-reserved-identifier)
 
 namespace tarvelin
 {

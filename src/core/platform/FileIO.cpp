@@ -61,7 +61,7 @@ FileContents readDevice(QIODevice& device, qsizetype maxSize)
     }
     if (device.isSequential()) {
         // No size to trust: read in pieces up to one byte past the limit.
-        constexpr qint64 kPiece = 64 * 1024;
+        constexpr qint64 kPiece = qint64{64} * 1024;
         while (contents.bytes.size() <= maxSize) {
             const QByteArray piece =
                 device.read(std::min<qint64>(kPiece, maxSize + 1 - contents.bytes.size()));

@@ -12,7 +12,7 @@ namespace tarvelin
 
 QString defaultWinePrefix()
 {
-    const QString fromEnvironment = qEnvironmentVariable("WINEPREFIX");
+    QString fromEnvironment = qEnvironmentVariable("WINEPREFIX");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
     return QDir::homePath() + QStringLiteral("/.wine");
@@ -44,8 +44,7 @@ WineGameDirectory findWineGameDirectory(const GameProfile& profile, const QStrin
 QString lookUpGameDirectory(const GameProfile& profile, const Registry& registry,
                             const QString& winePrefix)
 {
-    const QString own =
-        registryText(registry.QueryValue(profile.GameKey, profile.DirectoryValueName));
+    QString own = registryText(registry.QueryValue(profile.GameKey, profile.DirectoryValueName));
     if (!own.isEmpty())
         return own;
     return findWineGameDirectory(profile, winePrefix).linuxPath;

@@ -18,7 +18,7 @@ namespace
 {
 
 // A Wine system.reg runs to tens of megabytes; anything far beyond is not a registry file.
-constexpr qsizetype kMaxRegistryFileSize = 256 * 1024 * 1024;
+constexpr qsizetype kMaxRegistryFileSize = qsizetype{256} * 1024 * 1024;
 constexpr int kLockTimeoutMs = 5000;
 
 const QString kRoot = QStringLiteral("HKEY_LOCAL_MACHINE");
@@ -110,7 +110,7 @@ Registry::Registry(QString filePath) : filePath_(std::move(filePath)) {}
 
 QString Registry::defaultFilePath()
 {
-    const QString fromEnvironment = qEnvironmentVariable("TARVELIN_REGISTRY");
+    QString fromEnvironment = qEnvironmentVariable("TARVELIN_REGISTRY");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

@@ -17,7 +17,7 @@ namespace
 {
 
 // system.reg of a well-used prefix holds tens of megabytes; far beyond that it is no registry.
-constexpr qsizetype kMaxSystemRegSize = 256 * 1024 * 1024;
+constexpr qsizetype kMaxSystemRegSize = qsizetype{256} * 1024 * 1024;
 constexpr QByteArrayView kHeader = "WINE REGISTRY Version 2";
 
 constexpr quint32 kTypeString = 1;

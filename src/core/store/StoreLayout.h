@@ -37,7 +37,7 @@ inline constexpr qsizetype kEmptyStoreSize = kHeaderSize + kSlotCount * kFlagSiz
 inline constexpr qsizetype kGameNameFieldLength = 64;
 
 // Nothing the games write comes near this; a larger file is not a store and is not read.
-inline constexpr qsizetype kMaxStoreFileSize = 64 * 1024 * 1024;
+inline constexpr qsizetype kMaxStoreFileSize = qsizetype{64} * 1024 * 1024;
 
 } // namespace tarvelin::layout
 

@@ -43,7 +43,7 @@ FileResult replaceStore(const StorePaths& paths, const SetupTable& table, Record
     // A store that is a link (shared between Wine prefixes, say) is written where it points, as
     // every other write is: renaming the scratch file over it would replace the link by a copy.
     const bool viaScratch = throughScratch && !QFileInfo(paths.store).isSymLink();
-    const FileResult result =
+    FileResult result =
         viaScratch ? throughScratchFile(paths, bytes) : saveFileAtomically(paths.store, bytes);
     makeNormal(paths.store);
     return result;

@@ -18,7 +18,7 @@ namespace
 {
 
 // Far more than any setup file, whatever its name's length; anything larger is not one.
-constexpr qsizetype kMaxSetupFileSize = 1024 * 1024;
+constexpr qsizetype kMaxSetupFileSize = qsizetype{1024} * 1024;
 
 // The setup file is made writable, and deleted when asked: it now lives in the store.
 void handleImportedFile(const ImportRequest& request, const QString& path, ImportOutcome& outcome)
