@@ -57,7 +57,7 @@ TEST_F(CommandLineProcess, EachReasonOnceAndTheLogOnlyWhenVerbose)
     const Finished verbose = run(importMissing + QStringList{"--verbose"});
     EXPECT_EQ(verbose.exitCode, 1);
     EXPECT_TRUE(verbose.err.contains(QStringLiteral("You did'nt choose a file to import.\n")));
-    EXPECT_TRUE(verbose.err.contains(QStringLiteral("tarvelin.storecopy: ")))
+    EXPECT_TRUE(verbose.err.contains(QStringLiteral("tarvelin.cli: ")))
         << verbose.err.toStdString();
     EXPECT_EQ(verbose.out, quiet.out);
 }

@@ -19,10 +19,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 namespace tarvelin::cli
 {
+
+Q_LOGGING_CATEGORY(lcCommandLine, "tarvelin.cli")
 
 namespace
 {
@@ -86,6 +89,10 @@ std::optional<GameContext> resolveGame(CommandContext& context)
 int report(CommandContext& context, bool done, const std::vector<Message>& messages,
            const QString& detail)
 {
+    // The reason behind the messages, for --verbose; printed as the reason only when the
+    // command has no message of its own.
+    if (!detail.isEmpty())
+        qCInfo(lcCommandLine).noquote() << detail;
     for (const Message& message : messages)
         context.err << message.text << Qt::endl;
     if (!done && messages.empty() && !detail.isEmpty())
