@@ -6,6 +6,7 @@
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
 #include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
 #include "ui/gamewindow/GameWindowMenus.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
@@ -28,6 +29,8 @@ namespace tarvelin
 namespace
 {
 
+using fixture::find;
+
 class GameWindowTest : public ::testing::Test
 {
 protected:
@@ -37,16 +40,11 @@ protected:
         registry.createKey(profile.GameKey);
         registry.SetKeyValue(profile.GameKey, profile.DirectoryValueName, gameDirectory,
                              RegistryType::String);
-        auto window = createGameWindow(profile, registry, GameWindowServices{&urls});
+        GameWindowServices services;
+        services.urlOpener = &urls;
+        auto window = createGameWindow(profile, registry, services);
         window->show();
         return window;
-    }
-
-    template <typename Widget> static Widget* find(QWidget* window, const char* name)
-    {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
 
     static QString text(QWidget* window, const char* name)

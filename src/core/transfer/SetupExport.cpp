@@ -1,5 +1,6 @@
 #include "core/transfer/SetupExport.h"
 
+#include "core/Logging.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
@@ -7,12 +8,9 @@
 #include "core/store/StorePaths.h"
 
 #include <QDir>
-#include <QLoggingCategory>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcTransfer, "tarvelin.transfer")
 
 namespace
 {

@@ -2,7 +2,7 @@
 
 #include "core/game/GameProfile.h"
 #include "core/motion/Twips.h"
-#include "ui/art/GameWindowArt.h"
+#include "ui/art/Artwork.h"
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
@@ -18,18 +18,13 @@ namespace tarvelin
 namespace
 {
 
-QRect twips(const QRect& r)
-{
-    return twipsRect(r.x(), r.y(), r.width(), r.height());
-}
-
 // Every control has an accessible name that says what it is for, unique in the window.
 template <typename Widget>
 Widget* place(Widget* widget, const char* objectName, const QRect& geometryTwips,
               const QString& accessibleName)
 {
     widget->setObjectName(QString::fromLatin1(objectName));
-    widget->setGeometry(twips(geometryTwips));
+    widget->setGeometry(twipsRect(geometryTwips));
     widget->setAccessibleName(accessibleName);
     return widget;
 }
@@ -50,7 +45,7 @@ void buildPictures(QWidget* surface, const GameProfile& profile, StoreWindowCont
                    QStringLiteral("Background"));
     c.Image3->setPixmap(art::windowBackground(c.Image3->size()));
     c.Image1 = decoration(surface, "Image1", {120, 120, 480, 480}, QStringLiteral("Utility icon"));
-    c.Image1->setPixmap(art::utilityIcon(c.Image1->width()));
+    c.Image1->setPixmap(art::iconPixmap(c.Image1->width()));
     c.Image2 = decoration(surface, "Image2", {720, 180, 3330, 360},
                           QStringLiteral("Setup Utility banner"));
     c.Image2->setPixmap(art::setupUtilityBanner(c.Image2->size()));

@@ -6,7 +6,7 @@
 #include "core/motion/Twips.h"
 #include "core/platform/ProgramStarter.h"
 #include "core/platform/UrlOpener.h"
-#include "ui/art/ShellArtwork.h"
+#include "ui/art/Artwork.h"
 #include "ui/art/ShellFonts.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/FormScroll.h"
@@ -50,9 +50,9 @@ AboutWindow::AboutWindow(const Registry& registry, ProgramStarter& programs, Url
     setWindowTitle(QString::fromLatin1(kAboutCaption));
     setAccessibleName(windowTitle());
     setWindowModality(Qt::WindowModal);
-    setWindowIcon(artwork::applicationIcon());
+    setWindowIcon(art::applicationIcon());
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, artwork::kCream);
+    colours.setColor(QPalette::WindowText, art::kCream);
     setPalette(colours);
 
     buildHeader();
@@ -66,14 +66,14 @@ void AboutWindow::buildHeader()
 {
     const QRect iconPlace = twipsRect(240, 240, 960, 960);
     QLabel* icon = label(this, "Image2", iconPlace);
-    icon->setPixmap(artwork::iconPixmap(iconPlace.width()));
+    icon->setPixmap(art::iconPixmap(iconPlace.width()));
     icon->setAccessibleName(QStringLiteral("Tarvelin Setup Utility icon"));
 
     QLabel* product =
         label(this, "Label1", twipsRect(1380, 210, 5580, 480), QString::fromLatin1(kProductName));
     product->setFont(arialBlackFont(15));
     QPalette gold = product->palette();
-    gold.setColor(QPalette::WindowText, artwork::kGold);
+    gold.setColor(QPalette::WindowText, art::kGold);
     product->setPalette(gold);
 
     label(this, "lblTitle", twipsRect(1380, 720, 5580, 270));
@@ -115,7 +115,7 @@ void AboutWindow::buildFooter()
     auto* mail = new ClickableLabel(this);
     mail->setObjectName(QStringLiteral("Image1"));
     mail->setGeometry(mailPlace);
-    mail->setPixmap(artwork::emblemPicture(artwork::Emblem::Mail, mailPlace.size()));
+    mail->setPixmap(art::emblemPicture(art::Emblem::Mail, mailPlace.size()));
     mail->setAccessibleName(QStringLiteral("E-mail the makers"));
     mail->setToolTip(QString::fromLatin1(links::MailAddress).mid(7));
     connect(mail, &ClickableLabel::clicked, this,
@@ -127,8 +127,8 @@ void AboutWindow::buildFooter()
     auto* info = new VBUSoftButton(this);
     info->setObjectName(QStringLiteral("VBUSoftButton2"));
     info->setGeometry(infoPlace);
-    info->setPicture(artwork::commandPicture(artwork::Emblem::Monitor, QStringLiteral("SYS INFO"),
-                                             infoPlace.size(), artwork::kGold));
+    info->setPicture(art::commandPicture(art::Emblem::Monitor, QStringLiteral("SYS INFO"),
+                                         infoPlace.size(), art::kGold));
     info->setAccessibleName(QStringLiteral("System information"));
     info->setToolTip(info->accessibleName());
     connect(info, &QAbstractButton::clicked, this, &AboutWindow::startSystemInformation);
@@ -137,8 +137,8 @@ void AboutWindow::buildFooter()
     auto* close = new VBUSoftButton(this);
     close->setObjectName(QStringLiteral("VBUSoftButton1"));
     close->setGeometry(closePlace);
-    close->setPicture(artwork::commandPicture(artwork::Emblem::CloseLeft, QStringLiteral("CLOSE"),
-                                              closePlace.size(), artwork::kGold));
+    close->setPicture(art::commandPicture(art::Emblem::CloseLeft, QStringLiteral("CLOSE"),
+                                          closePlace.size(), art::kGold));
     close->setAccessibleName(QStringLiteral("Close the about window"));
     close->setToolTip(close->accessibleName());
     connect(close, &QAbstractButton::clicked, this, &AboutWindow::closeBySliding);
@@ -167,7 +167,7 @@ void AboutWindow::closeBySliding()
 void AboutWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    artwork::paintBackdrop(painter, rect());
+    art::paintBackdrop(painter, rect());
 }
 
 } // namespace tarvelin
