@@ -86,8 +86,8 @@ TEST_F(SetupTransferTest, ExportRefusesWhatWouldLoseOrMisplaceAFile)
 
     EXPECT_FALSE(exportSlot(2, "mine").done); // read-only, even for root
     EXPECT_EQ(fixture::readFile(inFolder("mine.set")), first);
-    for (const QString& name : {"../up", ".", "..", "a/b"})
-        EXPECT_FALSE(exportSlot(1, name).done) << name.toStdString();
+    for (const char* name : {"../up", ".", "..", "a/b"})
+        EXPECT_FALSE(exportSlot(1, name).done) << name;
     EXPECT_FALSE(exportSlot(0, "nothing").done);
     EXPECT_EQ(QDir(setups.path()).entryList(QDir::Files), QStringList{"mine.set"});
 
@@ -107,7 +107,7 @@ TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
     const QByteArray small = fixture::storeOf({"a"}, 6) + "excess";
     game.write("setups.sav", small);
 
-    for (const QString& file : {"short.set", "sprint.set"}) {
+    for (const char* file : {"short.set", "sprint.set"}) {
         const ImportOutcome outcome = importFile(file, EntryPoint::Menu);
         EXPECT_FALSE(outcome.done);
         EXPECT_TRUE(outcome.messages.at(0).text.contains(inFolder(file)));
