@@ -1,6 +1,7 @@
 #include "core/cli/CommandLine.h"
 
 #include "core/platform/FileIO.h"
+#include "support/CommandLineRun.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -26,14 +26,7 @@ protected:
         // The player's own Wine prefix must not find games for these tests.
         if (!arguments.contains(QStringLiteral("--wine-prefix")))
             arguments << QStringLiteral("--wine-prefix") << scratch.filePath("no-wine");
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int code = cli::runCommand(cli::parseInvocation(arguments), outStream, errStream);
-        outStream.flush();
-        errStream.flush();
-        return code;
+        return fixture::runCommandLine(arguments, out, err);
     }
     QString registryFile() const { return scratch.filePath(QStringLiteral("registry.reg")); }
 
