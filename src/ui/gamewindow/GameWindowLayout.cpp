@@ -10,6 +10,7 @@
 #include "ui/widgets/AddressBox.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/GameStatusBar.h"
+#include "ui/widgets/Placement.h"
 #include "ui/widgets/ProgressPicture.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -21,18 +22,6 @@ namespace tarvelin
 {
 namespace
 {
-
-// Controls without a visible text of their own, or whose text changes, get a fixed accessible
-// name that says what they are for; each is unique within the window.
-template <typename Widget>
-Widget* place(Widget* widget, const char* objectName, const QRect& geometry,
-              const QString& accessibleName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    widget->setGeometry(geometry);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
 
 QLabel* caption(QWidget* parent, const char* name, const QRect& geometry, const QString& text,
                 const QString& accessibleName)

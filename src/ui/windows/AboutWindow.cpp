@@ -11,6 +11,7 @@
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QFrame>
@@ -22,14 +23,6 @@ namespace tarvelin
 
 namespace
 {
-
-QLabel* label(QWidget* parent, const char* name, const QRect& place, const QString& text = {})
-{
-    auto* created = new QLabel(text, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    created->setGeometry(place);
-    return created;
-}
 
 void rule(QWidget* parent, const char* name, const QRect& place, QFrame::Shape shape)
 {
@@ -65,23 +58,23 @@ AboutWindow::AboutWindow(const Registry& registry, ProgramStarter& programs, Url
 void AboutWindow::buildHeader()
 {
     const QRect iconPlace = twipsRect(240, 240, 960, 960);
-    QLabel* icon = label(this, "Image2", iconPlace);
+    QLabel* icon = placedLabel(this, "Image2", iconPlace);
     icon->setPixmap(art::iconPixmap(iconPlace.width()));
     icon->setAccessibleName(QStringLiteral("Tarvelin Setup Utility icon"));
 
-    QLabel* product =
-        label(this, "Label1", twipsRect(1380, 210, 5580, 480), QString::fromLatin1(kProductName));
+    QLabel* product = placedLabel(this, "Label1", twipsRect(1380, 210, 5580, 480),
+                                  QString::fromLatin1(kProductName));
     product->setFont(arialBlackFont(15));
     QPalette gold = product->palette();
     gold.setColor(QPalette::WindowText, art::kGold);
     product->setPalette(gold);
 
-    label(this, "lblTitle", twipsRect(1380, 720, 5580, 270));
-    label(this, "lblVersion", twipsRect(1380, 990, 5580, 270));
-    label(this, "lblDescription", twipsRect(1380, 1260, 5580, 270));
+    placedLabel(this, "lblTitle", twipsRect(1380, 720, 5580, 270));
+    placedLabel(this, "lblVersion", twipsRect(1380, 990, 5580, 270));
+    placedLabel(this, "lblDescription", twipsRect(1380, 1260, 5580, 270));
     rule(this, "Line1", twipsRect(240, 1650, 6720, 30), QFrame::HLine);
-    label(this, "Label2", twipsRect(240, 1770, 6720, 270), QString::fromLatin1(kTestedOn));
-    label(this, "Label3", twipsRect(240, 2070, 6720, 270), QString::fromLatin1(kAuthorLine));
+    placedLabel(this, "Label2", twipsRect(240, 1770, 6720, 270), QString::fromLatin1(kTestedOn));
+    placedLabel(this, "Label3", twipsRect(240, 2070, 6720, 270), QString::fromLatin1(kAuthorLine));
 }
 
 void AboutWindow::buildCredits()
@@ -93,7 +86,7 @@ void AboutWindow::buildCredits()
                                         "border-radius: 8px; background: rgba(0,0,0,60); }"
                                         "QLabel { color: #f4e9d2; }"));
     QLabel* heading =
-        label(frame, "Label7", twipsRect(180, 120, 3000, 300), QStringLiteral("CREDITS"));
+        placedLabel(frame, "Label7", twipsRect(180, 120, 3000, 300), QStringLiteral("CREDITS"));
     heading->setFont(impactFont(11));
     heading->setStyleSheet(QStringLiteral("QLabel { color: #ffd65a; }"));
 
@@ -101,14 +94,14 @@ void AboutWindow::buildCredits()
     const QStringList credits = creditLines();
     int top = 480;
     for (int i = 0; i < 5; ++i, top += 270)
-        label(frame, names[i], twipsRect(180, top, 6360, 270), credits.value(i));
+        placedLabel(frame, names[i], twipsRect(180, top, 6360, 270), credits.value(i));
 }
 
 void AboutWindow::buildFooter()
 {
     rule(this, "Line2", twipsRect(240, 4470, 6720, 30), QFrame::HLine);
     QLabel* mailHeading =
-        label(this, "Label4", twipsRect(240, 4620, 1500, 270), QStringLiteral("E-MAIL US"));
+        placedLabel(this, "Label4", twipsRect(240, 4620, 1500, 270), QStringLiteral("E-MAIL US"));
     mailHeading->setFont(impactFont(10));
 
     const QRect mailPlace = twipsRect(240, 4890, 720, 480);
@@ -120,7 +113,7 @@ void AboutWindow::buildFooter()
     mail->setToolTip(QString::fromLatin1(links::MailAddress).mid(7));
     connect(mail, &ClickableLabel::clicked, this,
             [this] { urls_.openUrl(QString::fromLatin1(links::MailAddress)); });
-    label(this, "Label5", twipsRect(1080, 5010, 2250, 270));
+    placedLabel(this, "Label5", twipsRect(1080, 5010, 2250, 270));
     rule(this, "Line3", twipsRect(3540, 4590, 30, 840), QFrame::VLine);
 
     const QRect infoPlace = twipsRect(3750, 4650, 1560, 660);
