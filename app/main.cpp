@@ -1,6 +1,6 @@
 #include "core/cli/CommandLine.h"
 #include "core/cli/DemoData.h"
-#include "ui/art/ShellArtwork.h"
+#include "ui/art/Artwork.h"
 #include "ui/session/WindowSession.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     nameApplication();
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarvelin Setup Utility"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvelin-setup-utility"));
-    QApplication::setWindowIcon(tarvelin::artwork::applicationIcon());
+    QApplication::setWindowIcon(tarvelin::art::applicationIcon());
     if (invocation.has(tarvelin::cli::Option::Verbose))
         QLoggingCategory::setFilterRules(QStringLiteral("tarvelin.*=true"));
     QString registryFile = invocation.value(tarvelin::cli::Option::Registry);

@@ -1,6 +1,7 @@
 #include "core/cli/CommandLine.h"
 
 #include "core/platform/FileIO.h"
+#include "support/CommandLineRun.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
@@ -9,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -39,14 +39,7 @@ protected:
     int run(QStringList arguments)
     {
         arguments << QStringLiteral("--registry") << registryFile();
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int code = cli::runCommand(cli::parseInvocation(arguments), outStream, errStream);
-        outStream.flush();
-        errStream.flush();
-        return code;
+        return fixture::runCommandLine(arguments, out, err);
     }
     QString registryFile() const { return scratch.filePath(QStringLiteral("registry.reg")); }
 

@@ -33,11 +33,6 @@ const QString kScratch = QStringLiteral("game/data/saved games/setups.tmp");
 const QString kImported = QStringLiteral("setups/Track.set");
 const QString kUtilityKey = QString::fromLatin1(UtilityKey);
 
-QByteArray slot(const QByteArray& name, int seed)
-{
-    return fixture::usedSlot(name, kLayout.trailingWordCount, seed);
-}
-
 // A game directory, the player's setup folder, a folder of whole-store copies and a registry,
 // all under one root, set up afresh for every run.
 struct World {
@@ -52,13 +47,14 @@ struct World {
     {
         for (const char* folder : {"game/data/saved games", "setups", "copies"})
             QDir().mkpath(path(folder));
-        fixture::writeFile(
-            path(kStore),
-            fixture::store({slot("A", 1), fixture::unusedSlot(), slot("B", 2), slot("C", 3)}, 9));
-        fixture::writeFile(path(kBackup), fixture::store({slot("Old", 4)}));
-        fixture::writeFile(path(kImported), slot("Track", 5));
+        fixture::writeFile(path(kStore),
+                           fixture::store({fixture::dtrSlot("A", 1), fixture::unusedSlot(),
+                                           fixture::dtrSlot("B", 2), fixture::dtrSlot("C", 3)},
+                                          9));
+        fixture::writeFile(path(kBackup), fixture::store({fixture::dtrSlot("Old", 4)}));
+        fixture::writeFile(path(kImported), fixture::dtrSlot("Track", 5));
         fixture::writeFile(path("copies/Dtr setups.sav"),
-                           fixture::store({slot("X", 6), slot("Y", 7)}));
+                           fixture::store({fixture::dtrSlot("X", 6), fixture::dtrSlot("Y", 7)}));
         fixture::writeFile(registry(), "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" +
                                            kUtilityKey.toLatin1() + "]\r\n\"Old\"=\"/old\"\r\n");
         for (const QString& readOnly : {kBackup, kImported})

@@ -2,6 +2,7 @@
 #include "core/game/GameProfile.h"
 #include "core/platform/AddressSource.h"
 #include "core/registry/Registry.h"
+#include "support/FileTree.h"
 
 #include <QDir>
 #include <QHostAddress>
@@ -18,12 +19,6 @@ class FolderRulesTest : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(registry.ensureCreated()); }
 
-    QString makeFolder(const QString& name) const
-    {
-        QDir(dir.path()).mkpath(name);
-        return folderPath(dir.filePath(name));
-    }
-
     QTemporaryDir dir;
     Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
     const QString dtrValue = DirtTrackRacingProfile.FolderValueName;
@@ -31,10 +26,10 @@ protected:
 
 TEST_F(FolderRulesTest, RestoreFallsBackToTheCurrentFolderWhenEmptyOrMissing)
 {
-    const QString current = makeFolder(QStringLiteral("current"));
+    const QString current = fixture::makeFolder(dir.path(), QStringLiteral("current"));
     EXPECT_EQ(folderToRestore(registry, dtrValue, current), current); // never remembered
 
-    const QString kept = makeFolder(QStringLiteral("kept/"));
+    const QString kept = fixture::makeFolder(dir.path(), QStringLiteral("kept/"));
     rememberFolder(registry, dtrValue, kept + u'/');
     EXPECT_EQ(folderToRestore(registry, dtrValue, current), kept);
 
@@ -46,8 +41,8 @@ TEST_F(FolderRulesTest, RestoreFallsBackToTheCurrentFolderWhenEmptyOrMissing)
 
 TEST_F(FolderRulesTest, DriveChangeGoesToTheDrivesCurrentFolderOrFails)
 {
-    const QString root = makeFolder(QStringLiteral("usb"));
-    const QString inner = makeFolder(QStringLiteral("usb/setups"));
+    const QString root = fixture::makeFolder(dir.path(), QStringLiteral("usb"));
+    const QString inner = fixture::makeFolder(dir.path(), QStringLiteral("usb/setups"));
     DriveFolders folders;
     EXPECT_EQ(changeDrive({root, true}, folders).folder, root);
     folders.remember(root, inner);

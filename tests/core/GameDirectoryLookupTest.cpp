@@ -1,16 +1,15 @@
 #include "core/registry/GameDirectoryLookup.h"
 
-#include "core/cli/CommandLine.h"
 #include "core/game/GameProfile.h"
 #include "core/registry/Registry.h"
 #include "core/registry/WinePath.h"
+#include "support/CommandLineRun.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -143,12 +142,8 @@ TEST_F(GameDirectoryLookupTest, ImportWineShowsWritesAndTheCommandLineFindsTheGa
     QString out;
     QString err;
     auto run = [&](QStringList arguments) {
-        out.clear();
-        err.clear();
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
         arguments << QStringLiteral("--registry") << registry.filePath();
-        return cli::runCommand(cli::parseInvocation(arguments), outStream, errStream);
+        return fixture::runCommandLine(arguments, out, err);
     };
     const QString noPrefix = scratch.filePath(QStringLiteral("no-prefix"));
 

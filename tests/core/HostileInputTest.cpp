@@ -30,11 +30,6 @@ namespace
 const GameProfile& kGame = DirtTrackRacingProfile;
 const RecordLayout kLayout = kGame.recordLayout();
 
-QByteArray slot(const QByteArray& name, int seed)
-{
-    return fixture::usedSlot(name, kLayout.trailingWordCount, seed);
-}
-
 // Every writing command on one game directory, with `folder` as the player's setup folder and
 // "Track.set" as the chosen file; each answers whether it claims success.
 struct Named {
@@ -87,7 +82,7 @@ protected:
     {
         game.write("setups.sav", fixture::storeOf({"B", "A"}, kLayout.trailingWordCount));
         game.write("setups.bak", fixture::storeOf({"Old"}, kLayout.trailingWordCount));
-        fixture::writeFile(inFolder("Track.set"), slot("Track", 3));
+        fixture::writeFile(inFolder("Track.set"), fixture::dtrSlot("Track", 3));
         fixture::writeFile(inFolder("Dtr setups.sav"),
                            fixture::storeOf({"Copy"}, kLayout.trailingWordCount));
     }
@@ -146,12 +141,12 @@ TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)
     const ImportOutcome imported =
         ImportSetup({game.root(), &kGame, folder.path(), "Track.set", MessageStyle::Marked});
     EXPECT_EQ(imported.importedSlot, 1);
-    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("Track", 3)}));
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({fixture::dtrSlot("Track", 3)}));
     // A zero-byte backup is never restored over a store.
     ASSERT_TRUE(setNormal(game.path("setups.bak")));
     game.write("setups.bak", {});
     EXPECT_FALSE(RestoreStore(game.root(), kLayout).done);
-    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("Track", 3)}));
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({fixture::dtrSlot("Track", 3)}));
 }
 
 TEST_F(HostileInput, FolderNamedLikeASetupFileIsNeverTakenForOne)
@@ -192,7 +187,7 @@ TEST_F(HostileInput, StoreThatIsALinkIsWrittenWhereItPointsAndStaysALink)
         EXPECT_TRUE(QFileInfo(game.path("setups.sav")).isSymLink()) << command.name;
         EXPECT_EQ(game.read("setups.sav"), fixture::readFile(real)) << command.name;
         EXPECT_FALSE(game.exists("setups.tmp"));
-        fixture::writeFile(inFolder("Track.set"), slot("Track", 3));
+        fixture::writeFile(inFolder("Track.set"), fixture::dtrSlot("Track", 3));
         QFile::setPermissions(inFolder("Out.set"), QFile::ReadOwner | QFile::WriteOwner);
     }
 }
@@ -201,7 +196,7 @@ TEST_F(HostileInput, SetupFileWhoseNameIsNotUtf8ImportsAndRenames)
 {
     // A name in Windows-1252, as a Windows program under Wine may leave behind.
     const QString odd = QFile::decodeName(folder.path().toUtf8() + "/Caf\xE9 \xFF.set");
-    fixture::writeFile(odd, slot("Odd", 4));
+    fixture::writeFile(odd, fixture::dtrSlot("Odd", 4));
     const QStringList listed = listSetupFiles(folder.path(), kGame.SetupFilePattern);
     const auto it = std::find_if(listed.begin(), listed.end(),
                                  [](const QString& name) { return name.startsWith("Caf"); });
@@ -210,9 +205,9 @@ TEST_F(HostileInput, SetupFileWhoseNameIsNotUtf8ImportsAndRenames)
     const SetupFileRenameOutcome renamed = RenameSetupFile(folder.path(), *it, "Plain", kGame);
     EXPECT_EQ(renamed.result, RenameResult::Renamed);
     EXPECT_FALSE(QFileInfo::exists(odd));
-    EXPECT_EQ(fixture::readFile(inFolder("Plain.set")), slot("Odd", 4));
+    EXPECT_EQ(fixture::readFile(inFolder("Plain.set")), fixture::dtrSlot("Odd", 4));
 
-    fixture::writeFile(odd, slot("Odd", 4));
+    fixture::writeFile(odd, fixture::dtrSlot("Odd", 4));
     const ImportOutcome imported =
         ImportSetup({game.root(), &kGame, folder.path(), *it, MessageStyle::Plain, true});
     EXPECT_EQ(imported.importedSlot, 3);

@@ -14,11 +14,6 @@ namespace
 
 const RecordLayout kDtr{fixture::kDtrTrailingWords};
 
-QByteArray slot(const QByteArray& name, int seed, qint32 flag = 1)
-{
-    return fixture::usedSlot(name, kDtr.trailingWordCount, seed, flag);
-}
-
 class StoreCommandsTest : public ::testing::Test
 {
 protected:
@@ -32,20 +27,23 @@ protected:
 
 TEST_F(StoreCommandsTest, DeleteMovesLaterSetupsUpByteForByteAndLeavesTheBackup)
 {
-    game.write("setups.sav", fixture::store({slot("A", 1), slot("B", 2, 7), slot("C", 3, -2)}, 5));
+    game.write("setups.sav", fixture::store({fixture::dtrSlot("A", 1), fixture::dtrSlot("B", 2, 7),
+                                             fixture::dtrSlot("C", 3, -2)},
+                                            5));
     game.write("setups.bak", "untouched");
     ASSERT_TRUE(setReadOnly(game.path("setups.sav")));
 
     StoreCommandOutcome outcome = remove(1);
     ASSERT_TRUE(outcome.done);
-    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("B", 2, 7), slot("C", 3, -2)}));
+    EXPECT_EQ(game.read("setups.sav"),
+              fixture::store({fixture::dtrSlot("B", 2, 7), fixture::dtrSlot("C", 3, -2)}));
     EXPECT_EQ(outcome.store->counters, (StoreCounters{3, 2, 0}));
     EXPECT_TRUE(outcome.storeWritten && outcome.messages.empty());
     EXPECT_FALSE(game.exists("setups.tmp"));
     EXPECT_FALSE(isReadOnly(game.path("setups.sav")));
 
     ASSERT_TRUE(remove(2).done); // the last
-    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("B", 2, 7)}));
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({fixture::dtrSlot("B", 2, 7)}));
     ASSERT_TRUE(remove(1).done); // the only one
     EXPECT_EQ(game.read("setups.sav"), QByteArray(1204, '\0'));
     EXPECT_EQ(game.read("setups.bak"), "untouched");
@@ -53,8 +51,8 @@ TEST_F(StoreCommandsTest, DeleteMovesLaterSetupsUpByteForByteAndLeavesTheBackup)
 
 TEST_F(StoreCommandsTest, DeleteRefusalsAndNoSelection)
 {
-    const QByteArray gaps =
-        fixture::store({unusedSlot(), slot("Z", 1), unusedSlot(), slot("M", 2)});
+    const QByteArray gaps = fixture::store(
+        {unusedSlot(), fixture::dtrSlot("Z", 1), unusedSlot(), fixture::dtrSlot("M", 2)});
     game.write("setups.sav", gaps);
 
     StoreCommandOutcome outcome = remove(2, false);
@@ -68,7 +66,8 @@ TEST_F(StoreCommandsTest, DeleteRefusalsAndNoSelection)
     // Nothing selected: nothing removed, but the gaps are closed.
     outcome = remove(0);
     EXPECT_TRUE(outcome.done);
-    EXPECT_EQ(game.read("setups.sav"), fixture::store({slot("Z", 1), slot("M", 2)}));
+    EXPECT_EQ(game.read("setups.sav"),
+              fixture::store({fixture::dtrSlot("Z", 1), fixture::dtrSlot("M", 2)}));
 }
 
 TEST_F(StoreCommandsTest, SortUsesTheExchangesOrderAndClosesGaps)
@@ -77,14 +76,19 @@ TEST_F(StoreCommandsTest, SortUsesTheExchangesOrderAndClosesGaps)
         std::vector<QByteArray> before, after;
     };
     const std::vector<Case> cases = {
-        {{slot("b", 1), slot("A", 2), slot("C", 3)}, {slot("A", 2), slot("C", 3), slot("b", 1)}},
+        {{fixture::dtrSlot("b", 1), fixture::dtrSlot("A", 2), fixture::dtrSlot("C", 3)},
+         {fixture::dtrSlot("A", 2), fixture::dtrSlot("C", 3), fixture::dtrSlot("b", 1)}},
         // Equal names: slots 1 and 3 are exchanged, the second B ends before the first.
-        {{slot("B", 1), slot("B", 2), slot("A", 3)}, {slot("A", 3), slot("B", 2), slot("B", 1)}},
-        {{unusedSlot(), slot("Z", 1), unusedSlot(), unusedSlot(), slot("M", 2)},
-         {slot("M", 2), slot("Z", 1)}},
+        {{fixture::dtrSlot("B", 1), fixture::dtrSlot("B", 2), fixture::dtrSlot("A", 3)},
+         {fixture::dtrSlot("A", 3), fixture::dtrSlot("B", 2), fixture::dtrSlot("B", 1)}},
+        {{unusedSlot(), fixture::dtrSlot("Z", 1), unusedSlot(), unusedSlot(),
+          fixture::dtrSlot("M", 2)},
+         {fixture::dtrSlot("M", 2), fixture::dtrSlot("Z", 1)}},
         // By character code: digits, upper case, lower case; e-acute before the euro sign 0x80.
-        {{slot("\x80", 1), slot("\xE9", 2), slot("b", 3), slot("9 L", 4), slot("10 L", 5)},
-         {slot("10 L", 5), slot("9 L", 4), slot("b", 3), slot("\xE9", 2), slot("\x80", 1)}},
+        {{fixture::dtrSlot("\x80", 1), fixture::dtrSlot("\xE9", 2), fixture::dtrSlot("b", 3),
+          fixture::dtrSlot("9 L", 4), fixture::dtrSlot("10 L", 5)},
+         {fixture::dtrSlot("10 L", 5), fixture::dtrSlot("9 L", 4), fixture::dtrSlot("b", 3),
+          fixture::dtrSlot("\xE9", 2), fixture::dtrSlot("\x80", 1)}},
         {{}, {}},
     };
     for (const Case& c : cases) {
@@ -99,12 +103,15 @@ TEST_F(StoreCommandsTest, SortUsesTheExchangesOrderAndClosesGaps)
 
 TEST_F(StoreCommandsTest, RestoreRefusesABadBackupAndOtherwiseUndoesChangesKeepingGaps)
 {
-    game.write("setups.sav", fixture::store({slot("A", 1), unusedSlot(), slot("B", 2)}, 9));
+    game.write(
+        "setups.sav",
+        fixture::store({fixture::dtrSlot("A", 1), unusedSlot(), fixture::dtrSlot("B", 2)}, 9));
     EXPECT_EQ(RestoreStore(game.root(), kDtr).messages.size(), 1u); // no backup yet
     game.write("setups.bak", QByteArray(1203, '\0'));
     EXPECT_FALSE(RestoreStore(game.root(), kDtr).done); // shorter than an empty store
-    EXPECT_EQ(game.read("setups.sav"),
-              fixture::store({slot("A", 1), unusedSlot(), slot("B", 2)}, 9));
+    EXPECT_EQ(
+        game.read("setups.sav"),
+        fixture::store({fixture::dtrSlot("A", 1), unusedSlot(), fixture::dtrSlot("B", 2)}, 9));
     ASSERT_TRUE(ReadFile(game.root(), kDtr).backupWritten);
     const QByteArray backup = game.read("setups.bak");
     ASSERT_TRUE(remove(3).done);

@@ -1,7 +1,7 @@
 #include "core/app/SystemInformation.h"
 
 #include "core/registry/Registry.h"
-#include "support/RecordingStarter.h"
+#include "support/FakeProgramStarter.h"
 #include "support/StoreBytes.h"
 
 #include <QTemporaryDir>
@@ -27,7 +27,7 @@ protected:
     QTemporaryDir dir;
     QString registryPath = dir.filePath(QStringLiteral("registry.reg"));
     Registry registry{registryPath};
-    fixture::RecordingStarter starter;
+    fixture::FakeProgramStarter starter;
 };
 
 TEST_F(SystemInformationTest, GetKeyValueReadsTextEmptiesOnMissingAndTurnsNumbersToText)
@@ -54,15 +54,15 @@ TEST_F(SystemInformationTest, PathValueStartsTheToolWithoutAMessage)
     writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
                   "\"PATH\"=\"/opt/tools/msinfo\"\r\n");
     EXPECT_EQ(StartSysInfo(registry, starter), std::nullopt);
-    ASSERT_EQ(starter.started.size(), 1);
-    EXPECT_EQ(starter.started[0].program, QStringLiteral("/opt/tools/msinfo"));
+    ASSERT_EQ(starter.starts.size(), 1);
+    EXPECT_EQ(starter.starts[0].program, QStringLiteral("/opt/tools/msinfo"));
 
     // The path is read but the tool does not start: the message, and no second place is tried.
-    starter.starts = false;
+    starter.succeeds = false;
     const std::optional<Message> message = StartSysInfo(registry, starter);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(*message, (Message{kUnavailable, MessageIcon::None, kApplicationTitle}));
-    EXPECT_EQ(starter.started.size(), 2);
+    EXPECT_EQ(starter.starts.size(), 2);
 }
 
 TEST_F(SystemInformationTest, SharedToolsFolderStartsTheToolOnlyWhenItsFileIsThere)
@@ -75,24 +75,24 @@ TEST_F(SystemInformationTest, SharedToolsFolderStartsTheToolOnlyWhenItsFileIsThe
 
     // Folder present, file missing: the message, nothing started.
     EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
-    EXPECT_TRUE(starter.started.isEmpty());
+    EXPECT_TRUE(starter.starts.isEmpty());
 
     // The file's name is matched without regard to case, as on the games' file system.
     fixture::writeFile(tools + QStringLiteral("/msinfo32.exe"), "MZ");
     EXPECT_EQ(StartSysInfo(registry, starter), std::nullopt);
-    ASSERT_EQ(starter.started.size(), 1);
-    EXPECT_EQ(starter.started[0].program, tools + QStringLiteral("/msinfo32.exe"));
+    ASSERT_EQ(starter.starts.size(), 1);
+    EXPECT_EQ(starter.starts[0].program, tools + QStringLiteral("/msinfo32.exe"));
 }
 
 TEST_F(SystemInformationTest, NeitherPlaceOrAPathOfAnotherTypeShowsTheMessageEachTime)
 {
     EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
     EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
-    EXPECT_TRUE(starter.started.isEmpty());
+    EXPECT_TRUE(starter.starts.isEmpty());
 
     writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
                   "\"PATH\"=hex:43,3a,5c\r\n");
-    starter.starts = false;
+    starter.succeeds = false;
     EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
 }
 

@@ -7,7 +7,8 @@
 namespace fixture
 {
 
-// Records every start and answers with `succeeds`.
+// Records every program it is asked to start, with its arguments and folder, and answers with
+// `succeeds`.
 class FakeProgramStarter : public tarvelin::ProgramStarter
 {
 public:

@@ -1,5 +1,6 @@
 #include "support/FileTree.h"
 
+#include "core/files/FolderRules.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -21,6 +22,12 @@ FileTree snapshotTree(const QString& root)
         tree[base.relativeFilePath(path)] = {readFile(path), (info.permissions() & write) == 0};
     }
     return tree;
+}
+
+QString makeFolder(const QString& root, const QString& relative)
+{
+    QDir(root).mkpath(relative);
+    return tarvelin::folderPath(QDir(root).filePath(relative));
 }
 
 } // namespace fixture

@@ -17,4 +17,8 @@ struct FileState {
 using FileTree = std::map<QString, FileState>;
 FileTree snapshotTree(const QString& root);
 
+// Creates `relative` below `root`, with the folders above it; its path as the folder rules write
+// it (core/files/FolderRules.h).
+QString makeFolder(const QString& root, const QString& relative);
+
 } // namespace fixture

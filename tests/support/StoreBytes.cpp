@@ -31,6 +31,11 @@ QByteArray usedSlot(const QByteArray& name, int trailingWordCount, int seed, qin
            fixedPart(trailingWordCount, seed);
 }
 
+QByteArray dtrSlot(const QByteArray& name, int seed, qint32 flag)
+{
+    return usedSlot(name, kDtrTrailingWords, seed, flag);
+}
+
 QByteArray unusedSlot()
 {
     return le32(0);

@@ -18,6 +18,8 @@ QByteArray fixedPart(int trailingWordCount, int seed);
 
 // One used slot: flag, name, 0x00, fixed part.
 QByteArray usedSlot(const QByteArray& name, int trailingWordCount, int seed, qint32 flag = 1);
+// One used slot of Dirt Track Racing, the game most store tests run on.
+QByteArray dtrSlot(const QByteArray& name, int seed, qint32 flag = 1);
 // One unused slot: a zero flag.
 QByteArray unusedSlot();
 

@@ -1,7 +1,7 @@
 #include "core/app/SystemInformation.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
-#include "support/RecordingStarter.h"
+#include "support/FakeProgramStarter.h"
 #include "support/StoreBytes.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/MessageBox.h"
@@ -36,7 +36,7 @@ protected:
 
     QTemporaryDir dir;
     Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
-    fixture::RecordingStarter programs;
+    fixture::FakeProgramStarter programs;
     RecordingUrlOpener urls;
     MessageRecorder messages;
     QWidget owner;
@@ -69,8 +69,8 @@ TEST_F(AboutWindowTest, LabelsSystemInformationMailAndClose)
                        "MSINFO]\r\n\"PATH\"=\"/usr/bin/msinfo\"\r\n");
     QTest::mouseClick(info, Qt::LeftButton);
     EXPECT_EQ(messages.messages().size(), 2);
-    ASSERT_EQ(programs.started.size(), 1);
-    EXPECT_EQ(programs.started[0].program, QStringLiteral("/usr/bin/msinfo"));
+    ASSERT_EQ(programs.starts.size(), 1);
+    EXPECT_EQ(programs.starts[0].program, QStringLiteral("/usr/bin/msinfo"));
 
     QTest::mouseClick(about->findChild<QLabel*>("Image1"), Qt::LeftButton);
     EXPECT_EQ(urls.opened.size(), 1);

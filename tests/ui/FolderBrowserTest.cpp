@@ -2,6 +2,7 @@
 
 #include "core/game/GameProfile.h"
 #include "core/registry/Registry.h"
+#include "support/FileTree.h"
 #include "support/StoreBytes.h"
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
@@ -75,18 +76,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(registry.ensureCreated());
-        start = makeFolder(QStringLiteral("start"));
-        setups = makeFolder(QStringLiteral("start/setups"));
+        start = fixture::makeFolder(dir.path(), QStringLiteral("start"));
+        setups = fixture::makeFolder(dir.path(), QStringLiteral("start/setups"));
         for (const char* name : {"Track 1.set", "a.set", "B.SET", "my.settings.set", "z.set",
                                  "Oval.dts", "readme.txt"})
             fixture::writeFile(setups + u'/' + QString::fromLatin1(name), "x");
     }
 
-    QString makeFolder(const QString& name) const
-    {
-        QDir(dir.path()).mkpath(name);
-        return folderPath(dir.filePath(name));
-    }
     QString remembered(const QString& valueName) const
     {
         return registryText(registry.QueryValue(kKey, valueName));

@@ -1,6 +1,5 @@
-#include "ui/art/GameWindowArt.h"
-
 #include "core/game/GameProfile.h"
+#include "ui/art/Artwork.h"
 #include "ui/art/MenuPictures.h"
 
 #include <QImage>
@@ -52,10 +51,57 @@ TEST(GameWindowArtTest, EveryPictureIsDrawnAtItsSize)
 
     for (const QPixmap& picture : {art::windowBackground({748, 472}), art::buttonPanel({226, 184}),
                                    art::setupUtilityBanner({222, 24}), art::makersLogo({160, 22}),
-                                   art::utilityIcon(22), art::utilityIcon(256)})
+                                   art::iconPixmap(22), art::iconPixmap(256)})
         EXPECT_GE(opaqueColours(picture), 8);
     // Sizes a window might ask for by mistake still give a picture, never a crash.
     EXPECT_FALSE(art::gameLogo(SprintCarsProfile, {0, 0}).isNull());
+}
+
+TEST(GameWindowArtTest, EachPictureIsDrawnOnceAndHandedOutAgain)
+{
+    // Windows open again and again: the second window of a kind shows the very same pixmaps.
+    EXPECT_EQ(art::windowBackground({748, 472}).cacheKey(),
+              art::windowBackground({748, 472}).cacheKey());
+    EXPECT_EQ(art::carPicture(SprintCarsProfile, {190, 76}).cacheKey(),
+              art::carPicture(SprintCarsProfile, {190, 76}).cacheKey());
+    EXPECT_EQ(drawMenuPicture(3).cacheKey(), drawMenuPicture(3).cacheKey());
+    EXPECT_EQ(art::applicationIcon().cacheKey(), art::applicationIcon().cacheKey());
+    // What differs in size, game, caption or colour is another picture.
+    EXPECT_NE(art::windowBackground({748, 472}).cacheKey(),
+              art::windowBackground({440, 352}).cacheKey());
+    EXPECT_NE(art::carPicture(SprintCarsProfile, {190, 76}).cacheKey(),
+              art::carPicture(DirtTrackRacingProfile, {190, 76}).cacheKey());
+    EXPECT_NE(art::commandPicture(art::Emblem::Flag, "QUIT", {240, 28}, art::kGold).toImage(),
+              art::commandPicture(art::Emblem::Flag, "CLOSE", {240, 28}, art::kGold).toImage());
+    EXPECT_NE(art::carPicture(art::CarKind::LateModel, {72, 40}, art::kFlagRed).toImage(),
+              art::carPicture(art::CarKind::LateModel, {72, 40}, art::kNightLight).toImage());
+}
+
+TEST(GameWindowArtTest, TheIconIsTheInstalledSvgsDesign)
+{
+    // Points of data/desktop/tarvelin-setup-utility.svg (256 by 256) and the colour there.
+    const QImage icon = art::iconPixmap(256).toImage();
+    const struct {
+        QPoint at;
+        QColor colour;
+    } points[] = {
+        {{113, 124}, art::kGold},       // the T's bar
+        {{113, 180}, art::kGold},       // its stem, left of the centre as in the SVG
+        {{40, 141}, art::kDirt},        // the oval's left side, beside its groove
+        {{142, 40}, art::kChequerDark}, // the flag's first square
+        {{161, 40}, art::kChequerLight}, {{2, 2}, Qt::transparent}, // outside the rounded tile
+    };
+    for (const auto& point : points) {
+        const QColor found = icon.pixelColor(point.at);
+        EXPECT_EQ(found.alpha(), point.colour.alpha()) << point.at.x() << "," << point.at.y();
+        if (point.colour.alpha() == 255) {
+            EXPECT_EQ(found.rgb(), point.colour.rgb()) << point.at.x() << "," << point.at.y();
+        }
+    }
+    const QColor tileTop = icon.pixelColor(128, 12);
+    const QColor tileBottom = icon.pixelColor(128, 244);
+    EXPECT_LT(qAbs(tileTop.red() - art::kNightLight.red()), 4);
+    EXPECT_LT(qAbs(tileBottom.red() - art::kNight.red()), 4);
 }
 
 } // namespace

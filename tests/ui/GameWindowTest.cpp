@@ -6,6 +6,7 @@
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
 #include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
 #include "ui/gamewindow/GameWindowMenus.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
@@ -28,6 +29,8 @@ namespace tarvelin
 namespace
 {
 
+using fixture::find;
+
 class GameWindowTest : public ::testing::Test
 {
 protected:
@@ -42,13 +45,6 @@ protected:
         auto window = createGameWindow(profile, registry, services);
         window->show();
         return window;
-    }
-
-    template <typename Widget> static Widget* find(QWidget* window, const char* name)
-    {
-        auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
 
     static QString text(QWidget* window, const char* name)

@@ -2,8 +2,9 @@
 #include "core/motion/SlideSteps.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
-#include "support/RecordingStarter.h"
+#include "support/FakeProgramStarter.h"
 #include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
 #include "ui/session/Navigator.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/MessageBox.h"
@@ -21,6 +22,10 @@ namespace tarvelin
 namespace
 {
 
+using fixture::click;
+using fixture::settle;
+using fixture::visibleWindows;
+
 // Counts the moves a window makes.
 class MoveCounter : public QObject
 {
@@ -33,30 +38,6 @@ public:
     }
     int moves = 0;
 };
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible())
-            names.append(widget->objectName());
-    }
-    names.sort();
-    return names;
-}
-
-void click(QWidget* window, const char* name)
-{
-    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 TEST(FormScrollTest, SlidesThroughItsOwnPositionsAndStopsPastTheBound)
 {
@@ -104,7 +85,7 @@ protected:
 
     QTemporaryDir dir;
     Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
-    fixture::RecordingStarter programs;
+    fixture::FakeProgramStarter programs;
     RecordingUrlOpener urls;
     MessageRecorder messages;
     Navigator navigator{{&registry, &programs, &urls, QString()}};
@@ -177,13 +158,13 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
     EXPECT_TRUE(urls.opened[0].startsWith("http"));
 
     click(start, "VBUSoftButton5");
-    ASSERT_EQ(programs.started.size(), 1);
-    EXPECT_EQ(programs.started[0].program, QStringLiteral("jstest-gtk"));
+    ASSERT_EQ(programs.starts.size(), 1);
+    EXPECT_EQ(programs.starts[0].program, QStringLiteral("jstest-gtk"));
     EXPECT_TRUE(messages.messages().isEmpty());
-    programs.starts = false;
+    programs.succeeds = false;
     click(start, "VBUSoftButton5");
-    EXPECT_EQ(programs.started.size(), 3); // jstest-gtk, then wine's joy.cpl
-    EXPECT_EQ(programs.started[2].args, (QStringList{"control", "joy.cpl"}));
+    EXPECT_EQ(programs.starts.size(), 3); // jstest-gtk, then wine's joy.cpl
+    EXPECT_EQ(programs.starts[2].args, (QStringList{"control", "joy.cpl"}));
     EXPECT_EQ(messages.messages().size(), 1);
 
     // Neither game installed: both directories empty.

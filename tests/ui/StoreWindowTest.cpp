@@ -4,6 +4,7 @@
 #include "core/registry/Registry.h"
 #include "support/FakeTrash.h"
 #include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/session/GameWindowWiring.h"
@@ -24,6 +25,8 @@ namespace tarvelin
 {
 namespace
 {
+
+using fixture::click;
 
 const GameProfile& kDtr = DirtTrackRacingProfile;
 
@@ -47,10 +50,6 @@ protected:
         gameWindow = static_cast<GameWindow*>(navigator.showGame(kDtr));
         gameWindow->findChild<QAction*>(QStringLiteral("importexportsav"))->trigger();
         return navigator.openWindow(QStringLiteral("dtrSav"));
-    }
-    static void click(QWidget* window, const char* button)
-    {
-        QTest::mouseClick(window->findChild<QAbstractButton*>(button), Qt::LeftButton);
     }
     static SetupFileView* files(QWidget* window)
     {

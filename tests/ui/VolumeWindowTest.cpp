@@ -1,6 +1,7 @@
 #include "ui/windows/VolumeWindow.h"
 
 #include "support/FakeMixer.h"
+#include "support/ui/Windows.h"
 #include "ui/widgets/MessageBox.h"
 
 #include <QAbstractButton>
@@ -15,17 +16,12 @@ namespace tarvelin
 namespace
 {
 
+using fixture::find;
+
 struct VolumeWindowTest : ::testing::Test {
     fixture::FakeMixer mixer;
     fixture::FakeBeeper beeper;
     MessageRecorder messages;
-
-    template <typename T> static T* find(QWidget& window, const char* name)
-    {
-        T* child = window.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
 };
 
 TEST_F(VolumeWindowTest, EachSliderChangeSetsTwiceItsPositionBeepsAndShowsTheLevel)
@@ -34,13 +30,14 @@ TEST_F(VolumeWindowTest, EachSliderChangeSetsTwiceItsPositionBeepsAndShowsTheLev
     window.show();
     EXPECT_EQ(window.objectName(), QStringLiteral("volume"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("System Volume"));
-    EXPECT_EQ(find<QLabel>(window, "Label2")->text(), QStringLiteral("Tarvelin Volume Controller"));
-    EXPECT_EQ(find<QLabel>(window, "Label1")->text(), QStringLiteral("Volume Controller"));
+    EXPECT_EQ(find<QLabel>(&window, "Label2")->text(),
+              QStringLiteral("Tarvelin Volume Controller"));
+    EXPECT_EQ(find<QLabel>(&window, "Label1")->text(), QStringLiteral("Volume Controller"));
     EXPECT_TRUE(mixer.isOpen);
     EXPECT_TRUE(messages.messages().isEmpty());
 
-    auto* slider = find<QScrollBar>(window, "VScroll1");
-    auto* bar = find<QProgressBar>(window, "ProgressBar1");
+    auto* slider = find<QScrollBar>(&window, "VScroll1");
+    auto* bar = find<QProgressBar>(&window, "ProgressBar1");
     slider->setValue(1);
     slider->setValue(32767);
     slider->setValue(0);
@@ -54,11 +51,11 @@ TEST_F(VolumeWindowTest, EachSliderChangeSetsTwiceItsPositionBeepsAndShowsTheLev
     slider->setValue(32767);
     EXPECT_EQ(bar->value(), 65534);
 
-    QTest::mouseClick(find<QAbstractButton>(window, "Image2"), Qt::LeftButton);
+    QTest::mouseClick(find<QAbstractButton>(&window, "Image2"), Qt::LeftButton);
     EXPECT_EQ(beeper.beeps, 6);
     EXPECT_EQ(mixer.levels.size(), 5);
 
-    QTest::mouseClick(find<QAbstractButton>(window, "VBUSoftButton1"), Qt::LeftButton);
+    QTest::mouseClick(find<QAbstractButton>(&window, "VBUSoftButton1"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(mixer.isOpen);
     EXPECT_EQ(mixer.closes, 1);
@@ -82,12 +79,12 @@ TEST_F(VolumeWindowTest, WithoutACardTellsOncePerOpeningAndStillFollowsTheSlider
         EXPECT_EQ(told.title, QStringLiteral("TarvelinSetupUtility"));
 
         // Every opening starts from the slider's resting place.
-        auto* slider = find<QScrollBar>(window, "VScroll1");
+        auto* slider = find<QScrollBar>(&window, "VScroll1");
         EXPECT_EQ(slider->value(), 0);
         slider->setValue(1000);
-        EXPECT_EQ(find<QProgressBar>(window, "ProgressBar1")->value(), 2000);
+        EXPECT_EQ(find<QProgressBar>(&window, "ProgressBar1")->value(), 2000);
         EXPECT_EQ(beeper.beeps, opening);
-        QTest::mouseClick(find<QAbstractButton>(window, "VBUSoftButton1"), Qt::LeftButton);
+        QTest::mouseClick(find<QAbstractButton>(&window, "VBUSoftButton1"), Qt::LeftButton);
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(slides, opening);
     }

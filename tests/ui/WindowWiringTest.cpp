@@ -1,15 +1,17 @@
 #include "core/cli/DemoData.h"
 #include "core/game/GameProfile.h"
-#include "core/platform/Beeper.h"
-#include "core/platform/DriveTable.h"
-#include "core/platform/Mixer.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
-#include "support/RecordingStarter.h"
+#include "support/FakeDriveTable.h"
+#include "support/FakeMixer.h"
+#include "support/FakeProgramStarter.h"
+#include "support/ui/Windows.h"
+#include "ui/art/Artwork.h"
 #include "ui/session/GameWindowWiring.h"
 #include "ui/session/Navigator.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/MessageBox.h"
+#include "ui/windows/AboutWindow.h"
 #include "ui/windows/HelpViewer.h"
 
 #include <QAbstractButton>
@@ -26,46 +28,8 @@ namespace tarvelin
 namespace
 {
 
-class NoMixer final : public Mixer
-{
-public:
-    bool open() override { return false; }
-    bool findVolumeControl() override { return false; }
-    bool setLevel(quint32) override { return false; }
-    void close() override {}
-};
-
-class NoBeep final : public Beeper
-{
-public:
-    void beep() override {}
-};
-
-class NoDrives final : public DriveTable
-{
-public:
-    QStringList opticalDrives() const override { return {}; }
-    QString mountPoint(const QString&) const override { return {}; }
-};
-
-QStringList visibleWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QStringList names;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible())
-            names.append(widget->objectName());
-    }
-    names.sort();
-    return names;
-}
-
-void trigger(QWidget* window, const char* action)
-{
-    auto* found = window->findChild<QAction*>(QString::fromLatin1(action));
-    ASSERT_NE(found, nullptr) << action;
-    found->trigger();
-}
+using fixture::trigger;
+using fixture::visibleWindows;
 
 // The real game windows on the demo data, plugged in as the program plugs them.
 class WindowWiringTest : public ::testing::Test
@@ -74,6 +38,7 @@ protected:
     WindowWiringTest()
     {
         FormScroll::setStepPauseMs(0);
+        mixer.hasCard = false;
         installWindowFactories(navigator, platform);
         navigator.setQuitFunction([this] { ++quits; });
     }
@@ -87,12 +52,12 @@ protected:
     QTemporaryDir dir;
     DemoData demo = buildDemo(dir.filePath(QStringLiteral("demo")));
     Registry registry{demo.registryFile};
-    fixture::RecordingStarter programs;
+    fixture::FakeProgramStarter programs;
     RecordingUrlOpener urls;
     MessageRecorder messages;
-    NoMixer mixer;
-    NoBeep beeper;
-    NoDrives drives;
+    fixture::FakeMixer mixer;
+    fixture::FakeBeeper beeper;
+    fixture::FakeDriveTable drives; // no optical drive
     ShellPlatform platform{&mixer, &beeper, &drives};
     Navigator navigator{
         {&registry, &programs, &urls, QStringLiteral(TARVELIN_SOURCE_DIR "/data/help")}};
@@ -138,6 +103,29 @@ TEST_F(WindowWiringTest, GameWindowOpensAboutHelpAndReportsAMissingCd)
 
     QTest::mouseClick(dirt->findChild<QAbstractButton*>("VBUSoftButton10"), Qt::LeftButton);
     EXPECT_EQ(messages.texts(), QStringList{DirtTrackRacingProfile.CdMissingMessage});
+}
+
+TEST_F(WindowWiringTest, EveryWindowCarriesTheOneApplicationIcon)
+{
+    // The task bar shows the window's icon: a window with another icon changes it on the way.
+    const QIcon icon = art::applicationIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(art::applicationIcon().cacheKey(), icon.cacheKey()); // drawn once
+    const auto carriesIt = [&icon](QWidget* window) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowIcon().cacheKey(), icon.cacheKey())
+            << window->objectName().toStdString();
+    };
+    QWidget* start = navigator.showStart();
+    carriesIt(start);
+    carriesIt(navigator.showDirectories(start));
+    carriesIt(navigator.showVolume(start));
+    carriesIt(navigator.showGame(SprintCarsProfile));
+    QWidget* dirt = navigator.showGame(DirtTrackRacingProfile);
+    carriesIt(dirt);
+    carriesIt(navigator.showStoreWindow(DirtTrackRacingProfile, dirt));
+    carriesIt(navigator.showHelpContents());
+    carriesIt(navigator.showAbout(dirt));
 }
 
 } // namespace

@@ -1,12 +1,10 @@
 #include "core/app/Launcher.h"
 
+#include "core/Logging.h"
 #include "core/platform/FileIO.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcLauncher, "tarvelin.launcher")
 
 namespace tarvelin
 {

@@ -1,5 +1,6 @@
 #include "core/cli/Commands.h"
 
+#include "core/Logging.h"
 #include "core/cli/CommandLine.h"
 #include "core/files/FileTrashing.h"
 #include "core/files/SetupFileRename.h"
@@ -19,13 +20,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
 #include <QTextStream>
 
 namespace tarvelin::cli
 {
-
-Q_LOGGING_CATEGORY(lcCommandLine, "tarvelin.cli")
 
 namespace
 {

@@ -1,18 +1,16 @@
 #include "core/cli/DemoData.h"
 
+#include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreFile.h"
 #include "core/store/Windows1252.h"
 
 #include <QDir>
-#include <QLoggingCategory>
 #include <QStandardPaths>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcDemo, "tarvelin.demo")
 
 namespace
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game/GameProfile.h"
+#include "core/motion/Twips.h"
 
 #include <QList>
 
@@ -11,7 +12,6 @@ namespace tarvelin
 inline constexpr int kSlideStepTwips = 300;
 inline constexpr int kSlideLeftBound = -8300; // done once the edge is below this
 inline constexpr int kSlideRightBound = 9900; // done once the edge is above this
-inline constexpr int kTwipsPerPixel = 15;
 
 // One step: the edge rounded down to a whole twip, then moved 300 twips.
 int nextSlideEdge(double leftTwips, SlideDirection direction);

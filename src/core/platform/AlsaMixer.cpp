@@ -1,9 +1,8 @@
 #include "core/platform/AlsaMixer.h"
 
-#include <QLoggingCategory>
-#include <alsa/asoundlib.h>
+#include "core/Logging.h"
 
-Q_LOGGING_CATEGORY(lcMixer, "tarvelin.mixer")
+#include <alsa/asoundlib.h>
 
 namespace tarvelin
 {

@@ -1,12 +1,11 @@
 #include "core/platform/DriveTable.h"
 
+#include "core/Logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <algorithm>
-
-Q_LOGGING_CATEGORY(lcDrives, "tarvelin.drives")
 
 namespace tarvelin
 {

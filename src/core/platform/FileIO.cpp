@@ -1,10 +1,11 @@
 #include "core/platform/FileIO.h"
 
+#include "core/Logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstdio>
@@ -12,8 +13,6 @@
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcFiles, "tarvelin.files")
 
 namespace
 {

@@ -1,11 +1,10 @@
 #include "core/platform/ProgramStarter.h"
 
+#include "core/Logging.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QProcess>
-
-Q_LOGGING_CATEGORY(lcStarter, "tarvelin.starter")
 
 namespace tarvelin
 {

@@ -1,16 +1,15 @@
 #include "core/platform/Trash.h"
 
+#include "core/Logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QStorageInfo>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcTrash, "tarvelin.trash")
 
 namespace
 {

@@ -1,18 +1,16 @@
 #include "core/registry/Registry.h"
 
+#include "core/Logging.h"
 #include "core/platform/FileIO.h"
 #include "core/registry/RegFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QLoggingCategory>
 #include <QStandardPaths>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcRegistry, "tarvelin.registry")
 
 namespace
 {

@@ -1,14 +1,13 @@
 #include "core/registry/WinePath.h"
 
+#include "core/Logging.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QStringList>
 
 namespace tarvelin
 {
-
-Q_DECLARE_LOGGING_CATEGORY(lcWine)
 
 namespace
 {

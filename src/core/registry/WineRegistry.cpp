@@ -1,8 +1,8 @@
 #include "core/registry/WineRegistry.h"
 
+#include "core/Logging.h"
 #include "core/platform/FileIO.h"
 
-#include <QLoggingCategory>
 #include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
@@ -11,8 +11,6 @@ namespace tarvelin
 {
 
 // Missing drives and folders are ordinary (a game never installed): shown with QT_LOGGING_RULES.
-Q_LOGGING_CATEGORY(lcWine, "tarvelin.wine", QtInfoMsg)
-
 namespace
 {
 

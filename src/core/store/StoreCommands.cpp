@@ -1,15 +1,12 @@
 #include "core/store/StoreCommands.h"
 
+#include "core/Logging.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
 #include "core/store/StoreReplace.h"
 
-#include <QLoggingCategory>
-
 namespace tarvelin
 {
-
-Q_DECLARE_LOGGING_CATEGORY(lcStore)
 
 namespace
 {

@@ -1,11 +1,9 @@
 #include "core/store/StoreFile.h"
 
-#include <QLoggingCategory>
+#include "core/Logging.h"
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcStore, "tarvelin.store")
 
 StoreRead ReadSlots(const QString& path, RecordLayout layout)
 {

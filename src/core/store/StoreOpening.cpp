@@ -1,15 +1,13 @@
 #include "core/store/StoreOpening.h"
 
+#include "core/Logging.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
 
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace tarvelin
 {
-
-Q_DECLARE_LOGGING_CATEGORY(lcStore)
 
 namespace
 {

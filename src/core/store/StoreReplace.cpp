@@ -1,12 +1,11 @@
 #include "core/store/StoreReplace.h"
 
+#include "core/Logging.h"
+
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace tarvelin
 {
-
-Q_DECLARE_LOGGING_CATEGORY(lcStore)
 
 namespace
 {

@@ -1,5 +1,6 @@
 #include "core/transfer/SetupExport.h"
 
+#include "core/Logging.h"
 #include "core/files/FolderRules.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
@@ -7,12 +8,10 @@
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
 
-#include <QLoggingCategory>
+#include <QDir>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcTransfer, "tarvelin.transfer")
 
 namespace
 {

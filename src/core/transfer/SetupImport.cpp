@@ -1,5 +1,6 @@
 #include "core/transfer/SetupImport.h"
 
+#include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
 #include "core/store/StoreFile.h"
@@ -7,12 +8,9 @@
 #include "core/store/StoreReplace.h"
 
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace tarvelin
 {
-
-Q_DECLARE_LOGGING_CATEGORY(lcTransfer)
 
 namespace
 {

@@ -1,5 +1,6 @@
 #include "core/transfer/StoreCopy.h"
 
+#include "core/Logging.h"
 #include "core/files/FolderRules.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
@@ -8,12 +9,9 @@
 #include "core/store/StorePaths.h"
 
 #include <QFileInfo>
-#include <QLoggingCategory>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcStoreCopy, "tarvelin.storecopy")
 
 namespace
 {

@@ -1,5 +1,7 @@
 #include "ui/art/MenuPictures.h"
 
+#include "ui/art/Artwork.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -8,11 +10,11 @@ namespace tarvelin
 namespace
 {
 
-const QColor kInk(0x22, 0x2a, 0x36);
-const QColor kBlue(0x1f, 0x6f, 0xd1);
-const QColor kGreen(0x2e, 0x9e, 0x3e);
-const QColor kRed(0xd2, 0x2f, 0x27);
-const QColor kGold(0xe8, 0xa8, 0x17);
+using art::kInk;
+const QColor& kBlue = art::kMenuBlue;
+const QColor& kGreen = art::kMenuGreen;
+const QColor& kRed = art::kFlagRed;
+const QColor& kGold = art::kMenuGold;
 
 void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour)
 {
@@ -146,13 +148,15 @@ QPixmap drawMenuPicture(int number)
         homePage, exportSetup, importSetup, deletePicture, mainMenu};
     if (number < 1 || number > kMenuPictureCount)
         return {};
-    QImage image(kMenuPictureWidth, kMenuPictureHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    kDrawings[number - 1](painter);
-    painter.end();
-    return QPixmap::fromImage(image);
+    return art::keptPicture(QStringLiteral("menu %1").arg(number), [number] {
+        QImage image(kMenuPictureWidth, kMenuPictureHeight, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        kDrawings[number - 1](painter);
+        painter.end();
+        return QPixmap::fromImage(image);
+    });
 }
 
 } // namespace tarvelin

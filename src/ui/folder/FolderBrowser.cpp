@@ -2,6 +2,7 @@
 
 #include "core/files/SetupFileList.h"
 #include "core/registry/Registry.h"
+#include "ui/Logging.h"
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
@@ -11,12 +12,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcFolder, "tarvelin.folder")
 
 FolderBrowser::FolderBrowser(FolderBrowserControls controls, FolderBrowserOptions options,
                              Registry* registry, const VolumeTable& volumes, QWidget* messageParent,

@@ -10,7 +10,8 @@
 #include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreOpening.h"
-#include "ui/art/GameWindowArt.h"
+#include "ui/Logging.h"
+#include "ui/art/Artwork.h"
 #include "ui/art/GameWindowStyle.h"
 #include "ui/folder/FolderBrowser.h"
 #include "ui/folder/SetupFileView.h"
@@ -27,14 +28,11 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QSignalBlocker>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcGameWindow, "tarvelin.gamewindow")
 
 namespace
 {
@@ -58,12 +56,12 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
 
     setObjectName(profile.windowName);
     setWindowTitle(QStringLiteral("Tarvelin Setup Utility"));
-    setWindowIcon(QIcon(art::utilityIcon(64)));
+    setWindowIcon(art::applicationIcon());
     setAccessibleName(QStringLiteral("Tarvelin Setup Utility: ") + profile.gameTitle);
 
     auto* surface = new QWidget(this);
     surface->setObjectName(QStringLiteral("surface"));
-    surface->setFixedSize(twipRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+    surface->setFixedSize(twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
     applyGameWindowStyle(surface);
     setCentralWidget(surface);
     controls_ = buildGameWindowControls(surface, profile, *services_.volumes, *services_.clock);

@@ -7,6 +7,7 @@
 #include "core/store/StoreCommands.h"
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
+#include "ui/Logging.h"
 #include "ui/folder/FolderBrowser.h"
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
@@ -17,12 +18,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLoggingCategory>
 
 namespace tarvelin
 {
-
-Q_DECLARE_LOGGING_CATEGORY(lcGameWindow)
 
 namespace
 {

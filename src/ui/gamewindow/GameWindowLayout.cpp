@@ -2,7 +2,7 @@
 
 #include "core/app/Links.h"
 #include "core/game/GameProfile.h"
-#include "ui/art/GameWindowArt.h"
+#include "ui/art/Artwork.h"
 #include "ui/art/MenuPictures.h"
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
@@ -10,6 +10,7 @@
 #include "ui/widgets/AddressBox.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/GameStatusBar.h"
+#include "ui/widgets/Placement.h"
 #include "ui/widgets/ProgressPicture.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -21,18 +22,6 @@ namespace tarvelin
 {
 namespace
 {
-
-// Controls without a visible text of their own, or whose text changes, get a fixed accessible
-// name that says what they are for; each is unique within the window.
-template <typename Widget>
-Widget* place(Widget* widget, const char* objectName, const QRect& geometry,
-              const QString& accessibleName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    widget->setGeometry(geometry);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
 
 QLabel* caption(QWidget* parent, const char* name, const QRect& geometry, const QString& text,
                 const QString& accessibleName)
@@ -106,7 +95,7 @@ void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowContro
                                        ? QString::fromLatin1(oval.accessibleName)
                                        : QStringLiteral("Play ") + profile.gameTitle;
         auto* button = place(new VBUSoftButton(surface), name.toLatin1().constData(),
-                             twipRect(oval.left, oval.top, 1455, 735), accessible);
+                             twipsRect(oval.left, oval.top, 1455, 735), accessible);
         button->setOvalLabel(label, oval.colour, oval.arrow);
         button->setToolTip(accessible);
         c.button[oval.number] = button;
@@ -116,14 +105,14 @@ void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowContro
     captionFont.setBold(true);
     captionFont.setPixelSize(9);
     auto* controller = place(new VBUSoftButton(surface), "VBUSoftButton11",
-                             twipRect(4100, sprint ? 3360 : 3345, 3135, 255),
+                             twipsRect(4100, sprint ? 3360 : 3345, 3135, 255),
                              QStringLiteral("Game Controller Settings"));
     controller->setFont(captionFont);
     controller->setCaption(QStringLiteral("SET AND CALABRATE YOUR GAME CONTROLLER"));
     c.button[11] = controller;
 
     auto* other =
-        place(new VBUSoftButton(surface), "VBUSoftButton12", twipRect(4200, 3600, 2895, 255),
+        place(new VBUSoftButton(surface), "VBUSoftButton12", twipsRect(4200, 3600, 2895, 255),
               QStringLiteral("Switch to ") + profile.OtherProfile().gameTitle);
     other->setFont(captionFont);
     other->setCaption(profile.SwitchButtonCaption);
@@ -133,59 +122,59 @@ void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowContro
 void buildStoreGroup(QWidget* surface, GameWindowControls& c)
 {
     c.Frame1 = place(new QGroupBox(QStringLiteral("Setup File"), surface), "Frame1",
-                     twipRect(720, 840, 2775, 4575), QStringLiteral("Setup store"));
-    c.List1 = place(new QListWidget(c.Frame1), "List1", twipRect(120, 240, 2535, 3840),
+                     twipsRect(720, 840, 2775, 4575), QStringLiteral("Setup store"));
+    c.List1 = place(new QListWidget(c.Frame1), "List1", twipsRect(120, 240, 2535, 3840),
                     QStringLiteral("Setups in the store"));
     c.List1->setToolTip(QStringLiteral("List of all setups in the game."));
     c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
     c.List1->setUniformItemSizes(true);
-    c.Text3 = place(new QLineEdit(c.Frame1), "Text3", twipRect(120, 4160, 2535, 315),
+    c.Text3 = place(new QLineEdit(c.Frame1), "Text3", twipsRect(120, 4160, 2535, 315),
                     QStringLiteral("Setup name for export"));
     c.Text3->setToolTip(QStringLiteral("Rename the setups before export."));
 
-    c.Label3 = caption(surface, "Label3", twipRect(600, 120, 960, 255),
+    c.Label3 = caption(surface, "Label3", twipsRect(600, 120, 960, 255),
                        QStringLiteral("Total Setups:"), QStringLiteral("Store total caption"));
-    c.Text6 = counter(surface, "Text6", twipRect(1560, 120, 540, 255),
+    c.Text6 = counter(surface, "Text6", twipsRect(1560, 120, 540, 255),
                       QStringLiteral("Total setups in the store"));
     c.Label4 =
-        caption(surface, "Label4", twipRect(2160, 120, 1200, 255),
+        caption(surface, "Label4", twipsRect(2160, 120, 1200, 255),
                 QStringLiteral("Selected Setup:"), QStringLiteral("Store selection caption"));
-    c.Label9 = counter(surface, "Label9", twipRect(3360, 120, 540, 255),
+    c.Label9 = counter(surface, "Label9", twipsRect(3360, 120, 540, 255),
                        QStringLiteral("Position of the selected setup in the store"));
 }
 
 void buildFileGroup(QWidget* surface, const VolumeTable& volumes, GameWindowControls& c)
 {
     c.Frame2 = place(new QGroupBox(QStringLiteral("Source Files"), surface), "Frame2",
-                     twipRect(7800, 840, 2775, 4575), QStringLiteral("Setup files"));
-    c.File1 = place(new SetupFileView(c.Frame2), "File1", twipRect(120, 1680, 2535, 2400),
+                     twipsRect(7800, 840, 2775, 4575), QStringLiteral("Setup files"));
+    c.File1 = place(new SetupFileView(c.Frame2), "File1", twipsRect(120, 1680, 2535, 2400),
                     QStringLiteral("Setup files in the folder"));
-    c.Text1 = place(new QLineEdit(c.Frame2), "Text1", twipRect(120, 4160, 2535, 315),
+    c.Text1 = place(new QLineEdit(c.Frame2), "Text1", twipsRect(120, 4160, 2535, 315),
                     QStringLiteral("New file name"));
     c.Text1->setToolTip(QStringLiteral("The text you want to rename the selected file to."));
 
     // The drive and folder lists lie over the frame's upper part, in front of it.
-    c.Drive1 = place(new DriveList(volumes, surface), "Drive1", twipRect(7920, 1080, 2535, 330),
+    c.Drive1 = place(new DriveList(volumes, surface), "Drive1", twipsRect(7920, 1080, 2535, 330),
                      QStringLiteral("Drive of the setup folder"));
-    c.Dir1 = place(new FolderList(surface), "Dir1", twipRect(7920, 1440, 2535, 1050),
+    c.Dir1 = place(new FolderList(surface), "Dir1", twipsRect(7920, 1440, 2535, 1050),
                    QStringLiteral("Setup folder"));
 
-    c.Label5 = caption(surface, "Label5", twipRect(7680, 120, 960, 255),
+    c.Label5 = caption(surface, "Label5", twipsRect(7680, 120, 960, 255),
                        QStringLiteral("Total Setups:"), QStringLiteral("File total caption"));
-    c.Label8 = counter(surface, "Label8", twipRect(8640, 120, 540, 255),
+    c.Label8 = counter(surface, "Label8", twipsRect(8640, 120, 540, 255),
                        QStringLiteral("Total setup files in the folder"));
-    c.Label6 = caption(surface, "Label6", twipRect(9240, 120, 1200, 255),
+    c.Label6 = caption(surface, "Label6", twipsRect(9240, 120, 1200, 255),
                        QStringLiteral("Selected Setup:"), QStringLiteral("File selection caption"));
-    c.Label7 = counter(surface, "Label7", twipRect(10440, 120, 540, 255),
+    c.Label7 = counter(surface, "Label7", twipsRect(10440, 120, 540, 255),
                        QStringLiteral("Position of the selected file in the folder"));
 }
 
 void buildHiddenFields(QWidget* surface, GameWindowControls& c)
 {
     // Left of the client area and hidden: they hold values, the player never sees them.
-    c.Text4 = place(new QLineEdit(surface), "Text4", twipRect(-2400, 2400, 1200, 285),
+    c.Text4 = place(new QLineEdit(surface), "Text4", twipsRect(-2400, 2400, 1200, 285),
                     QStringLiteral("Next free slot"));
-    c.Text5 = place(new QLineEdit(surface), "Text5", twipRect(-2400, 2760, 1200, 285),
+    c.Text5 = place(new QLineEdit(surface), "Text5", twipsRect(-2400, 2760, 1200, 285),
                     QStringLiteral("Game directory"));
     c.Text4->hide();
     c.Text5->hide();
@@ -206,9 +195,9 @@ void buildStatusArea(QWidget* surface, const GameProfile& profile, const Clock& 
 {
     const bool sprint = profile.id == SprintCarsProfile.id;
     const int progressTop = sprint ? 4800 : 4680;
-    const QRect progress[] = {twipRect(5760, progressTop, 1455, 100),
-                              twipRect(4200, progressTop, 1455, 100),
-                              twipRect(4200, 5760, 1455, 100)};
+    const QRect progress[] = {twipsRect(5760, progressTop, 1455, 100),
+                              twipsRect(4200, progressTop, 1455, 100),
+                              twipsRect(4200, 5760, 1455, 100)};
     const char* progressNames[] = {"Import progress", "Export progress", "Sort progress"};
     for (int n = 1; n <= 3; ++n) {
         const QString name = QStringLiteral("picProgress%1").arg(n);
@@ -219,15 +208,15 @@ void buildStatusArea(QWidget* surface, const GameProfile& profile, const Clock& 
     }
 
     const int barHeight = 20;
-    const QRect client = twipRect(0, 0, kClientWidthTwips, kClientHeightTwips);
+    const QRect client = twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips);
     c.StatusBar1 = place(new GameStatusBar(clock, surface), "StatusBar1",
                          QRect(0, client.height() - barHeight, client.width(), barHeight),
                          QStringLiteral("Status bar"));
-    c.Text7 = place(new AddressBox(surface), "Text7", twipRect(4440, 6840, 2535, 195),
+    c.Text7 = place(new AddressBox(surface), "Text7", twipsRect(4440, 6840, 2535, 195),
                     QStringLiteral("Network address"));
     c.Text7->raise();
 
-    c.Label1 = place(new ClickableLabel(surface), "Label1", twipRect(4920, 3120, 2055, 135),
+    c.Label1 = place(new ClickableLabel(surface), "Label1", twipsRect(4920, 3120, 2055, 135),
                      QStringLiteral("Game maker's web site"));
     c.Label1->setText(QString::fromLatin1(links::GameMakerSite));
     c.Label1->setAlignment(Qt::AlignCenter);
@@ -236,7 +225,7 @@ void buildStatusArea(QWidget* surface, const GameProfile& profile, const Clock& 
 
 void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowControls& c)
 {
-    const QRect client = twipRect(0, 0, kClientWidthTwips, kClientHeightTwips);
+    const QRect client = twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips);
     c.Image3 = decoration(surface, "Image3", client, art::windowBackground(client.size()),
                           QStringLiteral("Background"));
     const QRect panel(266, 200, 226, 184);
@@ -251,7 +240,7 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
     const QRect makers(60, 366, 160, 22);
     c.Image10 = decoration(surface, "Image10", makers, art::makersLogo(makers.size()),
                            QStringLiteral("Makers' logo"));
-    c.Image1 = decoration(surface, "Image1", QRect(12, 3, 22, 22), art::utilityIcon(22),
+    c.Image1 = decoration(surface, "Image1", QRect(12, 3, 22, 22), art::iconPixmap(22),
                           QStringLiteral("Utility icon"));
 
     const QRect car(284, 124, 190, 76);

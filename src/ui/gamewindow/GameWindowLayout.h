@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/motion/Twips.h"
+
 #include <QRect>
 #include <array>
 
@@ -23,16 +25,6 @@ class ProgressPicture;
 class SetupFileView;
 class VBUSoftButton;
 class VolumeTable;
-
-// Positions in the game window are kept in twips, 15 to a pixel.
-constexpr int twipsToPixels(int twips)
-{
-    return twips / 15;
-}
-constexpr QRect twipRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 inline constexpr int kClientWidthTwips = 11220;
 inline constexpr int kClientHeightTwips = 7080;

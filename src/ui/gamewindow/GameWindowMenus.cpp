@@ -1,15 +1,14 @@
 #include "ui/gamewindow/GameWindowMenus.h"
 
+#include "ui/Logging.h"
+
 #include <QAction>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcGameMenus, "tarvelin.gamewindow.menus")
 
 namespace
 {

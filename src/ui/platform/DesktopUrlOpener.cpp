@@ -1,13 +1,12 @@
 #include "ui/platform/DesktopUrlOpener.h"
 
+#include "ui/Logging.h"
+
 #include <QDesktopServices>
-#include <QLoggingCategory>
 #include <QUrl>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcLinks, "tarvelin.links")
 
 void DesktopUrlOpener::openUrl(const QString& address)
 {

@@ -5,6 +5,7 @@
 #include "core/game/GameProfile.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
+#include "ui/Logging.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/DirectoriesWindow.h"
@@ -13,14 +14,11 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QScreen>
 #include <QWidget>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcNavigator, "tarvelin.shell.navigator")
 
 namespace
 {

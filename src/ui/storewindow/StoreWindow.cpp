@@ -7,7 +7,8 @@
 #include "core/platform/Trash.h"
 #include "core/platform/VolumeTable.h"
 #include "core/registry/Registry.h"
-#include "ui/art/GameWindowArt.h"
+#include "ui/Logging.h"
+#include "ui/art/Artwork.h"
 #include "ui/folder/FolderBrowser.h"
 #include "ui/folder/SetupFileView.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -18,13 +19,10 @@
 #include <QDir>
 #include <QIcon>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QTimer>
 
 namespace tarvelin
 {
-
-Q_LOGGING_CATEGORY(lcStoreWindow, "tarvelin.storewindow")
 
 namespace
 {
@@ -64,7 +62,7 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
 
     setObjectName(profile.storeWindowName);
     setWindowTitle(QStringLiteral("Import And Export Saved Games File"));
-    setWindowIcon(QIcon(art::utilityIcon(64)));
+    setWindowIcon(art::applicationIcon());
     setAccessibleName(QStringLiteral("Import And Export Saved Games File: ") + profile.gameTitle);
     setFixedSize(twipsRect(0, 0, kStoreClientWidthTwips, kStoreClientHeightTwips).size());
     applyStyle(this);

@@ -2,11 +2,12 @@
 
 #include "core/game/GameProfile.h"
 #include "core/motion/Twips.h"
-#include "ui/art/GameWindowArt.h"
+#include "ui/art/Artwork.h"
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QFrame>
@@ -18,27 +19,19 @@ namespace tarvelin
 namespace
 {
 
-QRect twips(const QRect& r)
-{
-    return twipsRect(r.x(), r.y(), r.width(), r.height());
-}
-
-// Every control has an accessible name that says what it is for, unique in the window.
+// The whole-store window's places are written in twips; every control has an accessible name.
 template <typename Widget>
-Widget* place(Widget* widget, const char* objectName, const QRect& geometryTwips,
-              const QString& accessibleName)
+Widget* placeTwips(Widget* widget, const char* objectName, const QRect& geometryTwips,
+                   const QString& accessibleName)
 {
-    widget->setObjectName(QString::fromLatin1(objectName));
-    widget->setGeometry(twips(geometryTwips));
-    widget->setAccessibleName(accessibleName);
-    return widget;
+    return place(widget, objectName, twipsRect(geometryTwips), accessibleName);
 }
 
 // Decorations take no clicks and no focus.
 QLabel* decoration(QWidget* parent, const char* name, const QRect& geometryTwips,
                    const QString& accessibleName)
 {
-    auto* label = place(new QLabel(parent), name, geometryTwips, accessibleName);
+    auto* label = placeTwips(new QLabel(parent), name, geometryTwips, accessibleName);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
@@ -50,7 +43,7 @@ void buildPictures(QWidget* surface, const GameProfile& profile, StoreWindowCont
                    QStringLiteral("Background"));
     c.Image3->setPixmap(art::windowBackground(c.Image3->size()));
     c.Image1 = decoration(surface, "Image1", {120, 120, 480, 480}, QStringLiteral("Utility icon"));
-    c.Image1->setPixmap(art::utilityIcon(c.Image1->width()));
+    c.Image1->setPixmap(art::iconPixmap(c.Image1->width()));
     c.Image2 = decoration(surface, "Image2", {720, 180, 3330, 360},
                           QStringLiteral("Setup Utility banner"));
     c.Image2->setPixmap(art::setupUtilityBanner(c.Image2->size()));
@@ -60,14 +53,14 @@ void buildPictures(QWidget* surface, const GameProfile& profile, StoreWindowCont
 
 void buildBanner(QWidget* surface, StoreWindowControls& c)
 {
-    c.Picture1 = place(new ClickableLabel(surface), "Picture1", kBannerFrameTwips,
-                       QStringLiteral("Banner frame"));
+    c.Picture1 = placeTwips(new ClickableLabel(surface), "Picture1", kBannerFrameTwips,
+                            QStringLiteral("Banner frame"));
     c.Picture1->setFrameShape(QFrame::Box);
     c.Picture1->setFocusPolicy(Qt::NoFocus);
     c.Label1 =
-        place(new ClickableLabel(c.Picture1), "Label1",
-              {kBannerStartLeftTwips, kBannerTopTwips, kBannerWidthTwips, kBannerHeightTwips},
-              QStringLiteral("Banner"));
+        placeTwips(new ClickableLabel(c.Picture1), "Label1",
+                   {kBannerStartLeftTwips, kBannerTopTwips, kBannerWidthTwips, kBannerHeightTwips},
+                   QStringLiteral("Banner"));
     c.Label1->setText(
         QStringLiteral("This Utility Will Import And Export A  Whole Setup.sav File."));
     QFont arial(QStringLiteral("Arial"));
@@ -80,23 +73,23 @@ void buildBanner(QWidget* surface, StoreWindowControls& c)
 void buildFolderGroup(QWidget* surface, const GameProfile& profile, const VolumeTable& volumes,
                       StoreWindowControls& c)
 {
-    c.Label2 = place(new QLabel(profile.StoreDirectoryLabel, surface), "Label2",
-                     {120, 1500, 3000, 255}, QStringLiteral("Game directory caption"));
-    c.Text1 = place(new QLineEdit(surface), "Text1", {120, 1770, 6360, 315},
-                    QStringLiteral("Game directory"));
+    c.Label2 = placeTwips(new QLabel(profile.StoreDirectoryLabel, surface), "Label2",
+                          {120, 1500, 3000, 255}, QStringLiteral("Game directory caption"));
+    c.Text1 = placeTwips(new QLineEdit(surface), "Text1", {120, 1770, 6360, 315},
+                         QStringLiteral("Game directory"));
     c.Text1->setToolTip(QStringLiteral("Current Dirt Track Racing Directory"));
 
-    c.Frame1 = place(new QFrame(surface), "Frame1", {120, 2220, 6360, 2100},
-                     QStringLiteral("Transfer folder group"));
+    c.Frame1 = placeTwips(new QFrame(surface), "Frame1", {120, 2220, 6360, 2100},
+                          QStringLiteral("Transfer folder group"));
     c.Frame1->setFrameShape(QFrame::StyledPanel);
-    c.Drive1 = place(new DriveList(volumes, surface), "Drive1", {240, 2340, 3000, 330},
-                     QStringLiteral("Drive of the transfer folder"));
+    c.Drive1 = placeTwips(new DriveList(volumes, surface), "Drive1", {240, 2340, 3000, 330},
+                          QStringLiteral("Drive of the transfer folder"));
     c.Drive1->setToolTip(QStringLiteral("Drive Select"));
-    c.Dir1 = place(new FolderList(surface), "Dir1", {240, 2730, 3000, 1470},
-                   QStringLiteral("Transfer folder"));
+    c.Dir1 = placeTwips(new FolderList(surface), "Dir1", {240, 2730, 3000, 1470},
+                        QStringLiteral("Transfer folder"));
     c.Dir1->setToolTip(QStringLiteral("Folder Select"));
-    c.File1 = place(new SetupFileView(surface), "File1", {3360, 2340, 3000, 1860},
-                    QStringLiteral("Whole-store copy in the folder"));
+    c.File1 = placeTwips(new SetupFileView(surface), "File1", {3360, 2340, 3000, 1860},
+                         QStringLiteral("Whole-store copy in the folder"));
     c.File1->setToolTip(QStringLiteral("File Select"));
     c.Label3 = decoration(surface, "Label3", {120, 4350, 6360, 30}, QStringLiteral("Divider"));
 }
@@ -119,8 +112,8 @@ void buildButtons(QWidget* surface, StoreWindowControls& c)
     for (const Oval& oval : ovals) {
         const QByteArray name = QStringLiteral("VBUSoftButton%1").arg(oval.number).toLatin1();
         auto* button =
-            place(new VBUSoftButton(surface), name.constData(), {oval.left, 4440, 1455, 735},
-                  QString::fromLatin1(oval.accessibleName));
+            placeTwips(new VBUSoftButton(surface), name.constData(), {oval.left, 4440, 1455, 735},
+                       QString::fromLatin1(oval.accessibleName));
         button->setOvalLabel(QString::fromLatin1(oval.label), oval.colour);
         button->setToolTip(button->accessibleName());
         c.button[size_t(oval.number)] = button;

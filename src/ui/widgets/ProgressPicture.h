@@ -1,19 +1,19 @@
 #pragma once
 
+#include "core/motion/Twips.h"
+
 #include <QImage>
 #include <QWidget>
 
 namespace tarvelin
 {
 
-// A picture box that keeps what was drawn on it, in twips (15 to a pixel), until cleared.
+// A picture box that keeps what was drawn on it, in twips, until cleared.
 class ProgressPicture : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int kTwipsPerPixel = 15;
-
     explicit ProgressPicture(QWidget* parent = nullptr);
 
     // A filled block from `left` to `right` twips, the full height; what lies outside is cut off.

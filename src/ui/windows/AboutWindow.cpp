@@ -6,11 +6,12 @@
 #include "core/motion/Twips.h"
 #include "core/platform/ProgramStarter.h"
 #include "core/platform/UrlOpener.h"
-#include "ui/art/ShellArtwork.h"
+#include "ui/art/Artwork.h"
 #include "ui/art/ShellFonts.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QFrame>
@@ -22,14 +23,6 @@ namespace tarvelin
 
 namespace
 {
-
-QLabel* label(QWidget* parent, const char* name, const QRect& place, const QString& text = {})
-{
-    auto* created = new QLabel(text, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    created->setGeometry(place);
-    return created;
-}
 
 void rule(QWidget* parent, const char* name, const QRect& place, QFrame::Shape shape)
 {
@@ -50,9 +43,9 @@ AboutWindow::AboutWindow(const Registry& registry, ProgramStarter& programs, Url
     setWindowTitle(QString::fromLatin1(kAboutCaption));
     setAccessibleName(windowTitle());
     setWindowModality(Qt::WindowModal);
-    setWindowIcon(artwork::applicationIcon());
+    setWindowIcon(art::applicationIcon());
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, artwork::kCream);
+    colours.setColor(QPalette::WindowText, art::kCream);
     setPalette(colours);
 
     buildHeader();
@@ -65,23 +58,23 @@ AboutWindow::AboutWindow(const Registry& registry, ProgramStarter& programs, Url
 void AboutWindow::buildHeader()
 {
     const QRect iconPlace = twipsRect(240, 240, 960, 960);
-    QLabel* icon = label(this, "Image2", iconPlace);
-    icon->setPixmap(artwork::iconPixmap(iconPlace.width()));
+    QLabel* icon = placedLabel(this, "Image2", iconPlace);
+    icon->setPixmap(art::iconPixmap(iconPlace.width()));
     icon->setAccessibleName(QStringLiteral("Tarvelin Setup Utility icon"));
 
-    QLabel* product =
-        label(this, "Label1", twipsRect(1380, 210, 5580, 480), QString::fromLatin1(kProductName));
+    QLabel* product = placedLabel(this, "Label1", twipsRect(1380, 210, 5580, 480),
+                                  QString::fromLatin1(kProductName));
     product->setFont(arialBlackFont(15));
     QPalette gold = product->palette();
-    gold.setColor(QPalette::WindowText, artwork::kGold);
+    gold.setColor(QPalette::WindowText, art::kGold);
     product->setPalette(gold);
 
-    label(this, "lblTitle", twipsRect(1380, 720, 5580, 270));
-    label(this, "lblVersion", twipsRect(1380, 990, 5580, 270));
-    label(this, "lblDescription", twipsRect(1380, 1260, 5580, 270));
+    placedLabel(this, "lblTitle", twipsRect(1380, 720, 5580, 270));
+    placedLabel(this, "lblVersion", twipsRect(1380, 990, 5580, 270));
+    placedLabel(this, "lblDescription", twipsRect(1380, 1260, 5580, 270));
     rule(this, "Line1", twipsRect(240, 1650, 6720, 30), QFrame::HLine);
-    label(this, "Label2", twipsRect(240, 1770, 6720, 270), QString::fromLatin1(kTestedOn));
-    label(this, "Label3", twipsRect(240, 2070, 6720, 270), QString::fromLatin1(kAuthorLine));
+    placedLabel(this, "Label2", twipsRect(240, 1770, 6720, 270), QString::fromLatin1(kTestedOn));
+    placedLabel(this, "Label3", twipsRect(240, 2070, 6720, 270), QString::fromLatin1(kAuthorLine));
 }
 
 void AboutWindow::buildCredits()
@@ -93,7 +86,7 @@ void AboutWindow::buildCredits()
                                         "border-radius: 8px; background: rgba(0,0,0,60); }"
                                         "QLabel { color: #f4e9d2; }"));
     QLabel* heading =
-        label(frame, "Label7", twipsRect(180, 120, 3000, 300), QStringLiteral("CREDITS"));
+        placedLabel(frame, "Label7", twipsRect(180, 120, 3000, 300), QStringLiteral("CREDITS"));
     heading->setFont(impactFont(11));
     heading->setStyleSheet(QStringLiteral("QLabel { color: #ffd65a; }"));
 
@@ -101,34 +94,34 @@ void AboutWindow::buildCredits()
     const QStringList credits = creditLines();
     int top = 480;
     for (int i = 0; i < 5; ++i, top += 270)
-        label(frame, names[i], twipsRect(180, top, 6360, 270), credits.value(i));
+        placedLabel(frame, names[i], twipsRect(180, top, 6360, 270), credits.value(i));
 }
 
 void AboutWindow::buildFooter()
 {
     rule(this, "Line2", twipsRect(240, 4470, 6720, 30), QFrame::HLine);
     QLabel* mailHeading =
-        label(this, "Label4", twipsRect(240, 4620, 1500, 270), QStringLiteral("E-MAIL US"));
+        placedLabel(this, "Label4", twipsRect(240, 4620, 1500, 270), QStringLiteral("E-MAIL US"));
     mailHeading->setFont(impactFont(10));
 
     const QRect mailPlace = twipsRect(240, 4890, 720, 480);
     auto* mail = new ClickableLabel(this);
     mail->setObjectName(QStringLiteral("Image1"));
     mail->setGeometry(mailPlace);
-    mail->setPixmap(artwork::emblemPicture(artwork::Emblem::Mail, mailPlace.size()));
+    mail->setPixmap(art::emblemPicture(art::Emblem::Mail, mailPlace.size()));
     mail->setAccessibleName(QStringLiteral("E-mail the makers"));
     mail->setToolTip(QString::fromLatin1(links::MailAddress).mid(7));
     connect(mail, &ClickableLabel::clicked, this,
             [this] { urls_.openUrl(QString::fromLatin1(links::MailAddress)); });
-    label(this, "Label5", twipsRect(1080, 5010, 2250, 270));
+    placedLabel(this, "Label5", twipsRect(1080, 5010, 2250, 270));
     rule(this, "Line3", twipsRect(3540, 4590, 30, 840), QFrame::VLine);
 
     const QRect infoPlace = twipsRect(3750, 4650, 1560, 660);
     auto* info = new VBUSoftButton(this);
     info->setObjectName(QStringLiteral("VBUSoftButton2"));
     info->setGeometry(infoPlace);
-    info->setPicture(artwork::commandPicture(artwork::Emblem::Monitor, QStringLiteral("SYS INFO"),
-                                             infoPlace.size(), artwork::kGold));
+    info->setPicture(art::commandPicture(art::Emblem::Monitor, QStringLiteral("SYS INFO"),
+                                         infoPlace.size(), art::kGold));
     info->setAccessibleName(QStringLiteral("System information"));
     info->setToolTip(info->accessibleName());
     connect(info, &QAbstractButton::clicked, this, &AboutWindow::startSystemInformation);
@@ -137,8 +130,8 @@ void AboutWindow::buildFooter()
     auto* close = new VBUSoftButton(this);
     close->setObjectName(QStringLiteral("VBUSoftButton1"));
     close->setGeometry(closePlace);
-    close->setPicture(artwork::commandPicture(artwork::Emblem::CloseLeft, QStringLiteral("CLOSE"),
-                                              closePlace.size(), artwork::kGold));
+    close->setPicture(art::commandPicture(art::Emblem::CloseLeft, QStringLiteral("CLOSE"),
+                                          closePlace.size(), art::kGold));
     close->setAccessibleName(QStringLiteral("Close the about window"));
     close->setToolTip(close->accessibleName());
     connect(close, &QAbstractButton::clicked, this, &AboutWindow::closeBySliding);
@@ -167,7 +160,7 @@ void AboutWindow::closeBySliding()
 void AboutWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    artwork::paintBackdrop(painter, rect());
+    art::paintBackdrop(painter, rect());
 }
 
 } // namespace tarvelin

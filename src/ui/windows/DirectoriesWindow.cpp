@@ -4,9 +4,10 @@
 #include "core/motion/Twips.h"
 #include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"
-#include "ui/art/ShellArtwork.h"
+#include "ui/art/Artwork.h"
 #include "ui/art/ShellFonts.h"
 #include "ui/widgets/FormScroll.h"
+#include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QFrame>
@@ -19,21 +20,13 @@ namespace tarvelin
 namespace
 {
 
-QLabel* label(QWidget* parent, const char* name, const QRect& place, const QString& text)
-{
-    auto* created = new QLabel(text, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    created->setGeometry(place);
-    return created;
-}
-
 // The directory itself: selectable so a player can copy it, and named for screen readers.
 QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place,
                        const GameProfile& profile, const Registry& registry)
 {
     // A game the registry file does not know is shown where Wine installed it.
     const QString directory = lookUpGameDirectory(profile, registry, QString());
-    QLabel* value = label(parent, name, place, directory);
+    QLabel* value = placedLabel(parent, name, place, directory);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     value->setAccessibleName(profile.gameTitle + QStringLiteral(" game directory"));
     value->setToolTip(directory);
@@ -50,21 +43,21 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
     setObjectName(QStringLiteral("Dir"));
     setWindowTitle(QStringLiteral("Dirt Track And Sprint Car Game Directory"));
     setAccessibleName(windowTitle());
-    setWindowIcon(artwork::applicationIcon());
+    setWindowIcon(art::applicationIcon());
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, artwork::kCream);
+    colours.setColor(QPalette::WindowText, art::kCream);
     setPalette(colours);
 
     const QRect folderPlace = twipsRect(240, 180, 600, 540);
-    QLabel* folder = label(this, "Image1", folderPlace, QString());
-    folder->setPixmap(artwork::emblemPicture(artwork::Emblem::Folder, folderPlace.size()));
+    QLabel* folder = placedLabel(this, "Image1", folderPlace, QString());
+    folder->setPixmap(art::emblemPicture(art::Emblem::Folder, folderPlace.size()));
     folder->setAccessibleName(QStringLiteral("Folder picture"));
 
-    QLabel* title = label(this, "Label1", twipsRect(960, 180, 7800, 540),
-                          QStringLiteral("Ratbag Game Directorys"));
+    QLabel* title = placedLabel(this, "Label1", twipsRect(960, 180, 7800, 540),
+                                QStringLiteral("Ratbag Game Directorys"));
     title->setFont(impactFont(16));
     QPalette gold = title->palette();
-    gold.setColor(QPalette::WindowText, artwork::kGold);
+    gold.setColor(QPalette::WindowText, art::kGold);
     title->setPalette(gold);
 
     auto* frame = new QFrame(this);
@@ -74,33 +67,32 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
                                         "border-radius: 8px; background: rgba(0,0,0,60); }"));
 
     const QRect carPlace = twipsRect(360, 1110, 1080, 600);
-    QLabel* lateModel = label(this, "Image2", carPlace, QString());
-    lateModel->setPixmap(artwork::carPicture(artwork::CarKind::LateModel, carPlace.size(),
-                                             QColor(0xd0, 0x2c, 0x20)));
+    QLabel* lateModel = placedLabel(this, "Image2", carPlace, QString());
+    lateModel->setPixmap(art::carPicture(DirtTrackRacingProfile, carPlace.size()));
     lateModel->setAccessibleName(QStringLiteral("Dirt Track Racing car"));
-    label(this, "Label2", twipsRect(1620, 1050, 7020, 300),
-          DirtTrackRacingProfile.DirectoriesLabel);
+    placedLabel(this, "Label2", twipsRect(1620, 1050, 7020, 300),
+                DirtTrackRacingProfile.DirectoriesLabel);
     directoryLabel(this, "Label3", twipsRect(1620, 1380, 7020, 360), DirtTrackRacingProfile,
                    registry);
 
-    QLabel* sprintCar = label(this, "Image3", twipsRect(360, 2100, 1080, 600), QString());
-    sprintCar->setPixmap(artwork::carPicture(artwork::CarKind::SprintCar, carPlace.size(),
-                                             QColor(0x1f, 0x6f, 0xc4)));
+    QLabel* sprintCar = placedLabel(this, "Image3", twipsRect(360, 2100, 1080, 600), QString());
+    sprintCar->setPixmap(art::carPicture(SprintCarsProfile, carPlace.size()));
     sprintCar->setAccessibleName(QStringLiteral("Sprint car"));
-    label(this, "Label4", twipsRect(1620, 2040, 7020, 300), SprintCarsProfile.DirectoriesLabel);
+    placedLabel(this, "Label4", twipsRect(1620, 2040, 7020, 300),
+                SprintCarsProfile.DirectoriesLabel);
     directoryLabel(this, "Label5", twipsRect(1620, 2370, 7020, 360), SprintCarsProfile, registry);
 
     const QRect stripPlace = twipsRect(180, 3360, 6600, 270);
-    QLabel* strip = label(this, "Image4", stripPlace, QString());
-    strip->setPixmap(artwork::checkeredStrip(stripPlace.size(), 2));
+    QLabel* strip = placedLabel(this, "Image4", stripPlace, QString());
+    strip->setPixmap(art::checkeredStrip(stripPlace.size(), 2));
     strip->setAccessibleName(QStringLiteral("Chequered flag"));
 
     const QRect closePlace = twipsRect(7020, 3210, 1800, 540);
     auto* close = new VBUSoftButton(this);
     close->setObjectName(QStringLiteral("VBUSoftButton1"));
     close->setGeometry(closePlace);
-    close->setPicture(artwork::commandPicture(artwork::Emblem::CloseRight, QStringLiteral("CLOSE"),
-                                              closePlace.size(), artwork::kGold));
+    close->setPicture(art::commandPicture(art::Emblem::CloseRight, QStringLiteral("CLOSE"),
+                                          closePlace.size(), art::kGold));
     close->setAccessibleName(QStringLiteral("Close the game directories"));
     close->setToolTip(close->accessibleName());
     connect(close, &QAbstractButton::clicked, this, &DirectoriesWindow::closeBySliding);
@@ -116,7 +108,7 @@ void DirectoriesWindow::closeBySliding()
 void DirectoriesWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    artwork::paintBackdrop(painter, rect());
+    art::paintBackdrop(painter, rect());
 }
 
 } // namespace tarvelin

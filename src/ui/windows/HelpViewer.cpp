@@ -1,6 +1,6 @@
 #include "ui/windows/HelpViewer.h"
 
-#include "ui/art/ShellArtwork.h"
+#include "ui/art/Artwork.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +38,7 @@ HelpViewer::HelpViewer(const QString& helpDirectory, QWidget* parent)
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QStringLiteral("Tarvelin Setup Utility Help"));
     setAccessibleName(windowTitle());
-    setWindowIcon(artwork::applicationIcon());
+    setWindowIcon(art::applicationIcon());
     topics_ = readHelpTopics(directory_);
     keywords_ = helpKeywords(topics_);
     buildControls();

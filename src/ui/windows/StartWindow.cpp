@@ -3,7 +3,7 @@
 #include "core/app/Links.h"
 #include "core/game/GameProfile.h"
 #include "core/motion/Twips.h"
-#include "ui/art/ShellArtwork.h"
+#include "ui/art/Artwork.h"
 #include "ui/art/ShellFonts.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/VBUSoftButton.h"
@@ -52,9 +52,9 @@ StartWindow::StartWindow(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Tarvelin Setup Utility Start"));
     setAccessibleName(QStringLiteral("Tarvelin Setup Utility Start"));
-    setWindowIcon(artwork::applicationIcon());
+    setWindowIcon(art::applicationIcon());
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, artwork::kCream);
+    colours.setColor(QPalette::WindowText, art::kCream);
     setPalette(colours);
 
     buildPictures();
@@ -67,7 +67,7 @@ StartWindow::StartWindow(QWidget* parent) : QWidget(parent)
 void StartWindow::buildPictures()
 {
     const QRect bannerPlace = twipsRect(0, 0, 8100, 1080);
-    picture(this, "Image1", bannerPlace, artwork::utilityBanner(bannerPlace.size()),
+    picture(this, "Image1", bannerPlace, art::utilityBanner(bannerPlace.size()),
             QStringLiteral("Tarvelin Setup Utility banner"));
 
     auto* frame = new QFrame(this);
@@ -79,29 +79,29 @@ void StartWindow::buildPictures()
     const QRect dirtPlace = twipsRect(360, 1380, 3600, 2250);
     VBUSoftButton* dirt = button(this, "VBUSoftButton1", dirtPlace,
                                  QStringLiteral("Open the Dirt Track Racing setups"));
-    dirt->setPicture(artwork::gamePicture(DirtTrackRacingProfile, dirtPlace.size()));
+    dirt->setPicture(art::gamePicture(DirtTrackRacingProfile, dirtPlace.size()));
     connect(dirt, &QAbstractButton::clicked, this,
             [this] { Q_EMIT gameChosen(&DirtTrackRacingProfile); });
 
     const QRect sprintPlace = twipsRect(4140, 1380, 3600, 2250);
     VBUSoftButton* sprint =
         button(this, "VBUSoftButton2", sprintPlace, QStringLiteral("Open the Sprint Cars setups"));
-    sprint->setPicture(artwork::gamePicture(SprintCarsProfile, sprintPlace.size()));
+    sprint->setPicture(art::gamePicture(SprintCarsProfile, sprintPlace.size()));
     connect(sprint, &QAbstractButton::clicked, this,
             [this] { Q_EMIT gameChosen(&SprintCarsProfile); });
 
     const QRect directoriesPlace = twipsRect(360, 3720, 3600, 420);
     VBUSoftButton* directories = button(this, "VBUSoftButton4", directoriesPlace,
                                         QStringLiteral("Show the game directories"));
-    directories->setPicture(artwork::commandPicture(artwork::Emblem::Folder,
-                                                    QStringLiteral("GAME DIRECTORIES"),
-                                                    directoriesPlace.size(), artwork::kGold));
+    directories->setPicture(art::commandPicture(art::Emblem::Folder,
+                                                QStringLiteral("GAME DIRECTORIES"),
+                                                directoriesPlace.size(), art::kGold));
     connect(directories, &QAbstractButton::clicked, this, &StartWindow::directoriesRequested);
 
     const QRect quitPlace = twipsRect(4140, 3720, 3600, 420);
     VBUSoftButton* quit = button(this, "VBUSoftButton3", quitPlace, QStringLiteral("Quit"));
-    quit->setPicture(artwork::commandPicture(artwork::Emblem::Flag, QStringLiteral("QUIT"),
-                                             quitPlace.size(), QColor(0xff, 0x8a, 0x70)));
+    quit->setPicture(art::commandPicture(art::Emblem::Flag, QStringLiteral("QUIT"),
+                                         quitPlace.size(), QColor(0xff, 0x8a, 0x70)));
     connect(quit, &QAbstractButton::clicked, this, &StartWindow::quitRequested);
 }
 
@@ -112,12 +112,12 @@ void StartWindow::buildAdjustments()
     heading->setGeometry(twipsRect(360, 4380, 7380, 330));
     heading->setFont(impactFont(13));
     QPalette gold = heading->palette();
-    gold.setColor(QPalette::WindowText, artwork::kGold);
+    gold.setColor(QPalette::WindowText, art::kGold);
     heading->setPalette(gold);
 
     const QRect iconPlace = twipsRect(360, 4800, 420, 420);
     picture(this, "Image2", iconPlace,
-            artwork::emblemPicture(artwork::Emblem::Controller, iconPlace.size()),
+            art::emblemPicture(art::Emblem::Controller, iconPlace.size()),
             QStringLiteral("Game controller picture"));
     VBUSoftButton* controllers = button(this, "VBUSoftButton5", twipsRect(900, 4800, 6840, 420),
                                         QStringLiteral("Set and calibrate your game controllers"));
@@ -128,7 +128,7 @@ void StartWindow::buildAdjustments()
 
     const QRect speakerPlace = twipsRect(360, 5310, 420, 420);
     picture(this, "Image3", speakerPlace,
-            artwork::emblemPicture(artwork::Emblem::Speaker, speakerPlace.size()),
+            art::emblemPicture(art::Emblem::Speaker, speakerPlace.size()),
             QStringLiteral("Speaker picture"));
     VBUSoftButton* volume = button(this, "VBUSoftButton6", twipsRect(900, 5310, 6840, 420),
                                    QStringLiteral("Adjust your volume"));
@@ -185,7 +185,7 @@ void StartWindow::updateClock()
 void StartWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    artwork::paintBackdrop(painter, rect());
+    art::paintBackdrop(painter, rect());
 }
 
 } // namespace tarvelin

@@ -1,6 +1,7 @@
 #include "ui/windows/VolumeWindow.h"
 
 #include "core/platform/Beeper.h"
+#include "ui/art/Artwork.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -44,6 +45,7 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
 {
     setObjectName(QStringLiteral("volume"));
     setWindowTitle(QStringLiteral("System Volume"));
+    setWindowIcon(art::applicationIcon());
 
     auto* title = new QLabel(QStringLiteral("Tarvelin Volume Controller"), this);
     title->setObjectName(QStringLiteral("Label2"));

@@ -1,0 +1,13 @@
+#include "ui/Logging.h"
+
+namespace tarvelin
+{
+
+Q_LOGGING_CATEGORY(lcFolder, "tarvelin.folder")
+Q_LOGGING_CATEGORY(lcGameMenus, "tarvelin.gamewindow.menus")
+Q_LOGGING_CATEGORY(lcGameWindow, "tarvelin.gamewindow")
+Q_LOGGING_CATEGORY(lcLinks, "tarvelin.links")
+Q_LOGGING_CATEGORY(lcNavigator, "tarvelin.shell.navigator")
+Q_LOGGING_CATEGORY(lcStoreWindow, "tarvelin.storewindow")
+
+} // namespace tarvelin

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLabel>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+namespace tarvelin
+{
+
+// Puts `widget` at `geometry` under `objectName`, the name by which tests and accessibility tools
+// find it. A control without a visible text of its own, or whose text changes, gets an
+// `accessibleName` that says what it is for, unique within its window.
+template <typename Widget>
+Widget* place(Widget* widget, const char* objectName, const QRect& geometry,
+              const QString& accessibleName = {})
+{
+    widget->setObjectName(QString::fromLatin1(objectName));
+    widget->setGeometry(geometry);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+// A label showing `text` at `geometry` under `objectName`.
+inline QLabel* placedLabel(QWidget* parent, const char* objectName, const QRect& geometry,
+                           const QString& text = {})
+{
+    return place(new QLabel(text, parent), objectName, geometry);
+}
+
+} // namespace tarvelin

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+// Finding and driving the real windows by their controls' object names, as the window tests do.
+namespace fixture
+{
+
+// Deletes the windows that closed themselves and handles the events still waiting.
+void settle();
+
+// The object names of the visible top-level windows, sorted, once closed windows are deleted.
+QStringList visibleWindows();
+
+// The child of `window` of type `Widget` named `name`; a test failure when there is none.
+template <typename Widget> Widget* find(QWidget* window, const char* name)
+{
+    auto* widget = window->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// A left click on the button named `name`; a test failure when there is none.
+void click(QWidget* window, const char* name);
+
+// Triggers the menu action named `action`; a test failure when there is none.
+void trigger(QWidget* window, const char* action);
+
+} // namespace fixture
