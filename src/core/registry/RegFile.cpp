@@ -217,12 +217,15 @@ RegParse parseRegFile(const QByteArray& bytes)
         while (pos < trimmed.size() && trimmed[pos].isSpace())
             ++pos;
         QString data = trimmed.mid(pos);
-        // Binary data may run over several lines, each but the last ending in '\'.
+        // Binary data may run over several lines, each but the last ending in '\'. Trimmed after
+        // each join, so that the data kept never ends in '\' or white space: written back on one
+        // line, it reads as the same data and never swallows the entry after it.
         if (!data.startsWith(u'"')) {
             while (data.endsWith(u'\\')) {
                 data.chop(1);
                 if (i + 1 < lines.size())
                     data += lines[++i].trimmed();
+                data = data.trimmed();
             }
         }
 
