@@ -84,7 +84,7 @@ void exportCommand(benchmark::State& state)
         request.selectedSlot = 150;
         request.exportName = QStringLiteral("Exported");
         request.folder = folder;
-        check(state, ExportSetup(request).done);
+        check(state, exportSetup(request).done);
     }
 }
 
@@ -112,7 +112,7 @@ void importCommand(benchmark::State& state)
         request.profile = &kProfile;
         request.folder = folder;
         request.chosenFile = QStringLiteral("Import.set");
-        check(state, ImportSetup(request).importedSlot == kFull);
+        check(state, importSetup(request).importedSlot == kFull);
     }
 }
 
@@ -145,7 +145,7 @@ void deleteCommand(benchmark::State& state)
     for (auto _ : state) {
         resetStore(state, game, full.toStdString());
         DeleteRequest request{game, kProfile.recordLayout(), QStringLiteral("x"), 150, {}};
-        check(state, DeleteSetup(request).storeWritten);
+        check(state, deleteSetup(request).storeWritten);
     }
 }
 
@@ -155,7 +155,7 @@ void sortCommand(benchmark::State& state)
     const QString game = bench::gameDirectoryWith(QStringLiteral("sort"), full);
     for (auto _ : state) {
         resetStore(state, game, full.toStdString());
-        check(state, SortStore(game, kProfile.recordLayout()).storeWritten);
+        check(state, sortStore(game, kProfile.recordLayout()).storeWritten);
     }
 }
 
@@ -177,7 +177,7 @@ void restoreCommand(benchmark::State& state)
     bench::floor::writeAtomically(StorePaths::forGameDirectory(game).backup.toStdString(),
                                   full.toStdString());
     for (auto _ : state)
-        check(state, RestoreStore(game, kProfile.recordLayout()).storeWritten);
+        check(state, restoreStore(game, kProfile.recordLayout()).storeWritten);
 }
 
 void registerCommand(const char* name, void (*command)(benchmark::State&), const char* floorName)

@@ -85,53 +85,53 @@ const std::vector<Command>& commands()
          }},
         {"export",
          [](const World& w) {
-             const ExportOutcome o = ExportSetup(
+             const ExportOutcome o = exportSetup(
                  {w.game(), &kGame, 3, "Out", w.setups(), MessageStyle::Marked, nullptr});
              return quiet(o.done, o.messages);
          }},
         {"import button",
          [](const World& w) {
              const ImportOutcome o =
-                 ImportSetup({w.game(), &kGame, w.setups(), "Track.set", MessageStyle::Marked});
+                 importSetup({w.game(), &kGame, w.setups(), "Track.set", MessageStyle::Marked});
              return quiet(o.done, o.messages);
          }},
         {"import menu",
          [](const World& w) {
-             const ImportOutcome o = ImportSetup(
+             const ImportOutcome o = importSetup(
                  {w.game(), &kGame, w.setups(), "Track.set", MessageStyle::Plain, true});
              return quiet(o.done, o.messages);
          },
          {{kStore, kImported}}},
         {"delete",
          [](const World& w) {
-             const StoreCommandOutcome o = DeleteSetup({w.game(), kLayout, true, 3, "B"});
+             const StoreCommandOutcome o = deleteSetup({w.game(), kLayout, true, 3, "B"});
              return quiet(o.done, o.messages);
          }},
         {"restore",
          [](const World& w) {
-             const StoreCommandOutcome o = RestoreStore(w.game(), kLayout);
+             const StoreCommandOutcome o = restoreStore(w.game(), kLayout);
              return quiet(o.done, o.messages);
          }},
         {"sort",
          [](const World& w) {
-             const StoreCommandOutcome o = SortStore(w.game(), kLayout);
+             const StoreCommandOutcome o = sortStore(w.game(), kLayout);
              return quiet(o.done, o.messages);
          }},
         {"store-export",
          [](const World& w) {
-             const StoreCopyOutcome o = ExportStoreCopy(w.game(), w.copies(), kGame);
+             const StoreCopyOutcome o = exportStoreCopy(w.game(), w.copies(), kGame);
              return o.done && o.messages.empty();
          }},
         {"store-import",
          [](const World& w) {
              const StoreCopyOutcome o =
-                 ImportStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame);
+                 importStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame);
              return o.done && o.messages.empty();
          }},
         {"rename",
          [](const World& w) {
              const SetupFileRenameOutcome o =
-                 RenameSetupFile(w.setups(), "Track.set", "Renamed", kGame);
+                 renameSetupFile(w.setups(), "Track.set", "Renamed", kGame);
              return o.result == RenameResult::Renamed && o.messages.at(0).icon == MessageIcon::None;
          },
          {{"setups/Renamed.set", kImported}}},

@@ -46,31 +46,31 @@ std::vector<Named> writingCommands()
          }},
         {"delete",
          [](auto& g, auto&) {
-             return DeleteSetup({g, kLayout, true, 1, {}}).done;
+             return deleteSetup({g, kLayout, true, 1, {}}).done;
          }},
         {"sort",
          [](auto& g, auto&) {
-             return SortStore(g, kLayout).done;
+             return sortStore(g, kLayout).done;
          }},
         {"restore",
          [](auto& g, auto&) {
-             return RestoreStore(g, kLayout).done;
+             return restoreStore(g, kLayout).done;
          }},
         {"import",
          [](auto& g, auto& f) {
-             return ImportSetup({g, &kGame, f, "Track.set", MessageStyle::Plain, true}).done;
+             return importSetup({g, &kGame, f, "Track.set", MessageStyle::Plain, true}).done;
          }},
         {"export",
          [](auto& g, auto& f) {
-             return ExportSetup({g, &kGame, 1, "Out", f, MessageStyle::Plain, nullptr}).done;
+             return exportSetup({g, &kGame, 1, "Out", f, MessageStyle::Plain, nullptr}).done;
          }},
         {"store-export",
          [](auto& g, auto& f) {
-             return ExportStoreCopy(g, f, kGame).done;
+             return exportStoreCopy(g, f, kGame).done;
          }},
         {"store-import",
          [](auto& g, auto& f) {
-             return ImportStoreCopy(g, f, "Dtr setups.sav", kGame).done;
+             return importStoreCopy(g, f, "Dtr setups.sav", kGame).done;
          }},
     };
 }
@@ -102,9 +102,9 @@ TEST_F(HostileInput, MissingGameDirectoryIsRefusedAndCreatesNothing)
         EXPECT_EQ(fixture::snapshotTree(folder.path()), before) << command.name;
     }
     // The refusals say why (the opening shows nothing by design).
-    EXPECT_EQ(SortStore(missing, kLayout).messages.size(), 1u);
-    EXPECT_EQ(ImportSetup({missing, &kGame, folder.path(), "Track.set"}).messages.size(), 1u);
-    EXPECT_TRUE(ImportStoreCopy(missing, folder.path(), "Dtr setups.sav", kGame).messages.size() ==
+    EXPECT_EQ(sortStore(missing, kLayout).messages.size(), 1u);
+    EXPECT_EQ(importSetup({missing, &kGame, folder.path(), "Track.set"}).messages.size(), 1u);
+    EXPECT_TRUE(importStoreCopy(missing, folder.path(), "Dtr setups.sav", kGame).messages.size() ==
                 1);
 }
 
@@ -124,7 +124,7 @@ TEST_F(HostileInput, ReadOnlyFolderFailsEachWriteWithTheOldFilesWhole)
         EXPECT_EQ(fixture::snapshotTree(game.savedGames()), store) << command.name;
         EXPECT_EQ(fixture::snapshotTree(folder.path()), files) << command.name;
     }
-    EXPECT_FALSE(RenameSetupFile(folder.path(), "Track.set", "New", kGame).result ==
+    EXPECT_FALSE(renameSetupFile(folder.path(), "Track.set", "New", kGame).result ==
                  RenameResult::Renamed);
     for (const QString& dir : {game.savedGames(), folder.path()})
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -139,13 +139,13 @@ TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)
 
     game.write("setups.sav", {});
     const ImportOutcome imported =
-        ImportSetup({game.root(), &kGame, folder.path(), "Track.set", MessageStyle::Marked});
+        importSetup({game.root(), &kGame, folder.path(), "Track.set", MessageStyle::Marked});
     EXPECT_EQ(imported.importedSlot, 1);
     EXPECT_EQ(game.read("setups.sav"), fixture::store({fixture::dtrSlot("Track", 3)}));
     // A zero-byte backup is never restored over a store.
     ASSERT_TRUE(setNormal(game.path("setups.bak")));
     game.write("setups.bak", {});
-    EXPECT_FALSE(RestoreStore(game.root(), kLayout).done);
+    EXPECT_FALSE(restoreStore(game.root(), kLayout).done);
     EXPECT_EQ(game.read("setups.sav"), fixture::store({fixture::dtrSlot("Track", 3)}));
 }
 
@@ -156,16 +156,16 @@ TEST_F(HostileInput, FolderNamedLikeASetupFileIsNeverTakenForOne)
     const QByteArray store = game.read("setups.sav");
 
     const ImportOutcome imported =
-        ImportSetup({game.root(), &kGame, folder.path(), "Dir.set", MessageStyle::Plain, true});
+        importSetup({game.root(), &kGame, folder.path(), "Dir.set", MessageStyle::Plain, true});
     EXPECT_FALSE(imported.done);
     EXPECT_EQ(imported.messages.size(), 1u);
     const ExportOutcome exported =
-        ExportSetup({game.root(), &kGame, 1, "Out", folder.path(), MessageStyle::Marked, nullptr});
+        exportSetup({game.root(), &kGame, 1, "Out", folder.path(), MessageStyle::Marked, nullptr});
     EXPECT_FALSE(exported.done);
     EXPECT_EQ(exported.messages.size(), 1u);
-    EXPECT_EQ(RenameSetupFile(folder.path(), "Dir.set", "X", kGame).result,
+    EXPECT_EQ(renameSetupFile(folder.path(), "Dir.set", "X", kGame).result,
               RenameResult::NoFileSelected);
-    EXPECT_EQ(RenameSetupFile(folder.path(), "Track.set", "Out", kGame).result,
+    EXPECT_EQ(renameSetupFile(folder.path(), "Track.set", "Out", kGame).result,
               RenameResult::NotRenamed);
     EXPECT_TRUE(QFileInfo(inFolder("Dir.set")).isDir() && QFileInfo(inFolder("Out.set")).isDir());
     EXPECT_TRUE(QFileInfo::exists(inFolder("Track.set")));
@@ -202,14 +202,14 @@ TEST_F(HostileInput, SetupFileWhoseNameIsNotUtf8ImportsAndRenames)
                                  [](const QString& name) { return name.startsWith("Caf"); });
     ASSERT_NE(it, listed.end());
 
-    const SetupFileRenameOutcome renamed = RenameSetupFile(folder.path(), *it, "Plain", kGame);
+    const SetupFileRenameOutcome renamed = renameSetupFile(folder.path(), *it, "Plain", kGame);
     EXPECT_EQ(renamed.result, RenameResult::Renamed);
     EXPECT_FALSE(QFileInfo::exists(odd));
     EXPECT_EQ(fixture::readFile(inFolder("Plain.set")), fixture::dtrSlot("Odd", 4));
 
     fixture::writeFile(odd, fixture::dtrSlot("Odd", 4));
     const ImportOutcome imported =
-        ImportSetup({game.root(), &kGame, folder.path(), *it, MessageStyle::Plain, true});
+        importSetup({game.root(), &kGame, folder.path(), *it, MessageStyle::Plain, true});
     EXPECT_EQ(imported.importedSlot, 3);
     EXPECT_TRUE(imported.fileRemoved);
     EXPECT_FALSE(QFileInfo::exists(odd));

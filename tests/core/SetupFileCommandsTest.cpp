@@ -22,7 +22,7 @@ protected:
     QString path(const QString& name) const { return folder.filePath(name); }
     SetupFileRenameOutcome rename(const QString& selected, const QString& newName)
     {
-        return RenameSetupFile(folder.path(), selected, newName, DirtTrackRacingProfile);
+        return renameSetupFile(folder.path(), selected, newName, DirtTrackRacingProfile);
     }
 
     QTemporaryDir folder;
@@ -39,7 +39,7 @@ TEST_F(SetupFileCommands, RenameLeavesTheNewFileReadOnlyAndTheOldOneGone)
     EXPECT_FALSE(QFile::exists(path("Track 1.set")));
     EXPECT_EQ(fixture::readFile(path("Oval.set")), setup);
     EXPECT_TRUE(isReadOnly(path("Oval.set")));
-    EXPECT_EQ(RenameSetupFile(folder.path(), "Oval.set", "Sprint", SprintCarsProfile).newFileName,
+    EXPECT_EQ(renameSetupFile(folder.path(), "Oval.set", "Sprint", SprintCarsProfile).newFileName,
               QStringLiteral("Sprint.dts"));
 }
 
@@ -99,20 +99,20 @@ TEST_F(SetupFileCommands, DeleteTrashesOnlyAConfirmedFileNeverTheFolder)
 
     QDir(folder.path()).mkdir(QStringLiteral("sub.set"));
     for (const char* selected : {"", ".", "..", "sub.set"}) {
-        const TrashOutcome outcome = TrashSelectedFile(folder.path(), selected, trash, confirm);
+        const TrashOutcome outcome = trashSelectedFile(folder.path(), selected, trash, confirm);
         EXPECT_EQ(outcome.messages, std::vector{Message{"Please choose a file to delete"}});
         EXPECT_TRUE(outcome.noFileSelected && !outcome.done);
     }
     EXPECT_EQ(questions, 0);
 
-    TrashOutcome outcome = TrashSelectedFile(folder.path(), "Track 1.set", trash, confirm);
+    TrashOutcome outcome = trashSelectedFile(folder.path(), "Track 1.set", trash, confirm);
     EXPECT_EQ(outcome.messages, (std::vector{Message{QStringLiteral("1"), MessageIcon::None,
                                                      QStringLiteral("Operation Aborted")}}));
     EXPECT_TRUE(outcome.aborted && !outcome.noFileSelected);
     EXPECT_TRUE(trash.requested.isEmpty());
 
     answer = true;
-    outcome = TrashSelectedFile(folder.path(), "Track 1.set", trash, confirm);
+    outcome = trashSelectedFile(folder.path(), "Track 1.set", trash, confirm);
     EXPECT_TRUE(outcome.done);
     EXPECT_TRUE(outcome.messages.empty());
     EXPECT_EQ(trash.requested, QStringList{path("Track 1.set")});

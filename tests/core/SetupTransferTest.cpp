@@ -26,13 +26,13 @@ protected:
                              MessageStyle style = MessageStyle::Marked, QString folder = {},
                              const SetupTable* fallback = nullptr)
     {
-        return ExportSetup({game.root(), profile, slot, name,
+        return exportSetup({game.root(), profile, slot, name,
                             folder.isNull() ? setups.path() : folder, style, fallback});
     }
     // The game window's menu entry: plain messages, and the file goes into the store.
     ImportOutcome importFile(const QString& file, bool menu = false)
     {
-        return ImportSetup({game.root(), profile, setups.path(), file,
+        return importSetup({game.root(), profile, setups.path(), file,
                             menu ? MessageStyle::Plain : MessageStyle::Marked, menu, -1});
     }
     QString inFolder(const QString& name) const { return setups.filePath(name); }

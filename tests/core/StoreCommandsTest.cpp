@@ -20,7 +20,7 @@ protected:
     void TearDown() override { setFileFaultHook({}); }
     StoreCommandOutcome remove(int selected, bool setupChosen = true)
     {
-        return DeleteSetup({game.root(), kDtr, setupChosen, selected, std::nullopt});
+        return deleteSetup({game.root(), kDtr, setupChosen, selected, std::nullopt});
     }
     fixture::GameDir game;
 };
@@ -60,7 +60,7 @@ TEST_F(StoreCommandsTest, DeleteRefusalsAndNoSelection)
     EXPECT_FALSE(outcome.store);
     // A slot that no longer holds the listed setup is left alone.
     EXPECT_FALSE(remove(3).done);
-    EXPECT_FALSE(DeleteSetup({game.root(), kDtr, true, 2, QByteArray("Y")}).done);
+    EXPECT_FALSE(deleteSetup({game.root(), kDtr, true, 2, QByteArray("Y")}).done);
     EXPECT_EQ(game.read("setups.sav"), gaps);
 
     // Nothing selected: nothing removed, but the gaps are closed.
@@ -93,7 +93,7 @@ TEST_F(StoreCommandsTest, SortUsesTheExchangesOrderAndClosesGaps)
     };
     for (const Case& c : cases) {
         game.write("setups.sav", fixture::store(c.before, 3));
-        const StoreCommandOutcome outcome = SortStore(game.root(), kDtr);
+        const StoreCommandOutcome outcome = sortStore(game.root(), kDtr);
         ASSERT_TRUE(outcome.done);
         EXPECT_EQ(game.read("setups.sav"), fixture::store(c.after));
         EXPECT_TRUE(outcome.storeWritten && outcome.messages.empty());
@@ -106,9 +106,9 @@ TEST_F(StoreCommandsTest, RestoreRefusesABadBackupAndOtherwiseUndoesChangesKeepi
     game.write(
         "setups.sav",
         fixture::store({fixture::dtrSlot("A", 1), unusedSlot(), fixture::dtrSlot("B", 2)}, 9));
-    EXPECT_EQ(RestoreStore(game.root(), kDtr).messages.size(), 1u); // no backup yet
+    EXPECT_EQ(restoreStore(game.root(), kDtr).messages.size(), 1u); // no backup yet
     game.write("setups.bak", QByteArray(1203, '\0'));
-    EXPECT_FALSE(RestoreStore(game.root(), kDtr).done); // shorter than an empty store
+    EXPECT_FALSE(restoreStore(game.root(), kDtr).done); // shorter than an empty store
     EXPECT_EQ(
         game.read("setups.sav"),
         fixture::store({fixture::dtrSlot("A", 1), unusedSlot(), fixture::dtrSlot("B", 2)}, 9));
@@ -117,7 +117,7 @@ TEST_F(StoreCommandsTest, RestoreRefusesABadBackupAndOtherwiseUndoesChangesKeepi
     ASSERT_TRUE(remove(3).done);
 
     for (int time = 0; time < 2; ++time) {
-        const StoreCommandOutcome outcome = RestoreStore(game.root(), kDtr);
+        const StoreCommandOutcome outcome = restoreStore(game.root(), kDtr);
         ASSERT_TRUE(outcome.done);
         EXPECT_EQ(game.read("setups.sav"), backup);
         EXPECT_EQ(outcome.store->lines[1].slot, 3);
@@ -133,8 +133,8 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
     game.write("setups.bak", fixture::storeOf({"z"}, kDtr.trailingWordCount));
     const std::vector<std::function<StoreCommandOutcome()>> commands = {
         [&] { return remove(1); },
-        [&] { return SortStore(game.root(), kDtr); },
-        [&] { return RestoreStore(game.root(), kDtr); },
+        [&] { return sortStore(game.root(), kDtr); },
+        [&] { return restoreStore(game.root(), kDtr); },
     };
     for (const FileStep failing : {FileStep::Write, FileStep::Commit, FileStep::Rename}) {
         for (const auto& command : commands) {

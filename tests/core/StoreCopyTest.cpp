@@ -31,18 +31,18 @@ TEST_F(StoreCopyTest, ExportKeepsTheHeaderAndWritesAllSlotsWritable)
                                         fixture::usedSlot("C", 6, 3)};
     game.write("setups.sav", fixture::store(slots, 0x12345678));
     const StoreCopyOutcome outcome =
-        ExportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile);
+        exportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile);
     ASSERT_TRUE(outcome.done);
     // store() adds 297 unused slots of four zero bytes.
     EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), fixture::store(slots, 0x12345678));
     EXPECT_FALSE(isReadOnly(copyOf(DirtTrackRacingProfile)));
     EXPECT_EQ(outcome.store->counters, (StoreCounters{4, 3, 0}));
 
-    EXPECT_EQ(ExportStoreCopy(game.root(), "/", DirtTrackRacingProfile).messages.at(0).text,
+    EXPECT_EQ(exportStoreCopy(game.root(), "/", DirtTrackRacingProfile).messages.at(0).text,
               "You can't export to the root directory choose a folder and try it again.");
     // A store that cannot be read never replaces a good copy by an empty one.
     QFile::remove(game.path("setups.sav"));
-    EXPECT_FALSE(ExportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile).done);
+    EXPECT_FALSE(exportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile).done);
     EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), fixture::store(slots, 0x12345678));
 }
 
@@ -58,7 +58,7 @@ TEST_F(StoreCopyTest, ImportReplacesTheStoreKeepingSlotPositionsAndEachGamesHead
         fixture::writeFile(copyOf(*profile), fixture::store(slots, 0xCAFE));
 
         const StoreCopyOutcome outcome =
-            ImportStoreCopy(game.root(), transfer.path(), profile->StoreCopyFileName, *profile);
+            importStoreCopy(game.root(), transfer.path(), profile->StoreCopyFileName, *profile);
         ASSERT_TRUE(outcome.done);
         const quint32 header = profile == &DirtTrackRacingProfile ? 0 : 0xCAFE;
         EXPECT_EQ(game.read("setups.sav"), fixture::store(slots, header));
@@ -78,7 +78,7 @@ TEST_F(StoreCopyTest, EveryFailedImportSaysNoFileWasChosenAndKeepsTheStore)
     fixture::writeFile(copyOf(DirtTrackRacingProfile), fixture::storeOf({"Copy"}, 6));
 
     const auto import = [&](const QString& selected) {
-        return ImportStoreCopy(game.root(), transfer.path(), selected, DirtTrackRacingProfile);
+        return importStoreCopy(game.root(), transfer.path(), selected, DirtTrackRacingProfile);
     };
     for (const char* selected : {"", "folder", "missing.sav", "short.sav", "other game.sav"})
         EXPECT_EQ(import(selected).messages.at(0).text, "You did'nt choose a file to import.");

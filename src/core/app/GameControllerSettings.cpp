@@ -5,7 +5,7 @@
 namespace tarvelin
 {
 
-std::optional<Message> StartGameControllerSettings(ProgramStarter& starter)
+std::optional<Message> startGameControllerSettings(ProgramStarter& starter)
 {
     if (starter.startDetached(QStringLiteral("jstest-gtk"), {}))
         return std::nullopt;

@@ -15,6 +15,6 @@ inline constexpr char kNoControllerSettings[] =
 
 // Opens the desktop's game-controller settings: jstest-gtk when it starts, else Wine's joy.cpl.
 // Returns the message to show when neither starts. The utility does not wait for the program.
-std::optional<Message> StartGameControllerSettings(ProgramStarter& starter);
+std::optional<Message> startGameControllerSettings(ProgramStarter& starter);
 
 } // namespace tarvelin

@@ -174,7 +174,7 @@ int runExport(CommandContext& context)
     if (!game)
         return kFailed;
     const Invocation& line = context.invocation;
-    const ExportOutcome outcome = ExportSetup({
+    const ExportOutcome outcome = exportSetup({
         .gameDirectory = game->gameDirectory,
         .profile = game->profile,
         .selectedSlot = line.slot(),
@@ -193,7 +193,7 @@ int runImport(CommandContext& context)
     if (!game)
         return kFailed;
     const QFileInfo file(context.invocation.arguments.at(0));
-    const ImportOutcome outcome = ImportSetup({
+    const ImportOutcome outcome = importSetup({
         .gameDirectory = game->gameDirectory,
         .profile = game->profile,
         .folder = file.absolutePath(),
@@ -211,7 +211,7 @@ int runDelete(CommandContext& context)
     const auto game = resolveGame(context);
     if (!game)
         return kFailed;
-    const StoreCommandOutcome outcome = DeleteSetup({
+    const StoreCommandOutcome outcome = deleteSetup({
         .gameDirectory = game->gameDirectory,
         .layout = game->profile->recordLayout(),
         .setupChosen = true, // naming a slot chooses its setup
@@ -226,7 +226,7 @@ int runSort(CommandContext& context)
     const auto game = resolveGame(context);
     if (!game)
         return kFailed;
-    return reportStore(context, SortStore(game->gameDirectory, game->profile->recordLayout()),
+    return reportStore(context, sortStore(game->gameDirectory, game->profile->recordLayout()),
                        QStringLiteral("Sorted"));
 }
 
@@ -235,7 +235,7 @@ int runRestore(CommandContext& context)
     const auto game = resolveGame(context);
     if (!game)
         return kFailed;
-    return reportStore(context, RestoreStore(game->gameDirectory, game->profile->recordLayout()),
+    return reportStore(context, restoreStore(game->gameDirectory, game->profile->recordLayout()),
                        QStringLiteral("Restored from setups.bak:"));
 }
 
@@ -245,7 +245,7 @@ int runStoreExport(CommandContext& context)
     if (!game)
         return kFailed;
     const StoreCopyOutcome outcome =
-        ExportStoreCopy(game->gameDirectory, context.invocation.value(Option::To), *game->profile);
+        exportStoreCopy(game->gameDirectory, context.invocation.value(Option::To), *game->profile);
     if (outcome.done)
         context.err << QStringLiteral("%1 now holds the %2 setups of %3.")
                            .arg(outcome.writtenPath)
@@ -262,7 +262,7 @@ int runStoreImport(CommandContext& context)
         return kFailed;
     const QFileInfo copy(context.invocation.arguments.at(0));
     const StoreCopyOutcome outcome =
-        ImportStoreCopy(game->gameDirectory, copy.path(), copy.fileName(), *game->profile);
+        importStoreCopy(game->gameDirectory, copy.path(), copy.fileName(), *game->profile);
     if (outcome.done)
         context.err << QStringLiteral("%1 now holds the %2 setups of %3.")
                            .arg(outcome.writtenPath)
@@ -275,7 +275,7 @@ int runStoreImport(CommandContext& context)
 int runRenameFile(CommandContext& context)
 {
     const QFileInfo file(context.invocation.arguments.at(0));
-    const SetupFileRenameOutcome outcome = RenameSetupFile(
+    const SetupFileRenameOutcome outcome = renameSetupFile(
         file.path(), file.fileName(), context.invocation.arguments.at(1), profileOf(context));
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
@@ -286,7 +286,7 @@ int runTrashFile(CommandContext& context)
     SystemTrash trash;
     // Typing the command is the player's confirmation.
     const TrashOutcome outcome =
-        TrashSelectedFile(file.path(), file.fileName(), trash, [](const Message&) { return true; });
+        trashSelectedFile(file.path(), file.fileName(), trash, [](const Message&) { return true; });
     if (outcome.done)
         context.err << QStringLiteral("%1 is now in the trash: %2")
                            .arg(file.filePath(), outcome.pathInTrash)

@@ -25,7 +25,7 @@ Message operationAbortedMessage()
     return {QString::number(kAbortedFlag), MessageIcon::None, QStringLiteral("Operation Aborted")};
 }
 
-TrashOutcome TrashSelectedFile(const QString& folder, const QString& selectedFileName, Trash& trash,
+TrashOutcome trashSelectedFile(const QString& folder, const QString& selectedFileName, Trash& trash,
                                const ConfirmDeletion& confirm)
 {
     TrashOutcome outcome;

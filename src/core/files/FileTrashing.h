@@ -29,7 +29,7 @@ Message operationAbortedMessage();
 // player has confirmed. With no file selected (or a name that is not a file directly in the
 // folder) nothing is asked and nothing is deleted: "Please choose a file to delete". The folder
 // itself is never handed to the trash.
-TrashOutcome TrashSelectedFile(const QString& folder, const QString& selectedFileName, Trash& trash,
+TrashOutcome trashSelectedFile(const QString& folder, const QString& selectedFileName, Trash& trash,
                                const ConfirmDeletion& confirm);
 
 } // namespace tarvelin

@@ -47,7 +47,7 @@ SetupFileRenameOutcome notRenamed(const QString& fileName, const QString& why)
 
 } // namespace
 
-SetupFileRenameOutcome RenameSetupFile(const QString& folder, const QString& selectedFileName,
+SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& selectedFileName,
                                        const QString& newName, const GameProfile& profile)
 {
     const QString suffix = profile.SetupFileExtension;

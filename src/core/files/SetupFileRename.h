@@ -28,7 +28,7 @@ struct SetupFileRenameOutcome : CommandOutcome {
 // Renames the selected setup file of `folder` to `newName` + the profile's suffix, by copying it,
 // leaving the copy read-only and deleting the original only once the copy is complete. The
 // selected file is made writable first, whatever follows.
-SetupFileRenameOutcome RenameSetupFile(const QString& folder, const QString& selectedFileName,
+SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& selectedFileName,
                                        const QString& newName, const GameProfile& profile);
 
 } // namespace tarvelin

@@ -46,7 +46,7 @@ void finish(StoreCommandOutcome& outcome, const StorePaths& paths, const SetupTa
 
 } // namespace
 
-StoreCommandOutcome DeleteSetup(const DeleteRequest& request)
+StoreCommandOutcome deleteSetup(const DeleteRequest& request)
 {
     if (!request.setupChosen)
         return refused<StoreCommandOutcome>({QStringLiteral("Please choose a file to Delete!")});
@@ -81,7 +81,7 @@ StoreCommandOutcome DeleteSetup(const DeleteRequest& request)
     return outcome;
 }
 
-StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layout)
+StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
@@ -113,7 +113,7 @@ StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layo
     return outcome;
 }
 
-StoreCommandOutcome SortStore(const QString& gameDirectory, RecordLayout layout)
+StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     StoreCommandOutcome outcome;

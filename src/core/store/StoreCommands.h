@@ -24,15 +24,15 @@ struct DeleteRequest {
 // Delete Setup: reads setups.sav afresh, clears the selected slot, compacts the table and puts
 // the new store in place through setups.tmp. setups.bak is never touched. With no line
 // selected nothing is removed, but the store is still compacted and rewritten.
-StoreCommandOutcome DeleteSetup(const DeleteRequest& request);
+StoreCommandOutcome deleteSetup(const DeleteRequest& request);
 
 // Restore Store: setups.sav becomes setups.bak again, slot for slot, gaps included. The backup
 // is only read and stays read-only. A missing or incomplete backup is refused. Done: the store
 // was replaced, so whatever setup was chosen is no longer the one listed.
-StoreCommandOutcome RestoreStore(const QString& gameDirectory, RecordLayout layout);
+StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout);
 
 // Sort Store: setups.sav rewritten through setups.tmp with its setups ordered by name in slots
 // 1 to N. The chosen setup stays chosen, though no line is selected any more.
-StoreCommandOutcome SortStore(const QString& gameDirectory, RecordLayout layout);
+StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout);
 
 } // namespace tarvelin

@@ -51,7 +51,7 @@ bool checkFolderAndName(const ExportRequest& request, ExportOutcome& outcome)
 
 } // namespace
 
-ExportOutcome ExportSetup(const ExportRequest& request)
+ExportOutcome exportSetup(const ExportRequest& request)
 {
     ExportOutcome outcome;
     const RecordLayout layout = request.profile->recordLayout();

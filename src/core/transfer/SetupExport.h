@@ -37,6 +37,6 @@ struct ExportOutcome : CommandOutcome {
 // Export: the selected setup of setups.sav, cut out whole, written to folder/NAME.set (.dts for
 // Sprint Cars) and left read-only. Refused, with a message each, for the root folder, an empty
 // name, no selected setup, a name that is no file name, or a read-only file of that name.
-ExportOutcome ExportSetup(const ExportRequest& request);
+ExportOutcome exportSetup(const ExportRequest& request);
 
 } // namespace tarvelin

@@ -36,7 +36,7 @@ void handleImportedFile(const ImportRequest& request, const QString& path, Impor
 
 } // namespace
 
-ImportOutcome ImportSetup(const ImportRequest& request)
+ImportOutcome importSetup(const ImportRequest& request)
 {
     if (request.chosenFile.isEmpty()) {
         return refused<ImportOutcome>(

@@ -29,6 +29,6 @@ struct ImportOutcome : StoreCommandOutcome {
 // rewrites the store, keeping any bytes after slot 300. The file is then deleted when asked, else
 // kept and made writable. A full store, or a file that is not exactly one setup of this game, is
 // refused with a message and nothing changes, the file included.
-ImportOutcome ImportSetup(const ImportRequest& request);
+ImportOutcome importSetup(const ImportRequest& request);
 
 } // namespace tarvelin

@@ -45,7 +45,7 @@ StoreCopyOutcome importFailed(const QString& why, StoreCopyOutcome outcome = {})
 
 } // namespace
 
-StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
+StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const GameProfile& profile)
 {
     const RecordLayout layout = profile.recordLayout();
@@ -85,7 +85,7 @@ StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& tr
     return outcome;
 }
 
-StoreCopyOutcome ImportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
+StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile)
 {
     if (transferFolder.isEmpty() || !isUsableFileName(selectedFileName))

@@ -28,13 +28,13 @@ inline constexpr char kNoCopyChosenText[] = "You did'nt choose a file to import.
 // header as read and its 300 slots rebuilt from what was read, left writable. The file-system
 // root is refused. A store that cannot be read writes no copy, so a good copy is never replaced
 // by an empty one.
-StoreCopyOutcome ExportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
+StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const GameProfile& profile);
 
 // Replaces the game's store by the selected copy, keeping its slot positions; the header
 // written is the profile's StoreImportHeader. Any failure, including a copy that is not a whole
 // store of this game, ends with kNoCopyChosenText and leaves the store as it was.
-StoreCopyOutcome ImportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
+StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile);
 
 } // namespace tarvelin

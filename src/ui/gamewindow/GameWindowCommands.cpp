@@ -84,7 +84,7 @@ void GameWindow::exportSetup(bool fromMenu)
     request.style = fromMenu ? MessageStyle::Plain : MessageStyle::Marked;
     // The menu entry goes on from the table shown when setups.sav cannot be read; the button stops.
     request.fallbackTable = fromMenu ? &table_ : nullptr;
-    const ExportOutcome outcome = ExportSetup(request);
+    const ExportOutcome outcome = tarvelin::exportSetup(request);
     if (!outcome.done)
         progress_->stop(kExportIndicator);
     showCommandOutcome(this, outcome, lcGameWindow());
@@ -121,7 +121,7 @@ void GameWindow::importSetup(bool fromMenu)
     // The menu entry moves the setup into the store; the button copies it.
     request.deleteFileAfterImport = fromMenu;
     request.selectedIndex = controls_.List1->currentRow();
-    const ImportOutcome outcome = ImportSetup(request);
+    const ImportOutcome outcome = tarvelin::importSetup(request);
     if (!outcome.done)
         progress_->stop(kImportIndicator);
     showStoreOutcome(outcome);
@@ -138,7 +138,7 @@ void GameWindow::deleteSetup()
                           !controls_.Text3->text().isEmpty(), selectedSlot(), std::nullopt};
     if (const int position = selectedPosition(); position > 0 && position <= int(lines_.size()))
         request.listedName = lines_[size_t(position - 1)].name;
-    const StoreCommandOutcome outcome = DeleteSetup(request);
+    const StoreCommandOutcome outcome = tarvelin::deleteSetup(request);
     showStoreOutcome(outcome);
     if (outcome.done)
         forgetChosenSetup();
@@ -146,7 +146,8 @@ void GameWindow::deleteSetup()
 
 void GameWindow::restoreStore()
 {
-    const StoreCommandOutcome outcome = RestoreStore(gameDirectory(), profile_.recordLayout());
+    const StoreCommandOutcome outcome =
+        tarvelin::restoreStore(gameDirectory(), profile_.recordLayout());
     showStoreOutcome(outcome);
     if (outcome.done)
         forgetChosenSetup();
@@ -155,7 +156,8 @@ void GameWindow::restoreStore()
 void GameWindow::sortStore()
 {
     progress_->start(kSortIndicator);
-    const StoreCommandOutcome outcome = SortStore(gameDirectory(), profile_.recordLayout());
+    const StoreCommandOutcome outcome =
+        tarvelin::sortStore(gameDirectory(), profile_.recordLayout());
     if (!outcome.done)
         progress_->stop(kSortIndicator);
     showStoreOutcome(outcome);
@@ -166,7 +168,7 @@ void GameWindow::sortStore()
 
 void GameWindow::renameSetupFile()
 {
-    const SetupFileRenameOutcome outcome = RenameSetupFile(
+    const SetupFileRenameOutcome outcome = tarvelin::renameSetupFile(
         browser_->folder(), browser_->selectedFile(), controls_.Text1->text(), profile_);
     showCommandOutcome(this, outcome, lcGameWindow());
     if (!outcome.newFileName.isEmpty())
@@ -182,7 +184,7 @@ void GameWindow::deleteSetupFile()
         return showMessage(this, question, MessageButtons::YesNo) == MessageAnswer::Yes;
     };
     const TrashOutcome outcome =
-        TrashSelectedFile(browser_->folder(), browser_->selectedFile(), *services_.trash, confirm);
+        trashSelectedFile(browser_->folder(), browser_->selectedFile(), *services_.trash, confirm);
     showCommandOutcome(this, outcome, lcGameWindow());
     browser_->refreshFiles();
     browser_->setCounters();

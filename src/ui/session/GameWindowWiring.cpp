@@ -81,7 +81,7 @@ void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
     navigator.setVolumeWindowFactory([&platform](Navigator&) -> QWidget* {
         auto* window = new VolumeWindow(*platform.mixer, *platform.beeper);
         window->setCloseAction(
-            [](QWidget& volume) { FormScroll::ScrollOutAndClose(volume, SlideDirection::Left); });
+            [](QWidget& volume) { FormScroll::scrollOutAndClose(volume, SlideDirection::Left); });
         return window;
     });
     navigator.setStoreWindowFactory(

@@ -197,7 +197,7 @@ void Navigator::switchGame(QWidget* gameWindow, const GameProfile& current)
 
 void Navigator::startControllerSettings(QWidget* from)
 {
-    if (const std::optional<Message> message = StartGameControllerSettings(*services_.programs))
+    if (const std::optional<Message> message = startGameControllerSettings(*services_.programs))
         showMessage(from, *message);
 }
 

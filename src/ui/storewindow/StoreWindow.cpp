@@ -130,7 +130,7 @@ void StoreWindow::placeBanner()
 void StoreWindow::exportCopy()
 {
     const StoreCopyOutcome outcome =
-        ExportStoreCopy(controls_.Text1->text(), browser_->folder(), profile_);
+        exportStoreCopy(controls_.Text1->text(), browser_->folder(), profile_);
     if (outcome.store)
         Q_EMIT gameStoreRead(*outcome.store);
     // The copy shows in the list before any message is read.
@@ -140,7 +140,7 @@ void StoreWindow::exportCopy()
 
 void StoreWindow::importCopy()
 {
-    const StoreCopyOutcome outcome = ImportStoreCopy(controls_.Text1->text(), browser_->folder(),
+    const StoreCopyOutcome outcome = importStoreCopy(controls_.Text1->text(), browser_->folder(),
                                                      browser_->selectedFile(), profile_);
     if (outcome.store)
         Q_EMIT gameStoreRead(*outcome.store);
@@ -149,7 +149,7 @@ void StoreWindow::importCopy()
 
 void StoreWindow::deleteCopy()
 {
-    const TrashOutcome outcome = TrashSelectedFile(
+    const TrashOutcome outcome = trashSelectedFile(
         browser_->folder(), browser_->selectedFile(), *services_.trash,
         [this](const Message& question) {
             return showMessage(this, question, MessageButtons::YesNo) == MessageAnswer::Yes;
@@ -163,7 +163,7 @@ void StoreWindow::deleteCopy()
 void StoreWindow::slideAndClose()
 {
     timer_->stop();
-    FormScroll::ScrollOutAndClose(*this, profile_.StoreCloseSlide);
+    FormScroll::scrollOutAndClose(*this, profile_.StoreCloseSlide);
 }
 
 } // namespace tarvelin

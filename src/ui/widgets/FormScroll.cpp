@@ -27,7 +27,7 @@ void setStepPauseMs(int milliseconds)
     stepPauseMs = milliseconds;
 }
 
-void ScrollOut(QWidget& window, SlideDirection direction)
+void scrollOut(QWidget& window, SlideDirection direction)
 {
     const QPointer<QWidget> guard(&window);
     const int top = window.pos().y();
@@ -45,19 +45,19 @@ void ScrollOut(QWidget& window, SlideDirection direction)
 
 void ScrollOutLeft(QWidget& window)
 {
-    ScrollOut(window, SlideDirection::Left);
+    scrollOut(window, SlideDirection::Left);
 }
 
 void ScrollOutRight(QWidget& window)
 {
-    ScrollOut(window, SlideDirection::Right);
+    scrollOut(window, SlideDirection::Right);
 }
 
-void ScrollOutAndClose(QWidget& window, SlideDirection direction)
+void scrollOutAndClose(QWidget& window, SlideDirection direction)
 {
     const QPointer<QWidget> guard(&window);
     const QPoint home = window.pos();
-    ScrollOut(window, direction);
+    scrollOut(window, direction);
     if (guard.isNull())
         return;
     // A window deleted on close is only deleted later, so it may still be moved back.

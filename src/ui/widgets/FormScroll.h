@@ -13,11 +13,11 @@ namespace tarvelin::FormScroll
 // even where the window system ignores moves (Wayland).
 void ScrollOutLeft(QWidget& window);
 void ScrollOutRight(QWidget& window);
-void ScrollOut(QWidget& window, SlideDirection direction);
+void scrollOut(QWidget& window, SlideDirection direction);
 
 // Slides, closes, and puts the closed window back where it stood, so that a window kept for
 // reopening does not come back off the screen.
-void ScrollOutAndClose(QWidget& window, SlideDirection direction);
+void scrollOutAndClose(QWidget& window, SlideDirection direction);
 
 // Pause after each step so the slide can be seen; the window system stays responsive throughout.
 // Tests set 0.

@@ -153,7 +153,7 @@ void AboutWindow::startSystemInformation()
 
 void AboutWindow::closeBySliding()
 {
-    FormScroll::ScrollOut(*this, SlideDirection::Left);
+    FormScroll::scrollOut(*this, SlideDirection::Left);
     close();
 }
 

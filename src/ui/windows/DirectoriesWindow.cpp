@@ -102,7 +102,7 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
 
 void DirectoriesWindow::closeBySliding()
 {
-    FormScroll::ScrollOutAndClose(*this, SlideDirection::Right);
+    FormScroll::scrollOutAndClose(*this, SlideDirection::Right);
 }
 
 void DirectoriesWindow::paintEvent(QPaintEvent*)
