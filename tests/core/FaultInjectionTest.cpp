@@ -91,8 +91,11 @@ const std::vector<Command>& commands()
          }},
         {"import button",
          [](const World& w) {
-             const ImportOutcome o =
-                 importSetup({w.game(), &kGame, w.setups(), "Track.set", MessageStyle::Marked});
+             const ImportOutcome o = importSetup({.gameDirectory = w.game(),
+                                                  .profile = &kGame,
+                                                  .folder = w.setups(),
+                                                  .chosenFile = "Track.set",
+                                                  .style = MessageStyle::Marked});
              return quiet(o.done, o.messages);
          }},
         {"import menu",
@@ -104,7 +107,11 @@ const std::vector<Command>& commands()
          {{kStore, kImported}}},
         {"delete",
          [](const World& w) {
-             const StoreCommandOutcome o = deleteSetup({w.game(), kLayout, true, 3, "B"});
+             const StoreCommandOutcome o = deleteSetup({.gameDirectory = w.game(),
+                                                        .layout = kLayout,
+                                                        .setupChosen = true,
+                                                        .selectedSlot = 3,
+                                                        .listedName = "B"});
              return quiet(o.done, o.messages);
          }},
         {"restore",

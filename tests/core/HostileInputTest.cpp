@@ -46,7 +46,11 @@ std::vector<Named> writingCommands()
          }},
         {"delete",
          [](auto& g, auto&) {
-             return deleteSetup({g, kLayout, true, 1, {}}).done;
+             return deleteSetup({.gameDirectory = g,
+                                 .layout = kLayout,
+                                 .setupChosen = true,
+                                 .selectedSlot = 1})
+                 .done;
          }},
         {"sort",
          [](auto& g, auto&) {
@@ -58,11 +62,23 @@ std::vector<Named> writingCommands()
          }},
         {"import",
          [](auto& g, auto& f) {
-             return importSetup({g, &kGame, f, "Track.set", MessageStyle::Plain, true}).done;
+             return importSetup({.gameDirectory = g,
+                                 .profile = &kGame,
+                                 .folder = f,
+                                 .chosenFile = "Track.set",
+                                 .style = MessageStyle::Plain,
+                                 .deleteFileAfterImport = true})
+                 .done;
          }},
         {"export",
          [](auto& g, auto& f) {
-             return exportSetup({g, &kGame, 1, "Out", f, MessageStyle::Plain, nullptr}).done;
+             return exportSetup({.gameDirectory = g,
+                                 .profile = &kGame,
+                                 .selectedSlot = 1,
+                                 .exportName = "Out",
+                                 .folder = f,
+                                 .style = MessageStyle::Plain})
+                 .done;
          }},
         {"store-export",
          [](auto& g, auto& f) {
@@ -103,7 +119,12 @@ TEST_F(HostileInput, MissingGameDirectoryIsRefusedAndCreatesNothing)
     }
     // The refusals say why (the opening shows nothing by design).
     EXPECT_EQ(sortStore(missing, kLayout).messages.size(), 1u);
-    EXPECT_EQ(importSetup({missing, &kGame, folder.path(), "Track.set"}).messages.size(), 1u);
+    EXPECT_EQ(importSetup({.gameDirectory = missing,
+                           .profile = &kGame,
+                           .folder = folder.path(),
+                           .chosenFile = "Track.set"})
+                  .messages.size(),
+              1u);
     EXPECT_TRUE(importStoreCopy(missing, folder.path(), "Dtr setups.sav", kGame).messages.size() ==
                 1);
 }
@@ -138,8 +159,11 @@ TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)
     EXPECT_EQ(game.read("setups.bak"), QByteArray(1204, '\0'));
 
     game.write("setups.sav", {});
-    const ImportOutcome imported =
-        importSetup({game.root(), &kGame, folder.path(), "Track.set", MessageStyle::Marked});
+    const ImportOutcome imported = importSetup({.gameDirectory = game.root(),
+                                                .profile = &kGame,
+                                                .folder = folder.path(),
+                                                .chosenFile = "Track.set",
+                                                .style = MessageStyle::Marked});
     EXPECT_EQ(imported.importedSlot, 1);
     EXPECT_EQ(game.read("setups.sav"), fixture::store({fixture::dtrSlot("Track", 3)}));
     // A zero-byte backup is never restored over a store.
@@ -155,12 +179,20 @@ TEST_F(HostileInput, FolderNamedLikeASetupFileIsNeverTakenForOne)
         ASSERT_TRUE(QDir(folder.path()).mkdir(name));
     const QByteArray store = game.read("setups.sav");
 
-    const ImportOutcome imported =
-        importSetup({game.root(), &kGame, folder.path(), "Dir.set", MessageStyle::Plain, true});
+    const ImportOutcome imported = importSetup({.gameDirectory = game.root(),
+                                                .profile = &kGame,
+                                                .folder = folder.path(),
+                                                .chosenFile = "Dir.set",
+                                                .style = MessageStyle::Plain,
+                                                .deleteFileAfterImport = true});
     EXPECT_FALSE(imported.done);
     EXPECT_EQ(imported.messages.size(), 1u);
-    const ExportOutcome exported =
-        exportSetup({game.root(), &kGame, 1, "Out", folder.path(), MessageStyle::Marked, nullptr});
+    const ExportOutcome exported = exportSetup({.gameDirectory = game.root(),
+                                                .profile = &kGame,
+                                                .selectedSlot = 1,
+                                                .exportName = "Out",
+                                                .folder = folder.path(),
+                                                .style = MessageStyle::Marked});
     EXPECT_FALSE(exported.done);
     EXPECT_EQ(exported.messages.size(), 1u);
     EXPECT_EQ(renameSetupFile(folder.path(), "Dir.set", "X", kGame).result,
@@ -208,8 +240,12 @@ TEST_F(HostileInput, SetupFileWhoseNameIsNotUtf8ImportsAndRenames)
     EXPECT_EQ(fixture::readFile(inFolder("Plain.set")), fixture::dtrSlot("Odd", 4));
 
     fixture::writeFile(odd, fixture::dtrSlot("Odd", 4));
-    const ImportOutcome imported =
-        importSetup({game.root(), &kGame, folder.path(), *it, MessageStyle::Plain, true});
+    const ImportOutcome imported = importSetup({.gameDirectory = game.root(),
+                                                .profile = &kGame,
+                                                .folder = folder.path(),
+                                                .chosenFile = *it,
+                                                .style = MessageStyle::Plain,
+                                                .deleteFileAfterImport = true});
     EXPECT_EQ(imported.importedSlot, 3);
     EXPECT_TRUE(imported.fileRemoved);
     EXPECT_FALSE(QFileInfo::exists(odd));

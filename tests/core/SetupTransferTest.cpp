@@ -26,14 +26,24 @@ protected:
                              MessageStyle style = MessageStyle::Marked, QString folder = {},
                              const SetupTable* fallback = nullptr)
     {
-        return exportSetup({game.root(), profile, slot, name,
-                            folder.isNull() ? setups.path() : folder, style, fallback});
+        return exportSetup({.gameDirectory = game.root(),
+                            .profile = profile,
+                            .selectedSlot = slot,
+                            .exportName = name,
+                            .folder = folder.isNull() ? setups.path() : folder,
+                            .style = style,
+                            .fallbackTable = fallback});
     }
     // The game window's menu entry: plain messages, and the file goes into the store.
     ImportOutcome importFile(const QString& file, bool menu = false)
     {
-        return importSetup({game.root(), profile, setups.path(), file,
-                            menu ? MessageStyle::Plain : MessageStyle::Marked, menu, -1});
+        return importSetup({.gameDirectory = game.root(),
+                            .profile = profile,
+                            .folder = setups.path(),
+                            .chosenFile = file,
+                            .style = menu ? MessageStyle::Plain : MessageStyle::Marked,
+                            .deleteFileAfterImport = menu,
+                            .selectedIndex = -1});
     }
     QString inFolder(const QString& name) const { return setups.filePath(name); }
 

@@ -20,7 +20,10 @@ protected:
     void TearDown() override { setFileFaultHook({}); }
     StoreCommandOutcome remove(int selected, bool setupChosen = true)
     {
-        return deleteSetup({game.root(), kDtr, setupChosen, selected, std::nullopt});
+        return deleteSetup({.gameDirectory = game.root(),
+                            .layout = kDtr,
+                            .setupChosen = setupChosen,
+                            .selectedSlot = selected});
     }
     fixture::GameDir game;
 };
@@ -60,7 +63,12 @@ TEST_F(StoreCommandsTest, DeleteRefusalsAndNoSelection)
     EXPECT_FALSE(outcome.store);
     // A slot that no longer holds the listed setup is left alone.
     EXPECT_FALSE(remove(3).done);
-    EXPECT_FALSE(deleteSetup({game.root(), kDtr, true, 2, QByteArray("Y")}).done);
+    EXPECT_FALSE(deleteSetup({.gameDirectory = game.root(),
+                              .layout = kDtr,
+                              .setupChosen = true,
+                              .selectedSlot = 2,
+                              .listedName = QByteArray("Y")})
+                     .done);
     EXPECT_EQ(game.read("setups.sav"), gaps);
 
     // Nothing selected: nothing removed, but the gaps are closed.

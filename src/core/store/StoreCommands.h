@@ -18,7 +18,7 @@ struct DeleteRequest {
     int selectedSlot = 0;
     // The selected line's name as listed. When given, a store that changed on disk since it was
     // listed, so that this slot now holds another setup or none, is left alone.
-    std::optional<QByteArray> listedName;
+    std::optional<QByteArray> listedName = std::nullopt;
 };
 
 // Delete Setup: reads setups.sav afresh, clears the selected slot, compacts the table and puts
