@@ -30,11 +30,11 @@ bool sameFile(const QString& a, const QString& b)
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-SetupFileRenameOutcome refusedAs(RenameResult result, Message message, QString detail = {})
+SetupFileRenameOutcome refusedAs(RenameResult result, Message message, const QString& detail = {})
 {
     SetupFileRenameOutcome outcome;
     outcome.result = result;
-    return refused(std::move(message), std::move(detail), std::move(outcome));
+    return refused(std::move(message), detail, std::move(outcome));
 }
 
 SetupFileRenameOutcome notRenamed(const QString& fileName, const QString& why)

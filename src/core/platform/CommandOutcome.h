@@ -27,11 +27,11 @@ inline Message exclamation(QString text)
 // A command that stops with one message: nothing was done. `outcome` carries what the command
 // had already found out before it stopped.
 template <typename Outcome = CommandOutcome>
-Outcome refused(Message message, QString detail = {}, Outcome outcome = {})
+Outcome refused(Message message, const QString& detail = {}, Outcome outcome = {})
 {
     outcome.done = false;
     outcome.messages.push_back(std::move(message));
-    outcome.detail = std::move(detail);
+    outcome.detail = detail;
     return outcome;
 }
 
