@@ -78,13 +78,12 @@ void exportCommand(benchmark::State& state)
         state.PauseTiming();
         QFile::remove(written);
         state.ResumeTiming();
-        ExportRequest request;
-        request.gameDirectory = bench::fullStoreGameDirectory();
-        request.profile = &kProfile;
-        request.selectedSlot = 150;
-        request.exportName = QStringLiteral("Exported");
-        request.folder = folder;
-        check(state, exportSetup(request).done);
+        check(state, exportSetup({.gameDirectory = bench::fullStoreGameDirectory(),
+                                  .profile = &kProfile,
+                                  .selectedSlot = 150,
+                                  .exportName = QStringLiteral("Exported"),
+                                  .folder = folder})
+                         .done);
     }
 }
 
@@ -107,12 +106,11 @@ void importCommand(benchmark::State& state)
     importFile();
     for (auto _ : state) {
         resetStore(state, game, almostFull.toStdString());
-        ImportRequest request;
-        request.gameDirectory = game;
-        request.profile = &kProfile;
-        request.folder = folder;
-        request.chosenFile = QStringLiteral("Import.set");
-        check(state, importSetup(request).importedSlot == kFull);
+        check(state, importSetup({.gameDirectory = game,
+                                  .profile = &kProfile,
+                                  .folder = folder,
+                                  .chosenFile = QStringLiteral("Import.set")})
+                             .importedSlot == kFull);
     }
 }
 
@@ -144,8 +142,11 @@ void deleteCommand(benchmark::State& state)
     const QString game = bench::gameDirectoryWith(QStringLiteral("delete"), full);
     for (auto _ : state) {
         resetStore(state, game, full.toStdString());
-        DeleteRequest request{game, kProfile.recordLayout(), QStringLiteral("x"), 150, {}};
-        check(state, deleteSetup(request).storeWritten);
+        check(state, deleteSetup({.gameDirectory = game,
+                                  .layout = kProfile.recordLayout(),
+                                  .setupChosen = true,
+                                  .selectedSlot = 150})
+                         .storeWritten);
     }
 }
 

@@ -45,7 +45,7 @@ void storeExport(benchmark::State& state)
     const QString folder = copiesFolder() + QStringLiteral("/exported");
     QDir().mkpath(folder);
     for (auto _ : state) {
-        if (!exportStoreCopy(game, folder, kProfile).written)
+        if (!exportStoreCopy(game, folder, kProfile).done)
             state.SkipWithError("the store copy was not written");
     }
 }
@@ -64,7 +64,7 @@ void storeImport(benchmark::State& state)
                                                   bench::storeBytes(layout::kSlotCount));
     const QString copy = copyToImport();
     for (auto _ : state) {
-        if (!importStoreCopy(game, copiesFolder(), kProfile.StoreCopyFileName, kProfile).written)
+        if (!importStoreCopy(game, copiesFolder(), kProfile.StoreCopyFileName, kProfile).done)
             state.SkipWithError("the store was not replaced");
     }
 }
