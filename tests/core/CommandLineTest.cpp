@@ -284,10 +284,10 @@ TEST_F(CommandLineTest, HelpOfEveryCommandComesFromTheTable)
         // The usage line spells what the parser demands, in the documented form.
         EXPECT_TRUE(usage.startsWith(name + QLatin1Char(' ')) || usage == name);
         for (const cli::CommandOption& option : command.options) {
-            const cli::OptionSpec& spec = cli::optionSpec(option.option);
-            const QString written = QStringLiteral("--") + text(spec.name);
+            const cli::OptionSpec& definition = cli::optionSpec(option.option);
+            const QString written = QStringLiteral("--") + text(definition.name);
             if (option.required) {
-                EXPECT_TRUE(usage.contains(written + QLatin1Char(' ') + text(spec.valueName)))
+                EXPECT_TRUE(usage.contains(written + QLatin1Char(' ') + text(definition.valueName)))
                     << written.toStdString();
             }
         }

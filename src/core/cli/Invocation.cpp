@@ -74,7 +74,7 @@ QString oneOf(const std::vector<const CommandSpec*>& commands, qsizetype skip)
 }
 
 struct GivenOption {
-    const OptionSpec* spec;
+    const OptionSpec* definition;
     QString value;
 };
 
@@ -98,7 +98,7 @@ public:
             return failed(prefix() + tokenProblem_);
         }
         const bool help = std::any_of(given_.begin(), given_.end(), [](const GivenOption& o) {
-            return o.spec->option == Option::Help;
+            return o.definition->option == Option::Help;
         });
         if (help && (invocation_.command || commandProblem.isEmpty() || missingSubcommand_)) {
             // The help is shown whatever else the line holds; the command's when one is named.
@@ -212,7 +212,7 @@ private:
     bool takeOptions()
     {
         for (const GivenOption& given : given_) {
-            const OptionSpec& option = *given.spec;
+            const OptionSpec& option = *given.definition;
             const QString name = spelling(option);
             if (!allowed(option.option)) {
                 if (!invocation_.command)
@@ -249,27 +249,28 @@ private:
     {
         if (!invocation_.command)
             return true;
-        const std::span<const ArgumentSpec> specs = invocation_.command->arguments;
+        const std::span<const ArgumentSpec> definitions = invocation_.command->arguments;
         const QStringList written = words_.mid(consumed_);
-        if (written.size() > static_cast<qsizetype>(specs.size()))
-            return fail(prefix() + QStringLiteral("unexpected argument \"%1\"")
-                                       .arg(written.at(static_cast<qsizetype>(specs.size()))));
-        for (std::size_t i = 0; i < specs.size(); ++i) {
-            const ArgumentSpec& spec = specs[i];
+        if (written.size() > static_cast<qsizetype>(definitions.size()))
+            return fail(prefix() +
+                        QStringLiteral("unexpected argument \"%1\"")
+                            .arg(written.at(static_cast<qsizetype>(definitions.size()))));
+        for (std::size_t i = 0; i < definitions.size(); ++i) {
+            const ArgumentSpec& definition = definitions[i];
             const qsizetype at = static_cast<qsizetype>(i);
             if (at >= written.size()) {
-                if (spec.standsForOption)
+                if (definition.standsForOption)
                     continue; // the option is checked as an option
-                return fail(prefix() + QStringLiteral("needs %1").arg(text(spec.name)));
+                return fail(prefix() + QStringLiteral("needs %1").arg(text(definition.name)));
             }
-            if (written.at(at).isEmpty() && !spec.mayBeEmpty)
-                return fail(prefix() + QStringLiteral("%1 is empty").arg(text(spec.name)));
-            if (spec.standsForOption) {
-                auto& slot = invocation_.options[static_cast<std::size_t>(spec.option)];
+            if (written.at(at).isEmpty() && !definition.mayBeEmpty)
+                return fail(prefix() + QStringLiteral("%1 is empty").arg(text(definition.name)));
+            if (definition.standsForOption) {
+                auto& slot = invocation_.options[static_cast<std::size_t>(definition.option)];
                 if (slot)
-                    return fail(prefix() +
-                                QStringLiteral("%1 and %2 are both given")
-                                    .arg(text(spec.name), spelling(optionSpec(spec.option))));
+                    return fail(prefix() + QStringLiteral("%1 and %2 are both given")
+                                               .arg(text(definition.name),
+                                                    spelling(optionSpec(definition.option))));
                 slot = written.at(at);
                 continue;
             }
@@ -346,8 +347,9 @@ void addEntry(QString& help, const QString& name, const QString& explanation)
 void addOptions(QString& help, std::span<const CommandOption> options)
 {
     for (const CommandOption& option : options) {
-        const OptionSpec& spec = optionSpec(option.option);
-        addEntry(help, withValue(spec), text(option.help.empty() ? spec.help : option.help));
+        const OptionSpec& definition = optionSpec(option.option);
+        addEntry(help, withValue(definition),
+                 text(option.help.empty() ? definition.help : option.help));
     }
 }
 
