@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/VBUSoftButton.h"
+
 #include <QLabel>
 #include <QRect>
 #include <QString>
@@ -27,6 +29,16 @@ inline QLabel* placedLabel(QWidget* parent, const char* objectName, const QRect&
                            const QString& text = {})
 {
     return place(new QLabel(text, parent), objectName, geometry);
+}
+
+// A picture button at `geometry` under `objectName`. Its picture has no text a screen reader could
+// read, so `accessibleName` names it and is its tool tip as well.
+inline VBUSoftButton* placedSoftButton(QWidget* parent, const char* objectName,
+                                       const QRect& geometry, const QString& accessibleName)
+{
+    auto* button = place(new VBUSoftButton(parent), objectName, geometry, accessibleName);
+    button->setToolTip(accessibleName);
+    return button;
 }
 
 } // namespace tarvelin

@@ -117,23 +117,17 @@ void AboutWindow::buildFooter()
     rule(this, "Line3", twipsRect(3540, 4590, 30, 840), QFrame::VLine);
 
     const QRect infoPlace = twipsRect(3750, 4650, 1560, 660);
-    auto* info = new VBUSoftButton(this);
-    info->setObjectName(QStringLiteral("VBUSoftButton2"));
-    info->setGeometry(infoPlace);
+    auto* info =
+        placedSoftButton(this, "VBUSoftButton2", infoPlace, QStringLiteral("System information"));
     info->setPicture(art::commandPicture(art::Emblem::Monitor, QStringLiteral("SYS INFO"),
                                          infoPlace.size(), art::kGold));
-    info->setAccessibleName(QStringLiteral("System information"));
-    info->setToolTip(info->accessibleName());
     connect(info, &QAbstractButton::clicked, this, &AboutWindow::startSystemInformation);
 
     const QRect closePlace = twipsRect(5430, 4650, 1560, 660);
-    auto* close = new VBUSoftButton(this);
-    close->setObjectName(QStringLiteral("VBUSoftButton1"));
-    close->setGeometry(closePlace);
+    auto* close = placedSoftButton(this, "VBUSoftButton1", closePlace,
+                                   QStringLiteral("Close the about window"));
     close->setPicture(art::commandPicture(art::Emblem::CloseLeft, QStringLiteral("CLOSE"),
                                           closePlace.size(), art::kGold));
-    close->setAccessibleName(QStringLiteral("Close the about window"));
-    close->setToolTip(close->accessibleName());
     connect(close, &QAbstractButton::clicked, this, &AboutWindow::closeBySliding);
 }
 

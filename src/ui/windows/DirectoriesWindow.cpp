@@ -88,13 +88,10 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
     strip->setAccessibleName(QStringLiteral("Chequered flag"));
 
     const QRect closePlace = twipsRect(7020, 3210, 1800, 540);
-    auto* close = new VBUSoftButton(this);
-    close->setObjectName(QStringLiteral("VBUSoftButton1"));
-    close->setGeometry(closePlace);
+    auto* close = placedSoftButton(this, "VBUSoftButton1", closePlace,
+                                   QStringLiteral("Close the game directories"));
     close->setPicture(art::commandPicture(art::Emblem::CloseRight, QStringLiteral("CLOSE"),
                                           closePlace.size(), art::kGold));
-    close->setAccessibleName(QStringLiteral("Close the game directories"));
-    close->setToolTip(close->accessibleName());
     connect(close, &QAbstractButton::clicked, this, &DirectoriesWindow::closeBySliding);
 
     setFixedSize(twipsToPixels(9000), twipsToPixels(3900));

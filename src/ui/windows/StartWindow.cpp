@@ -6,6 +6,7 @@
 #include "ui/art/Artwork.h"
 #include "ui/art/ShellFonts.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QFrame>
@@ -32,17 +33,6 @@ QLabel* picture(QWidget* parent, const char* name, const QRect& place, const QPi
     label->setPixmap(pixmap);
     label->setAccessibleName(accessibleName);
     return label;
-}
-
-VBUSoftButton* button(QWidget* parent, const char* name, const QRect& place,
-                      const QString& accessibleName)
-{
-    auto* softButton = new VBUSoftButton(parent);
-    softButton->setObjectName(QString::fromLatin1(name));
-    softButton->setGeometry(place);
-    softButton->setAccessibleName(accessibleName);
-    softButton->setToolTip(accessibleName);
-    return softButton;
 }
 
 } // namespace
@@ -77,29 +67,30 @@ void StartWindow::buildPictures()
                                         "border-radius: 10px; background: rgba(0,0,0,70); }"));
 
     const QRect dirtPlace = twipsRect(360, 1380, 3600, 2250);
-    VBUSoftButton* dirt = button(this, "VBUSoftButton1", dirtPlace,
-                                 QStringLiteral("Open the Dirt Track Racing setups"));
+    VBUSoftButton* dirt = placedSoftButton(this, "VBUSoftButton1", dirtPlace,
+                                           QStringLiteral("Open the Dirt Track Racing setups"));
     dirt->setPicture(art::gamePicture(DirtTrackRacingProfile, dirtPlace.size()));
     connect(dirt, &QAbstractButton::clicked, this,
             [this] { Q_EMIT gameChosen(&DirtTrackRacingProfile); });
 
     const QRect sprintPlace = twipsRect(4140, 1380, 3600, 2250);
-    VBUSoftButton* sprint =
-        button(this, "VBUSoftButton2", sprintPlace, QStringLiteral("Open the Sprint Cars setups"));
+    VBUSoftButton* sprint = placedSoftButton(this, "VBUSoftButton2", sprintPlace,
+                                             QStringLiteral("Open the Sprint Cars setups"));
     sprint->setPicture(art::gamePicture(SprintCarsProfile, sprintPlace.size()));
     connect(sprint, &QAbstractButton::clicked, this,
             [this] { Q_EMIT gameChosen(&SprintCarsProfile); });
 
     const QRect directoriesPlace = twipsRect(360, 3720, 3600, 420);
-    VBUSoftButton* directories = button(this, "VBUSoftButton4", directoriesPlace,
-                                        QStringLiteral("Show the game directories"));
+    VBUSoftButton* directories = placedSoftButton(this, "VBUSoftButton4", directoriesPlace,
+                                                  QStringLiteral("Show the game directories"));
     directories->setPicture(art::commandPicture(art::Emblem::Folder,
                                                 QStringLiteral("GAME DIRECTORIES"),
                                                 directoriesPlace.size(), art::kGold));
     connect(directories, &QAbstractButton::clicked, this, &StartWindow::directoriesRequested);
 
     const QRect quitPlace = twipsRect(4140, 3720, 3600, 420);
-    VBUSoftButton* quit = button(this, "VBUSoftButton3", quitPlace, QStringLiteral("Quit"));
+    VBUSoftButton* quit =
+        placedSoftButton(this, "VBUSoftButton3", quitPlace, QStringLiteral("Quit"));
     quit->setPicture(art::commandPicture(art::Emblem::Flag, QStringLiteral("QUIT"),
                                          quitPlace.size(), QColor(0xff, 0x8a, 0x70)));
     connect(quit, &QAbstractButton::clicked, this, &StartWindow::quitRequested);
@@ -119,8 +110,9 @@ void StartWindow::buildAdjustments()
     picture(this, "Image2", iconPlace,
             art::emblemPicture(art::Emblem::Controller, iconPlace.size()),
             QStringLiteral("Game controller picture"));
-    VBUSoftButton* controllers = button(this, "VBUSoftButton5", twipsRect(900, 4800, 6840, 420),
-                                        QStringLiteral("Set and calibrate your game controllers"));
+    VBUSoftButton* controllers =
+        placedSoftButton(this, "VBUSoftButton5", twipsRect(900, 4800, 6840, 420),
+                         QStringLiteral("Set and calibrate your game controllers"));
     controllers->setCaption(QStringLiteral("Set And Calibrate Your Game Controllers "));
     controllers->setFont(impactFont(12));
     connect(controllers, &QAbstractButton::clicked, this,
@@ -130,8 +122,9 @@ void StartWindow::buildAdjustments()
     picture(this, "Image3", speakerPlace,
             art::emblemPicture(art::Emblem::Speaker, speakerPlace.size()),
             QStringLiteral("Speaker picture"));
-    VBUSoftButton* volume = button(this, "VBUSoftButton6", twipsRect(900, 5310, 6840, 420),
-                                   QStringLiteral("Adjust your volume"));
+    VBUSoftButton* volume =
+        placedSoftButton(this, "VBUSoftButton6", twipsRect(900, 5310, 6840, 420),
+                         QStringLiteral("Adjust your volume"));
     volume->setCaption(QStringLiteral("Adjust Your Volume Properties"));
     volume->setFont(impactFont(12));
     connect(volume, &QAbstractButton::clicked, this, &StartWindow::volumeRequested);
