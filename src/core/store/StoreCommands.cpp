@@ -1,9 +1,9 @@
 #include "core/store/StoreCommands.h"
 
 #include "core/Logging.h"
+#include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
-#include "core/store/StoreReplace.h"
 
 namespace tarvelin
 {
@@ -30,11 +30,12 @@ std::optional<StoreRead> readStore(const StorePaths& paths, RecordLayout layout,
 
 // Writes the new table and says what the window shows afterwards: the new store, or, when the
 // write failed, the old one as it still lies on disk.
-void finish(StoreCommandOutcome& outcome, const StorePaths& paths, const SetupTable& newTable,
+void finish(StoreCommandOutcome& outcome, StoreChange& change, const SetupTable& newTable,
             const SetupTable& oldTable, RecordLayout layout, QByteArrayView excess,
             bool throughScratch)
 {
-    const FileResult written = replaceStore(paths, newTable, layout, excess, throughScratch);
+    const StorePaths& paths = change.paths();
+    const FileResult written = change.replace(newTable, layout, excess, throughScratch);
     outcome.done = written.ok;
     outcome.storeWritten = written.ok;
     outcome.store = stateOf(written ? newTable : oldTable);
@@ -42,6 +43,18 @@ void finish(StoreCommandOutcome& outcome, const StorePaths& paths, const SetupTa
         outcome.messages.push_back(storeNotWrittenMessage(paths.store));
         outcome.detail = written.error;
     }
+}
+
+// The store's lock for the command, or the refusal when another command kept it.
+std::optional<StoreChange> beginChange(const StorePaths& paths, const QString& command,
+                                       StoreCommandOutcome& failure)
+{
+    StoreChange change = StoreChange::begin(paths, command);
+    if (!change.started()) {
+        failure = refused<StoreCommandOutcome>(change.refusal(), change.refusalDetail());
+        return std::nullopt;
+    }
+    return change;
 }
 
 } // namespace
@@ -53,6 +66,11 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
 
     const StorePaths paths = StorePaths::forGameDirectory(request.gameDirectory);
     StoreCommandOutcome outcome;
+    if (!paths.isValid())
+        return refused<StoreCommandOutcome>(noGameDirectoryMessage());
+    std::optional<StoreChange> change = beginChange(paths, QStringLiteral("delete"), outcome);
+    if (!change)
+        return outcome;
     const std::optional<StoreRead> read = readStore(paths, request.layout, outcome);
     if (!read)
         return outcome;
@@ -77,7 +95,7 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
     if (slot != 0)
         table.entry(slot).used = 0;
     table.CompactTable();
-    finish(outcome, paths, table, onDisk, request.layout, read->image.excess, true);
+    finish(outcome, *change, table, onDisk, request.layout, read->image.excess, true);
     return outcome;
 }
 
@@ -86,6 +104,10 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
+    StoreCommandOutcome outcome;
+    std::optional<StoreChange> change = beginChange(paths, QStringLiteral("restore"), outcome);
+    if (!change)
+        return outcome;
     const StoreRead backup = ReadSlots(paths.backup, layout);
     if (backup.missing) {
         return refused<StoreCommandOutcome>(
@@ -104,9 +126,8 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
             backup.error);
     }
 
-    StoreCommandOutcome outcome;
     const StoreRead current = ReadSlots(paths.store, layout);
-    finish(outcome, paths, backup.image.table, current.image.table, layout, backup.image.excess,
+    finish(outcome, *change, backup.image.table, current.image.table, layout, backup.image.excess,
            false);
     if (!outcome.done && !current.ok)
         outcome.store.reset(); // neither file's table is what the store holds
@@ -117,12 +138,17 @@ StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     StoreCommandOutcome outcome;
+    if (!paths.isValid())
+        return refused<StoreCommandOutcome>(noGameDirectoryMessage());
+    std::optional<StoreChange> change = beginChange(paths, QStringLiteral("sort"), outcome);
+    if (!change)
+        return outcome;
     const std::optional<StoreRead> read = readStore(paths, layout, outcome);
     if (!read)
         return outcome;
     SetupTable table = read->image.table;
     table.SortTable();
-    finish(outcome, paths, table, read->image.table, layout, read->image.excess, true);
+    finish(outcome, *change, table, read->image.table, layout, read->image.excess, true);
     return outcome;
 }
 

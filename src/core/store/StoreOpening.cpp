@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/store/StoreFile.h"
+#include "core/store/StoreLock.h"
 #include "core/store/StorePaths.h"
 
 #include <QFileInfo>
@@ -28,6 +29,10 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
         passOver(opening, QStringLiteral("no game directory"));
         return opening;
     }
+    // Held while the store is read and the backup written from it, so the backup is a store
+    // that existed, never one half changed by another command.
+    const StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
+                                              [&paths] { noticeStoreLockWait(paths.store); });
 
     const StoreRead read = ReadSlots(paths.store, layout);
     const bool emptyStore = read.missing && QFileInfo(paths.folder).isDir();
@@ -37,6 +42,12 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
     }
     opening.storeRead = true;
     opening.store = stateOf(read.image.table);
+    // Another command kept the store: it is listed as read, and the backup waits for the next
+    // opening rather than being taken from a store that may be changing.
+    if (!lock.held()) {
+        passOver(opening, lock.error());
+        return opening;
+    }
 
     if (!read.missing) {
         if (const FileResult normal = setNormal(paths.store); !normal)

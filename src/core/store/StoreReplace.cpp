@@ -37,8 +37,12 @@ FileResult throughScratchFile(const StorePaths& paths, const QByteArray& bytes)
 FileResult replaceStore(const StorePaths& paths, const SetupTable& table, RecordLayout layout,
                         QByteArrayView excess, bool throughScratch)
 {
+    return replaceStoreBytes(paths, serializeStore(table, layout, excess), throughScratch);
+}
+
+FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, bool throughScratch)
+{
     makeNormal(paths.store);
-    const QByteArray bytes = serializeStore(table, layout, excess);
     // A store that is a link (shared between Wine prefixes, say) is written where it points, as
     // every other write is: renaming the scratch file over it would replace the link by a copy.
     const bool viaScratch = throughScratch && !QFileInfo(paths.store).isSymLink();

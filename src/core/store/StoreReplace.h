@@ -13,5 +13,6 @@ namespace tarvelin
 // never missing or half written, and is left writable by its owner.
 FileResult replaceStore(const StorePaths& paths, const SetupTable& table, RecordLayout layout,
                         QByteArrayView excess, bool throughScratch);
+FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, bool throughScratch);
 
 } // namespace tarvelin

@@ -3,9 +3,9 @@
 #include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
-#include "core/store/StoreReplace.h"
 
 #include <QFileInfo>
 
@@ -47,6 +47,10 @@ ImportOutcome importSetup(const ImportRequest& request)
     if (!paths.isValid())
         return refused<ImportOutcome>(noGameDirectoryMessage());
 
+    StoreChange change = StoreChange::begin(paths, QStringLiteral("import"));
+    if (!change.started())
+        return refused<ImportOutcome>(change.refusal(), change.refusalDetail());
+
     // The store is read afresh: the game may have saved into it since the window listed it.
     const RecordLayout layout = request.profile->recordLayout();
     const StoreRead read = ReadSlots(paths.store, layout);
@@ -85,7 +89,7 @@ ImportOutcome importSetup(const ImportRequest& request)
     // A file holding an unused slot adds nothing, and the store is left alone.
     if (record->isUsed()) {
         table.entry(slot) = *record;
-        const FileResult written = replaceStore(paths, table, layout, read.image.excess, false);
+        const FileResult written = change.replace(table, layout, read.image.excess, false);
         if (!written) {
             outcome.messages.push_back(storeNotWrittenMessage(paths.store));
             outcome.detail = written.error;

@@ -5,6 +5,7 @@
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/store/StoreChange.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 
@@ -101,6 +102,9 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     const FileContents contents = readWholeFile(copy, layout::kMaxStoreFileSize);
     if (!contents.ok)
         return importFailed(contents.error);
+    StoreChange change = StoreChange::begin(paths, QStringLiteral("store-import"));
+    if (!change.started())
+        return refused<StoreCopyOutcome>(change.refusal(), change.refusalDetail());
     const CopyRead read = parseWithHeader(contents.bytes, layout);
     // A copy always ends exactly after slot 300; anything else is damaged or of the other game,
     // and would replace every setup of the store with what the walk happened to find.
@@ -121,7 +125,7 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
                                   ? read.header
                                   : QByteArray(layout::kHeaderSize, '\0');
     if (const FileResult written =
-            saveFileAtomically(paths.store, serializeWithHeader(read.image.table, layout, header));
+            change.replaceBytes(serializeWithHeader(read.image.table, layout, header), false);
         !written)
         return importFailed(written.error, std::move(outcome));
     if (const FileResult normal = setNormal(paths.store); !normal)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/platform/FileIO.h"
+#include "core/platform/Message.h"
+#include "core/store/StoreFormat.h"
+#include "core/store/StoreLock.h"
+#include "core/store/StorePaths.h"
+
+namespace tarvelin
+{
+
+// One read, change and write of a store by one command. The store's lock is held from begin()
+// until the object is destroyed, so the store a command read is still the one it replaces, and
+// replace() is the one way a command puts a new store in place.
+class StoreChange
+{
+public:
+    // Takes the store's lock, waiting a few seconds for another command; `command` names the
+    // change ("import", "delete", ...) for the log and the history.
+    static StoreChange begin(const StorePaths& paths, QString command);
+
+    bool started() const { return lock_.held(); }
+    // What a command says when it could not start: another one kept the store locked.
+    Message refusal() const;
+    const QString& refusalDetail() const { return lock_.error(); }
+
+    const StorePaths& paths() const { return paths_; }
+    const QString& command() const { return command_; }
+
+    FileResult replace(const SetupTable& table, RecordLayout layout, QByteArrayView excess,
+                       bool throughScratch);
+    FileResult replaceBytes(const QByteArray& bytes, bool throughScratch);
+
+private:
+    StoreChange(StorePaths paths, QString command, StoreLock lock);
+
+    StorePaths paths_;
+    QString command_;
+    StoreLock lock_;
+};
+
+} // namespace tarvelin

@@ -1,0 +1,125 @@
+#include "core/store/StoreLock.h"
+
+#include <QFile>
+#include <QThread>
+#include <QtGlobal>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace tarvelin
+{
+
+namespace
+{
+
+constexpr std::chrono::milliseconds kDefaultWait{5000};
+constexpr std::chrono::milliseconds kPollInterval{20};
+
+std::function<void(const QString&)>& waitNotice()
+{
+    static std::function<void(const QString&)> notice;
+    return notice;
+}
+
+QString systemError(const QString& what, int error)
+{
+    return QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+} // namespace
+
+StoreLock::StoreLock(StoreLock&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), held_(std::exchange(other.held_, false)),
+      error_(std::move(other.error_))
+{
+}
+
+StoreLock& StoreLock::operator=(StoreLock&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        fd_ = std::exchange(other.fd_, -1);
+        held_ = std::exchange(other.held_, false);
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+StoreLock::~StoreLock()
+{
+    release();
+}
+
+void StoreLock::release()
+{
+    if (fd_ >= 0)
+        ::close(fd_); // closing the only descriptor drops the flock
+    fd_ = -1;
+    held_ = false;
+}
+
+StoreLock StoreLock::acquire(const QString& folder, std::chrono::milliseconds wait,
+                             const std::function<void()>& onWaiting)
+{
+    StoreLock lock;
+    const QByteArray path = QFile::encodeName(folder);
+    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            lock.held_ = true;
+            return lock;
+        }
+        lock.error_ = systemError(folder, errno);
+        return lock;
+    }
+    lock.fd_ = fd;
+
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + wait;
+    bool told = false;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            lock.held_ = true;
+            return lock;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK) {
+            lock.error_ = systemError(folder, errno);
+            lock.release();
+            return lock;
+        }
+        if (Clock::now() >= deadline)
+            break;
+        if (!told && onWaiting)
+            onWaiting();
+        told = true;
+        QThread::msleep(static_cast<unsigned long>(kPollInterval.count()));
+    }
+    lock.error_ = QStringLiteral("%1 is locked by another command").arg(folder);
+    lock.release();
+    return lock;
+}
+
+std::chrono::milliseconds storeLockWait()
+{
+    bool ok = false;
+    const int fromEnvironment = qEnvironmentVariableIntValue("TARVELIN_STORE_LOCK_WAIT_MS", &ok);
+    return ok && fromEnvironment >= 0 ? std::chrono::milliseconds(fromEnvironment) : kDefaultWait;
+}
+
+void setStoreLockWaitNotice(std::function<void(const QString&)> notice)
+{
+    waitNotice() = std::move(notice);
+}
+
+void noticeStoreLockWait(const QString& storePath)
+{
+    if (waitNotice())
+        waitNotice()(storePath);
+}
+
+} // namespace tarvelin

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <functional>
+
+namespace tarvelin
+{
+
+// An exclusive lock on one store for a whole read, change and write, shared by every process of
+// the utility. It is an flock on the store's folder: the game folder gets no new file, and the
+// kernel drops the lock of a process that dies, so a killed command never leaves a stale lock.
+class StoreLock
+{
+public:
+    StoreLock() = default;
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+    StoreLock(StoreLock&& other) noexcept;
+    StoreLock& operator=(StoreLock&& other) noexcept;
+    ~StoreLock();
+
+    // Waits up to `wait` while another command holds the lock; `onWaiting` runs once, when the
+    // first try finds it taken. A folder that does not exist needs no lock: nothing can be written
+    // into it, and every store command refuses on its own.
+    static StoreLock acquire(const QString& folder, std::chrono::milliseconds wait,
+                             const std::function<void()>& onWaiting = {});
+
+    bool held() const { return held_; }
+    // Why the lock was not taken.
+    const QString& error() const { return error_; }
+
+private:
+    void release();
+
+    int fd_ = -1;
+    bool held_ = false;
+    QString error_;
+};
+
+// How long a command waits for another one before it refuses: a few seconds, or the value of
+// TARVELIN_STORE_LOCK_WAIT_MS where tests set one.
+std::chrono::milliseconds storeLockWait();
+
+// What a window shows while a command waits for the lock. Set once by the windows; the command
+// line has none and waits silently.
+void setStoreLockWaitNotice(std::function<void(const QString& storePath)> notice);
+void noticeStoreLockWait(const QString& storePath);
+
+} // namespace tarvelin
