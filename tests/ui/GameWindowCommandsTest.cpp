@@ -189,5 +189,86 @@ TEST_F(GameWindowCommandsTest, RenameThenTrashASetupFileWithTheirConfirmations)
     EXPECT_EQ(c().Label8->text(), QStringLiteral("0"));
 }
 
+// A friend's setup, imported and so left writable, under the name of an export or a rename.
+TEST_F(GameWindowCommandsTest, ExportAsksBeforeReplacingAnotherFileWithNoAsTheDefault)
+{
+    const QString target = setups + QStringLiteral("/Knoxville.set");
+    const QByteArray friends = fixture::usedSlot("Friend", 6, 9);
+    fixture::writeFile(target, friends);
+    open({"Eldora", "Knoxville"});
+
+    const auto exportKnoxville = [this] {
+        selectSetup(1);
+        click(2);
+    };
+    exportKnoxville(); // the recorder answers as the box's default button would
+    ASSERT_EQ(messages.messages().size(), 1);
+    const RecordedMessage question = messages.messages().first();
+    EXPECT_EQ(question.message,
+              (Message{"Knoxville.set already exists. Replace it?", MessageIcon::Question}));
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(fixture::readFile(target), friends);
+    EXPECT_FALSE(window->progressIndicators().isRunning(2));
+
+    messages.queueAnswer(MessageAnswer::No);
+    exportKnoxville();
+    EXPECT_EQ(fixture::readFile(target), friends);
+    EXPECT_FALSE(isReadOnly(target));
+
+    messages.clear();
+    messages.queueAnswer(MessageAnswer::Yes);
+    exportKnoxville();
+    EXPECT_EQ(messages.texts(), QStringList{question.message.text});
+    EXPECT_EQ(fixture::readFile(target), fixture::usedSlot("Knoxville", 6, 2));
+    EXPECT_TRUE(isReadOnly(target));
+}
+
+TEST_F(GameWindowCommandsTest, RenameAsksBeforeReplacingAnotherFileWithNoAsTheDefault)
+{
+    const QByteArray mine = fixture::usedSlot("a", 6, 1);
+    const QByteArray friends = fixture::usedSlot("b", 6, 2);
+    fixture::writeFile(setups + QStringLiteral("/a.set"), mine);
+    fixture::writeFile(setups + QStringLiteral("/b.set"), friends);
+    open({"Eldora"});
+    const auto renameAToB = [this] {
+        selectFile(0);
+        ASSERT_EQ(c().Text1->text(), QStringLiteral("a"));
+        c().Text1->setText(QStringLiteral("b"));
+        click(6);
+    };
+
+    renameAToB();
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(messages.messages().first().message,
+              (Message{"b.set already exists. Replace it?", MessageIcon::Question}));
+    EXPECT_EQ(messages.messages().first().buttons, MessageButtons::YesNoDefaultNo);
+    messages.queueAnswer(MessageAnswer::No);
+    renameAToB();
+    EXPECT_EQ(messages.messages().size(), 2);
+    EXPECT_EQ(fixture::readFile(setups + QStringLiteral("/b.set")), friends);
+    EXPECT_EQ(fixture::readFile(setups + QStringLiteral("/a.set")), mine);
+
+    messages.clear();
+    messages.queueAnswer(MessageAnswer::Yes);
+    renameAToB();
+    EXPECT_EQ(messages.texts(), (QStringList{QStringLiteral("b.set already exists. Replace it?"),
+                                             QStringLiteral("a.set was renamed sucessfully.")}));
+    EXPECT_EQ(setupFiles(), QStringList{QStringLiteral("b.set")});
+    EXPECT_EQ(fixture::readFile(setups + QStringLiteral("/b.set")), mine);
+}
+
+TEST_F(GameWindowCommandsTest, ExportOfAStoreChangedOnDiskRefusesAndListsItAfresh)
+{
+    open({"Alpha", "Bravo"});
+    selectSetup(1);
+    game.write("setups.sav", fixture::storeOf({"Bravo", "Alpha"}, 6)); // sorted meanwhile
+    click(2);
+    EXPECT_TRUE(setupFiles().isEmpty());
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().startsWith(
+        QStringLiteral("Slot 2 of the store does not hold the selected setup")));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Bravo"), QStringLiteral("Alpha")}));
+}
+
 } // namespace
 } // namespace tarvelin
