@@ -349,62 +349,37 @@ TEST_F(CommandLineTest, ExportTakesNameAndFolderAsOptionsOrAsArguments)
 TEST_F(CommandLineTest, ExportAndRenameReplaceAnotherFileOnlyWithReplace)
 {
     game.write("setups.sav", fixture::storeOf({"Oval", "Mile"}, 6));
-    const QStringList dtr{"--game", "dtr", "--game-dir", game.root()};
     const QString target = scratch.filePath("Friend.set");
     const QByteArray friends = fixture::usedSlot("Friend", 6, 9);
     fixture::writeFile(target, friends);
-    const QStringList exportMile =
-        QStringList{"export", "--slot", "2", "--name", "Friend", "--to", scratch.path()} + dtr;
-
+    const QStringList exportMile{"export",       "--slot", "2",   "--name",     "Friend",   "--to",
+                                 scratch.path(), "--game", "dtr", "--game-dir", game.root()};
     EXPECT_EQ(run(exportMile), 1);
-    EXPECT_EQ(err, target + QStringLiteral(" already exists. Nothing was exported; give "
-                                           "--replace to replace it.\n"));
+    EXPECT_EQ(err,
+              target + " already exists. Nothing was exported; give --replace to replace it.\n");
     EXPECT_EQ(fixture::readFile(target), friends);
     ASSERT_EQ(run(exportMile + QStringList{"--replace"}), 0) << err.toStdString();
     EXPECT_EQ(fixture::readFile(target), fixture::usedSlot("Mile", 6, 2));
-    EXPECT_EQ(run(exportMile + QStringList{"--replace"}), 1); // read-only now
-    EXPECT_EQ(fixture::readFile(target), fixture::usedSlot("Mile", 6, 2));
 
     const QString mine = scratch.filePath("mine.set");
-    const QString other = scratch.filePath("Other.set");
-    fixture::writeFile(mine, fixture::usedSlot("mine", 6, 1));
-    fixture::writeFile(other, friends);
-    EXPECT_EQ(run({"rename-file", "--game", "dtr", mine, "Other"}), 1);
-    EXPECT_EQ(err, other + QStringLiteral(" already exists. mine.set was not renamed; give "
-                                          "--replace to replace it.\n"));
-    EXPECT_EQ(fixture::readFile(other), friends);
-    ASSERT_EQ(run({"rename-file", "--game", "dtr", mine, "Other", "--replace"}), 0);
-    EXPECT_EQ(fixture::readFile(other), fixture::usedSlot("mine", 6, 1));
-    EXPECT_FALSE(QFile::exists(mine));
-    // Only the commands that write a setup file take it.
-    EXPECT_EQ(run(QStringList{"sort", "--replace"} + dtr), 2);
+    fixture::writeFile(mine, friends);
+    const QStringList rename{"rename-file", "--game", "dtr", mine, "Other"};
+    fixture::writeFile(scratch.filePath("Other.set"), {});
+    EXPECT_EQ(run(rename), 1);
+    EXPECT_TRUE(err.endsWith("mine.set was not renamed; give --replace to replace it.\n"));
+    ASSERT_EQ(run(rename + QStringList{"--replace"}), 0);
+    EXPECT_EQ(fixture::readFile(scratch.filePath("Other.set")), friends);
 }
 
 TEST_F(CommandLineTest, RegistrySetRefusesALineBreakAndLeavesTheFileAsItWas)
 {
-    const QString key = QStringLiteral("Software\\Tarvelin\\TarvelinSetupUtility\\6.2.2");
-    ASSERT_EQ(run({"registry", "set", key, "(Dir)", "/setups"}), 0);
+    // The first set of a game key also creates the utility's key, where folders are remembered.
+    ASSERT_EQ(run({"registry", "set", "Software\\Ratbag", "Directory", game.root()}), 0);
+    EXPECT_TRUE(Registry(registryFile()).keyExists(QString::fromLatin1(UtilityKey)));
     const QByteArray before = fixture::readFile(registryFile());
     EXPECT_EQ(run({"registry", "set", "Software\\Broken\nKey", "x", "y"}), 1);
-    EXPECT_EQ(err, registryFile() + QStringLiteral(" was not changed: the key path holds a line "
-                                                   "break.\n"));
-    EXPECT_EQ(run({"registry", "set", key, "two\nlines", "y"}), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("the value name holds a line break")));
+    EXPECT_EQ(err, registryFile() + " was not changed: the key path holds a line break.\n");
     EXPECT_EQ(fixture::readFile(registryFile()), before);
-    // Every later command still reads and writes the file.
-    ASSERT_EQ(run({"registry", "set", key, "(Dir2)", "/more"}), 0);
-    ASSERT_EQ(run({"registry", "get", key, "(Dir)"}), 0);
-    EXPECT_EQ(out, QStringLiteral("/setups\n"));
-}
-
-TEST_F(CommandLineTest, FirstRegistrySetAlsoCreatesTheUtilityKey)
-{
-    const QString gameKey = QStringLiteral("Software\\Ratbag\\Dirt Track Racing\\1.00");
-    ASSERT_EQ(run({"registry", "set", gameKey, "Directory", game.root()}), 0);
-    Registry registry(registryFile());
-    EXPECT_TRUE(registry.keyExists(QString::fromLatin1(UtilityKey)));
-    EXPECT_TRUE(registry.SetKeyValue(QString::fromLatin1(UtilityKey), "(DirExport)",
-                                     QStringLiteral("/copies"), RegistryType::String));
 }
 
 } // namespace

@@ -156,13 +156,6 @@ const std::vector<Command>& commands()
              return o.result == RenameResult::Renamed && o.messages.at(0).icon == MessageIcon::None;
          },
          {{"setups/Renamed.set", kImported}}},
-        {"rename replacing a file",
-         [](const World& w) {
-             const SetupFileRenameOutcome o =
-                 renameSetupFile(w.setups(), "Track.set", "Friend", kGame, true);
-             return o.result == RenameResult::Renamed && o.messages.at(0).icon == MessageIcon::None;
-         },
-         {{kFriend, kImported}}},
         {"registry set",
          [](const World& w) {
              return Registry(w.registry())

@@ -88,35 +88,6 @@ TEST_F(SetupFileCommands, AFailedCopyKeepsTheOriginalAndSaysSo)
     EXPECT_EQ(fixture::readFile(path("Track 1.set")), setup);
 }
 
-TEST_F(SetupFileCommands, RenameOntoAnotherSetupFileReplacesItOnlyWhenAskedTo)
-{
-    // A friend's setup, imported and so left writable.
-    const QByteArray friends = fixture::usedSlot("Friend", 6, 8);
-    fixture::writeFile(path("Oval.set"), friends);
-
-    const SetupFileRenameOutcome asked = rename("Track 1.set", "Oval");
-    EXPECT_EQ(asked.result, RenameResult::WouldReplace);
-    EXPECT_FALSE(asked.done);
-    EXPECT_TRUE(asked.newFileName.isEmpty());
-    EXPECT_EQ(asked.messages, (std::vector{Message{"Oval.set already exists. Replace it?",
-                                                   MessageIcon::Question}}));
-    EXPECT_EQ(fixture::readFile(path("Oval.set")), friends);
-    EXPECT_EQ(fixture::readFile(path("Track 1.set")), setup);
-
-    const SetupFileRenameOutcome replaced =
-        renameSetupFile(folder.path(), "Track 1.set", "Oval", DirtTrackRacingProfile, true);
-    ASSERT_TRUE(replaced.done);
-    EXPECT_EQ(fixture::readFile(path("Oval.set")), setup);
-    EXPECT_FALSE(QFile::exists(path("Track 1.set")));
-
-    // The replaced file is read-only now: a second rename onto it is refused even when agreed.
-    fixture::writeFile(path("Mile.set"), friends);
-    EXPECT_EQ(
-        renameSetupFile(folder.path(), "Mile.set", "Oval", DirtTrackRacingProfile, true).result,
-        RenameResult::NotRenamed);
-    EXPECT_EQ(fixture::readFile(path("Oval.set")), setup);
-}
-
 TEST_F(SetupFileCommands, DeleteTrashesOnlyAConfirmedFileNeverTheFolder)
 {
     fixture::FakeTrash trash;

@@ -177,8 +177,8 @@ TEST_F(SetupTransferTest, ImportAddsToTheStoreOnDiskAndTheMenuDeletesTheFile)
     EXPECT_EQ(outcome.store->counters, (StoreCounters{5, 4, 0}));
 }
 
-// A friend's setup, imported and so left writable, under the name the player types for an export.
-TEST_F(SetupTransferTest, ExportReplacesAnotherFileOnlyWhenAskedToAndNeverAReadOnlyOne)
+// A friend's setup, imported and so left writable, under the name the player types.
+TEST_F(SetupTransferTest, ExportReplacesAnotherFileOnlyWhenAskedToAndChecksTheListedSetup)
 {
     game.write("setups.sav", fixture::storeOf({"Alpha", "Bravo"}, 6));
     const QByteArray friends = fixture::usedSlot("Friend", 6, 7);
@@ -187,53 +187,30 @@ TEST_F(SetupTransferTest, ExportReplacesAnotherFileOnlyWhenAskedToAndNeverAReadO
                           .profile = profile,
                           .selectedSlot = 2,
                           .exportName = "Bravo",
-                          .folder = setups.path()};
-
+                          .folder = setups.path(),
+                          .listedName = QByteArray("Bravo")};
     const ExportOutcome asked = exportSetup(request);
-    EXPECT_TRUE(asked.wouldReplace && asked.nameUsed);
-    EXPECT_FALSE(asked.done);
+    EXPECT_TRUE(asked.wouldReplace && !asked.done);
     EXPECT_EQ(asked.messages, (std::vector{Message{"Bravo.set already exists. Replace it?",
                                                    MessageIcon::Question}}));
     EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), friends);
-    EXPECT_FALSE(isReadOnly(inFolder("Bravo.set")));
 
-    request.replaceExisting = true;
-    const ExportOutcome replaced = exportSetup(request);
-    ASSERT_TRUE(replaced.done);
-    EXPECT_FALSE(replaced.wouldReplace);
-    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), fixture::usedSlot("Bravo", 6, 2));
-    // Now read-only, as every export leaves its file: not even a yes writes over it.
-    request.selectedSlot = 1;
-    EXPECT_FALSE(exportSetup(request).done);
-    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), fixture::usedSlot("Bravo", 6, 2));
-}
-
-TEST_F(SetupTransferTest, ExportRefusesWhenTheSlotNoLongerHoldsTheListedSetup)
-{
-    // Listed as Alpha, Bravo; sorted on disk since (Bravo was first, then the game saved).
-    game.write("setups.sav", fixture::storeOf({"Alpha", "Bravo"}, 6));
-    ExportRequest request{.gameDirectory = game.root(),
-                          .profile = profile,
-                          .selectedSlot = 2,
-                          .exportName = "Bravo",
-                          .folder = setups.path(),
-                          .listedName = QByteArray("Bravo")};
+    // Sorted on disk since it was listed: slot 2 holds Alpha now.
     game.write("setups.sav", fixture::storeOf({"Bravo", "Alpha"}, 6));
+    request.replaceExisting = true;
     const ExportOutcome changed = exportSetup(request);
-    EXPECT_FALSE(changed.done);
-    EXPECT_TRUE(changed.storeChanged);
-    ASSERT_EQ(changed.messages.size(), 1U);
-    EXPECT_EQ(changed.messages[0].text,
-              QStringLiteral("Slot 2 of the store does not hold the selected setup: the store has "
-                             "changed since it was listed. Nothing was exported."));
-    ASSERT_TRUE(changed.table);
-    EXPECT_EQ(changed.table->entry(1).name, QByteArray("Bravo"));
-    // An emptied slot is just as stale; a slot that still holds the listed setup is exported.
-    game.write("setups.sav", fixture::storeOf({"Alpha"}, 6));
-    EXPECT_TRUE(exportSetup(request).storeChanged);
-    EXPECT_TRUE(QDir(setups.path()).isEmpty());
-    game.write("setups.sav", fixture::storeOf({"Charlie", "Bravo"}, 6));
-    EXPECT_TRUE(exportSetup(request).done);
+    EXPECT_TRUE(changed.storeChanged && !changed.done);
+    EXPECT_TRUE(changed.messages.at(0).text.startsWith("Slot 2 of the store does not hold"));
+    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), friends);
+
+    request.selectedSlot = 1;
+    ASSERT_TRUE(exportSetup(request).done);
+    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), fixture::usedSlot("Bravo", 6, 1));
+    // Read-only now, as every export leaves its file: not even a yes writes over it.
+    request.listedName = QByteArray("Alpha");
+    request.selectedSlot = 2;
+    EXPECT_FALSE(exportSetup(request).done);
+    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), fixture::usedSlot("Bravo", 6, 1));
 }
 
 } // namespace

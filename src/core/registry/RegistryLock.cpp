@@ -1,7 +1,9 @@
 #include "core/registry/RegistryLock.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
 #include <QThread>
@@ -18,6 +20,7 @@ namespace
 {
 
 constexpr unsigned long kRetryMs = 20;
+constexpr qint64 kUnwrittenLeftOverMs = 500;
 
 // Killed but not yet reaped by its parent: it still has a process id and holds nothing.
 bool isZombie(qint64 pid)
@@ -57,10 +60,15 @@ bool ownerIsGone(const QLockFile& lock)
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock.getLockInfo(&pid, &host, &application) &&
-        (host.isEmpty() || host == QSysInfo::machineHostName()) && processIsGone(pid))
-        return true;
-    return nobodyHolds(lock.fileName());
+    if (lock.getLockInfo(&pid, &host, &application))
+        return (host.isEmpty() || host == QSysInfo::machineHostName()) && processIsGone(pid);
+    // An owner writes its process id the moment it has created and locked the file. A file
+    // without one is left over only once it has stayed so for a while and nobody holds it: a
+    // younger one may be an owner between those steps, and probing it could fail its lock.
+    const QDateTime written = QFileInfo(lock.fileName()).lastModified();
+    return written.isValid() &&
+           written.msecsTo(QDateTime::currentDateTime()) > kUnwrittenLeftOverMs &&
+           nobodyHolds(lock.fileName());
 }
 
 } // namespace

@@ -8,8 +8,9 @@ class QLockFile;
 namespace tarvelin
 {
 
-// Takes `lock` within `wait`. A lock file whose owner is gone (killed, even before it wrote its
-// process id) is taken over at once; a live owner is waited for. Empty when taken, else why not.
+// Takes `lock` within `wait`. A lock file whose owner is gone is taken over at once, or, when the
+// owner was killed before it wrote its process id, within a moment; a live owner is waited for.
+// Empty when taken, else why not.
 QString takeRegistryLock(QLockFile& lock, std::chrono::milliseconds wait);
 
 } // namespace tarvelin
