@@ -2,6 +2,7 @@
 
 #include "core/store/Windows1252.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -203,6 +204,9 @@ RegParse parseRegFile(const QByteArray& bytes)
     };
 
     bool headerSeen = false;
+    // Keys by their case-folded path: a key seen again adds to the first, and a Wine-sized export
+    // holds thousands of them.
+    QHash<QString, qsizetype> sectionIndex;
     RegSection* current = nullptr;
     bool skippingDeletedKey = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -228,9 +232,13 @@ RegParse parseRegFile(const QByteArray& bytes)
                 current = nullptr;
                 continue;
             }
-            current = file.section(path);
-            if (!current)
-                current = &file.addSection(path);
+            const QString folded = path.toCaseFolded();
+            auto found = sectionIndex.constFind(folded);
+            if (found == sectionIndex.cend()) {
+                found = sectionIndex.insert(folded, file.sections.size());
+                file.addSection(path);
+            }
+            current = &file.sections[*found];
             continue;
         }
         if (skippingDeletedKey)
