@@ -1,6 +1,7 @@
 #include "core/cli/CommandLine.h"
 
 #include "core/platform/FileIO.h"
+#include "core/registry/Registry.h"
 #include "support/CommandLineRun.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
@@ -343,6 +344,42 @@ TEST_F(CommandLineTest, ExportTakesNameAndFolderAsOptionsOrAsArguments)
     ASSERT_EQ(run(QStringList{"export", "--slot", "1", "D", "--to", scratch.path()} + dtr), 0)
         << err.toStdString();
     EXPECT_EQ(fixture::readFile(scratch.filePath("D.set")), fixture::usedSlot("Oval", 6, 1));
+}
+
+TEST_F(CommandLineTest, ExportAndRenameReplaceAnotherFileOnlyWithReplace)
+{
+    game.write("setups.sav", fixture::storeOf({"Oval", "Mile"}, 6));
+    const QString target = scratch.filePath("Friend.set");
+    const QByteArray friends = fixture::usedSlot("Friend", 6, 9);
+    fixture::writeFile(target, friends);
+    const QStringList exportMile{"export",       "--slot", "2",   "--name",     "Friend",   "--to",
+                                 scratch.path(), "--game", "dtr", "--game-dir", game.root()};
+    EXPECT_EQ(run(exportMile), 1);
+    EXPECT_EQ(err,
+              target + " already exists. Nothing was exported; give --replace to replace it.\n");
+    EXPECT_EQ(fixture::readFile(target), friends);
+    ASSERT_EQ(run(exportMile + QStringList{"--replace"}), 0) << err.toStdString();
+    EXPECT_EQ(fixture::readFile(target), fixture::usedSlot("Mile", 6, 2));
+
+    const QString mine = scratch.filePath("mine.set");
+    fixture::writeFile(mine, friends);
+    const QStringList rename{"rename-file", "--game", "dtr", mine, "Other"};
+    fixture::writeFile(scratch.filePath("Other.set"), {});
+    EXPECT_EQ(run(rename), 1);
+    EXPECT_TRUE(err.endsWith("mine.set was not renamed; give --replace to replace it.\n"));
+    ASSERT_EQ(run(rename + QStringList{"--replace"}), 0);
+    EXPECT_EQ(fixture::readFile(scratch.filePath("Other.set")), friends);
+}
+
+TEST_F(CommandLineTest, RegistrySetRefusesALineBreakAndLeavesTheFileAsItWas)
+{
+    // The first set of a game key also creates the utility's key, where folders are remembered.
+    ASSERT_EQ(run({"registry", "set", "Software\\Ratbag", "Directory", game.root()}), 0);
+    EXPECT_TRUE(Registry(registryFile()).keyExists(QString::fromLatin1(UtilityKey)));
+    const QByteArray before = fixture::readFile(registryFile());
+    EXPECT_EQ(run({"registry", "set", "Software\\Broken\nKey", "x", "y"}), 1);
+    EXPECT_EQ(err, registryFile() + " was not changed: the key path holds a line break.\n");
+    EXPECT_EQ(fixture::readFile(registryFile()), before);
 }
 
 } // namespace

@@ -31,6 +31,7 @@ const QString kStore = QStringLiteral("game/data/saved games/setups.sav");
 const QString kBackup = QStringLiteral("game/data/saved games/setups.bak");
 const QString kScratch = QStringLiteral("game/data/saved games/setups.tmp");
 const QString kImported = QStringLiteral("setups/Track.set");
+const QString kFriend = QStringLiteral("setups/Friend.set");
 const QString kUtilityKey = QString::fromLatin1(UtilityKey);
 
 // A game directory, the player's setup folder, a folder of whole-store copies and a registry,
@@ -53,6 +54,8 @@ struct World {
                                           9));
         fixture::writeFile(path(kBackup), fixture::store({fixture::dtrSlot("Old", 4)}));
         fixture::writeFile(path(kImported), fixture::dtrSlot("Track", 5));
+        // A friend's setup, imported and so writable: replaced only when the player agreed.
+        fixture::writeFile(path(kFriend), fixture::dtrSlot("Friend", 8));
         fixture::writeFile(path("copies/Dtr setups.sav"),
                            fixture::store({fixture::dtrSlot("X", 6), fixture::dtrSlot("Y", 7)}));
         fixture::writeFile(registry(), "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" +
@@ -87,6 +90,17 @@ const std::vector<Command>& commands()
          [](const World& w) {
              const ExportOutcome o = exportSetup(
                  {w.game(), &kGame, 3, "Out", w.setups(), MessageStyle::Marked, nullptr});
+             return quiet(o.done, o.messages);
+         }},
+        {"export replacing a file",
+         [](const World& w) {
+             const ExportOutcome o = exportSetup({.gameDirectory = w.game(),
+                                                  .profile = &kGame,
+                                                  .selectedSlot = 3,
+                                                  .exportName = "Friend",
+                                                  .folder = w.setups(),
+                                                  .listedName = QByteArray("B"),
+                                                  .replaceExisting = true});
              return quiet(o.done, o.messages);
          }},
         {"import button",

@@ -129,4 +129,51 @@ TEST_F(RegistryTest, FirstRunCreatesTheUtilityKeyAndOnlyThat)
     EXPECT_TRUE(Registry::defaultFilePath().endsWith("tarvelin-setup-utility/registry.reg"));
 }
 
+TEST_F(RegistryTest, WhatWouldNotReadBackIsRefusedAndTheFileKept)
+{
+    ASSERT_TRUE(registry.ensureCreated());
+    const QByteArray before = raw();
+    const QString lone(QChar(0xD800)); // half a surrogate pair: no encoding holds it
+    for (const QString& bad :
+         {QStringLiteral("A\nB"), QStringLiteral("A\rB"), QString(QChar(0)), lone}) {
+        EXPECT_FALSE(registry.createKey("Software\\" + bad));
+        EXPECT_FALSE(registry.SetKeyValue(kKey, bad, QStringLiteral("x"), RegistryType::String));
+    }
+    EXPECT_FALSE(registry.SetKeyValue(kKey, "(Dir)", lone, RegistryType::String));
+    EXPECT_EQ(registry.lastError(), QStringLiteral("the new text would not read back as written"));
+    EXPECT_EQ(raw(), before);
+
+    // What the format does hold is still written: brackets, quotes, '=' and blanks.
+    const QString odd = QStringLiteral("Software\\A]B \"[q]\" = ;x ");
+    ASSERT_TRUE(registry.createKey(odd));
+    ASSERT_TRUE(registry.SetKeyValue(odd, "=\"@\\", QStringLiteral("v"), RegistryType::String));
+    EXPECT_EQ(registryText(registry.QueryValue(odd, "=\"@\\")), QStringLiteral("v"));
+}
+
+TEST_F(RegistryTest, UtilityKeyIsAddedToAFileThatHasOnlyAGameKey)
+{
+    writeRaw("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Ratbag]\r\n\"Directory\"=\"/dtr\"\r\n");
+    ASSERT_TRUE(registry.ensureCreated());
+    EXPECT_TRUE(registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/s"), RegistryType::String));
+    EXPECT_EQ(registryText(registry.QueryValue("Software\\Ratbag", "Directory")), "/dtr");
+}
+
+TEST_F(RegistryTest, TextStoredWithItsTerminatingNulReadsWithoutIt)
+{
+    writeRaw(QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\A]\r\n\"e\"=\"/dtr\\0\"\r\n\"b\"=\"/sc") +
+             '\0' + "\"\r\n");
+    EXPECT_EQ(registryText(registry.QueryValue("A", "e")), QStringLiteral("/dtr"));
+    EXPECT_EQ(registryText(registry.QueryValue("A", "b")), QStringLiteral("/sc"));
+}
+
+// Killed between creating its lock file and writing its process id into it: Qt alone would wait
+// and then blame a live owner.
+TEST_F(RegistryTest, LockFileOfAWriterThatIsGoneIsTakenOver)
+{
+    ASSERT_TRUE(registry.ensureCreated());
+    fixture::writeFile(path + QStringLiteral(".lock"), {});
+    EXPECT_TRUE(registry.SetKeyValue(kKey, "a", QStringLiteral("1"), RegistryType::String))
+        << registry.lastError().toStdString();
+}
+
 } // namespace

@@ -177,4 +177,40 @@ TEST_F(SetupTransferTest, ImportAddsToTheStoreOnDiskAndTheMenuDeletesTheFile)
     EXPECT_EQ(outcome.store->counters, (StoreCounters{5, 4, 0}));
 }
 
+// A friend's setup, imported and so left writable, under the name the player types.
+TEST_F(SetupTransferTest, ExportReplacesAnotherFileOnlyWhenAskedToAndChecksTheListedSetup)
+{
+    game.write("setups.sav", fixture::storeOf({"Alpha", "Bravo"}, 6));
+    const QByteArray friends = fixture::usedSlot("Friend", 6, 7);
+    fixture::writeFile(inFolder("Bravo.set"), friends);
+    ExportRequest request{.gameDirectory = game.root(),
+                          .profile = profile,
+                          .selectedSlot = 2,
+                          .exportName = "Bravo",
+                          .folder = setups.path(),
+                          .listedName = QByteArray("Bravo")};
+    const ExportOutcome asked = exportSetup(request);
+    EXPECT_TRUE(asked.wouldReplace && !asked.done);
+    EXPECT_EQ(asked.messages, (std::vector{Message{"Bravo.set already exists. Replace it?",
+                                                   MessageIcon::Question}}));
+    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), friends);
+
+    // Sorted on disk since it was listed: slot 2 holds Alpha now.
+    game.write("setups.sav", fixture::storeOf({"Bravo", "Alpha"}, 6));
+    request.replaceExisting = true;
+    const ExportOutcome changed = exportSetup(request);
+    EXPECT_TRUE(changed.storeChanged && !changed.done);
+    EXPECT_TRUE(changed.messages.at(0).text.startsWith("Slot 2 of the store does not hold"));
+    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), friends);
+
+    request.selectedSlot = 1;
+    ASSERT_TRUE(exportSetup(request).done);
+    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), fixture::usedSlot("Bravo", 6, 1));
+    // Read-only now, as every export leaves its file: not even a yes writes over it.
+    request.listedName = QByteArray("Alpha");
+    request.selectedSlot = 2;
+    EXPECT_FALSE(exportSetup(request).done);
+    EXPECT_EQ(fixture::readFile(inFolder("Bravo.set")), fixture::usedSlot("Bravo", 6, 1));
+}
+
 } // namespace

@@ -6,15 +6,20 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/VolumeTable.h"
 #include "core/registry/Registry.h"
+#include "core/store/StoreLock.h"
 #include "support/FakeTrash.h"
 #include "support/StoreBytes.h"
+#include "ui/folder/FolderBrowser.h"
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/session/StoreLockNote.h"
+#include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -187,6 +192,73 @@ TEST_F(GameWindowCommandsTest, RenameThenTrashASetupFileWithTheirConfirmations)
     EXPECT_EQ(trash.requested, QStringList{setups + QStringLiteral("/Oval.set")});
     EXPECT_TRUE(setupFiles().isEmpty());
     EXPECT_EQ(c().Label8->text(), QStringLiteral("0"));
+}
+
+// A friend's setup, imported and so left writable, under the name of an export or a rename.
+TEST_F(GameWindowCommandsTest, ExportAndRenameAskBeforeReplacingWithNoAsTheDefault)
+{
+    const QString target = setups + QStringLiteral("/Knoxville.set");
+    const QByteArray friends = fixture::usedSlot("Friend", 6, 9);
+    fixture::writeFile(target, friends);
+    open({"Eldora", "Knoxville"});
+    const auto exportKnoxville = [this] {
+        selectSetup(1);
+        click(2);
+    };
+    exportKnoxville(); // the recorder answers as the box's default button would
+    messages.queueAnswer(MessageAnswer::No);
+    exportKnoxville();
+    EXPECT_EQ(fixture::readFile(target), friends);
+    ASSERT_EQ(messages.messages().size(), 2);
+    EXPECT_EQ(messages.messages()[0].message,
+              (Message{"Knoxville.set already exists. Replace it?", MessageIcon::Question}));
+    EXPECT_EQ(messages.messages()[0].buttons, MessageButtons::YesNoDefaultNo);
+    messages.queueAnswer(MessageAnswer::Yes);
+    exportKnoxville();
+    EXPECT_EQ(fixture::readFile(target), fixture::usedSlot("Knoxville", 6, 2));
+
+    fixture::writeFile(setups + QStringLiteral("/A.set"), friends);
+    fixture::writeFile(setups + QStringLiteral("/B.set"), {});
+    window->folderBrowser().refreshFiles();
+    const auto renameAToB = [this] {
+        selectFile(0);
+        c().Text1->setText(QStringLiteral("B"));
+        click(6);
+    };
+    renameAToB(); // the default answer keeps B.set
+    EXPECT_TRUE(fixture::readFile(setups + QStringLiteral("/B.set")).isEmpty());
+    messages.queueAnswer(MessageAnswer::Yes);
+    renameAToB();
+    EXPECT_EQ(fixture::readFile(setups + QStringLiteral("/B.set")), friends);
+    EXPECT_EQ(messages.texts().last(), QStringLiteral("A.set was renamed sucessfully."));
+}
+
+TEST_F(GameWindowCommandsTest, ExportOfAStoreSortedOnDiskRefusesAndListsItAfresh)
+{
+    open({"Alpha", "Bravo"});
+    selectSetup(1);
+    game.write("setups.sav", fixture::storeOf({"Bravo", "Alpha"}, 6));
+    click(2);
+    EXPECT_TRUE(setupFiles().isEmpty());
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Bravo"), QStringLiteral("Alpha")}));
+}
+
+// Another command holds the store: the sort waits, saying so, then refuses.
+TEST_F(GameWindowCommandsTest, StatusBarSaysACommandWaitsForTheStoreLock)
+{
+    open({"b", "a"});
+    installStoreLockNote();
+    qputenv("TARVELIN_STORE_LOCK_WAIT_MS", "50");
+    {
+        const StoreLock other = StoreLock::acquire(game.savedGames(), std::chrono::seconds(1));
+        click(9);
+    }
+    qunsetenv("TARVELIN_STORE_LOCK_WAIT_MS");
+    removeStoreLockNote();
+    EXPECT_EQ(c().StatusBar1->currentMessage(), storeLockNoteText(game.path("setups.sav")));
+    EXPECT_EQ(game.read("setups.sav"), fixture::storeOf({"b", "a"}, 6));
+    QCoreApplication::processEvents(); // the command has ended
+    EXPECT_TRUE(c().StatusBar1->currentMessage().isEmpty());
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,6 +145,27 @@ TEST_F(StoreWindowTest, BannerMovesFromTheOpeningAndAClickWidensIt)
     QTest::mouseClick(window->findChild<QLabel*>("Picture1"), Qt::LeftButton);
     EXPECT_EQ(window->findChild<QLabel*>("Label1")->width(),
               window->findChild<QLabel*>("Picture1")->width());
+}
+
+// A Wine player with nothing set up: the game's key is only in the prefix's registry, as the game
+// and directories windows find it too.
+TEST(StoreWindowLookup, GameDirectoryComesFromTheWinePrefixWhenTheRegistryFileHasNone)
+{
+    QTemporaryDir prefix;
+    QDir().mkpath(prefix.filePath(QStringLiteral("dosdevices")));
+    QDir().mkpath(prefix.filePath(QStringLiteral("drive_c/Games/DTR")));
+    QFile::link(QStringLiteral("../drive_c"), prefix.filePath(QStringLiteral("dosdevices/c:")));
+    fixture::writeFile(prefix.filePath(QStringLiteral("system.reg")),
+                       "WINE REGISTRY Version 2\n\n[Software\\\\Ratbag\\\\Dirt Track "
+                       "Racing\\\\1.00] 1700000000\n\"Directory\"=\"C:\\\\Games\\\\DTR\"\n");
+    QTemporaryDir scratch;
+    Registry registry(scratch.filePath(QStringLiteral("registry.reg")));
+    ASSERT_TRUE(registry.ensureCreated());
+    fixture::FakeTrash trash;
+
+    StoreWindow window(kDtr, &registry, StoreWindowServices{&trash, nullptr, prefix.path()});
+    EXPECT_EQ(window.controls().Text1->text(),
+              QFileInfo(prefix.filePath(QStringLiteral("drive_c/Games/DTR"))).canonicalFilePath());
 }
 
 } // namespace

@@ -29,6 +29,12 @@ constexpr OptionSpec kOptions[] = {
     {Delete, "delete", 0, {}, ValueKind::None, "delete the setup file once it is in the store"},
     {Dword, "dword", 0, {}, ValueKind::None, "write VALUE as a whole number (dword), not as text"},
     {DryRun, "dry-run", 0, {}, ValueKind::None, "only show what would be written"},
+    {Replace,
+     "replace",
+     0,
+     {},
+     ValueKind::None,
+     "replace an existing file of that name (never a read-only one)"},
     {Verbose,
      "verbose",
      0,
@@ -71,6 +77,7 @@ constexpr CommandOption kExportOptions[] = {
      .required = true,
      .help = "the file's name: DIR/NAME.set, or NAME.dts for Sprint Cars"},
     {.option = To, .required = true, .help = "the folder the setup file is written into"},
+    {.option = Replace},
 };
 constexpr CommandOption kImportOptions[] = {
     kGameOption, kGameDirOption, kWinePrefixOption, {.option = Delete}};
@@ -86,7 +93,8 @@ constexpr CommandOption kStoreExportOptions[] = {
     kWinePrefixOption,
     {.option = To, .required = true, .help = "the folder the copy of the store is written into"},
 };
-constexpr CommandOption kRenameOptions[] = {{.option = Game, .required = true}};
+constexpr CommandOption kRenameOptions[] = {{.option = Game, .required = true},
+                                            {.option = Replace}};
 constexpr CommandOption kRegistrySetOptions[] = {{.option = Dword}};
 constexpr CommandOption kImportWineOptions[] = {
     {.option = Game, .help = "only this game (default: both)"},
@@ -147,8 +155,9 @@ constexpr CommandSpec kCommands[] = {
      "list the setups in the game's store: position, slot and name",
      runList},
     {"export", kExportArguments, kExportOptions,
-     "export --game dtr|sc --slot K --name NAME --to DIR",
-     "write the setup in slot K to DIR/NAME.set (.dts), left read-only, never over a file",
+     "export --game dtr|sc --slot K --name NAME --to DIR [--replace]",
+     "write the setup in slot K to DIR/NAME.set (.dts), left read-only; an existing file only "
+     "with --replace",
      runExport},
     {"import", kSetupFile, kImportOptions, "import --game dtr|sc FILE [--delete]",
      "put the setup of FILE into the first free slot; the file is kept unless --delete", runImport},
@@ -184,8 +193,11 @@ constexpr CommandSpec kCommands[] = {
      runStoreExport},
     {"store-import", kStoreCopy, kStoreOptions, "store-import --game dtr|sc FILE",
      "replace the whole store by the copy FILE", runStoreImport},
-    {"rename-file", kRenameArguments, kRenameOptions, "rename-file --game dtr|sc FILE NEWNAME",
-     "rename a setup file to NEWNAME.set (.dts), left read-only", runRenameFile},
+    {"rename-file", kRenameArguments, kRenameOptions,
+     "rename-file --game dtr|sc FILE NEWNAME [--replace]",
+     "rename a setup file to NEWNAME.set (.dts), left read-only; over an existing file only with "
+     "--replace",
+     runRenameFile},
     {"trash-file",
      kTrashArguments,
      {},

@@ -25,6 +25,7 @@ enum class Option {
     Delete,
     Dword,
     DryRun,
+    Replace,
     Verbose,
     Help,
     Version,

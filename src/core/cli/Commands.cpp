@@ -5,6 +5,7 @@
 #include "core/files/FileTrashing.h"
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
 #include "core/platform/Trash.h"
 #include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"
@@ -106,9 +107,13 @@ int reportStore(CommandContext& context, const StoreCommandOutcome& outcome, con
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
 
+// The registry's reason, so that the player can put it right.
 QString notChanged(const CommandContext& context)
 {
-    return QStringLiteral("%1 was not changed.").arg(context.registry.filePath());
+    const QString& why = context.registry.lastError();
+    if (why.isEmpty())
+        return QStringLiteral("%1 was not changed.").arg(context.registry.filePath());
+    return QStringLiteral("%1 was not changed: %2.").arg(context.registry.filePath(), why);
 }
 
 } // namespace
@@ -181,7 +186,14 @@ int runExport(CommandContext& context)
         .exportName = line.value(Option::Name),
         .folder = QFileInfo(line.value(Option::To)).absoluteFilePath(),
         .style = MessageStyle::Marked,
+        .replaceExisting = line.has(Option::Replace),
     });
+    if (outcome.wouldReplace)
+        return fail(context, QStringLiteral("%1 already exists. Nothing was exported; give "
+                                            "--replace to replace it.")
+                                 .arg(joinPath(QFileInfo(line.value(Option::To)).absoluteFilePath(),
+                                               line.value(Option::Name) +
+                                                   game->profile->SetupFileExtension)));
     if (outcome.done)
         context.out << outcome.writtenFile << '\n';
     return report(context, outcome.done, outcome.messages, outcome.detail);
@@ -275,8 +287,16 @@ int runStoreImport(CommandContext& context)
 int runRenameFile(CommandContext& context)
 {
     const QFileInfo file(context.invocation.arguments.at(0));
-    const SetupFileRenameOutcome outcome = renameSetupFile(
-        file.path(), file.fileName(), context.invocation.arguments.at(1), profileOf(context));
+    const QString& newName = context.invocation.arguments.at(1);
+    const SetupFileRenameOutcome outcome =
+        renameSetupFile(file.path(), file.fileName(), newName, profileOf(context),
+                        context.invocation.has(Option::Replace));
+    if (outcome.result == RenameResult::WouldReplace)
+        return fail(context,
+                    QStringLiteral("%1 already exists. %2 was not renamed; give "
+                                   "--replace to replace it.")
+                        .arg(joinPath(file.path(), newName + profileOf(context).SetupFileExtension),
+                             file.fileName()));
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
 
@@ -322,7 +342,12 @@ int runRegistrySet(CommandContext& context)
         value = number;
         type = RegistryType::Dword;
     }
-    if (!context.registry.createKey(args[0]) ||
+    // Checked first: creating the key, or the utility's own, must not change the file either.
+    if (const QString problem = Registry::namesProblem(args[0], &args[1]); !problem.isEmpty())
+        return fail(
+            context,
+            QStringLiteral("%1 was not changed: %2.").arg(context.registry.filePath(), problem));
+    if (!context.registry.ensureCreated() || !context.registry.createKey(args[0]) ||
         !context.registry.SetKeyValue(args[0], args[1], value, type))
         return fail(context, notChanged(context));
     return kSuccess;
@@ -377,7 +402,7 @@ int runRegistryImportWine(CommandContext& context)
             ++written;
             continue;
         }
-        if (!registry.createKey(profile->GameKey) ||
+        if (!registry.ensureCreated() || !registry.createKey(profile->GameKey) ||
             !registry.SetKeyValue(profile->GameKey, profile->DirectoryValueName, wine.linuxPath,
                                   RegistryType::String)) {
             err << notChanged(context) << Qt::endl;

@@ -1,5 +1,6 @@
 #include "core/files/SetupFileRename.h"
 
+#include "core/files/FileReplace.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
@@ -48,7 +49,8 @@ SetupFileRenameOutcome notRenamed(const QString& fileName, const QString& why)
 } // namespace
 
 SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& selectedFileName,
-                                       const QString& newName, const GameProfile& profile)
+                                       const QString& newName, const GameProfile& profile,
+                                       bool replaceExisting)
 {
     const QString suffix = profile.SetupFileExtension;
     const QString source = joinPath(folder, selectedFileName);
@@ -87,6 +89,8 @@ SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& sel
         } else if (isReadOnly(target)) {
             outcome = notRenamed(selectedFileName,
                                  QStringLiteral("%1 exists and is read-only.").arg(newFileName));
+        } else if (!replaceExisting && wouldReplaceFile(target)) {
+            outcome = refusedAs(RenameResult::WouldReplace, replaceQuestion(newFileName));
         } else if (const FileResult copied = copyFile(source, target, kMaxSetupFileSize); !copied) {
             outcome = notRenamed(selectedFileName, copied.error);
         } else {

@@ -17,6 +17,7 @@ enum class RenameResult {
     UnusableName,     // a new name with "/", or "." or ".."
     NotRenamed,       // the copy failed: the selected file is where it was
     CopiedSourceKept, // the new file was written but the selected one could not be deleted
+    WouldReplace,     // a file of the new name exists: the message is the question to ask
 };
 
 // Every rename ends with one message; done when the result is Renamed.
@@ -27,8 +28,10 @@ struct SetupFileRenameOutcome : CommandOutcome {
 
 // Renames the selected setup file of `folder` to `newName` + the profile's suffix, by copying it,
 // leaving the copy read-only and deleting the original only once the copy is complete. The
-// selected file is made writable first, whatever follows.
+// selected file is made writable first, whatever follows. An existing file of the new name is
+// replaced only with `replaceExisting` (the player said yes), and never when it is read-only.
 SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& selectedFileName,
-                                       const QString& newName, const GameProfile& profile);
+                                       const QString& newName, const GameProfile& profile,
+                                       bool replaceExisting = false);
 
 } // namespace tarvelin

@@ -2,6 +2,7 @@
 
 #include "core/store/Windows1252.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -88,7 +89,46 @@ QString quotedName(const QString& name)
     return u'"' + escapeRegString(name) + u'"';
 }
 
+// A lone half of a surrogate pair: UTF-8 and UTF-16 writers put a replacement character there.
+bool hasUnpairedSurrogate(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// What the quoted and the bracketed forms share. Windows' own tools know no escape for a line
+// break or a NUL in a name, so neither is written even where this reader would undo an escape.
+QString nameProblem(QStringView text)
+{
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        return QStringLiteral("holds a line break");
+    if (text.contains(QChar(0)))
+        return QStringLiteral("holds a NUL character");
+    if (hasUnpairedSurrogate(text))
+        return QStringLiteral("holds a character that no text file can hold");
+    return {};
+}
+
 } // namespace
+
+QString keyPathProblem(const QString& path)
+{
+    if (QString problem = nameProblem(path); !problem.isEmpty())
+        return problem;
+    if (path.startsWith(u'-')) // "[-path]" deletes a key
+        return QStringLiteral("begins with \"-\", which deletes a key");
+    return {};
+}
+
+QString valueNameProblem(const QString& name)
+{
+    return nameProblem(name);
+}
 
 RegEntry* RegSection::entry(QStringView name)
 {
@@ -164,6 +204,9 @@ RegParse parseRegFile(const QByteArray& bytes)
     };
 
     bool headerSeen = false;
+    // Keys by their case-folded path: a key seen again adds to the first, and a Wine-sized export
+    // holds thousands of them.
+    QHash<QString, qsizetype> sectionIndex;
     RegSection* current = nullptr;
     bool skippingDeletedKey = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -189,9 +232,13 @@ RegParse parseRegFile(const QByteArray& bytes)
                 current = nullptr;
                 continue;
             }
-            current = file.section(path);
-            if (!current)
-                current = &file.addSection(path);
+            const QString folded = path.toCaseFolded();
+            auto found = sectionIndex.constFind(folded);
+            if (found == sectionIndex.cend()) {
+                found = sectionIndex.insert(folded, file.sections.size());
+                file.addSection(path);
+            }
+            current = &file.sections[*found];
             continue;
         }
         if (skippingDeletedKey)

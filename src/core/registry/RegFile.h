@@ -17,6 +17,8 @@ struct RegEntry {
     QString text;      // Kind::String
     qint32 number = 0; // Kind::Dword
     QString rawData;   // Kind::Other, exactly as read (continuations joined)
+
+    friend bool operator==(const RegEntry&, const RegEntry&) = default;
 };
 
 // One "[HKEY_...\path]" section.
@@ -26,6 +28,8 @@ struct RegSection {
 
     RegEntry* entry(QStringView name);
     const RegEntry* entry(QStringView name) const;
+
+    friend bool operator==(const RegSection&, const RegSection&) = default;
 };
 
 // A ".reg" export file: "REGEDIT4" (8-bit text) or "Windows Registry Editor Version 5.00"
@@ -40,6 +44,8 @@ struct RegFile {
     RegSection* section(QStringView path);
     const RegSection* section(QStringView path) const;
     RegSection& addSection(const QString& path);
+
+    friend bool operator==(const RegFile&, const RegFile&) = default;
 };
 
 struct RegParse {
@@ -50,6 +56,12 @@ struct RegParse {
 
 RegParse parseRegFile(const QByteArray& bytes);
 QByteArray serializeRegFile(const RegFile& file);
+
+// Why a key line "[path]" or a value name could not be read back as written, said of it ("holds a
+// line break"); empty when it can. A value's text is escaped instead; what
+// no encoding holds shows when the new file's text is parsed again before it is kept.
+QString keyPathProblem(const QString& path);
+QString valueNameProblem(const QString& name);
 
 // "\" and '"' and the control characters a value may hold, as written inside quotes.
 QString escapeRegString(const QString& text);

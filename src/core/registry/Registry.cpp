@@ -3,6 +3,7 @@
 #include "core/Logging.h"
 #include "core/platform/FileIO.h"
 #include "core/registry/RegFile.h"
+#include "core/registry/RegistryLock.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +18,7 @@ namespace
 
 // A Wine system.reg runs to tens of megabytes; anything far beyond is not a registry file.
 constexpr qsizetype kMaxRegistryFileSize = qsizetype{256} * 1024 * 1024;
-constexpr int kLockTimeoutMs = 5000;
+constexpr std::chrono::milliseconds kLockWait{5000};
 
 const QString kRoot = QStringLiteral("HKEY_LOCAL_MACHINE");
 
@@ -42,6 +43,7 @@ struct Loaded {
     bool ok = false;
     bool missing = false;
     RegFile file;
+    QString error; // why it cannot be changed, when !ok and !missing
 };
 
 Loaded load(const QString& path)
@@ -50,15 +52,18 @@ Loaded load(const QString& path)
     const FileContents contents = readWholeFile(path, kMaxRegistryFileSize);
     if (contents.missing) {
         loaded.missing = true;
+        loaded.error = QStringLiteral("it does not exist");
         return loaded;
     }
     if (!contents.ok) {
         qCWarning(lcRegistry) << "cannot read" << path << contents.error;
+        loaded.error = QStringLiteral("it cannot be read: %1").arg(contents.error);
         return loaded;
     }
     RegParse parse = parseRegFile(contents.bytes);
     if (!parse.ok) {
         qCWarning(lcRegistry) << path << "is not a registry file we can change:" << parse.error;
+        loaded.error = QStringLiteral("it is not a registry file (%1)").arg(parse.error);
         return loaded;
     }
     loaded.ok = true;
@@ -69,30 +74,44 @@ Loaded load(const QString& path)
 enum class WhenMissing { Fail, StartEmpty };
 
 // Reads, changes and rewrites the file under its lock, so two running utilities lose no value.
-// `change` answers whether the file must be written.
-template <typename Change> bool rewrite(const QString& path, WhenMissing whenMissing, Change change)
+// `change` makes the change, or answers why it cannot; the new text is only kept when it reads
+// back as exactly what was meant. Empty when the file now holds the change, else why not.
+template <typename Change>
+QString rewrite(const QString& path, WhenMissing whenMissing, Change change)
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
         qCWarning(lcRegistry) << "cannot make the folder of" << path;
-        return false;
+        return QStringLiteral("its folder %1 cannot be made").arg(info.absolutePath());
     }
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockTimeoutMs)) {
-        qCWarning(lcRegistry) << "another program holds the lock of" << path;
-        return false;
+    if (QString locked = takeRegistryLock(lock, kLockWait); !locked.isEmpty()) {
+        qCWarning(lcRegistry).noquote() << path << "is locked:" << locked;
+        return locked;
     }
     Loaded loaded = load(path);
     if (loaded.missing && whenMissing == WhenMissing::StartEmpty)
         loaded.ok = true;
     if (!loaded.ok)
-        return false;
-    if (!change(loaded.file))
-        return false;
-    const FileResult saved = saveFileAtomically(path, serializeRegFile(loaded.file));
-    if (!saved)
+        return loaded.error;
+    if (QString refused = change(loaded.file); !refused.isEmpty())
+        return refused;
+    const QByteArray text = serializeRegFile(loaded.file);
+    if (const RegParse again = parseRegFile(text); !again.ok || again.file != loaded.file) {
+        qCWarning(lcRegistry) << "the new text of" << path << "does not read back as written";
+        return QStringLiteral("the new text would not read back as written");
+    }
+    const FileResult saved = saveFileAtomically(path, text);
+    if (!saved) {
         qCWarning(lcRegistry) << "cannot write" << path << saved.error;
-    return saved.ok;
+        return QStringLiteral("it cannot be written: %1").arg(saved.error);
+    }
+    return {};
+}
+
+QString missingKey(const QString& section)
+{
+    return QStringLiteral("it has no key [%1]").arg(section);
 }
 
 } // namespace
@@ -126,11 +145,25 @@ RegistryValue Registry::QueryValue(const QString& keyPath, const QString& valueN
         return {};
     switch (entry->kind) {
     case RegEntry::Kind::String:
+        // A REG_SZ exported with its terminating NUL ("text\0") is still the text.
+        if (entry->text.endsWith(QChar(0)))
+            return entry->text.chopped(1);
         return entry->text;
     case RegEntry::Kind::Dword:
         return entry->number;
     case RegEntry::Kind::Other:
         break;
+    }
+    return {};
+}
+
+QString Registry::namesProblem(const QString& keyPath, const QString* valueName)
+{
+    if (QString problem = keyPathProblem(sectionPath(keyPath)); !problem.isEmpty())
+        return QStringLiteral("the key path %1").arg(problem);
+    if (valueName) {
+        if (QString problem = valueNameProblem(*valueName); !problem.isEmpty())
+            return QStringLiteral("the value name %1").arg(problem);
     }
     return {};
 }
@@ -153,45 +186,56 @@ bool Registry::SetKeyValue(const QString& keyPath, const QString& valueName,
         else
             entry.number = registryText(value).toInt();
     }
-    return rewrite(filePath_, WhenMissing::Fail, [&](RegFile& file) {
-        RegSection* section = file.section(sectionPath(keyPath));
+    if (!(lastError_ = namesProblem(keyPath, &valueName)).isEmpty())
+        return false;
+    lastError_ = rewrite(filePath_, WhenMissing::Fail, [&](RegFile& file) {
+        const QString path = sectionPath(keyPath);
+        RegSection* section = file.section(path);
         if (!section)
-            return false; // a missing key is never created by a write
+            return missingKey(path); // a missing key is never created by a write
         if (RegEntry* existing = section->entry(valueName))
             *existing = entry;
         else
             section->entries.append(entry);
-        return true;
+        return QString();
     });
+    return lastError_.isEmpty();
 }
 
 bool Registry::DeleteValue(const QString& keyPath, const QString& valueName)
 {
+    lastError_.clear();
     // Deleting what is not there leaves the file as wanted, and unwritten.
     const Loaded loaded = load(filePath_);
     const RegSection* section = loaded.ok ? loaded.file.section(sectionPath(keyPath)) : nullptr;
     if (loaded.ok && (!section || !section->entry(valueName)))
         return true;
-    return rewrite(filePath_, WhenMissing::Fail, [&](RegFile& file) {
-        RegSection* target = file.section(sectionPath(keyPath));
+    lastError_ = rewrite(filePath_, WhenMissing::Fail, [&](RegFile& file) {
+        const QString path = sectionPath(keyPath);
+        RegSection* target = file.section(path);
         if (!target)
-            return false;
+            return missingKey(path);
         target->entries.removeIf(
             [&](const RegEntry& e) { return e.name.compare(valueName, Qt::CaseInsensitive) == 0; });
-        return true;
+        return QString();
     });
+    return lastError_.isEmpty();
 }
 
 bool Registry::createKey(const QString& keyPath)
 {
+    lastError_.clear();
     if (keyExists(keyPath))
         return true;
-    return rewrite(filePath_, WhenMissing::StartEmpty, [&](RegFile& file) {
+    if (!(lastError_ = namesProblem(keyPath, nullptr)).isEmpty())
+        return false;
+    lastError_ = rewrite(filePath_, WhenMissing::StartEmpty, [&](RegFile& file) {
         const QString path = sectionPath(keyPath);
         if (!file.section(path))
             file.addSection(path);
-        return true;
+        return QString();
     });
+    return lastError_.isEmpty();
 }
 
 bool Registry::keyExists(const QString& keyPath) const
@@ -202,8 +246,9 @@ bool Registry::keyExists(const QString& keyPath) const
 
 bool Registry::ensureCreated()
 {
-    if (QFileInfo::exists(filePath_))
-        return true;
+    // The installer's part, made up for wherever it is missing: a file first written by
+    // "registry set" or a Wine import holds only game keys, and the folders the windows remember
+    // are written into this key only.
     return createKey(QString::fromLatin1(UtilityKey));
 }
 

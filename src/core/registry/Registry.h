@@ -21,7 +21,8 @@ QString registryText(const RegistryValue& value);
 // The stand-in for HKEY_LOCAL_MACHINE: a text file in the REGEDIT4 export format.
 // Every operation reads the file afresh; every change rewrites it whole and atomically under a
 // lock file, so two running utilities lose no value. A file that cannot be parsed is never
-// written: the registry then works read-only on what could be read, and logs why.
+// written: the registry then works read-only on what could be read, and logs why. Neither is a
+// key path or value name that would not read back as itself, nor any new text that does not.
 class Registry
 {
 public:
@@ -42,11 +43,21 @@ public:
     // The player's own tools (the command line, the first run) may create keys; windows never do.
     bool createKey(const QString& keyPath);
     bool keyExists(const QString& keyPath) const;
-    // Creates the file with UtilityKey when it does not exist yet. True when the file exists.
+    // Adds UtilityKey when the file lacks it, creating the file when there is none. True when the
+    // file holds the key.
     bool ensureCreated();
+
+    // Why a change of this value (or, without a name, the creation of this key) would be refused
+    // before the file is even read: a name that would not read back. Empty when none.
+    static QString namesProblem(const QString& keyPath, const QString* valueName);
+
+    // Why the last change, key or ensureCreated call failed: a reason to put after "was not
+    // changed: ". Empty after one that succeeded.
+    const QString& lastError() const { return lastError_; }
 
 private:
     QString filePath_;
+    QString lastError_;
 };
 
 } // namespace tarvelin

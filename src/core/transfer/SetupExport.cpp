@@ -1,6 +1,7 @@
 #include "core/transfer/SetupExport.h"
 
 #include "core/Logging.h"
+#include "core/files/FileReplace.h"
 #include "core/files/FolderRules.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
@@ -74,8 +75,19 @@ ExportOutcome exportSetup(const ExportRequest& request)
         return outcome;
 
     const SetupRecord none;
-    const SetupRecord& record =
-        SetupTable::isSlot(request.selectedSlot) ? table.entry(request.selectedSlot) : none;
+    const bool slotChosen = SetupTable::isSlot(request.selectedSlot);
+    const SetupRecord& record = slotChosen ? table.entry(request.selectedSlot) : none;
+    // As delete does: the store may have been sorted or saved by the game since it was listed,
+    // and the listed name must never be given to another setup.
+    if (read.ok && slotChosen && request.listedName &&
+        (!record.isUsed() || record.name != *request.listedName)) {
+        outcome.storeChanged = true;
+        return refused(exclamation(QStringLiteral("Slot %1 of the store does not hold the selected "
+                                                  "setup: the store has changed since it was "
+                                                  "listed. Nothing was exported.")
+                                       .arg(request.selectedSlot)),
+                       {}, std::move(outcome));
+    }
     if (!record.isUsed())
         return refused(exclamation(QStringLiteral("Please choose a setup to export!")), {},
                        std::move(outcome));
@@ -94,6 +106,11 @@ ExportOutcome exportSetup(const ExportRequest& request)
                                                   "was written.")
                                        .arg(target)),
                        {}, std::move(outcome));
+    }
+    if (!request.replaceExisting && wouldReplaceFile(target)) {
+        outcome.wouldReplace = true;
+        outcome.messages.push_back(replaceQuestion(fileName));
+        return outcome;
     }
     if (const FileResult written = saveFileAtomically(target, serializeSetupFile(record, layout));
         !written) {

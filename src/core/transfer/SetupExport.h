@@ -22,6 +22,11 @@ struct ExportRequest {
     // What to export from when setups.sav cannot be read (the table the window shows). None: the
     // export then ends at once, silently, before anything is checked.
     const SetupTable* fallbackTable = nullptr;
+    // The name the store list shows on the selected line: the export refuses when the slot on
+    // disk holds another setup by now. None: the slot is taken as named, whatever it holds.
+    std::optional<QByteArray> listedName = std::nullopt;
+    // The player agreed to replace an existing file of the export's name (never a read-only one).
+    bool replaceExisting = false;
 };
 
 // done: a file was written.
@@ -32,6 +37,11 @@ struct ExportOutcome : CommandOutcome {
     // The export got as far as checking the folder and the name, so the typed name is used up
     // (and a file may have appeared in the folder); false only when it ended at once.
     bool nameUsed = false;
+    // Nothing was written because a file of that name exists: the one message is the question to
+    // ask, and the export is made again with replaceExisting once the player says yes.
+    bool wouldReplace = false;
+    // The selected slot holds another setup than the list shows: the list is out of date.
+    bool storeChanged = false;
 };
 
 // Export: the selected setup of setups.sav, cut out whole, written to folder/NAME.set (.dts for

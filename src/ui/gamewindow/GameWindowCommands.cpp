@@ -44,6 +44,7 @@ void focusAfterRename(const GameWindowControls& c, RenameResult result)
     case RenameResult::SameName:
     case RenameResult::NoNewName:
     case RenameResult::UnusableName:
+    case RenameResult::WouldReplace: // the player kept the other file: another name, then
         c.Text1->setFocus();
         break;
     case RenameResult::Renamed:
@@ -51,6 +52,20 @@ void focusAfterRename(const GameWindowControls& c, RenameResult result)
     case RenameResult::CopiedSourceKept:
         break;
     }
+}
+
+// A command that would replace a player's file asks first, No being the default; `again` runs it
+// once more, allowed to replace. Declined, the question was its only message: nothing remains.
+template <typename Outcome, typename Again>
+void askBeforeReplacing(QWidget* window, Outcome& outcome, bool wouldReplace, Again again)
+{
+    if (!wouldReplace)
+        return;
+    if (showMessage(window, outcome.messages.front(), MessageButtons::YesNoDefaultNo) ==
+        MessageAnswer::Yes)
+        outcome = again();
+    else
+        outcome.messages.clear();
 }
 
 } // namespace
@@ -84,10 +99,19 @@ void GameWindow::exportSetup(bool fromMenu)
     request.style = fromMenu ? MessageStyle::Plain : MessageStyle::Marked;
     // The menu entry goes on from the table shown when setups.sav cannot be read; the button stops.
     request.fallbackTable = fromMenu ? &table_ : nullptr;
-    const ExportOutcome outcome = tarvelin::exportSetup(request);
+    if (const int position = selectedPosition(); position > 0 && position <= int(lines_.size()))
+        request.listedName = lines_[size_t(position - 1)].name;
+    ExportOutcome outcome = tarvelin::exportSetup(request);
+    askBeforeReplacing(this, outcome, outcome.wouldReplace, [&request] {
+        request.replaceExisting = true;
+        return tarvelin::exportSetup(request);
+    });
     if (!outcome.done)
         progress_->stop(kExportIndicator);
     showCommandOutcome(this, outcome, lcGameWindow());
+    // The slot no longer holds the listed setup: the list shows the store as it is now.
+    if (outcome.storeChanged && outcome.table)
+        showStore(stateOf(*outcome.table));
     // The store list keeps its lines: the export only re-read the table behind them.
     if (outcome.table)
         table_ = *outcome.table;
@@ -168,8 +192,13 @@ void GameWindow::sortStore()
 
 void GameWindow::renameSetupFile()
 {
-    const SetupFileRenameOutcome outcome = tarvelin::renameSetupFile(
-        browser_->folder(), browser_->selectedFile(), controls_.Text1->text(), profile_);
+    const QString folder = browser_->folder();
+    const QString selected = browser_->selectedFile();
+    const QString newName = controls_.Text1->text();
+    SetupFileRenameOutcome outcome = tarvelin::renameSetupFile(folder, selected, newName, profile_);
+    askBeforeReplacing(this, outcome, outcome.result == RenameResult::WouldReplace, [&] {
+        return tarvelin::renameSetupFile(folder, selected, newName, profile_, true);
+    });
     showCommandOutcome(this, outcome, lcGameWindow());
     if (!outcome.newFileName.isEmpty())
         browser_->refreshFiles(); // the counters are not set again

@@ -50,7 +50,7 @@ QWidget* createStoreWindow(const GameProfile& profile, Navigator& navigator,
                            ShellPlatform& platform)
 {
     auto* window = new StoreWindow(profile, navigator.services().registry,
-                                   StoreWindowServices{platform.trash, nullptr});
+                                   StoreWindowServices{platform.trash, nullptr, {}});
     QObject::connect(window, &StoreWindow::gameStoreRead, &navigator,
                      [&navigator, &profile](const StoreState& store) {
                          auto* game =

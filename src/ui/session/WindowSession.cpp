@@ -1,6 +1,7 @@
 #include "ui/session/WindowSession.h"
 
 #include "core/app/HelpIndex.h"
+#include "ui/session/StoreLockNote.h"
 
 #include <QApplication>
 
@@ -13,6 +14,12 @@ WindowSession::WindowSession(const QString& registryFile, const QString& helpDir
     navigator_ = std::make_unique<Navigator>(
         Navigator::Services{&registry_, &programs_, &urls_, helpDirectory});
     installWindowFactories(*navigator_, platform_);
+    installStoreLockNote();
+}
+
+WindowSession::~WindowSession()
+{
+    removeStoreLockNote();
 }
 
 int runWindows(const QString& registryFile)

@@ -21,6 +21,9 @@ class WindowSession
 public:
     // An empty `registryFile` means the default one.
     WindowSession(const QString& registryFile, const QString& helpDirectory);
+    ~WindowSession();
+    WindowSession(const WindowSession&) = delete;
+    WindowSession& operator=(const WindowSession&) = delete;
 
     Navigator& navigator() { return *navigator_; }
 

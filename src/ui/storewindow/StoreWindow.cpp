@@ -6,6 +6,7 @@
 #include "core/motion/Twips.h"
 #include "core/platform/Trash.h"
 #include "core/platform/VolumeTable.h"
+#include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"
 #include "ui/Logging.h"
 #include "ui/art/Artwork.h"
@@ -85,12 +86,11 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
     connect(c.Picture1, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
 
     // Opening: the lists start at the process's folder and move to the remembered one; the
-    // game directory comes from the game's key.
+    // game directory is looked up as the game window looks it up.
     browser_->startAt(QDir::currentPath());
     browser_->restoreRememberedFolder();
     if (registry_)
-        c.Text1->setText(
-            registryText(registry_->QueryValue(profile.GameKey, profile.DirectoryValueName)));
+        c.Text1->setText(lookUpGameDirectory(profile, *registry_, services_.winePrefix));
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));

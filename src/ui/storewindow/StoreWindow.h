@@ -22,12 +22,13 @@ class VolumeTable;
 struct StoreWindowServices {
     Trash* trash = nullptr;               // where deleted copies go
     const VolumeTable* volumes = nullptr; // the drive list
+    QString winePrefix; // where a game missing from the registry file is looked up; empty: default
 };
 
 // The whole-store window of one game (`dtrSav` or `ScSav`): copies the game's store out to a
 // folder as the profile's StoreCopyFileName, imports such a copy over the store, and deletes
-// copies. It opens at the remembered transfer folder and with the game directory of the
-// registry; the banner starts to move at once.
+// copies. It opens at the remembered transfer folder and with the game directory the game window
+// finds too (the registry file, else the Wine prefix); the banner starts to move at once.
 class StoreWindow : public QWidget
 {
     Q_OBJECT

@@ -29,9 +29,18 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-MessageAnswer firstAnswer(MessageButtons buttons)
+MessageAnswer defaultAnswer(MessageButtons buttons)
 {
-    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    switch (buttons) {
+    case MessageButtons::YesNo:
+        return MessageAnswer::Yes;
+    case MessageButtons::YesNoDefaultNo:
+        return MessageAnswer::No;
+    case MessageButtons::Ok:
+    case MessageButtons::OkCancel:
+        break;
+    }
+    return MessageAnswer::Ok;
 }
 
 } // namespace
@@ -63,7 +72,7 @@ MessageAnswer MessageRecorder::record(const Message& message, MessageButtons but
 {
     messages_.append(RecordedMessage{message, buttons});
     if (answers_.empty())
-        return firstAnswer(buttons);
+        return defaultAnswer(buttons);
     const MessageAnswer answer = answers_.front();
     answers_.pop_front();
     return answer;
@@ -90,6 +99,11 @@ MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButton
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case MessageButtons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     }
     box.setAccessibleName(message.title);
     box.setAccessibleDescription(message.text);
@@ -106,7 +120,7 @@ MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButton
     default:
         break;
     }
-    if (buttons == MessageButtons::YesNo)
+    if (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo)
         return MessageAnswer::No;
     return buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }

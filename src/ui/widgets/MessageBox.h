@@ -12,7 +12,8 @@ class QWidget;
 namespace tarvelin
 {
 
-enum class MessageButtons { Ok, YesNo, OkCancel };
+// YesNoDefaultNo: Yes and No with No as the default button, for a question whose Yes loses a file.
+enum class MessageButtons { Ok, YesNo, OkCancel, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // Shows `message` in a modal message box over `parent` and returns the button the player chose.
@@ -35,8 +36,8 @@ struct RecordedMessage {
 };
 
 // Stands in for the player in tests and offscreen renders: while alive, showMessage records
-// every box and answers with the next queued answer, else with the box's first button
-// (Ok, Yes, Ok). Recorders nest; the newest one answers.
+// every box and answers with the next queued answer, else with the box's default button
+// (Ok, Yes, Ok, No). Recorders nest; the newest one answers.
 class MessageRecorder
 {
 public:
