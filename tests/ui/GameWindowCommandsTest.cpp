@@ -11,6 +11,7 @@
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 

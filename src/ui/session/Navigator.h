@@ -54,8 +54,9 @@ public:
     // "ScSav", "helpViewer"), or nullptr.
     QWidget* openWindow(const QString& objectName) const;
 
-    QWidget* showStart();
-    QWidget* showGame(const GameProfile& profile);
+    // `instead`: the window this one replaces, which it opens in place of.
+    QWidget* showStart(QWidget* instead = nullptr);
+    QWidget* showGame(const GameProfile& profile, QWidget* instead = nullptr);
     QWidget* showDirectories(QWidget* besides = nullptr);
     QWidget* showVolume(QWidget* besides = nullptr);
     // The whole-store window of the game window's profile, beside it; the game window stays.
@@ -79,7 +80,7 @@ public:
 
 private:
     QWidget* showKept(const QString& name, const std::function<QWidget*()>& create,
-                      QWidget* besides);
+                      QWidget* besides, QWidget* instead = nullptr);
     void connectStartWindow(QWidget* start);
 
     Services services_;

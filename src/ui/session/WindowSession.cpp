@@ -1,6 +1,7 @@
 #include "ui/session/WindowSession.h"
 
 #include "core/app/HelpIndex.h"
+#include "ui/widgets/Accessibility.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ WindowSession::WindowSession(const QString& registryFile, const QString& helpDir
 
 int runWindows(const QString& registryFile)
 {
+    installAccessibility();
     WindowSession session(registryFile, findHelpDirectory(QCoreApplication::applicationDirPath()));
     session.navigator().showStart();
     return QApplication::exec();
