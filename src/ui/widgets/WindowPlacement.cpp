@@ -40,9 +40,12 @@ QRect availableFor(const QWidget& widget)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-// The frame `window` will have, taken to be as thick as the opener's.
-QSize frameSizeOf(const QWidget& window, const QWidget& opener)
+// The frame `window` will have, taken to be as thick as the opener's. A window laid out by its
+// layout has its size only once shown: it is given it now.
+QSize frameSizeOf(QWidget& window, const QWidget& opener)
 {
+    if (!window.testAttribute(Qt::WA_Resized))
+        window.adjustSize();
     const QSize margins = opener.frameGeometry().size() - opener.geometry().size();
     return window.size() + margins;
 }
