@@ -9,6 +9,7 @@
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/widgets/AddressBox.h"
 #include "ui/widgets/ChoiceList.h"
+#include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -139,6 +140,10 @@ TEST_F(PlayerRulesTest, CountersAndCaptionsAreReadAsTheyShow)
     EXPECT_EQ(accessibleName(c().Frame2), QStringLiteral("Source Files"));
     EXPECT_EQ(accessibleName(c().Image2), QStringLiteral("SETUP UTILITY"));
     EXPECT_TRUE(accessibleName(c().Text7).startsWith(QStringLiteral("Ip# ")));
+    QLabel* clock = c().StatusBar1->timePanel();
+    EXPECT_FALSE(clock->text().isEmpty());
+    EXPECT_EQ(accessibleName(clock), clock->text());
+    EXPECT_EQ(accessibleName(c().StatusBar1->statusPanel()), QStringLiteral("Status"));
 
     QTest::keyClick(c().List1, Qt::Key_Down);
     QTest::keyClick(c().List1, Qt::Key_Down);

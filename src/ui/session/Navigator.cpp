@@ -137,20 +137,20 @@ QWidget* Navigator::showStoreWindow(const GameProfile& profile, QWidget* gameWin
         gameWindow);
 }
 
-HelpViewer* Navigator::showHelpContents(const QString& page)
+HelpViewer* Navigator::showHelpContents(const QString& page, QWidget* besides)
 {
     auto* viewer = static_cast<HelpViewer*>(showKept(
-        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
+        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, besides));
     viewer->showContents();
     if (!page.isEmpty())
         viewer->openPage(page);
     return viewer;
 }
 
-HelpViewer* Navigator::showHelpSearch(const QString& keyword)
+HelpViewer* Navigator::showHelpSearch(const QString& keyword, QWidget* besides)
 {
     auto* viewer = static_cast<HelpViewer*>(showKept(
-        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
+        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, besides));
     viewer->showSearch(keyword);
     return viewer;
 }

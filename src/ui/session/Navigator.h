@@ -61,10 +61,10 @@ public:
     QWidget* showVolume(QWidget* besides = nullptr);
     // The whole-store window of the game window's profile, beside it; the game window stays.
     QWidget* showStoreWindow(const GameProfile& profile, QWidget* gameWindow);
-    // The help at its contents page, or at `page` ("export.html").
-    HelpViewer* showHelpContents(const QString& page = {});
+    // The help at its contents page, or at `page` ("export.html"), beside `besides` when given.
+    HelpViewer* showHelpContents(const QString& page = {}, QWidget* besides = nullptr);
     // The help's keyword search, with `keyword` typed (empty: every keyword).
-    HelpViewer* showHelpSearch(const QString& keyword = {});
+    HelpViewer* showHelpSearch(const QString& keyword = {}, QWidget* besides = nullptr);
     // Modal over `gameWindow`; returns at once, the window closes itself.
     AboutWindow* showAbout(QWidget* gameWindow);
 
