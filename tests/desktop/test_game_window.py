@@ -26,11 +26,20 @@ def test(desktop):
         start = utility.window(START_TITLE)
         d.check(r.role_of(start) == pyatspi.ROLE_FRAME, "the start window is not a frame")
         d.wait_for("the start window's X title", lambda: START_TITLE in desktop.window_titles())
+        start_box = d.wait_for("the start window's place", lambda: desktop.window_geometry(
+            START_TITLE))
         desktop.click(*r.centre(r.must_find(start, name="Open the Dirt Track Racing setups")))
 
         # Read by its caption and its game; titled by its caption alone.
         game = utility.window(GAME_TITLE + ": Dirt Track Racing")
         d.wait_for("the game window's X title", lambda: desktop.window_titles() == [GAME_TITLE])
+        # It opens where the start window stood, centred on the same point.
+        game_box = desktop.window_geometry(GAME_TITLE)
+        for axis in (0, 1):
+            was = start_box[axis] + start_box[axis + 2] // 2
+            now = game_box[axis] + game_box[axis + 2] // 2
+            d.check(abs(now - was) <= 16, "the game window %r is not where the start window %r "
+                    "stood" % (game_box, start_box))
         total = r.must_find(game, prefix="Total Setups: ",
                             description="Total setups in the store")
         selected = r.must_find(game, prefix="Selected Setup: ",
