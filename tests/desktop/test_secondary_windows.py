@@ -11,6 +11,8 @@ import re
 import subprocess
 import sys
 
+# The lane leaves nothing in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import desktop as d  # noqa: E402
 
