@@ -74,6 +74,13 @@ def test(desktop):
         d.wait_for("Shift+Tab back to the list", lambda: r.name_of(r.focused(game)) ==
                    "Setups in the store")
         nothing_chosen("Tab and Shift+Tab")
+        desktop.keys("alt+f")
+        d.wait_for("the File menu", lambda: r.find(utility.application(), name="Main Minu") or
+                   r.find(utility.application(), name="&Main Minu"))
+        desktop.keys("Escape", "Escape")
+        d.wait_for("the focus back in the list", lambda: r.name_of(r.focused(game)) ==
+                   "Setups in the store")
+        nothing_chosen("the menu bar")
 
         # A right-click on line 4, the pop-up closed; then the pop-up's Delete, then the
         # buttons: nothing was chosen, so each command says so and no file changes.
