@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     nameApplication();
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarvelin Setup Utility"));
+    // No display name: Qt would append it to every window's and message box's title.
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvelin-setup-utility"));
     QApplication::setWindowIcon(tarvelin::art::applicationIcon());
     if (invocation.has(tarvelin::cli::Option::Verbose))

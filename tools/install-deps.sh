@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ ccache
     qt6-base-dev libasound2-dev libgtest-dev libbenchmark-dev
     xvfb fonts-dejavu-core
+    openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus-x11
     clang libclang-rt-14-dev clang-format clang-tidy
 )
 

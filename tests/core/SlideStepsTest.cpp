@@ -36,4 +36,32 @@ TEST(SlideSteps, RightSlideTakesOneMoreStepFromExactlyTheBound)
     EXPECT_EQ(fromLeft.last(), 10200);
 }
 
+TEST(SlideSteps, BoundsComeFromTheScreenTheWindowIsOn)
+{
+    // An 800-pixel screen keeps the bounds the slide was made for, shifted with the screen.
+    const SlideBounds small = slideBoundsOnScreen(0, 800 * 15, 600 * 15);
+    EXPECT_EQ(small.left, -8300);
+    EXPECT_EQ(small.right, 9900);
+    EXPECT_EQ(slideEdges(9900, SlideDirection::Right, small), QList<int>{10200});
+    const SlideBounds second = slideBoundsOnScreen(800 * 15, 800 * 15, 600 * 15);
+    EXPECT_EQ(second.right, 12000 + 9900);
+
+    // On 1280 pixels a window at the right goes past the screen's edge, however far it starts.
+    const SlideBounds wide = slideBoundsOnScreen(0, 1280 * 15, 400 * 15);
+    EXPECT_EQ(wide.right, 19200);
+    const QList<int> right = slideEdges(900 * 15, SlideDirection::Right, wide);
+    EXPECT_EQ(right.size(), 20);
+    EXPECT_GT(right.last(), 19200);
+    EXPECT_LE(right.at(right.size() - 2), 19200);
+    EXPECT_EQ(slideEdges(19200, SlideDirection::Right, wide), QList<int>{19500});
+
+    // To the left the whole width must pass the edge; a narrow window still goes the 800-pixel
+    // way at least.
+    const SlideBounds broad = slideBoundsOnScreen(0, 1920 * 15, 750 * 15);
+    EXPECT_EQ(broad.left, -11250);
+    EXPECT_LT(slideEdges(0, SlideDirection::Left, broad).last(), -11250);
+    EXPECT_EQ(slideBoundsOnScreen(0, 1920 * 15, 100 * 15).left, -8300);
+    EXPECT_EQ(slideEdges(-12000, SlideDirection::Left, broad), QList<int>{-12300});
+}
+
 } // namespace

@@ -14,6 +14,7 @@
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/gamewindow/ProgressIndicators.h"
 #include "ui/session/StoreLockNote.h"
+#include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"

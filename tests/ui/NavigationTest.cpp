@@ -11,8 +11,10 @@
 #include "ui/windows/DirectoriesWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -72,6 +74,7 @@ protected:
             ++gameWindowsMade;
             auto* window = new QWidget;
             window->setObjectName(profile.windowName);
+            window->resize(400, 300);
             return window;
         });
         navigator.setVolumeWindowFactory([](Navigator&) {
@@ -180,6 +183,40 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
     DirectoriesWindow one(registry);
     EXPECT_TRUE(one.findChild<QLabel*>("Label3")->text().isEmpty());
     EXPECT_EQ(one.findChild<QLabel*>("Label5")->text(), QStringLiteral("/games/Sprint Cars"));
+}
+
+TEST_F(NavigationTest, GameWindowsTakeThePlaceOfTheWindowTheyReplace)
+{
+    QWidget* start = navigator.showStart();
+    start->move(90, 70);
+    settle();
+    const QPoint centre = start->frameGeometry().center();
+    click(start, "VBUSoftButton1");
+    settle();
+    QWidget* dirt = navigator.openWindow("Dirt");
+    ASSERT_NE(dirt, nullptr);
+    EXPECT_EQ(dirt->frameGeometry().center(), centre);
+
+    dirt->move(10, 20);
+    navigator.switchGame(dirt, DirtTrackRacingProfile);
+    settle();
+    EXPECT_EQ(navigator.openWindow("Sc")->pos(), QPoint(10, 20));
+}
+
+TEST_F(NavigationTest, TheUtilitysWindowsAreFramesToAScreenReader)
+{
+    QWidget* start = navigator.showStart();
+    QWidget* directories = navigator.showDirectories(start);
+    for (QWidget* window : {start, directories}) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::Window) << window->objectName().toStdString();
+        EXPECT_EQ(face->text(QAccessible::Name), window->windowTitle());
+        EXPECT_GT(face->childCount(), 5);
+    }
+    // Opened beside the start window, on the screen, without covering it.
+    EXPECT_FALSE(directories->frameGeometry().intersects(start->frameGeometry()));
+    EXPECT_TRUE(start->screen()->availableGeometry().contains(directories->frameGeometry()));
 }
 
 } // namespace

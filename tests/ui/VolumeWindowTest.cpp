@@ -24,6 +24,33 @@ struct VolumeWindowTest : ::testing::Test {
     MessageRecorder messages;
 };
 
+TEST_F(VolumeWindowTest, RightAndUpRaiseTheVolumeLeftAndDownLowerIt)
+{
+    VolumeWindow window(mixer, beeper);
+    window.show();
+    auto* slider = find<QScrollBar>(&window, "VScroll1");
+    slider->setValue(10000);
+    const int step = slider->singleStep();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(slider->value(), 10000 + step);
+    QTest::keyClick(slider, Qt::Key_Up);
+    EXPECT_EQ(slider->value(), 10000 + 2 * step);
+    QTest::keyClick(slider, Qt::Key_Left);
+    QTest::keyClick(slider, Qt::Key_Down);
+    QTest::keyClick(slider, Qt::Key_Down);
+    EXPECT_EQ(slider->value(), 10000 - step);
+    // Each key press sets the volume, as a click on the arrows does.
+    EXPECT_EQ(mixer.levels.last(), 2 * quint32(10000 - step));
+
+    // The page keys and the ends keep the scroll bar's own direction.
+    QTest::keyClick(slider, Qt::Key_PageDown);
+    EXPECT_EQ(slider->value(), 10000 - step + slider->pageStep());
+    QTest::keyClick(slider, Qt::Key_Home);
+    EXPECT_EQ(slider->value(), 0);
+    QTest::keyClick(slider, Qt::Key_Left);
+    EXPECT_EQ(slider->value(), 0);
+}
+
 TEST_F(VolumeWindowTest, EachSliderChangeSetsTwiceItsPositionBeepsAndShowsTheLevel)
 {
     VolumeWindow window(mixer, beeper);

@@ -28,6 +28,7 @@ QListWidget, QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
 }
 QLineEdit#Text7 { background: #1b2130; color: #a8f0a0; border: 1px solid #3a4458; font-size: 9px; }
 QStatusBar { background: #161b26; color: #d9dde6; border-top: 1px solid #2f3a4d; }
+QStatusBar QLabel { color: #d9dde6; }
 )"));
 }
 

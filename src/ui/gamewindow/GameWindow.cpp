@@ -18,6 +18,7 @@
 #include "ui/gamewindow/GameWindowInput.h"
 #include "ui/gamewindow/ProgressIndicators.h"
 #include "ui/widgets/AddressBox.h"
+#include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -133,10 +134,8 @@ void GameWindow::connectCommands()
         connect(c.Image5, &ClickableLabel::clicked, this,
                 [this] { openLink(links::SetupDownloadPage); });
 
-    // A mouse click, and a move of the selection with the keyboard, both select a setup.
-    connect(c.List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { selectStoreLine(controls_.List1->row(item)); });
-    connect(c.List1, &QListWidget::currentRowChanged, this, &GameWindow::selectStoreLine);
+    // Only the player's click or cursor key chooses a setup, never the list getting the focus.
+    connect(c.List1, &ChoiceList::lineChosen, this, &GameWindow::selectStoreLine);
 }
 
 void GameWindow::openLink(const char* address)

@@ -144,7 +144,7 @@ void GameWindow::importSetup(bool fromMenu)
     request.style = fromMenu ? MessageStyle::Plain : MessageStyle::Marked;
     // The menu entry moves the setup into the store; the button copies it.
     request.deleteFileAfterImport = fromMenu;
-    request.selectedIndex = controls_.List1->currentRow();
+    request.selectedIndex = selectedPosition() - 1;
     const ImportOutcome outcome = tarvelin::importSetup(request);
     if (!outcome.done)
         progress_->stop(kImportIndicator);

@@ -7,7 +7,9 @@
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/AddressBox.h"
+#include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/Placement.h"
@@ -16,17 +18,15 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace tarvelin
 {
 namespace
 {
 
-QLabel* caption(QWidget* parent, const char* name, const QRect& geometry, const QString& text,
-                const QString& accessibleName)
+QLabel* caption(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
 {
-    auto* label = place(new QLabel(text, parent), name, geometry, accessibleName);
+    auto* label = place(new QLabel(text, parent), name, geometry, text);
     label->setProperty("role", QStringLiteral("caption"));
     // The captions keep their twip widths: the letters shrink to fit rather than be cut off.
     QFont font = parent->font();
@@ -39,11 +39,15 @@ QLabel* caption(QWidget* parent, const char* name, const QRect& geometry, const 
     return label;
 }
 
-QLabel* counter(QWidget* parent, const char* name, const QRect& geometry,
-                const QString& accessibleName)
+// A number beside its caption, read together with it.
+QLabel* counter(QWidget* parent, const char* name, const QRect& geometry, const QLabel* caption,
+                const QString& description)
 {
-    auto* label = place(new QLabel(QStringLiteral("0"), parent), name, geometry, accessibleName);
+    auto* label = place(new QLabel(parent), name, geometry);
     label->setProperty("role", QStringLiteral("counter"));
+    readWithCaption(label, caption->text());
+    label->setAccessibleDescription(description);
+    label->setText(QStringLiteral("0"));
     return label;
 }
 
@@ -121,9 +125,11 @@ void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowContro
 
 void buildStoreGroup(QWidget* surface, GameWindowControls& c)
 {
+    // The frames are read by their captions, which change with the chosen setup and folder.
     c.Frame1 = place(new QGroupBox(QStringLiteral("Setup File"), surface), "Frame1",
-                     twipsRect(720, 840, 2775, 4575), QStringLiteral("Setup store"));
-    c.List1 = place(new QListWidget(c.Frame1), "List1", twipsRect(120, 240, 2535, 3840),
+                     twipsRect(720, 840, 2775, 4575));
+    c.Frame1->setAccessibleDescription(QStringLiteral("Setup store"));
+    c.List1 = place(new ChoiceList(c.Frame1), "List1", twipsRect(120, 240, 2535, 3840),
                     QStringLiteral("Setups in the store"));
     c.List1->setToolTip(QStringLiteral("List of all setups in the game."));
     c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -132,21 +138,21 @@ void buildStoreGroup(QWidget* surface, GameWindowControls& c)
                     QStringLiteral("Setup name for export"));
     c.Text3->setToolTip(QStringLiteral("Rename the setups before export."));
 
-    c.Label3 = caption(surface, "Label3", twipsRect(600, 120, 960, 255),
-                       QStringLiteral("Total Setups:"), QStringLiteral("Store total caption"));
-    c.Text6 = counter(surface, "Text6", twipsRect(1560, 120, 540, 255),
+    c.Label3 =
+        caption(surface, "Label3", twipsRect(600, 120, 960, 255), QStringLiteral("Total Setups:"));
+    c.Text6 = counter(surface, "Text6", twipsRect(1560, 120, 540, 255), c.Label3,
                       QStringLiteral("Total setups in the store"));
-    c.Label4 =
-        caption(surface, "Label4", twipsRect(2160, 120, 1200, 255),
-                QStringLiteral("Selected Setup:"), QStringLiteral("Store selection caption"));
-    c.Label9 = counter(surface, "Label9", twipsRect(3360, 120, 540, 255),
+    c.Label4 = caption(surface, "Label4", twipsRect(2160, 120, 1200, 255),
+                       QStringLiteral("Selected Setup:"));
+    c.Label9 = counter(surface, "Label9", twipsRect(3360, 120, 540, 255), c.Label4,
                        QStringLiteral("Position of the selected setup in the store"));
 }
 
 void buildFileGroup(QWidget* surface, const VolumeTable& volumes, GameWindowControls& c)
 {
     c.Frame2 = place(new QGroupBox(QStringLiteral("Source Files"), surface), "Frame2",
-                     twipsRect(7800, 840, 2775, 4575), QStringLiteral("Setup files"));
+                     twipsRect(7800, 840, 2775, 4575));
+    c.Frame2->setAccessibleDescription(QStringLiteral("Setup files"));
     c.File1 = place(new SetupFileView(c.Frame2), "File1", twipsRect(120, 1680, 2535, 2400),
                     QStringLiteral("Setup files in the folder"));
     c.Text1 = place(new QLineEdit(c.Frame2), "Text1", twipsRect(120, 4160, 2535, 315),
@@ -159,13 +165,13 @@ void buildFileGroup(QWidget* surface, const VolumeTable& volumes, GameWindowCont
     c.Dir1 = place(new FolderList(surface), "Dir1", twipsRect(7920, 1440, 2535, 1050),
                    QStringLiteral("Setup folder"));
 
-    c.Label5 = caption(surface, "Label5", twipsRect(7680, 120, 960, 255),
-                       QStringLiteral("Total Setups:"), QStringLiteral("File total caption"));
-    c.Label8 = counter(surface, "Label8", twipsRect(8640, 120, 540, 255),
+    c.Label5 =
+        caption(surface, "Label5", twipsRect(7680, 120, 960, 255), QStringLiteral("Total Setups:"));
+    c.Label8 = counter(surface, "Label8", twipsRect(8640, 120, 540, 255), c.Label5,
                        QStringLiteral("Total setup files in the folder"));
     c.Label6 = caption(surface, "Label6", twipsRect(9240, 120, 1200, 255),
-                       QStringLiteral("Selected Setup:"), QStringLiteral("File selection caption"));
-    c.Label7 = counter(surface, "Label7", twipsRect(10440, 120, 540, 255),
+                       QStringLiteral("Selected Setup:"));
+    c.Label7 = counter(surface, "Label7", twipsRect(10440, 120, 540, 255), c.Label6,
                        QStringLiteral("Position of the selected file in the folder"));
 }
 
@@ -176,8 +182,8 @@ void buildHiddenFields(QWidget* surface, GameWindowControls& c)
                     QStringLiteral("Next free slot"));
     c.Text5 = place(new QLineEdit(surface), "Text5", twipsRect(-2400, 2760, 1200, 285),
                     QStringLiteral("Game directory"));
-    c.Text4->hide();
-    c.Text5->hide();
+    keepOutOfSight(c.Text4);
+    keepOutOfSight(c.Text5);
 
     for (int number = 1; number <= int(c.Picture.size()); ++number) {
         const QString name = QStringLiteral("Picture%1").arg(number);
@@ -185,7 +191,7 @@ void buildHiddenFields(QWidget* surface, GameWindowControls& c)
                           QRect(-40, 0, kMenuPictureWidth, kMenuPictureHeight),
                           QStringLiteral("Menu picture %1").arg(number));
         box->setPixmap(drawMenuPicture(number));
-        box->hide();
+        keepOutOfSight(box);
         c.Picture[number - 1] = box;
     }
 }
@@ -212,8 +218,7 @@ void buildStatusArea(QWidget* surface, const GameProfile& profile, const Clock& 
     c.StatusBar1 = place(new GameStatusBar(clock, surface), "StatusBar1",
                          QRect(0, client.height() - barHeight, client.width(), barHeight),
                          QStringLiteral("Status bar"));
-    c.Text7 = place(new AddressBox(surface), "Text7", twipsRect(4440, 6840, 2535, 195),
-                    QStringLiteral("Network address"));
+    c.Text7 = place(new AddressBox(surface), "Text7", twipsRect(4440, 6840, 2535, 195));
     c.Text7->raise();
 
     c.Label1 = place(new ClickableLabel(surface), "Label1", twipsRect(4920, 3120, 2055, 135),
@@ -236,7 +241,7 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
                           QStringLiteral("Game logo"));
     const QRect banner(268, 96, 222, 24);
     c.Image2 = decoration(surface, "Image2", banner, art::setupUtilityBanner(banner.size()),
-                          QStringLiteral("Setup Utility banner"));
+                          QStringLiteral("SETUP UTILITY"));
     const QRect makers(60, 366, 160, 22);
     c.Image10 = decoration(surface, "Image10", makers, art::makersLogo(makers.size()),
                            QStringLiteral("Makers' logo"));
@@ -257,6 +262,26 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
     }
 }
 
+// The Tab key goes as the eye reads the window: the store group, the command block from the top
+// down, then the file group. Creation order (back to front) would start with the pictures.
+void orderTabChain(const GameWindowControls& c)
+{
+    const QList<QWidget*> chain = {
+        c.List1,     c.Text3,     c.Image5,    c.Label1,     c.button[11], c.button[12],
+        c.button[2], c.button[1], c.button[9], c.button[10], c.button[4],  c.button[5],
+        c.button[3], c.button[8], c.button[6], c.button[7],  c.Text7,      c.Drive1,
+        c.Dir1,      c.File1,     c.Text1,
+    };
+    QWidget* previous = nullptr;
+    for (QWidget* widget : chain) {
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 } // namespace
 
 GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& profile,
@@ -270,6 +295,7 @@ GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& 
     buildButtons(surface, profile, c);
     buildStatusArea(surface, profile, clock, c);
     buildHiddenFields(surface, c);
+    orderTabChain(c);
     return c;
 }
 

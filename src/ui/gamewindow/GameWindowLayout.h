@@ -8,7 +8,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QWidget;
 
 namespace tarvelin
@@ -16,6 +15,7 @@ namespace tarvelin
 
 struct GameProfile;
 class AddressBox;
+class ChoiceList;
 class ClickableLabel;
 class Clock;
 class DriveList;
@@ -32,7 +32,7 @@ inline constexpr int kClientHeightTwips = 7080;
 // Every control of a game window, each carrying its object name.
 struct GameWindowControls {
     QGroupBox* Frame1 = nullptr;
-    QListWidget* List1 = nullptr;
+    ChoiceList* List1 = nullptr;
     QLineEdit* Text3 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Text6 = nullptr;

@@ -30,10 +30,12 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
     QObject::connect(&window, &GameWindow::quitRequested, &navigator, &Navigator::quit);
     QObject::connect(&window, &GameWindow::controllerSettingsRequested, &navigator,
                      [&navigator, self] { navigator.startControllerSettings(self); });
-    QObject::connect(&window, &GameWindow::helpRequested, &navigator,
-                     [&navigator](const QString& topic) { navigator.showHelpContents(topic); });
-    QObject::connect(&window, &GameWindow::helpSearchRequested, &navigator,
-                     [&navigator](const QString& keyword) { navigator.showHelpSearch(keyword); });
+    QObject::connect(
+        &window, &GameWindow::helpRequested, &navigator,
+        [&navigator, self](const QString& topic) { navigator.showHelpContents(topic, self); });
+    QObject::connect(
+        &window, &GameWindow::helpSearchRequested, &navigator,
+        [&navigator, self](const QString& keyword) { navigator.showHelpSearch(keyword, self); });
     QObject::connect(&window, &GameWindow::launchRequested, &navigator,
                      [&navigator, &platform, self, &profile] {
                          const LaunchOutcome outcome =

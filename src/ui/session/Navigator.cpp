@@ -7,14 +7,13 @@
 #include "core/registry/Registry.h"
 #include "ui/Logging.h"
 #include "ui/widgets/MessageBox.h"
+#include "ui/widgets/WindowPlacement.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/DirectoriesWindow.h"
 #include "ui/windows/HelpViewer.h"
 #include "ui/windows/StartWindow.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
 namespace tarvelin
@@ -27,19 +26,6 @@ const QString kStart = QStringLiteral("Main");
 const QString kDirectories = QStringLiteral("Dir");
 const QString kVolume = QStringLiteral("volume");
 const QString kHelp = QStringLiteral("helpViewer");
-
-// Secondary windows open beside the window they were chosen in: to its right when the screen
-// has room, else to its left.
-void placeBeside(QWidget& window, const QWidget& besides)
-{
-    const QRect anchor = besides.frameGeometry();
-    const QScreen* screen = besides.screen();
-    const QRect available = screen ? screen->availableGeometry() : QRect();
-    QPoint place(anchor.right() + 12, anchor.top());
-    if (available.isValid() && place.x() + window.width() > available.right())
-        place.setX(qMax(available.left(), anchor.left() - window.width() - 12));
-    window.move(place);
-}
 
 } // namespace
 
@@ -62,7 +48,7 @@ QWidget* Navigator::openWindow(const QString& objectName) const
 }
 
 QWidget* Navigator::showKept(const QString& name, const std::function<QWidget*()>& create,
-                             QWidget* besides)
+                             QWidget* besides, QWidget* instead)
 {
     if (QWidget* open = openWindow(name)) {
         open->showNormal();
@@ -75,15 +61,19 @@ QWidget* Navigator::showKept(const QString& name, const std::function<QWidget*()
         return nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);
     windows_.insert(name, window);
+    // A window the player asks for from another opens beside it, on the screen; one that takes
+    // another's place opens where that one stood.
     if (besides)
-        placeBeside(*window, *besides);
+        moveBeside(*window, *besides);
+    else if (instead)
+        moveInstead(*window, *instead);
     window->show();
     window->raise();
     window->activateWindow();
     return window;
 }
 
-QWidget* Navigator::showStart()
+QWidget* Navigator::showStart(QWidget* instead)
 {
     return showKept(
         kStart,
@@ -92,7 +82,7 @@ QWidget* Navigator::showStart()
             connectStartWindow(start);
             return start;
         },
-        nullptr);
+        nullptr, instead);
 }
 
 void Navigator::connectStartWindow(QWidget* window)
@@ -110,7 +100,7 @@ void Navigator::connectStartWindow(QWidget* window)
     connect(start, &StartWindow::quitRequested, this, &Navigator::quit);
 }
 
-QWidget* Navigator::showGame(const GameProfile& profile)
+QWidget* Navigator::showGame(const GameProfile& profile, QWidget* instead)
 {
     if (!gameFactory_) {
         qCWarning(lcNavigator) << "no game window to open for" << profile.gameTitle;
@@ -119,7 +109,8 @@ QWidget* Navigator::showGame(const GameProfile& profile)
     if (!openWindow(profile.windowName) && services_.registry)
         services_.registry->ensureCreated(); // the utility's own key, on the first choice
     return showKept(
-        profile.windowName, [this, &profile] { return gameFactory_(profile, *this); }, nullptr);
+        profile.windowName, [this, &profile] { return gameFactory_(profile, *this); }, nullptr,
+        instead);
 }
 
 QWidget* Navigator::showDirectories(QWidget* besides)
@@ -146,20 +137,20 @@ QWidget* Navigator::showStoreWindow(const GameProfile& profile, QWidget* gameWin
         gameWindow);
 }
 
-HelpViewer* Navigator::showHelpContents(const QString& page)
+HelpViewer* Navigator::showHelpContents(const QString& page, QWidget* besides)
 {
     auto* viewer = static_cast<HelpViewer*>(showKept(
-        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
+        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, besides));
     viewer->showContents();
     if (!page.isEmpty())
         viewer->openPage(page);
     return viewer;
 }
 
-HelpViewer* Navigator::showHelpSearch(const QString& keyword)
+HelpViewer* Navigator::showHelpSearch(const QString& keyword, QWidget* besides)
 {
     auto* viewer = static_cast<HelpViewer*>(showKept(
-        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, nullptr));
+        kHelp, [this] { return new HelpViewer(services_.helpDirectory); }, besides));
     viewer->showSearch(keyword);
     return viewer;
 }
@@ -178,20 +169,20 @@ AboutWindow* Navigator::showAbout(QWidget* gameWindow)
 void Navigator::chooseGame(const GameProfile& profile)
 {
     QWidget* start = openWindow(kStart);
-    if (showGame(profile) && start)
+    if (showGame(profile, start) && start)
         start->close();
 }
 
 void Navigator::backToStart(QWidget* gameWindow)
 {
-    showStart();
+    showStart(gameWindow);
     if (gameWindow)
         gameWindow->close();
 }
 
 void Navigator::switchGame(QWidget* gameWindow, const GameProfile& current)
 {
-    if (showGame(current.OtherProfile()) && gameWindow)
+    if (showGame(current.OtherProfile(), gameWindow) && gameWindow)
         gameWindow->close();
 }
 

@@ -54,16 +54,17 @@ public:
     // "ScSav", "helpViewer"), or nullptr.
     QWidget* openWindow(const QString& objectName) const;
 
-    QWidget* showStart();
-    QWidget* showGame(const GameProfile& profile);
+    // `instead`: the window this one replaces, which it opens in place of.
+    QWidget* showStart(QWidget* instead = nullptr);
+    QWidget* showGame(const GameProfile& profile, QWidget* instead = nullptr);
     QWidget* showDirectories(QWidget* besides = nullptr);
     QWidget* showVolume(QWidget* besides = nullptr);
     // The whole-store window of the game window's profile, beside it; the game window stays.
     QWidget* showStoreWindow(const GameProfile& profile, QWidget* gameWindow);
-    // The help at its contents page, or at `page` ("export.html").
-    HelpViewer* showHelpContents(const QString& page = {});
+    // The help at its contents page, or at `page` ("export.html"), beside `besides` when given.
+    HelpViewer* showHelpContents(const QString& page = {}, QWidget* besides = nullptr);
     // The help's keyword search, with `keyword` typed (empty: every keyword).
-    HelpViewer* showHelpSearch(const QString& keyword = {});
+    HelpViewer* showHelpSearch(const QString& keyword = {}, QWidget* besides = nullptr);
     // Modal over `gameWindow`; returns at once, the window closes itself.
     AboutWindow* showAbout(QWidget* gameWindow);
 
@@ -79,7 +80,7 @@ public:
 
 private:
     QWidget* showKept(const QString& name, const std::function<QWidget*()>& create,
-                      QWidget* besides);
+                      QWidget* besides, QWidget* instead = nullptr);
     void connectStartWindow(QWidget* start);
 
     Services services_;

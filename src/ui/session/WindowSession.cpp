@@ -2,6 +2,7 @@
 
 #include "core/app/HelpIndex.h"
 #include "ui/session/StoreLockNote.h"
+#include "ui/widgets/Accessibility.h"
 
 #include <QApplication>
 
@@ -24,6 +25,7 @@ WindowSession::~WindowSession()
 
 int runWindows(const QString& registryFile)
 {
+    installAccessibility();
     WindowSession session(registryFile, findHelpDirectory(QCoreApplication::applicationDirPath()));
     session.navigator().showStart();
     return QApplication::exec();

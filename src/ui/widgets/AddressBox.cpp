@@ -8,7 +8,8 @@ namespace tarvelin
 AddressBox::AddressBox(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("Text7"));
-    setAccessibleName(QStringLiteral("Network address"));
+    setAccessibleName(QStringLiteral("Ip#"));
+    setAccessibleDescription(QStringLiteral("Network address"));
     setToolTip(QStringLiteral("Shows your current ip address."));
     setReadOnly(true);
 }
@@ -16,6 +17,8 @@ AddressBox::AddressBox(QWidget* parent) : QLineEdit(parent)
 void AddressBox::showAddress(const AddressSource& source)
 {
     setText(QStringLiteral("Ip# ") + source.localAddress());
+    // Read as it reads on the screen, caption and address together.
+    setAccessibleName(text());
     setCursorPosition(0);
 }
 

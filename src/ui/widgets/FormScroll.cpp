@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QScreen>
 #include <QThread>
 #include <QWidget>
 #include <cmath>
@@ -20,6 +21,17 @@ int pixelsOf(int twips)
 {
     return static_cast<int>(std::floor(static_cast<double>(twips) / kTwipsPerPixel));
 }
+// The bounds on the screen the window stands on; without one, those of an 800-pixel screen.
+SlideBounds boundsOf(const QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return {};
+    const QRect area = screen->geometry();
+    return slideBoundsOnScreen(area.x() * kTwipsPerPixel, area.width() * kTwipsPerPixel,
+                               window.frameGeometry().width() * kTwipsPerPixel);
+}
+
 } // namespace
 
 void setStepPauseMs(int milliseconds)
@@ -31,7 +43,8 @@ void scrollOut(QWidget& window, SlideDirection direction)
 {
     const QPointer<QWidget> guard(&window);
     const int top = window.pos().y();
-    const QList<int> edges = slideEdges(double(window.pos().x()) * kTwipsPerPixel, direction);
+    const QList<int> edges =
+        slideEdges(double(window.pos().x()) * kTwipsPerPixel, direction, boundsOf(window));
     for (const int edge : edges) {
         window.move(pixelsOf(edge), top);
         QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -59,7 +59,8 @@ GameStatusBar::GameStatusBar(const Clock& clock, QWidget* parent)
     layout->addWidget(picture);
     time_->setParent(timePanel);
     time_->setObjectName(QStringLiteral("Panel2Time"));
-    time_->setAccessibleName(QStringLiteral("Time of day"));
+    // Named by the time it shows, so a screen reader reads the time.
+    time_->setAccessibleDescription(QStringLiteral("Time of day"));
     layout->addWidget(time_);
     addPermanentWidget(timePanel);
 

@@ -2,6 +2,7 @@
 
 #include <QEnterEvent>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -97,6 +98,19 @@ QSize VBUSoftButton::sizeHint() const
         return picture_.deviceIndependentSize().toSize() + QSize(4, 4);
     const QFontMetrics metrics(font());
     return {metrics.horizontalAdvance(text()) + 16, metrics.height() + 6};
+}
+
+void VBUSoftButton::keyPressEvent(QKeyEvent* event)
+{
+    // Space presses the button (QAbstractButton's own); Enter runs it as well, as a desktop
+    // player expects of a button that has the focus.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void VBUSoftButton::enterEvent(QEnterEvent* event)

@@ -12,8 +12,8 @@ namespace tarvelin
 //   that points towards where the command sends things;
 // - a plain caption (QAbstractButton::text);
 // - a picture given by its creator.
-// Hover, pressed and keyboard focus are all visible; a click emits clicked(). The creator sets
-// an accessible name that says what the button does.
+// Hover, pressed and keyboard focus are all visible; a click, Space or Enter emits clicked(). The
+// creator sets an accessible name that says what the button does.
 class VBUSoftButton : public QAbstractButton
 {
     Q_OBJECT
@@ -41,6 +41,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

@@ -157,7 +157,7 @@ void StartWindow::buildStatusBar()
     text->setObjectName(QStringLiteral("statusText"));
     clock_ = new QLabel(status);
     clock_->setObjectName(QStringLiteral("statusClock"));
-    clock_->setAccessibleName(QStringLiteral("Current time"));
+    clock_->setAccessibleDescription(QStringLiteral("Current time"));
     status->addWidget(text, 1);
     status->addPermanentWidget(clock_);
     const int height = status->sizeHint().height();

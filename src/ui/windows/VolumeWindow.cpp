@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -71,6 +72,7 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     slider_->setTracking(false);
     slider_->setFocusPolicy(Qt::StrongFocus);
     slider_->setMinimumWidth(240);
+    slider_->installEventFilter(this);
 
     progress_ = new QProgressBar(frame);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -114,6 +116,33 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     connect(slider_, &QScrollBar::valueChanged, this, &VolumeWindow::sliderMoved);
     connect(beepButton, &QAbstractButton::clicked, this, [this] { beeper_.beep(); });
     connect(closeButton_, &QAbstractButton::clicked, this, [this] { closeAction_(*this); });
+}
+
+bool VolumeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A scroll bar's arrow keys run against its value (Left raises); on a volume slider Right
+    // and Up raise it, Left and Down lower it. Page keys, Home and End stay as they are.
+    if (watched == slider_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+        switch (key->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            action = QAbstractSlider::SliderSingleStepAdd;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            action = QAbstractSlider::SliderSingleStepSub;
+            break;
+        default:
+            break;
+        }
+        if (action != QAbstractSlider::SliderNoAction) {
+            slider_->triggerAction(action);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void VolumeWindow::setCloseAction(std::function<void(QWidget&)> closeAction)

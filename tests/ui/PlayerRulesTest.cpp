@@ -1,0 +1,205 @@
+// What a player meets with the keyboard and a screen reader in the game window: focus never
+// chooses a setup, the counters are read with their captions, Tab follows the layout, and every
+// picture button runs from the keyboard.
+
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
+#include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/widgets/AddressBox.h"
+#include "ui/widgets/ChoiceList.h"
+#include "ui/widgets/GameStatusBar.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/VBUSoftButton.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvelin
+{
+namespace
+{
+
+using fixture::find;
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+class PlayerRulesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        store = fixture::storeOf({"Eldora", "Knoxville", "Lernerville", "Oval", "Dash"}, 6);
+        game.write("setups.sav", store);
+        registry.createKey(DirtTrackRacingProfile.GameKey);
+        registry.SetKeyValue(DirtTrackRacingProfile.GameKey,
+                             DirtTrackRacingProfile.DirectoryValueName, game.root(),
+                             RegistryType::String);
+        window = createGameWindow(DirtTrackRacingProfile, registry, {});
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    const GameWindowControls& c() const { return window->controls(); }
+
+    // Nothing chosen: the counter, the frame, the name field and the list all say so.
+    void expectNothingChosen(const char* after) const
+    {
+        EXPECT_EQ(c().Label9->text(), QStringLiteral("0")) << after;
+        EXPECT_EQ(c().Frame1->title(), QStringLiteral("Setup File")) << after;
+        EXPECT_TRUE(c().Text3->text().isEmpty()) << after;
+        EXPECT_EQ(c().List1->currentRow(), -1) << after;
+        EXPECT_TRUE(c().List1->selectedItems().isEmpty()) << after;
+    }
+
+    MessageRecorder messages;
+    QTemporaryDir scratch;
+    Registry registry{scratch.filePath(QStringLiteral("registry.reg"))};
+    fixture::GameDir game;
+    QByteArray store;
+    std::unique_ptr<GameWindow> window;
+};
+
+TEST_F(PlayerRulesTest, FocusArrivingInTheStoreListChoosesNothing)
+{
+    ASSERT_TRUE(c().List1->hasFocus());
+    expectNothingChosen("opening");
+
+    c().Text3->setFocus(Qt::TabFocusReason);
+    c().List1->setFocus(Qt::BacktabFocusReason);
+    expectNothingChosen("Shift+Tab");
+    QTest::keyClick(c().Text3, Qt::Key_Tab, Qt::ShiftModifier);
+    expectNothingChosen("a second Shift+Tab");
+
+    // A pop-up opened on line 4 and closed again, and the window activated again.
+    const QRect line4 = c().List1->visualItemRect(c().List1->item(3));
+    QTest::mouseClick(c().List1->viewport(), Qt::RightButton, {}, line4.center());
+    ASSERT_TRUE(window->menus().mnuCustom->isVisible());
+    window->menus().mnuCustom->close();
+    c().List1->setFocus(Qt::PopupFocusReason);
+    c().List1->clearFocus();
+    c().List1->setFocus(Qt::ActiveWindowFocusReason);
+    expectNothingChosen("pop-up and reactivation");
+
+    // Delete and export act on nothing: their own messages, the store untouched.
+    fixture::click(window.get(), "VBUSoftButton5");
+    window->menus().mnuDelete->trigger();
+    fixture::click(window.get(), "VBUSoftButton2");
+    EXPECT_EQ(messages.texts(),
+              (QStringList{QStringLiteral("Please choose a file to Delete!"),
+                           QStringLiteral("Please choose a file to Delete!"),
+                           QStringLiteral("You did'nt choose a file to export.")}));
+    EXPECT_EQ(game.read("setups.sav"), store);
+    EXPECT_EQ(c().Text6->text(), QStringLiteral("5"));
+}
+
+TEST_F(PlayerRulesTest, TheArrowKeysAndTheClickChooseALine)
+{
+    // The first cursor key chooses the first line, not the one after it.
+    QTest::keyClick(c().List1, Qt::Key_Down);
+    EXPECT_EQ(c().Label9->text(), QStringLiteral("1"));
+    EXPECT_EQ(c().Text3->text(), QStringLiteral("Eldora"));
+    QTest::keyClick(c().List1, Qt::Key_End);
+    EXPECT_EQ(c().Label9->text(), QStringLiteral("5"));
+    EXPECT_EQ(c().Frame1->title(), QStringLiteral("Dash"));
+    QTest::keyClick(c().List1, Qt::Key_Up);
+    EXPECT_EQ(c().Text3->text(), QStringLiteral("Oval"));
+
+    const QRect line2 = c().List1->visualItemRect(c().List1->item(1));
+    QTest::mouseClick(c().List1->viewport(), Qt::LeftButton, {}, line2.center());
+    EXPECT_EQ(c().Label9->text(), QStringLiteral("2"));
+    // Leaving the list and coming back keeps the player's choice.
+    c().Text3->setFocus(Qt::TabFocusReason);
+    c().List1->setFocus(Qt::BacktabFocusReason);
+    EXPECT_EQ(c().Label9->text(), QStringLiteral("2"));
+    EXPECT_EQ(window->selectedSlot(), 2);
+}
+
+TEST_F(PlayerRulesTest, CountersAndCaptionsAreReadAsTheyShow)
+{
+    EXPECT_EQ(accessibleName(c().Label3), QStringLiteral("Total Setups:"));
+    EXPECT_EQ(accessibleName(c().Text6), QStringLiteral("Total Setups: 5"));
+    EXPECT_EQ(accessibleName(c().Label9), QStringLiteral("Selected Setup: 0"));
+    EXPECT_EQ(accessibleName(c().Label8), QStringLiteral("Total Setups: 0"));
+    EXPECT_EQ(accessibleName(c().Label7), QStringLiteral("Selected Setup: 0"));
+    EXPECT_EQ(accessibleName(c().Frame1), QStringLiteral("Setup File"));
+    EXPECT_EQ(accessibleName(c().Frame2), QStringLiteral("Source Files"));
+    EXPECT_EQ(accessibleName(c().Image2), QStringLiteral("SETUP UTILITY"));
+    EXPECT_TRUE(accessibleName(c().Text7).startsWith(QStringLiteral("Ip# ")));
+    QLabel* clock = c().StatusBar1->timePanel();
+    EXPECT_FALSE(clock->text().isEmpty());
+    EXPECT_EQ(accessibleName(clock), clock->text());
+    EXPECT_EQ(accessibleName(c().StatusBar1->statusPanel()), QStringLiteral("Status"));
+
+    QTest::keyClick(c().List1, Qt::Key_Down);
+    QTest::keyClick(c().List1, Qt::Key_Down);
+    EXPECT_EQ(accessibleName(c().Label9), QStringLiteral("Selected Setup: 2"));
+    EXPECT_EQ(accessibleName(c().Frame1), QStringLiteral("Knoxville"));
+    fixture::click(window.get(), "VBUSoftButton5");
+    EXPECT_EQ(accessibleName(c().Text6), QStringLiteral("Total Setups: 4"));
+}
+
+TEST_F(PlayerRulesTest, FieldsNeverShownAreOutOfTheTreeAndTheTabChain)
+{
+    QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(window->centralWidget());
+    ASSERT_NE(surface, nullptr);
+    QStringList children;
+    for (int i = 0; i < surface->childCount(); ++i)
+        children << surface->child(i)->object()->objectName();
+    EXPECT_TRUE(children.contains(QStringLiteral("List1")) || children.contains("Frame1"));
+    for (const char* hidden : {"Text4", "Text5", "Picture1", "Picture10"})
+        EXPECT_FALSE(children.contains(QString::fromLatin1(hidden))) << hidden;
+    EXPECT_EQ(surface->indexOfChild(QAccessible::queryAccessibleInterface(c().Text4)), -1);
+
+    for (QWidget* hidden : {static_cast<QWidget*>(c().Text4), static_cast<QWidget*>(c().Text5)})
+        EXPECT_EQ(hidden->focusPolicy(), Qt::NoFocus) << hidden->objectName().toStdString();
+}
+
+TEST_F(PlayerRulesTest, TabFollowsTheLayout)
+{
+    QStringList chain;
+    QWidget* at = c().List1;
+    do {
+        chain << at->objectName();
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        ASSERT_NE(at, nullptr);
+    } while (at != c().List1 && chain.size() < 40);
+    EXPECT_EQ(chain,
+              (QStringList{"List1",           "Text3",          "Label1",         "VBUSoftButton11",
+                           "VBUSoftButton12", "VBUSoftButton2", "VBUSoftButton1", "VBUSoftButton9",
+                           "VBUSoftButton10", "VBUSoftButton4", "VBUSoftButton5", "VBUSoftButton3",
+                           "VBUSoftButton8",  "VBUSoftButton6", "VBUSoftButton7", "Text7",
+                           "Drive1",          "Dir1",           "File1",          "Text1"}));
+}
+
+TEST_F(PlayerRulesTest, PictureButtonsRunOnSpaceAndEnter)
+{
+    for (int number = 1; number <= 12; ++number) {
+        VBUSoftButton* button = c().button[size_t(number)];
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        button->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(button->hasFocus()) << number;
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter);
+        QTest::keyClick(button, Qt::Key_Space);
+        EXPECT_EQ(clicked.count(), 3) << number;
+    }
+}
+
+} // namespace
+} // namespace tarvelin
