@@ -53,7 +53,7 @@ QString errnoText(int error)
 // taken right after the failing call, says what happened.
 QString reasonOf(const QFileDevice& file, int error)
 {
-    const QString qt = file.errorString();
+    QString qt = file.errorString();
     if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
         return errnoText(error);
     return qt;
