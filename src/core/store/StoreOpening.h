@@ -22,8 +22,9 @@ struct StoreOpening {
 };
 
 // The store part of a game window's opening: read setups.sav, list it, and rewrite setups.bak
-// from it, leaving the backup read-only. Nothing is shown to the player; a game directory that
-// is empty or wrong gives an empty list and counters 1, 0, 0, and writes nothing.
+// from it, leaving the backup read-only. Only a kept backup is shown to the player (backupKept);
+// a game directory that is empty or wrong gives an empty list and counters 1, 0, 0, and writes
+// nothing.
 //
 // A missing setups.sav in an existing "saved games" folder reads as an empty store. The backup is
 // replaced atomically and only from a store read whole, all 300 slots present: a store that is
