@@ -382,4 +382,39 @@ TEST_F(CommandLineTest, RegistrySetRefusesALineBreakAndLeavesTheFileAsItWas)
     EXPECT_EQ(fixture::readFile(registryFile()), before);
 }
 
+TEST_F(CommandLineTest, ListWritesOneLinePerSetupAndAMissingStoreAsEmpty)
+{
+    game.write("setups.sav", fixture::store({fixture::usedSlot("Two\nlines", 6, 1),
+                                             fixture::usedSlot("\x1b[2Jclear\ttab\\", 6, 2),
+                                             fixture::usedSlot("C1 \x81 bell\x07", 6, 3)}));
+    ASSERT_EQ(run({"list", "--game", "dtr", "--game-dir", game.root()}), 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("1\t1\tTwo\\nlines\n"
+                                  "2\t2\t\\x1b[2Jclear\\ttab\\\\\n"
+                                  "3\t3\tC1 \\x81 bell\\x07\n"));
+
+    QFile::remove(game.path("setups.sav"));
+    ASSERT_EQ(run({"list", "--game", "dtr", "--game-dir", game.root()}), 0) << err.toStdString();
+    EXPECT_EQ(out, QString());
+    // A game directory without its saved games folder is still wrong.
+    EXPECT_EQ(run({"list", "--game", "dtr", "--game-dir", scratch.filePath("nothing")}), 1);
+}
+
+TEST_F(CommandLineTest, DeleteOfAnUnusedSlotSaysSoAndBackupKeepsTheBackupOfADamagedStore)
+{
+    const QByteArray store = fixture::store({fixture::usedSlot("A", 6, 1), fixture::unusedSlot()});
+    game.write("setups.sav", store);
+    EXPECT_EQ(run({"delete", "--game", "dtr", "--game-dir", game.root(), "--slot", "2"}), 1);
+    EXPECT_EQ(err, QStringLiteral("Slot 2 holds no setup. Nothing was deleted.\n"));
+    EXPECT_EQ(game.read("setups.sav"), store);
+
+    const QByteArray backup = fixture::storeOf({"Good", "Better"}, 6);
+    game.write("setups.bak", backup);
+    game.write("setups.sav", store.left(500));
+    EXPECT_EQ(run({"backup", "--game", "dtr", "--game-dir", game.root()}), 1);
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains(game.path("setups.sav"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("was kept"))) << err.toStdString();
+    EXPECT_EQ(game.read("setups.bak"), backup);
+}
+
 } // namespace

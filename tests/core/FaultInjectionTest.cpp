@@ -13,11 +13,13 @@
 #include "support/StoreBytes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <set>
+#include <sys/stat.h>
 
 using namespace tarvelin;
 using fixture::FileTree;
@@ -72,7 +74,30 @@ struct Command {
     // (first, second): `second` may reach its new state only once `first` has, else the setup
     // that moves from one to the other would be lost.
     std::vector<std::pair<QString, QString>> order = {};
+    // Changes the world before the command runs.
+    std::function<void(const World&)> prepare = {};
 };
+
+const QString kOutside = QStringLiteral("outside/notes.txt");
+
+void makeOutsideFile(const World& w)
+{
+    QDir().mkpath(w.path("outside"));
+    fixture::writeFile(w.path(kOutside), "the player's notes");
+}
+
+void linkToOutside(const World& w, const QString& at)
+{
+    makeOutsideFile(w);
+    QFile::remove(w.path(at));
+    EXPECT_TRUE(QFile::link(w.path(kOutside), w.path(at)));
+}
+
+void makeFifo(const World& w, const QString& at)
+{
+    QFile::remove(w.path(at));
+    EXPECT_EQ(::mkfifo(QFile::encodeName(w.path(at)).constData(), 0644), 0);
+}
 
 bool quiet(bool done, const std::vector<Message>& messages)
 {
@@ -138,6 +163,15 @@ const std::vector<Command>& commands()
              const StoreCommandOutcome o = sortStore(w.game(), kLayout);
              return quiet(o.done, o.messages);
          }},
+        {"sort over a setups.tmp linked outside",
+         [](const World& w) {
+             const StoreCommandOutcome o = sortStore(w.game(), kLayout);
+             return quiet(o.done, o.messages);
+         },
+         {},
+         [](const World& w) {
+             linkToOutside(w, kScratch);
+         }},
         {"store-export",
          [](const World& w) {
              const StoreCopyOutcome o = exportStoreCopy(w.game(), w.copies(), kGame);
@@ -188,6 +222,8 @@ struct Outcome {
 Outcome runOnce(const Command& command, Faults& faults)
 {
     World world;
+    if (command.prepare)
+        command.prepare(world);
     Outcome run;
     run.before = fixture::snapshotTree(world.root.path());
     setFileFaultHook([&faults](FileStep step, const QString&) {
@@ -281,6 +317,97 @@ TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
               << perCommand << "\n";
     testing::Test::RecordProperty("faultPoints", tried);
     testing::Test::RecordProperty("commands", static_cast<int>(commands().size()));
+}
+
+// What the utility must refuse: a file to read that is a FIFO, a target that is a link, a store
+// too damaged to back up. Whichever file step fails as well, the command claims nothing and
+// changes no file's bytes.
+TEST(FaultInjection, EveryRefusalHoldsWhateverFileStepFails)
+{
+    const std::vector<Command> refusals = {
+        {"sort of a FIFO store",
+         [](const World& w) { return sortStore(w.game(), kLayout).done; },
+         {},
+         [](const World& w) {
+             makeFifo(w, kStore);
+         }},
+        {"restore from a FIFO backup",
+         [](const World& w) { return restoreStore(w.game(), kLayout).done; },
+         {},
+         [](const World& w) {
+             makeFifo(w, kBackup);
+         }},
+        {"import of a FIFO setup file",
+         [](const World& w) {
+             return importSetup({.gameDirectory = w.game(),
+                                 .profile = &kGame,
+                                 .folder = w.setups(),
+                                 .chosenFile = "Track.set",
+                                 .deleteFileAfterImport = true})
+                 .done;
+         },
+         {},
+         [](const World& w) {
+             makeFifo(w, kImported);
+         }},
+        {"store-import of a FIFO copy",
+         [](const World& w) {
+             return importStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame).done;
+         },
+         {},
+         [](const World& w) {
+             makeFifo(w, "copies/Dtr setups.sav");
+         }},
+        {"opening of a store cut short",
+         [](const World& w) { return ReadFile(w.game(), kLayout).backupWritten; },
+         {},
+         [](const World& w) {
+             fixture::writeFile(w.path(kStore), fixture::readFile(w.path(kStore)).left(1000));
+         }},
+        {"export onto a link",
+         [](const World& w) {
+             return exportSetup(
+                        {w.game(), &kGame, 3, "Out", w.setups(), MessageStyle::Marked, nullptr})
+                 .done;
+         },
+         {},
+         [](const World& w) {
+             linkToOutside(w, "setups/Out.set");
+         }},
+        {"store-export onto a link",
+         [](const World& w) { return exportStoreCopy(w.game(), w.copies(), kGame).done; },
+         {},
+         [](const World& w) {
+             linkToOutside(w, "copies/Dtr setups.sav");
+         }},
+        {"rename onto a link",
+         [](const World& w) {
+             return renameSetupFile(w.setups(), "Track.set", "Renamed", kGame).done;
+         },
+         {},
+         [](const World& w) {
+             linkToOutside(w, "setups/Renamed.set");
+         }},
+    };
+    int tried = 0;
+    for (const Command& command : refusals) {
+        Faults clean;
+        const Outcome good = runOnce(command, clean);
+        EXPECT_FALSE(good.claimed) << command.name;
+        EXPECT_TRUE(sameBytes(good.before, good.after)) << command.name;
+        for (const bool sticky : {false, true}) {
+            for (int i = 0; i < clean.calls; ++i, ++tried) {
+                Faults faults{i, sticky, 0, {}};
+                const Outcome run = runOnce(command, faults);
+                SCOPED_TRACE(testing::Message() << command.name << ": call " << i << " of "
+                                                << clean.calls << (sticky ? " onwards" : ""));
+                EXPECT_FALSE(run.claimed);
+                EXPECT_TRUE(sameBytes(run.before, run.after));
+            }
+        }
+    }
+    std::cout << "[ fault points ] " << refusals.size() << " refusals, " << tried
+              << " runs with one failing file step\n";
 }
 
 } // namespace

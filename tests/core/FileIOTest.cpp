@@ -1,9 +1,16 @@
 #include "core/platform/FileIO.h"
 
+#include "support/StoreBytes.h"
+
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 using namespace tarvelin;
 
@@ -52,6 +59,56 @@ TEST(ReadDevice, TakesUpToTheLimitAndRefusesOneBytePastItWithOrWithoutASize)
             EXPECT_EQ(contents.bytes, size <= limit ? bytes : QByteArray());
         }
     }
+}
+
+TEST(ReadWholeFile, ReadsOnlyRegularFilesAndRefusesTheRestAtOnce)
+{
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    // No writer ever opens the FIFO: a blocking open would never return.
+    for (const QString& special : {fifo, folder.path(), QStringLiteral("/dev/null")}) {
+        const FileContents contents = readWholeFile(special, 1024);
+        EXPECT_FALSE(contents.ok) << special.toStdString();
+        EXPECT_FALSE(contents.missing) << special.toStdString();
+        EXPECT_TRUE(contents.error.contains(QStringLiteral("not a regular file")))
+            << contents.error.toStdString();
+    }
+
+    const QString file = folder.filePath(QStringLiteral("file"));
+    const QString link = folder.filePath(QStringLiteral("link"));
+    fixture::writeFile(file, "bytes");
+    ASSERT_TRUE(QFile::link(file, link));
+    EXPECT_EQ(readWholeFile(link, 1024).bytes, "bytes"); // a store that is a link is still read
+    const QString dangling = folder.filePath(QStringLiteral("dangling"));
+    ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("gone")), dangling));
+    EXPECT_TRUE(readWholeFile(dangling, 1024).missing);
+    EXPECT_TRUE(readWholeFile(file + QStringLiteral("/below"), 1024).missing);
+}
+
+// A real full disk: a small tmpfs, where the system lets the tests mount one (root in a
+// container usually may). Qt itself calls this failure "Unknown error".
+TEST(FullDisk, SaysNoSpaceLeftOnDeviceAndLeavesTheOldFileWhole)
+{
+    QTemporaryDir mountPoint;
+    if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0,
+                "size=16k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const QString store = mountPoint.filePath(QStringLiteral("setups.sav"));
+    fixture::writeFile(store, "old");
+    const QByteArray big(100000, 'x');
+    const FileResult saved = saveFileAtomically(store, big);
+    const FileResult fresh = writeFreshFile(mountPoint.filePath(QStringLiteral("setups.tmp")), big);
+    const QByteArray after = fixture::readFile(store);
+    QFile::remove(mountPoint.filePath(QStringLiteral("setups.tmp")));
+    ASSERT_EQ(::umount(QFile::encodeName(mountPoint.path()).constData()), 0);
+
+    for (const FileResult& result : {saved, fresh}) {
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.contains(QStringLiteral("No space left on device")))
+            << result.error.toStdString();
+    }
+    EXPECT_EQ(after, "old");
 }
 
 } // namespace

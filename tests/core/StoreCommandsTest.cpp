@@ -4,6 +4,7 @@
 #include "core/store/StoreOpening.h"
 #include "support/StoreBytes.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -160,6 +161,29 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
             EXPECT_FALSE(game.exists("setups.tmp"));
         }
     }
+}
+
+TEST_F(StoreCommandsTest, ACommandClearsTheLeftoversOfAnInterruptedWriteAndNothingElse)
+{
+    game.write("setups.sav", fixture::store({fixture::dtrSlot("B", 2), fixture::dtrSlot("A", 1)}));
+    const QStringList leftovers{"setups.tmp", "setups.sav.Ab3xQ9", "setups.bak.0aZ9kq",
+                                "setups.sav.zzzzz9"};
+    // The player's own files: a word, the wrong length, another name, a folder.
+    const QStringList kept{"setups.sav.backup", "setups.sav.Ab3xQ", "setups.sav.Ab3xQ9x",
+                           "other.sav.Ab3xQ9", "setups.sav.fOlDer"};
+    for (const QString& name : leftovers + kept)
+        game.write(name, "bytes");
+    QFile::remove(game.path("setups.sav.fOlDer"));
+    ASSERT_TRUE(QDir().mkdir(game.path("setups.sav.fOlDer")));
+
+    ASSERT_TRUE(sortStore(game.root(), kDtr).done);
+
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(game.exists(name)) << name.toStdString();
+    for (const QString& name : kept)
+        EXPECT_TRUE(game.exists(name)) << name.toStdString();
+    EXPECT_EQ(game.read("setups.sav"),
+              fixture::store({fixture::dtrSlot("A", 1), fixture::dtrSlot("B", 2)}));
 }
 
 } // namespace

@@ -87,4 +87,31 @@ TEST_F(StoreCopyTest, EveryFailedImportSaysNoFileWasChosenAndKeepsTheStore)
     EXPECT_EQ(game.read("setups.sav"), store);
 }
 
+TEST_F(StoreCopyTest, ImportKeepsBytesAfterSlot300ButRefusesTheOtherGamesStore)
+{
+    const QByteArray tail("\x01\x02 after the last slot", 24);
+    for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
+        SCOPED_TRACE(profile->gameTitle.toStdString());
+        const int words = profile->trailingWordCount;
+        const QByteArray mine = fixture::storeOf({"Mine"}, words);
+        game.write("setups.sav", mine);
+        fixture::writeFile(copyOf(*profile), fixture::storeOf({"Copy", "Two"}, words) + tail);
+        ASSERT_TRUE(
+            importStoreCopy(game.root(), transfer.path(), profile->StoreCopyFileName, *profile)
+                .done);
+        EXPECT_TRUE(game.read("setups.sav").endsWith(tail));
+        EXPECT_EQ(game.read("setups.sav").size(),
+                  fixture::storeOf({"Copy", "Two"}, words).size() + tail.size());
+
+        // The other game's whole store, read with this game's record, ends in what looks like
+        // bytes after slot 300 (or is cut short): it is still refused.
+        const int otherWords = profile->OtherProfile().trailingWordCount;
+        game.write("setups.sav", mine);
+        fixture::writeFile(transfer.filePath("other.sav"),
+                           fixture::storeOf({"Oval", "Mile", "Short"}, otherWords));
+        EXPECT_FALSE(importStoreCopy(game.root(), transfer.path(), "other.sav", *profile).done);
+        EXPECT_EQ(game.read("setups.sav"), mine);
+    }
+}
+
 } // namespace

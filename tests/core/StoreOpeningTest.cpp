@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace tarvelin;
 
@@ -85,8 +86,50 @@ TEST_F(StoreOpeningTest, MissingStoreInExistingFolderIsAnEmptyStore)
     EXPECT_TRUE(opening.storeRead);
     EXPECT_TRUE(opening.store.lines.empty());
     EXPECT_EQ(opening.store.counters, (StoreCounters{1, 0, 0}));
-    EXPECT_EQ(game.read("setups.bak"), QByteArray(1204, '\0'));
+    // Nothing to back up, and no backup to keep: nothing written, nothing said.
+    EXPECT_FALSE(opening.backupWritten);
+    EXPECT_FALSE(opening.backupKept);
+    EXPECT_FALSE(game.exists("setups.bak"));
     EXPECT_FALSE(game.exists("setups.sav"));
+}
+
+TEST_F(StoreOpeningTest, MissingEmptyOrCutShortStoreKeepsTheGoodBackupAndSaysSo)
+{
+    std::vector<QByteArray> names;
+    for (int i = 0; i < 50; ++i)
+        names.push_back("Setup " + QByteArray::number(i));
+    const QByteArray backup = fixture::storeOf(names, kDtr.trailingWordCount);
+    const QByteArray whole = fixture::storeOf({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
+                                              kDtr.trailingWordCount);
+
+    std::vector<std::optional<qsizetype>> cuts{std::nullopt, 0, 3, 4, 1000, whole.size() - 1};
+    for (const std::optional<qsizetype>& cut : cuts) {
+        SCOPED_TRACE(cut ? std::to_string(*cut) : std::string("missing"));
+        game.write("setups.bak", backup);
+        ASSERT_TRUE(setReadOnly(game.path("setups.bak")));
+        QFile::remove(game.path("setups.sav"));
+        if (cut)
+            game.write("setups.sav", whole.left(*cut));
+
+        const StoreOpening opening = ReadFile(game.root(), kDtr);
+
+        EXPECT_FALSE(opening.backupWritten);
+        EXPECT_EQ(game.read("setups.bak"), backup);
+        EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
+        ASSERT_TRUE(opening.backupKept);
+        EXPECT_TRUE(opening.backupKept->text.contains(game.path("setups.sav")));
+        EXPECT_TRUE(opening.backupKept->text.contains(QStringLiteral("kept")));
+        QFile(game.path("setups.bak")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // The whole store, even an empty one of 300 unused slots, is backed up without a word.
+    for (const QByteArray& store : {whole, fixture::store({})}) {
+        game.write("setups.sav", store);
+        const StoreOpening opening = ReadFile(game.root(), kDtr);
+        EXPECT_TRUE(opening.backupWritten);
+        EXPECT_FALSE(opening.backupKept);
+        EXPECT_EQ(game.read("setups.bak"), store);
+    }
 }
 
 TEST_F(StoreOpeningTest, WrongOrEmptyGameDirectoryWritesNothing)

@@ -19,7 +19,16 @@ FileTree snapshotTree(const QString& root)
         const QFileInfo info(path);
         constexpr QFile::Permissions write =
             QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-        tree[base.relativeFilePath(path)] = {readFile(path), (info.permissions() & write) == 0};
+        // A FIFO would block the reader, and a dangling link has nothing to read: each stands
+        // for itself.
+        QByteArray bytes;
+        if (info.isSymLink() && !info.exists())
+            bytes = "(link to " + QFile::encodeName(info.symLinkTarget()) + ")";
+        else if (!info.isFile())
+            bytes = "(not a regular file)";
+        else
+            bytes = readFile(path);
+        tree[base.relativeFilePath(path)] = {bytes, (info.permissions() & write) == 0};
     }
     return tree;
 }

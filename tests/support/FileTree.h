@@ -13,7 +13,8 @@ struct FileState {
     bool operator==(const FileState&) const = default;
 };
 
-// Every file below a folder (hidden ones and links included), by its path relative to it.
+// Every file below a folder (hidden ones and links included), by its path relative to it. A
+// FIFO or device, and a dangling link, is a marker instead of bytes.
 using FileTree = std::map<QString, FileState>;
 FileTree snapshotTree(const QString& root);
 

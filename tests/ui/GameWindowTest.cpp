@@ -105,6 +105,20 @@ TEST_F(GameWindowTest, WrongGameDirectoryOpensEmptyAndQuiet)
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
+TEST_F(GameWindowTest, OpeningOnACutShortStoreKeepsTheBackupAndSaysSoOnce)
+{
+    const QByteArray backup = fixture::storeOf({"Good", "Better", "Best"}, 6);
+    game.write("setups.bak", backup);
+    game.write("setups.sav", fixture::storeOf({"a", "b", "c", "d"}, 6).left(1000));
+
+    auto window = open(DirtTrackRacingProfile, game.root());
+
+    EXPECT_EQ(game.read("setups.bak"), backup);
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.texts().at(0).contains(game.path("setups.sav")));
+    EXPECT_TRUE(messages.texts().at(0).contains(QStringLiteral("kept")));
+}
+
 TEST_F(GameWindowTest, ClickingALineSelectsItsSetupAndItsRealSlot)
 {
     // Slot 2 is a gap: the second line lies in slot 3.

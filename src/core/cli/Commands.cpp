@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/cli/CommandLine.h"
+#include "core/cli/TerminalText.h"
 #include "core/files/FileTrashing.h"
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
@@ -124,7 +125,9 @@ int runList(CommandContext& context)
     if (!game)
         return kFailed;
     const StoreRead read = ReadSlots(game->paths.store, game->profile->recordLayout());
-    if (!read.ok)
+    // As the game window shows it: no setups.sav yet in the game's folder is an empty store.
+    const bool noStoreYet = read.missing && QFileInfo(game->paths.folder).isDir();
+    if (!read.ok && !noStoreYet)
         return fail(context, read.error);
 
     const std::vector<StoreLine> lines = listStore(read.image.table);
@@ -150,7 +153,8 @@ int runList(CommandContext& context)
     }
     int position = 0;
     for (const StoreLine& line : lines)
-        context.out << ++position << '\t' << line.slot << '\t' << line.displayName() << '\n';
+        context.out << ++position << '\t' << line.slot << '\t'
+                    << escapedForOneLine(line.displayName()) << '\n';
     return kSuccess;
 }
 
@@ -160,6 +164,8 @@ int runBackup(CommandContext& context)
     if (!game)
         return kFailed;
     const StoreOpening opening = ReadFile(game->gameDirectory, game->profile->recordLayout());
+    if (opening.backupKept)
+        return fail(context, opening.backupKept->text);
     if (!opening.storeRead || !opening.backupWritten)
         return fail(context, QStringLiteral("The backup was not written: %1")
                                  .arg(opening.passedOver.join(QStringLiteral("; "))));

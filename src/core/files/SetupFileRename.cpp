@@ -83,7 +83,10 @@ SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& sel
     } else {
         const QString newFileName = newName + suffix;
         const QString target = joinPath(folder, newFileName);
-        if (sameFile(source, target)) {
+        if (const FileResult link = refuseLink(target); !link) {
+            outcome = notRenamed(selectedFileName,
+                                 QStringLiteral("%1 is a link to another file.").arg(newFileName));
+        } else if (sameFile(source, target)) {
             outcome = notRenamed(selectedFileName,
                                  QStringLiteral("%1 is the same file.").arg(newFileName));
         } else if (isReadOnly(target)) {

@@ -10,6 +10,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarvelin
 {
@@ -41,8 +44,56 @@ FileResult logged(FileResult result)
     return result;
 }
 
-constexpr QFileDevice::Permissions kWriteBits = QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                                                QFileDevice::WriteGroup | QFileDevice::WriteOther;
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Qt reports some failures of a file on a full disk as "Unknown error"; the system's own reason,
+// taken right after the failing call, says what happened.
+QString reasonOf(const QFileDevice& file, int error)
+{
+    QString qt = file.errorString();
+    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
+        return errnoText(error);
+    return qt;
+}
+
+// The file's own mode, never its link's target's: a link is refused.
+FileResult changeMode(const QString& path, const std::function<mode_t(mode_t)>& newMode)
+{
+    if (!stepAllowed(FileStep::SetAttributes, path))
+        return logged(injectedFailure(path));
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {
+    };
+    if (::lstat(name.constData(), &info) != 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    if (S_ISLNK(info.st_mode))
+        return logged(FileResult::failure(
+            QStringLiteral("%1 is a symbolic link: its attributes were not changed.").arg(path)));
+    if (::chmod(name.constData(), newMode(info.st_mode & 07777)) != 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    return FileResult::success();
+}
+
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -98,13 +149,28 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize)
         contents.error = injectedFailure(path).error;
         return contents;
     }
-    QFile file(path);
-    if (!file.exists()) {
-        contents.missing = true;
-        contents.error = QStringLiteral("%1: no such file").arg(path);
+    // O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never come.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        contents.missing = error == ENOENT || error == ENOTDIR;
+        contents.error = contents.missing ? QStringLiteral("%1: no such file").arg(path)
+                                          : QStringLiteral("%1: %2").arg(path, errnoText(error));
         return contents;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    struct stat info {
+    };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        contents.error =
+            QStringLiteral("%1 is not a regular file (a folder, a FIFO or a device), so it was "
+                           "not read.")
+                .arg(path);
+        return contents;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         contents.error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return contents;
     }
@@ -121,8 +187,10 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes)
     QSaveFile file(path);
     // A read-only target is replaced like any other: the folder decides, not the old file.
     file.setDirectWriteFallback(false);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, file.errorString())));
+        return logged(
+            FileResult::failure(QStringLiteral("%1: %2").arg(path, reasonOf(file, errno))));
     const auto failed = [&](const QString& why) {
         file.cancelWriting();
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, why)));
@@ -131,39 +199,90 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes)
     for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
         if (!stepAllowed(FileStep::Write, path))
             return failed(QString::fromLocal8Bit(strerror(ENOSPC)));
+        errno = 0;
         if (file.write(part.data(), part.size()) != part.size())
-            return failed(file.errorString());
+            return failed(reasonOf(file, errno));
     }
     // Flushed before the commit so that a full disk shows here, not as a short file later.
     if (!stepAllowed(FileStep::Flush, path))
         return failed(QStringLiteral("injected failure"));
+    errno = 0;
     if (!file.flush())
-        return failed(file.errorString());
+        return failed(reasonOf(file, errno));
     if (!stepAllowed(FileStep::Commit, path))
         return failed(QStringLiteral("injected failure"));
+    errno = 0;
     if (!file.commit())
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, file.errorString())));
+        return logged(
+            FileResult::failure(QStringLiteral("%1: %2").arg(path, reasonOf(file, errno))));
     return FileResult::success();
+}
+
+FileResult writeFreshFile(const QString& path, QByteArrayView bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (entryExists(path)) {
+        if (!stepAllowed(FileStep::Remove, path))
+            return logged(injectedFailure(path));
+        if (::unlink(name.constData()) != 0)
+            return logged(
+                FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    }
+    if (!stepAllowed(FileStep::Open, path))
+        return logged(injectedFailure(path));
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    const auto failed = [&](const QString& why) {
+        ::close(fd);
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, why)));
+    };
+    const qsizetype half = bytes.size() / 2;
+    for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
+        if (!stepAllowed(FileStep::Write, path))
+            return failed(errnoText(ENOSPC));
+        if (!writeAll(fd, part))
+            return failed(errnoText(errno));
+    }
+    if (!stepAllowed(FileStep::Flush, path))
+        return failed(QStringLiteral("injected failure"));
+    if (::fsync(fd) != 0)
+        return failed(errnoText(errno));
+    if (!stepAllowed(FileStep::Commit, path))
+        return failed(QStringLiteral("injected failure"));
+    if (::close(fd) != 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    return FileResult::success();
+}
+
+FileResult refuseLink(const QString& path)
+{
+    struct stat info {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode))
+        return logged(FileResult::failure(
+            QStringLiteral("%1 is a symbolic link to another file: it was not written over.")
+                .arg(path)));
+    return FileResult::success();
+}
+
+bool entryExists(const QString& path)
+{
+    struct stat info {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
 FileResult setNormal(const QString& path)
 {
-    if (!stepAllowed(FileStep::SetAttributes, path))
-        return logged(injectedFailure(path));
-    QFile file(path);
-    if (!file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser))
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, file.errorString())));
-    return FileResult::success();
+    return changeMode(path, [](mode_t mode) { return mode | S_IWUSR; });
 }
 
 FileResult setReadOnly(const QString& path)
 {
-    if (!stepAllowed(FileStep::SetAttributes, path))
-        return logged(injectedFailure(path));
-    QFile file(path);
-    if (!file.setPermissions(file.permissions() & ~kWriteBits))
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, file.errorString())));
-    return FileResult::success();
+    return changeMode(path,
+                      [](mode_t mode) { return mode & ~mode_t{S_IWUSR | S_IWGRP | S_IWOTH}; });
 }
 
 bool isReadOnly(const QString& path)
@@ -180,9 +299,9 @@ FileResult removeFile(const QString& path)
 {
     if (!stepAllowed(FileStep::Remove, path))
         return logged(injectedFailure(path));
-    QFile file(path);
-    if (!file.remove())
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, file.errorString())));
+    // unlink, not QFile::remove: a link is removed itself, and the reason is the system's.
+    if (::unlink(QFile::encodeName(path).constData()) != 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
     return FileResult::success();
 }
 
@@ -192,8 +311,8 @@ FileResult renameFile(const QString& from, const QString& to)
         return logged(injectedFailure(to));
     // QFile::rename refuses to replace; the store commands rely on replacing in one step.
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return logged(FileResult::failure(
-            QStringLiteral("%1 -> %2: %3").arg(from, to, QString::fromLocal8Bit(strerror(errno)))));
+        return logged(
+            FileResult::failure(QStringLiteral("%1 -> %2: %3").arg(from, to, errnoText(errno))));
     return FileResult::success();
 }
 

@@ -28,14 +28,28 @@ struct FileContents {
 
 // Reads a whole device, refusing one larger than maxSize instead of trusting its length.
 FileContents readDevice(QIODevice& device, qsizetype maxSize);
+// Opens without waiting (a FIFO with no writer, a device) and reads only a regular file: anything
+// else is refused at once. A link is read where it points.
 FileContents readWholeFile(const QString& path, qsizetype maxSize);
 
 // The only way the utility writes a file: the bytes go to a temporary file in the same folder,
 // which is flushed and then renamed over `path`. A failure at any point leaves the old file whole.
 FileResult saveFileAtomically(const QString& path, QByteArrayView bytes);
 
+// A scratch file of the utility's own: whatever lies at `path` (a leftover, a link, dangling or
+// not) is removed first, the link itself and never what it points to, and the file is created
+// afresh and exclusively, never through a link, then written whole and flushed.
+FileResult writeFreshFile(const QString& path, QByteArrayView bytes);
+
+// Refuses a target that is a symbolic link: writing "over" it would replace the file it points
+// to, somewhere the player did not choose.
+FileResult refuseLink(const QString& path);
+// Something, even a dangling link, is at `path`.
+bool entryExists(const QString& path);
+
 // The two Windows attributes the games' files carry, as Unix permissions.
 // Normal (32): the owner may write. Read-only (33): nobody may write.
+// Never through a link: a link is refused and what it points to keeps its mode.
 FileResult setNormal(const QString& path);
 FileResult setReadOnly(const QString& path);
 // No write bit at all. Checked explicitly because root may open read-only files for writing.
@@ -51,7 +65,8 @@ QString joinPath(const QString& folder, const QString& name);
 
 // Test seam: every file step asks this hook first and fails when it answers false. A write asks
 // for Write twice, at its start and halfway, so that a refused second half leaves a file cut
-// short, as a full disk does; a refused Write fails with "No space left on device".
+// short, as a full disk does; a refused Write fails with "No space left on device". Removing a
+// leftover before a fresh file asks for Remove.
 enum class FileStep { Read, Open, Write, Flush, Commit, SetAttributes, Remove, Rename };
 using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
 void setFileFaultHook(FileFaultHook hook);

@@ -1,6 +1,7 @@
 #include "core/store/StoreChange.h"
 
 #include "core/Logging.h"
+#include "core/store/StoreLeftovers.h"
 #include "core/store/StoreReplace.h"
 
 namespace tarvelin
@@ -17,6 +18,8 @@ StoreChange StoreChange::begin(const StorePaths& paths, QString command)
                                         [&paths] { noticeStoreLockWait(paths.store); });
     if (!lock.held())
         qCWarning(lcStore).noquote() << command << "refused:" << lock.error();
+    else
+        removeLeftoverTemporaries(paths); // no other write of this store is running now
     return StoreChange(paths, std::move(command), std::move(lock));
 }
 

@@ -77,6 +77,15 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
     const SetupTable& onDisk = read->image.table;
 
     const int slot = SetupTable::isSlot(request.selectedSlot) ? request.selectedSlot : 0;
+    // A slot named without a listing (the command line) that is empty was never a setup: the
+    // store has not changed, the slot is simply unused.
+    if (slot != 0 && !request.listedName && !onDisk.entry(slot).isUsed()) {
+        outcome = refused<StoreCommandOutcome>(
+            {QStringLiteral("Slot %1 holds no setup. Nothing was deleted.").arg(slot),
+             MessageIcon::Exclamation});
+        outcome.store = stateOf(onDisk);
+        return outcome;
+    }
     const bool stale =
         slot != 0 && (!onDisk.entry(slot).isUsed() ||
                       (request.listedName && onDisk.entry(slot).name != *request.listedName));

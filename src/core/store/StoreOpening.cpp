@@ -48,11 +48,25 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
         passOver(opening, lock.error());
         return opening;
     }
-
-    if (!read.missing) {
-        if (const FileResult normal = setNormal(paths.store); !normal)
-            passOver(opening, normal.error);
+    // What a crash or a player's mistake left is not a store to keep: setups.bak may be the only
+    // copy of the setups it lost.
+    if (read.missing || read.image.cutShort) {
+        const QString why = read.missing
+                                ? QStringLiteral("%1 does not exist").arg(paths.store)
+                                : QStringLiteral("%1 is empty or incomplete").arg(paths.store);
+        passOver(opening, QStringLiteral("backup kept: %1").arg(why));
+        if (entryExists(paths.backup)) {
+            opening.backupKept = Message{
+                QStringLiteral("The store %1 is missing, empty or incomplete, so the backup %2 "
+                               "was kept as it was.")
+                    .arg(paths.store, paths.backup),
+                MessageIcon::Exclamation};
+        }
+        return opening;
     }
+
+    if (const FileResult normal = setNormal(paths.store); !normal)
+        passOver(opening, normal.error);
     const bool backupWasReadOnly = isReadOnly(paths.backup);
     if (QFileInfo::exists(paths.backup)) {
         if (const FileResult normal = setNormal(paths.backup); !normal)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/platform/Message.h"
 #include "core/store/StoreList.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace tarvelin
 {
@@ -14,15 +16,20 @@ struct StoreOpening {
     StoreState store;           // empty, with counters 1, 0, 0, when the store was not read
     // Steps that failed and were passed over: logged, never shown in the window.
     QStringList passedOver;
+    // Set when the store was missing, empty or cut short while a backup existed: the backup was
+    // kept, and this is what the player is told, once per opening.
+    std::optional<Message> backupKept;
 };
 
 // The store part of a game window's opening: read setups.sav, list it, and rewrite setups.bak
-// from it, leaving the backup read-only. Nothing is shown to the player; a game directory that
-// is empty or wrong gives an empty list and counters 1, 0, 0, and writes nothing.
+// from it, leaving the backup read-only. Only a kept backup is shown to the player (backupKept);
+// a game directory that is empty or wrong gives an empty list and counters 1, 0, 0, and writes
+// nothing.
 //
 // A missing setups.sav in an existing "saved games" folder reads as an empty store. The backup is
-// replaced atomically and only once the store was read, so a store that cannot be read never
-// costs the player the backup of the last good opening.
+// replaced atomically and only from a store read whole, all 300 slots present: a store that is
+// missing, empty, cut short or unreadable never costs the player the backup of the last good
+// opening.
 StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout);
 
 } // namespace tarvelin

@@ -20,12 +20,14 @@ void makeNormal(const QString& path)
         qCInfo(lcStore).noquote() << "passed over:" << normal.error;
 }
 
+// setups.tmp is made afresh, never followed: a link left there would otherwise receive the store
+// and then take setups.sav's place.
 FileResult throughScratchFile(const StorePaths& paths, const QByteArray& bytes)
 {
-    FileResult result = saveFileAtomically(paths.scratch, bytes);
+    FileResult result = writeFreshFile(paths.scratch, bytes);
     if (result)
         result = renameFile(paths.scratch, paths.store);
-    if (QFileInfo::exists(paths.scratch)) {
+    if (entryExists(paths.scratch)) {
         if (const FileResult removed = removeFile(paths.scratch); !removed)
             qCWarning(lcStore).noquote() << "scratch file left behind:" << removed.error;
     }

@@ -100,6 +100,12 @@ ExportOutcome exportSetup(const ExportRequest& request)
                        {}, std::move(outcome));
     }
     const QString target = joinPath(request.folder, fileName);
+    if (const FileResult link = refuseLink(target); !link) {
+        return refused(exclamation(QStringLiteral("%1 is a link to another file. Nothing was "
+                                                  "written.")
+                                       .arg(target)),
+                       link.error, std::move(outcome));
+    }
     // Exported files are left read-only; one is never written over, even by root.
     if (isReadOnly(target)) {
         return refused(exclamation(QStringLiteral("%1 already exists and is read-only. Nothing "

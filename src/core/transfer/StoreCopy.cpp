@@ -31,9 +31,9 @@ CopyRead parseWithHeader(const QByteArray& bytes, RecordLayout layout)
 }
 
 QByteArray serializeWithHeader(const SetupTable& table, RecordLayout layout,
-                               const QByteArray& header)
+                               const QByteArray& header, QByteArrayView excess = {})
 {
-    QByteArray bytes = serializeStore(table, layout);
+    QByteArray bytes = serializeStore(table, layout, excess);
     bytes.replace(0, layout::kHeaderSize, header);
     return bytes;
 }
@@ -70,10 +70,12 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
         return refused({QString::fromLatin1(kRootFolderRefusedText)}, {}, std::move(outcome));
     const QString copy = joinPath(transferFolder, profile.StoreCopyFileName);
     // Root may write over a read-only file; the player's read-only copy is kept all the same.
-    FileResult written =
-        isReadOnly(copy)
-            ? FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy))
-            : saveFileAtomically(copy, serializeWithHeader(read.image.table, layout, read.header));
+    FileResult written = refuseLink(copy);
+    if (written)
+        written = isReadOnly(copy)
+                      ? FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy))
+                      : saveFileAtomically(
+                            copy, serializeWithHeader(read.image.table, layout, read.header));
     if (!written) {
         return refused(
             exclamation(QStringLiteral("The copy was not written. %1").arg(written.error)),
@@ -106,9 +108,14 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     if (!change.started())
         return refused<StoreCopyOutcome>(change.refusal(), change.refusalDetail());
     const CopyRead read = parseWithHeader(contents.bytes, layout);
-    // A copy always ends exactly after slot 300; anything else is damaged or of the other game,
-    // and would replace every setup of the store with what the walk happened to find.
-    if (read.image.cutShort || !read.image.excess.isEmpty())
+    // A copy cut short is damaged. Bytes after slot 300 are kept, as the store keeps them, unless
+    // the file reads as a whole store of the other game: then this game's walk found garbage, and
+    // would replace every setup of the store with it.
+    const StoreImage asOtherGame =
+        parseStore(contents.bytes, profile.OtherProfile().recordLayout());
+    const bool otherGames =
+        !read.image.excess.isEmpty() && !asOtherGame.cutShort && asOtherGame.excess.isEmpty();
+    if (read.image.cutShort || otherGames)
         return importFailed(
             QStringLiteral("%1 is not a whole store of %2").arg(copy, profile.gameTitle));
 
@@ -117,15 +124,16 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     // imports all the same.
     if (const FileResult normal = setNormal(copy); !normal)
         outcome.passedOver << normal.error;
-    if (QFileInfo::exists(paths.store)) {
+    // A store that is a link keeps its target's mode: attributes never go through a link.
+    if (QFileInfo::exists(paths.store) && !QFileInfo(paths.store).isSymLink()) {
         if (const FileResult normal = setNormal(paths.store); !normal)
             return importFailed(normal.error, std::move(outcome));
     }
     const QByteArray header = profile.storeImportHeader == StoreImportHeader::AsRead
                                   ? read.header
                                   : QByteArray(layout::kHeaderSize, '\0');
-    if (const FileResult written =
-            change.replaceBytes(serializeWithHeader(read.image.table, layout, header), false);
+    if (const FileResult written = change.replaceBytes(
+            serializeWithHeader(read.image.table, layout, header, read.image.excess), false);
         !written)
         return importFailed(written.error, std::move(outcome));
     if (const FileResult normal = setNormal(paths.store); !normal)

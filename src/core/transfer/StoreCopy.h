@@ -26,14 +26,15 @@ inline constexpr char kNoCopyChosenText[] = "You did'nt choose a file to import.
 
 // Copies the game's store into `transferFolder` as the profile's StoreCopyFileName: the store's
 // header as read and its 300 slots rebuilt from what was read, left writable. The file-system
-// root is refused. A store that cannot be read writes no copy, so a good copy is never replaced
-// by an empty one.
+// root and a copy that is a link are refused. A store that cannot be read writes no copy, so a good
+// copy is never replaced by an empty one.
 StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const GameProfile& profile);
 
-// Replaces the game's store by the selected copy, keeping its slot positions; the header
-// written is the profile's StoreImportHeader. Any failure, including a copy that is not a whole
-// store of this game, ends with kNoCopyChosenText and leaves the store as it was.
+// Replaces the game's store by the selected copy, keeping its slot positions and any bytes after
+// slot 300; the header written is the profile's StoreImportHeader. A copy cut short, or one that
+// reads whole only as the other game's store, is refused. Any failure, including a copy that is not
+// a whole store of this game, ends with kNoCopyChosenText and leaves the store as it was.
 StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile);
 

@@ -20,6 +20,7 @@
 #include "ui/widgets/AddressBox.h"
 #include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QAction>
@@ -152,12 +153,15 @@ void GameWindow::runOpeningSequence()
     controls_.Text5->setText(lookUpGameDirectory(profile_, registry_, services_.winePrefix));
     browser_->restoreRememberedFolder();
 
-    showStore(ReadFile(gameDirectory(), profile_.recordLayout()).store);
+    const StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
+    showStore(opening.store);
     controls_.Text1->clear();
     setFileCounters();
     const int attached = SetMenuBitmaps(menuBar(), controls_.Picture);
     if (attached != int(kMenuPictureTable.size()))
         qCInfo(lcGameWindow) << "menu pictures attached:" << attached;
+    if (opening.backupKept)
+        showMessage(this, *opening.backupKept);
 }
 
 QString GameWindow::gameDirectory() const

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace tarvelin::cli
+{
+
+// A setup's name as one line of text output: control characters (C0, DEL and C1) are written as
+// \n, \t, \r or \xNN, and a backslash as \\, so a name can neither start a line of its own nor
+// send escape sequences to the terminal, and the escaped text still says which name it was.
+QString escapedForOneLine(const QString& text);
+
+} // namespace tarvelin::cli

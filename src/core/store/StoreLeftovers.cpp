@@ -1,0 +1,60 @@
+#include "core/store/StoreLeftovers.h"
+
+#include "core/Logging.h"
+#include "core/platform/FileIO.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace tarvelin
+{
+
+namespace
+{
+
+bool isLeftoverName(const QString& fileName)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^setups\\.(sav|bak)\\.([A-Za-z0-9]{6})$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression word(QStringLiteral("^[a-z]+$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    return match.hasMatch() && !word.match(match.captured(2)).hasMatch();
+}
+
+} // namespace
+
+QStringList removeLeftoverTemporaries(const StorePaths& paths)
+{
+    QStringList removed;
+    if (!paths.isValid())
+        return removed;
+    QStringList candidates;
+    if (entryExists(paths.scratch))
+        candidates << paths.scratch;
+    const QDir folder(paths.folder);
+    const QStringList names =
+        folder.entryList({QStringLiteral("setups.*.*")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (isLeftoverName(name))
+            candidates << joinPath(paths.folder, name);
+    }
+    for (const QString& path : candidates) {
+        const QFileInfo info(path);
+        // A folder is never ours; setups.tmp is removed even as a link, the link itself.
+        if (info.isDir() && !info.isSymLink())
+            continue;
+        if (path != paths.scratch && (info.isSymLink() || !info.isFile()))
+            continue;
+        if (const FileResult gone = removeFile(path); gone)
+            removed << path;
+        else
+            qCInfo(lcStore).noquote() << "leftover kept:" << gone.error;
+    }
+    if (!removed.isEmpty())
+        qCInfo(lcStore).noquote() << "removed leftover temporaries:" << removed;
+    return removed;
+}
+
+} // namespace tarvelin

@@ -1,0 +1,165 @@
+// Symbolic links in the game folder and in the player's folders, made for real: nothing is
+// written through a link the utility did not choose, and no mode changes through one.
+#include "core/files/SetupFileRename.h"
+#include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
+#include "core/store/StoreCommands.h"
+#include "core/transfer/SetupExport.h"
+#include "core/transfer/StoreCopy.h"
+#include "support/StoreBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const GameProfile& kGame = DirtTrackRacingProfile;
+const RecordLayout kLayout = kGame.recordLayout();
+const QByteArray kOutsideBytes = "the player's notes\n";
+const QByteArray kA = fixture::dtrSlot("A", 1);
+const QByteArray kB = fixture::dtrSlot("B", 2);
+
+class LinksTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        outsideFile = outside.filePath(QStringLiteral("notes.txt"));
+        fixture::writeFile(outsideFile, kOutsideBytes);
+        ASSERT_TRUE(setReadOnly(outsideFile));
+        game.write("setups.sav", fixture::store({kB, kA}));
+    }
+
+    static void link(const QString& target, const QString& at)
+    {
+        ASSERT_TRUE(QFile::link(target, at)) << at.toStdString();
+    }
+    void expectOutsideUntouched() const
+    {
+        EXPECT_EQ(fixture::readFile(outsideFile), kOutsideBytes);
+        EXPECT_TRUE(isReadOnly(outsideFile)) << "a mode was changed through a link";
+    }
+    void expectStoreIsAFileHolding(const std::vector<QByteArray>& slots) const
+    {
+        EXPECT_FALSE(QFileInfo(game.path("setups.sav")).isSymLink());
+        EXPECT_EQ(game.read("setups.sav"), fixture::store(slots));
+    }
+
+    fixture::GameDir game;
+    QTemporaryDir outside;
+    QTemporaryDir setups;
+    QString outsideFile;
+};
+
+TEST_F(LinksTest, ScratchFileThatIsALinkIsRemovedNeverFollowed)
+{
+    const QString missing = outside.filePath(QStringLiteral("created-through-a-link"));
+    for (const QString& target : {outsideFile, missing}) {
+        SCOPED_TRACE(target.toStdString());
+        game.write("setups.sav", fixture::store({kB, kA}));
+        link(target, game.path("setups.tmp"));
+        ASSERT_TRUE(sortStore(game.root(), kLayout).done);
+        expectStoreIsAFileHolding({kA, kB});
+        EXPECT_FALSE(game.exists("setups.tmp"));
+
+        link(target, game.path("setups.tmp"));
+        ASSERT_TRUE(deleteSetup({.gameDirectory = game.root(),
+                                 .layout = kLayout,
+                                 .setupChosen = true,
+                                 .selectedSlot = 1})
+                        .done);
+        expectStoreIsAFileHolding({kB});
+        EXPECT_FALSE(QFileInfo(game.path("setups.tmp")).isSymLink());
+        expectOutsideUntouched();
+        EXPECT_FALSE(QFileInfo::exists(missing));
+    }
+}
+
+TEST_F(LinksTest, StoreThatIsALinkIsWrittenWhereItPoints)
+{
+    const QString shared = outside.filePath(QStringLiteral("shared.sav"));
+    fixture::writeFile(shared, fixture::store({kB, kA}));
+    QFile::remove(game.path("setups.sav"));
+    link(shared, game.path("setups.sav"));
+
+    ASSERT_TRUE(sortStore(game.root(), kLayout).done);
+
+    EXPECT_TRUE(QFileInfo(game.path("setups.sav")).isSymLink());
+    EXPECT_EQ(fixture::readFile(shared), fixture::store({kA, kB}));
+}
+
+TEST_F(LinksTest, ExportStoreExportAndRenameRefuseATargetThatIsALink)
+{
+    link(outsideFile, setups.filePath(QStringLiteral("Out.set")));
+    const ExportOutcome exported = exportSetup({.gameDirectory = game.root(),
+                                                .profile = &kGame,
+                                                .selectedSlot = 1,
+                                                .exportName = "Out",
+                                                .folder = setups.path()});
+    EXPECT_FALSE(exported.done);
+    ASSERT_FALSE(exported.messages.empty());
+    EXPECT_TRUE(exported.messages[0].text.contains(QStringLiteral("link")));
+
+    link(outsideFile, setups.filePath(kGame.StoreCopyFileName));
+    EXPECT_FALSE(exportStoreCopy(game.root(), setups.path(), kGame).done);
+
+    const QString source = setups.filePath(QStringLiteral("Mine.set"));
+    fixture::writeFile(source, fixture::dtrSlot("Mine", 1));
+    link(outsideFile, setups.filePath(QStringLiteral("Taken.set")));
+    const SetupFileRenameOutcome renamed =
+        renameSetupFile(setups.path(), "Mine.set", "Taken", kGame);
+    EXPECT_EQ(renamed.result, RenameResult::NotRenamed);
+    EXPECT_EQ(fixture::readFile(source), fixture::dtrSlot("Mine", 1));
+
+    for (const char* name : {"Out.set", "Taken.set"})
+        EXPECT_TRUE(QFileInfo(setups.filePath(name)).isSymLink()) << name;
+    expectOutsideUntouched();
+}
+
+TEST_F(LinksTest, RenamingALinkNeverMakesWhatItPointsToWritable)
+{
+    link(outsideFile, setups.filePath(QStringLiteral("Friend.set")));
+    // Refused (the same name), and accepted: neither changes the target's mode.
+    renameSetupFile(setups.path(), "Friend.set", "Friend", kGame);
+    expectOutsideUntouched();
+    EXPECT_FALSE(setNormal(setups.filePath(QStringLiteral("Friend.set"))).ok);
+    EXPECT_FALSE(setReadOnly(setups.filePath(QStringLiteral("Friend.set"))).ok);
+    expectOutsideUntouched();
+}
+
+TEST(FreshFile, ReplacesWhateverIsThereWithANewFileAndNeverWritesThroughALink)
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("target"));
+    const QString scratch = folder.filePath(QStringLiteral("scratch"));
+    fixture::writeFile(target, "keep");
+    for (const bool dangling : {false, true}) {
+        if (dangling)
+            QFile::remove(target);
+        ASSERT_TRUE(QFile::link(target, scratch));
+        ASSERT_TRUE(writeFreshFile(scratch, "new bytes"));
+        EXPECT_FALSE(QFileInfo(scratch).isSymLink());
+        EXPECT_EQ(fixture::readFile(scratch), "new bytes");
+        EXPECT_EQ(QFileInfo::exists(target), !dangling);
+        if (!dangling) {
+            EXPECT_EQ(fixture::readFile(target), "keep");
+        }
+        QFile::remove(scratch);
+    }
+    // A leftover regular file is replaced too; a folder in its place is not ours to remove.
+    fixture::writeFile(scratch, "old leftover, longer than the new bytes");
+    ASSERT_TRUE(writeFreshFile(scratch, "new"));
+    EXPECT_EQ(fixture::readFile(scratch), "new");
+    QFile::remove(scratch);
+    ASSERT_TRUE(QDir().mkdir(scratch));
+    EXPECT_FALSE(writeFreshFile(scratch, "new").ok);
+    EXPECT_TRUE(QFileInfo(scratch).isDir());
+}
+
+} // namespace
