@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libasound2-dev libgtest-dev libbenchmark-dev
     xvfb fonts-dejavu-core
     clang libclang-rt-14-dev clang-format clang-tidy
+    dpkg-dev appstream desktop-file-utils man-db bash-completion
 )
 
 missing=()
