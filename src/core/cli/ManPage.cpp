@@ -100,7 +100,9 @@ std::string usageLine(const CommandSpec& command)
         }
         if (!out.empty())
             out += ' ';
-        out += open + set + close;
+        out += open;
+        out += set;
+        out += close;
     }
     return out;
 }
