@@ -176,6 +176,8 @@ std::string manPage(std::string_view version, std::string_view date)
     page += ".\\\" Written from the program's command table by tarvelin-cli-docs.\n";
     page += ".TH TARVELIN\\-SETUP\\-UTILITY 1 \"" + escaped(date) + "\" \"" + program + " " +
             escaped(version) + "\" \"User Commands\"\n";
+    // Paths and options are never broken at a hyphen.
+    page += ".nh\n";
     page += ".SH NAME\n" + program +
             " \\- manage the car setups of Dirt Track Racing and Dirt Track Racing \\- Sprint "
             "Cars\n";
