@@ -9,6 +9,7 @@ packages=(
     xvfb fonts-dejavu-core
     openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus-x11
     clang libclang-rt-14-dev clang-format clang-tidy
+    dpkg-dev appstream desktop-file-utils man-db bash-completion
 )
 
 missing=()

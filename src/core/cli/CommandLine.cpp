@@ -1,12 +1,31 @@
 #include "core/cli/CommandLine.h"
 
+#include "core/app/HelpIndex.h"
 #include "core/cli/Commands.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QTextStream>
 
 namespace tarvelin::cli
 {
+
+namespace
+{
+
+// Where the windows will find their help pages, found as they find them: a player, or a check of
+// an installed package, sees at once whether the program finds its help.
+QString helpPagesLine()
+{
+    const QString directory = QCoreApplication::instance()
+                                  ? findHelpDirectory(QCoreApplication::applicationDirPath())
+                                  : QString();
+    if (directory.isEmpty())
+        return QStringLiteral("\nThe windows' help pages were not found beside the program.\n");
+    return QStringLiteral("\nThe windows' help pages are in %1.\n").arg(directory);
+}
+
+} // namespace
 
 int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
@@ -15,7 +34,10 @@ int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err)
         return kWrongUsage;
     }
     if (invocation.has(Option::Help)) {
-        out << (invocation.command ? commandHelp(*invocation.command) : usageText());
+        if (invocation.command)
+            out << commandHelp(*invocation.command);
+        else
+            out << usageText() << helpPagesLine();
         return kSuccess;
     }
     if (invocation.has(Option::Version)) {

@@ -1,0 +1,274 @@
+// The manual page as man renders it and the bash completion as bash runs it, both written from
+// the command table; and the built program's word on where its help pages are.
+#include "core/cli/BashCompletion.h"
+#include "core/cli/CommandTable.h"
+#include "core/cli/ManPage.h"
+#include "support/FileTree.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace
+{
+
+namespace cli = tarvelin::cli;
+
+QString text(std::string_view view)
+{
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+struct Ran {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Ran run(const QString& program, const QStringList& arguments, const QByteArray& input = {},
+        const QString& folder = {})
+{
+    QProcess process;
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    const bool finished = process.waitForFinished(30000);
+    if (!finished)
+        process.kill();
+    EXPECT_TRUE(finished) << program.toStdString();
+    process.waitForFinished();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The page as man shows it, on lines long enough that nothing is wrapped or hyphenated.
+Ran renderedManPage()
+{
+    const std::string page = cli::manPage("6.2.2", "2026-12-07");
+    return run(QStringLiteral("groff"), {"-man", "-Tutf8", "-ww", "-rLL=400n", "-P-cbou"},
+               QByteArray::fromStdString(page));
+}
+
+TEST(ManPage, RendersWithoutWarningsAndListsEveryCommandAndOption)
+{
+    const Ran rendered = renderedManPage();
+    ASSERT_EQ(rendered.exitCode, 0) << rendered.err.toStdString();
+    EXPECT_EQ(rendered.err.toStdString(), "") << "groff warns about the markup";
+    const QString page = rendered.out;
+    const QString flat = page.simplified();
+
+    // Every command under COMMANDS, in the table's order, with its usage as the parser takes it
+    // (plain hyphens, so that a reader's search for an option finds it), its summary and each of
+    // its arguments and own options.
+    const qsizetype commands = page.indexOf(QStringLiteral("\nCOMMANDS\n"));
+    const qsizetype options = page.indexOf(QStringLiteral("\nOPTIONS\n"));
+    ASSERT_GT(commands, 0);
+    ASSERT_GT(options, commands);
+    qsizetype previous = commands;
+    const auto table = cli::commandTable();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const cli::CommandSpec& command = table[i];
+        SCOPED_TRACE(std::string(command.name));
+        const qsizetype at = page.indexOf(
+            QStringLiteral("\n       ") + text(command.usage) + QLatin1Char('\n'), previous);
+        ASSERT_GT(at, previous) << "usage line missing or out of order";
+        const qsizetype end = i + 1 < table.size()
+                                  ? page.indexOf(QStringLiteral("\n       ") +
+                                                     text(table[i + 1].usage) + QLatin1Char('\n'),
+                                                 at)
+                                  : options;
+        ASSERT_GT(end, at);
+        const QString section = page.mid(at, end - at).simplified();
+        EXPECT_TRUE(section.contains(text(command.summary).mid(1))) << section.toStdString();
+        for (const cli::ArgumentSpec& argument : command.arguments)
+            EXPECT_TRUE(section.contains(text(argument.name) + QLatin1Char(' ') +
+                                         text(argument.help).left(1).toUpper()))
+                << argument.name;
+        for (const cli::CommandOption& option : command.options) {
+            const cli::OptionSpec& definition = cli::optionSpec(option.option);
+            QString written = QStringLiteral("--") + text(definition.name);
+            if (!definition.valueName.empty())
+                written += QLatin1Char(' ') + text(definition.valueName);
+            EXPECT_TRUE(section.contains(written)) << written.toStdString();
+            EXPECT_EQ(
+                section.contains(
+                    written + QLatin1Char(' ') +
+                    text(option.help.empty() ? definition.help : option.help).left(1).toUpper()),
+                true)
+                << "the command's own help of " << written.toStdString();
+        }
+        previous = at;
+    }
+
+    // Every option under OPTIONS, with the commands that take it.
+    const QString optionPart = page.mid(options).simplified();
+    for (const cli::OptionSpec& option : cli::optionTable())
+        EXPECT_TRUE(optionPart.contains(QStringLiteral("--") + text(option.name))) << option.name;
+    EXPECT_TRUE(optionPart.contains(QStringLiteral("--help, -h")));
+    EXPECT_TRUE(optionPart.contains(
+        QStringLiteral("--delete Delete the setup file once it is in the store. Taken by import.")))
+        << optionPart.toStdString();
+    EXPECT_TRUE(optionPart.contains(
+        QStringLiteral("--to DIR The folder to write into. Taken by export and store-export.")));
+    EXPECT_TRUE(optionPart.contains(
+        QStringLiteral("Taken by the program without a command and every command.")));
+    for (const char* heading : {"NAME", "SYNOPSIS", "DESCRIPTION", "EXIT STATUS", "ENVIRONMENT"})
+        EXPECT_TRUE(page.contains(QStringLiteral("\n%1\n").arg(QLatin1String(heading)))) << heading;
+    EXPECT_TRUE(flat.contains(QStringLiteral("tarvelin-setup-utility 6.2.2 2026-12-07")));
+    EXPECT_FALSE(page.contains(QChar(0x2212))) << "an option's dash set as a minus sign";
+    EXPECT_FALSE(page.contains(QChar(0x2010))) << "an option's dash set as a hyphen";
+
+    // Some man setups print a bare "-" as a hyphen, which a search for "--game" does not find:
+    // every dash of the markup is written "\-".
+    const QString markup = QString::fromStdString(cli::manPage("6.2.2", "2026-12-07"));
+    for (const QString& line : markup.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String(".\\\"")))
+            continue; // a comment
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (line.at(i) == QLatin1Char('-'))
+                EXPECT_TRUE(i > 0 && line.at(i - 1) == QLatin1Char('\\')) << line.toStdString();
+        }
+    }
+}
+
+// Bash runs the completion script as it would on a <Tab>, in a folder with one setup file and
+// one folder.
+class Completion : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        script = folder.filePath(QStringLiteral("completion.bash"));
+        QFile file(script);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(cli::bashCompletion()));
+        file.close();
+        work = fixture::makeFolder(folder.path(), QStringLiteral("work"));
+        fixture::makeFolder(work, QStringLiteral("setups"));
+        QFile setup(work + QStringLiteral("/fast.set"));
+        ASSERT_TRUE(setup.open(QIODevice::WriteOnly));
+    }
+
+    // The words offered for the line; its last word is the one being completed. bash splits
+    // "--game=d" into "--game", "=", "d", as these lines do.
+    std::set<std::string> complete(const QStringList& line)
+    {
+        const QString driver = QStringLiteral(
+            "source \"$1\" || exit 3; shift; COMP_WORDS=(tarvelin-setup-utility \"$@\"); "
+            "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+            "_tarvelin_setup_utility tarvelin-setup-utility \"${COMP_WORDS[COMP_CWORD]}\" "
+            "\"${COMP_WORDS[COMP_CWORD-1]}\" || exit 4; "
+            "for word in \"${COMPREPLY[@]}\"; do printf '%s\\n' \"$word\"; done");
+        const Ran ran =
+            run(QStringLiteral("bash"), QStringList{"-c", driver, "bash", script} + line, {}, work);
+        EXPECT_EQ(ran.exitCode, 0) << line.join(' ').toStdString() << ran.err.toStdString();
+        EXPECT_EQ(ran.err.toStdString(), "") << line.join(' ').toStdString();
+        std::set<std::string> words;
+        for (const QString& word : ran.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            words.insert(word.toStdString());
+        return words;
+    }
+
+    QTemporaryDir folder;
+    QString script;
+    QString work;
+};
+
+using Words = std::set<std::string>;
+
+TEST_F(Completion, CommandsAndTheirSecondWords)
+{
+    Words all;
+    for (const cli::CommandSpec& command : cli::commandTable())
+        all.insert(std::string(command.name.substr(0, command.name.find(' '))));
+    EXPECT_EQ(complete({""}), all);
+    EXPECT_EQ(complete({"exp"}), Words{"export"});
+    EXPECT_EQ(complete({"store-"}), (Words{"store-export", "store-import"}));
+    EXPECT_EQ(complete({"--game", "dtr", "exp"}), Words{"export"}) << "options before a command";
+    EXPECT_EQ(complete({"--game=dtr", "exp"}), Words{"export"});
+    EXPECT_EQ(complete({"registry", ""}), (Words{"get", "set", "delete", "import-wine"}));
+    EXPECT_EQ(complete({"registry", "im"}), Words{"import-wine"});
+    EXPECT_EQ(complete({"--verbose", "registry", "--dry-run", "d"}), Words{"delete"});
+    EXPECT_EQ(complete({"nosuch", ""}), Words{});
+    EXPECT_EQ(complete({"registry", "nosuch", "--"}), Words{});
+}
+
+TEST_F(Completion, EachCommandsOwnOptionsUntilGiven)
+{
+    EXPECT_EQ(complete({"--"}),
+              (Words{"--demo", "--registry", "--verbose", "--help", "--version"}));
+    EXPECT_EQ(complete({"list", "--"}), (Words{"--game", "--game-dir", "--wine-prefix", "--json",
+                                               "--registry", "--verbose", "--help"}));
+    EXPECT_EQ(complete({"list", "--game", "sc", "--j"}), Words{"--json"});
+    EXPECT_EQ(complete({"list", "--game", "sc", "--g"}), Words{"--game-dir"}) << "--game is given";
+    EXPECT_EQ(complete({"list", "--game", "=", "sc", "--g"}), Words{"--game-dir"});
+    EXPECT_EQ(complete({"trash-file", "--"}), (Words{"--registry", "--verbose", "--help"}));
+    EXPECT_EQ(complete({"registry", "set", "K", "N", "V", "--d"}), Words{"--dword"});
+    EXPECT_EQ(complete({"import", "--d"}), Words{"--delete"});
+    EXPECT_EQ(complete({"export", "--d"}), Words{}) << "export takes no --delete";
+    // Nothing more to write but options: they are offered without a dash typed.
+    EXPECT_EQ(complete({"import", "--game", "dtr", "fast.set", "--delete", ""}),
+              (Words{"--game-dir", "--wine-prefix", "--registry", "--verbose", "--help"}));
+}
+
+TEST_F(Completion, GamesFoldersAndFilesWhereTheyAreTaken)
+{
+    EXPECT_EQ(complete({"list", "--game", ""}), (Words{"dtr", "sc"}));
+    EXPECT_EQ(complete({"list", "--game", "s"}), Words{"sc"});
+    EXPECT_EQ(complete({"list", "--game", "="}), (Words{"dtr", "sc"}));
+    EXPECT_EQ(complete({"list", "--game", "=", "d"}), Words{"dtr"});
+    EXPECT_EQ(complete({"delete", "--slot", ""}), Words{});
+    EXPECT_EQ(complete({"export", "--name", ""}), Words{});
+
+    EXPECT_EQ(complete({"export", "--game", "dtr", "--to", ""}), Words{"setups"});
+    EXPECT_EQ(complete({"store-export", "--to", "=", ""}), Words{"setups"});
+    EXPECT_EQ(complete({"list", "--game-dir", "s"}), Words{"setups"});
+    EXPECT_EQ(complete({"import", "--game", "dtr", ""}), (Words{"fast.set", "setups"}));
+    EXPECT_EQ(complete({"import", "f"}), Words{"fast.set"});
+    EXPECT_EQ(complete({"--registry", "f"}), Words{"fast.set"});
+    EXPECT_EQ(complete({"rename-file", "--game", "dtr", "fast.set", ""}), Words{})
+        << "the new name is typed";
+    // export's older form: NAME, then the folder.
+    EXPECT_EQ(complete({"export", "--slot", "1", "Oval", ""}), Words{"setups"});
+    // After "--" every word is an argument, even one that begins with a dash.
+    EXPECT_EQ(complete({"import", "--", "-"}), Words{});
+    EXPECT_EQ(complete({"import", "--", "fa"}), Words{"fast.set"});
+}
+
+// The windows find their help as the program reports it, beside the built executable.
+TEST(HelpPages, TheProgramsHelpNamesTheFolderItFound)
+{
+    const Ran help = run(QStringLiteral(TARVELIN_CLI), {"--help"});
+    ASSERT_EQ(help.exitCode, 0);
+    const QString pages =
+        QDir::cleanPath(QFileInfo(QStringLiteral(TARVELIN_CLI)).absolutePath() + "/data/help");
+    ASSERT_TRUE(QFileInfo::exists(pages + QStringLiteral("/index.html")));
+    EXPECT_TRUE(
+        help.out.endsWith(QStringLiteral("\nThe windows' help pages are in %1.\n").arg(pages)))
+        << help.out.right(200).toStdString();
+
+    // A copy of the program with no help beside it, or installed, says so.
+    QTemporaryDir prefix;
+    const QString bin = fixture::makeFolder(prefix.path(), QStringLiteral("bin"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TARVELIN_CLI), bin + QStringLiteral("/program")));
+    const Ran bare = run(bin + QStringLiteral("/program"), {"--help"});
+    EXPECT_TRUE(bare.out.endsWith(
+        QStringLiteral("\nThe windows' help pages were not found beside the program.\n")));
+    const QString installed =
+        fixture::makeFolder(prefix.path(), QStringLiteral("share/tarvelin-setup-utility/help"));
+    QFile index(installed + QStringLiteral("/index.html"));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.close();
+    EXPECT_TRUE(run(bin + QStringLiteral("/program"), {"--help"})
+                    .out.endsWith(
+                        QStringLiteral("help pages are in %1.\n").arg(QDir::cleanPath(installed))));
+}
+
+} // namespace
