@@ -95,6 +95,14 @@ template <typename Change> bool rewrite(const QString& path, WhenMissing whenMis
     return saved.ok;
 }
 
+// Equal as written to the file: the name with its letter case, the kind and the data.
+bool sameValue(const RegEntry& a, const RegEntry& b)
+{
+    if (a.name != b.name || a.kind != b.kind)
+        return false;
+    return a.kind == RegEntry::Kind::String ? a.text == b.text : a.number == b.number;
+}
+
 } // namespace
 
 QString registryText(const RegistryValue& value)
@@ -153,6 +161,13 @@ bool Registry::SetKeyValue(const QString& keyPath, const QString& valueName,
         else
             entry.number = registryText(value).toInt();
     }
+    // The value already as wanted (a remembered folder that stayed the same) leaves the file
+    // unwritten: no rewrite, no flush to the disk.
+    const Loaded loaded = load(filePath_);
+    const RegSection* current = loaded.ok ? loaded.file.section(sectionPath(keyPath)) : nullptr;
+    if (const RegEntry* existing = current ? current->entry(valueName) : nullptr;
+        existing && sameValue(*existing, entry))
+        return true;
     return rewrite(filePath_, WhenMissing::Fail, [&](RegFile& file) {
         RegSection* section = file.section(sectionPath(keyPath));
         if (!section)
