@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <dirent.h>
@@ -82,21 +83,54 @@ void appendUnitOrdered(std::string& out, QStringView text)
 }
 
 // A listed file: its case-folded sort key and its name as read, both kept in shared buffers so
-// that a folder of a hundred thousand files costs two allocations, not two hundred thousand.
-struct Listed {
-    std::uint64_t prefix; // the key's first eight bytes, big-endian: most orders decided here
+// that a folder of a hundred thousand files costs a few allocations, not two hundred thousand.
+struct Stored {
     std::uint32_t key;
     std::uint32_t keySize;
     std::uint32_t name;
-    std::uint32_t nameSize;
+    std::uint32_t nameSize : 31;
+    std::uint32_t ascii : 1; // the name as read is plain ASCII
 };
 
-std::uint64_t prefixOf(const char* key, size_t size)
+// What the sort moves: the key's first sixteen bytes, big-endian, which decide most orders
+// without a look into the shared buffers, and the entry they belong to.
+struct Listed {
+    std::uint64_t head;
+    std::uint64_t next;
+    std::uint32_t entry;
+};
+
+std::uint64_t bigEndianAt(const char* key, size_t size, size_t from)
 {
-    std::uint64_t prefix = 0;
-    for (size_t i = 0; i < 8; ++i)
-        prefix = (prefix << 8) | (i < size ? static_cast<unsigned char>(key[i]) : 0u);
-    return prefix;
+    std::uint64_t part = 0;
+    for (size_t i = from; i < from + 8; ++i)
+        part = (part << 8) | (i < size ? static_cast<unsigned char>(key[i]) : 0u);
+    return part;
+}
+
+// Orders the entries by their first sixteen key bytes, one byte at a time from the last (a
+// stable counting sort each): the work grows with the count alone, where a comparison sort
+// would take longer per entry the more entries there are. Bytes that all entries share, such as
+// a common "track " at the start, cost one counting pass and no move.
+void sortByHeads(std::vector<Listed>& items)
+{
+    std::vector<Listed> scratch(items.size());
+    for (int byte = 15; byte >= 0; --byte) {
+        const auto digit = [byte](const Listed& item) {
+            const std::uint64_t part = byte < 8 ? item.head : item.next;
+            return static_cast<size_t>((part >> (8 * (7 - byte % 8))) & 0xFF);
+        };
+        std::array<size_t, 257> start{};
+        for (const Listed& item : items)
+            ++start[digit(item) + 1];
+        if (std::find(start.begin(), start.end(), items.size()) != start.end())
+            continue;
+        for (size_t i = 1; i < start.size(); ++i)
+            start[i] += start[i - 1];
+        for (const Listed& item : items)
+            scratch[start[digit(item)]++] = item;
+        items.swap(scratch);
+    }
 }
 
 class Listing
@@ -110,13 +144,24 @@ public:
     {
     }
 
+    // Room for about `entries` names at once, so that the buffers are not copied as they grow.
+    void reserve(size_t entries)
+    {
+        constexpr size_t kTypicalName = 24;
+        keys_.reserve(entries * kTypicalName);
+        names_.reserve(entries * kTypicalName);
+        stored_.reserve(entries);
+        listed_.reserve(entries);
+    }
+
     // Keeps the entry when it matches; the file-type check comes last, as it may cost a stat.
     void consider(int dirFd, const dirent* entry)
     {
         const char* raw = entry->d_name;
         const size_t size = std::strlen(raw);
         const size_t keyStart = keys_.size();
-        if (patternIsAscii_ && isAscii(raw, size)) {
+        const bool ascii = isAscii(raw, size);
+        if (patternIsAscii_ && ascii) {
             // For plain ASCII, case folding is lowering A-Z.
             keys_.resize(keyStart + size);
             for (size_t i = 0; i < size; ++i) {
@@ -140,27 +185,41 @@ public:
             return;
         }
         const size_t keySize = keys_.size() - keyStart;
-        listed_.push_back(
-            {prefixOf(keys_.data() + keyStart, keySize), static_cast<std::uint32_t>(keyStart),
-             static_cast<std::uint32_t>(keySize), static_cast<std::uint32_t>(names_.size()),
-             static_cast<std::uint32_t>(size)});
+        const char* key = keys_.data() + keyStart;
+        listed_.push_back({bigEndianAt(key, keySize, 0), bigEndianAt(key, keySize, 8),
+                           static_cast<std::uint32_t>(stored_.size())});
+        stored_.push_back({static_cast<std::uint32_t>(keyStart),
+                           static_cast<std::uint32_t>(keySize),
+                           static_cast<std::uint32_t>(names_.size()),
+                           static_cast<std::uint32_t>(size), ascii ? 1u : 0u});
         names_.append(raw, size);
     }
 
     QStringList sortedNames()
     {
-        std::sort(listed_.begin(), listed_.end(),
-                  [this](const Listed& a, const Listed& b) { return before(a, b); });
+        sortByHeads(listed_);
+        // Entries whose first sixteen bytes agree are ordered by their whole keys.
+        for (auto run = listed_.begin(); run != listed_.end();) {
+            const auto end = std::find_if(run, listed_.end(), [&](const Listed& item) {
+                return item.head != run->head || item.next != run->next;
+            });
+            if (end - run > 1)
+                std::sort(run, end,
+                          [this](const Listed& a, const Listed& b) { return before(a, b); });
+            run = end;
+        }
         QStringList names;
         names.reserve(static_cast<qsizetype>(listed_.size()));
         for (const Listed& item : listed_)
-            names.append(nameOf(item));
+            names.append(nameOf(stored_[item.entry]));
         return names;
     }
 
 private:
-    QString nameOf(const Listed& item) const
+    QString nameOf(const Stored& item) const
     {
+        if (item.ascii) // the same text as decoded, by Qt's quickest conversion
+            return QString::fromLatin1(names_.data() + item.name, qsizetype(item.nameSize));
         return QFile::decodeName(
             QByteArray::fromRawData(names_.data() + item.name, qsizetype(item.nameSize)));
     }
@@ -168,13 +227,17 @@ private:
     // By the folded key; names that differ only in letter case by the names themselves.
     bool before(const Listed& a, const Listed& b) const
     {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
-        const std::string_view keyA(keys_.data() + a.key, a.keySize);
-        const std::string_view keyB(keys_.data() + b.key, b.keySize);
+        if (a.head != b.head)
+            return a.head < b.head;
+        if (a.next != b.next)
+            return a.next < b.next;
+        const Stored& first = stored_[a.entry];
+        const Stored& second = stored_[b.entry];
+        const std::string_view keyA(keys_.data() + first.key, first.keySize);
+        const std::string_view keyB(keys_.data() + second.key, second.keySize);
         if (const int order = keyA.compare(keyB); order != 0)
             return order < 0;
-        return nameOf(a) < nameOf(b);
+        return nameOf(first) < nameOf(second);
     }
 
     QString foldedPattern_;
@@ -182,6 +245,7 @@ private:
     bool patternIsAscii_;
     std::string keys_;
     std::string names_;
+    std::vector<Stored> stored_;
     std::vector<Listed> listed_;
 };
 
@@ -195,6 +259,10 @@ QStringList listSetupFiles(const QString& folder, const QString& pattern)
     if (!dir)
         return {};
     Listing listing(pattern);
+    // A folder's size on disk grows with its entries: a fair guess at how many it holds.
+    struct stat info;
+    if (::fstat(::dirfd(dir), &info) == 0 && info.st_size > 0)
+        listing.reserve(static_cast<size_t>(info.st_size) / 32);
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.') // hidden files, "." and ".."
             continue;
