@@ -100,9 +100,10 @@ QString setupFolder(int count)
     return folder;
 }
 
-QString windowRegistry(const QString& gameDirectory, const QString& rememberedFolder)
+QString windowRegistry(const QString& gameDirectory, const QString& rememberedFolder,
+                       const QString& fileName)
 {
-    const QString path = root().filePath(QStringLiteral("registry.reg"));
+    const QString path = root().filePath(fileName);
     tarvelin::Registry registry(path);
     const tarvelin::GameProfile& profile = tarvelin::DirtTrackRacingProfile;
     const QString utilityKey = QString::fromLatin1(tarvelin::UtilityKey);

@@ -21,8 +21,10 @@ QByteArray setupFileBytes();
 QString gameDirectoryWith(const QString& name, const QByteArray& bytes);
 
 // A registry file that points Dirt Track Racing at `gameDirectory` and remembers
-// `rememberedFolder` as the folder of setup files, as a game window reads them when it opens.
-QString windowRegistry(const QString& gameDirectory, const QString& rememberedFolder);
+// `rememberedFolder` as the folder of setup files, as a game window reads them when it opens;
+// written as `fileName` in the bench's folder.
+QString windowRegistry(const QString& gameDirectory, const QString& rememberedFolder,
+                       const QString& fileName = QStringLiteral("registry.reg"));
 
 // A scratch folder for files the benchmarks write.
 QString scratchFolder();

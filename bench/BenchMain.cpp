@@ -1,6 +1,7 @@
 // Runs every benchmark, then prints one table of figures, floors and ratios.
 #include "PeakMemory.h"
 #include "RatioTable.h"
+#include "StartWindowBench.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -24,6 +25,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (const std::optional<int> child = bench::runPeakMemoryChild(argc, argv))
+        return *child;
+    if (const std::optional<int> child = bench::runStartWindowChild(argc, argv))
         return *child;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -46,14 +46,6 @@ double runOnce(const QStringList& arguments, const QProcessEnvironment& environm
     return static_cast<double>(timer.nsecsElapsed()) / 1000;
 }
 
-double median(std::vector<double> samples)
-{
-    if (samples.empty())
-        return 0;
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
-
 // Each iteration runs --version and then the command, so that both meet the same load on this
 // shared machine; the table takes the medians of both.
 void runProcess(benchmark::State& state, const QStringList& arguments, const Prepare& prepare)
@@ -76,8 +68,8 @@ void runProcess(benchmark::State& state, const QStringList& arguments, const Pre
         command.push_back(us);
         floor.push_back(floorUs);
     }
-    state.counters[bench::kMedianCounter] = median(command);
-    state.counters[bench::kFloorMedianCounter] = median(floor);
+    state.counters[bench::kMedianCounter] = bench::median(command);
+    state.counters[bench::kFloorMedianCounter] = bench::median(floor);
 }
 
 void registerCommand(const QString& command, const QStringList& arguments, Prepare prepare = {})

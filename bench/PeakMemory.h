@@ -2,9 +2,9 @@
 
 #include <optional>
 
-// The peak memory of a process with the game window open, against one with the bare window of
-// the same size. Each is measured in a child process of its own, so that nothing the benchmarks
-// allocated before counts.
+// The peak memory of a process with the game window open on a folder of 100,000 setup files,
+// against one with the bare window of the same size. Each is measured in a child process of its
+// own, so that nothing the benchmarks allocated before counts.
 namespace bench
 {
 

@@ -1,6 +1,8 @@
 #include "RatioTable.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace bench
@@ -74,6 +76,14 @@ void printRow(const std::string& name, const std::string& value, const std::stri
 
 } // namespace
 
+double median(std::vector<double> samples)
+{
+    if (samples.empty())
+        return 0;
+    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+    return samples[samples.size() / 2];
+}
+
 void setTarget(const std::string& figure, Target target)
 {
     targets()[figure] = std::move(target);
@@ -109,6 +119,10 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs)
         if (median != run.counters.end() && floorMedian != run.counters.end()) {
             microseconds_[name] = median->second.value;
             microseconds_[name + kFloorSuffix] = floorMedian->second.value;
+        }
+        for (const auto& [counter, value] : run.counters) {
+            if (counter.rfind(kRowCounterPrefix, 0) == 0)
+                microseconds_[counter.substr(std::strlen(kRowCounterPrefix))] = value.value;
         }
         if (isatty(STDERR_FILENO))
             std::fprintf(stderr, "\r\033[Kmeasured %s", run.benchmark_name().c_str());

@@ -37,6 +37,13 @@ void setScaling(const std::string& figure, Scaling scaling);
 inline const char* const kMedianCounter = "median_us";
 inline const char* const kFloorMedianCounter = "floor_median_us";
 
+// A counter named "<kRowCounterPrefix><figure>" puts its value (microseconds) into the table as
+// a row of its own: the parts a figure or its floor is made of.
+inline const char* const kRowCounterPrefix = "row:";
+
+// The middle of the samples: the shared machine's pauses fall outside it.
+double median(std::vector<double> samples);
+
 // A figure that is a size, not a time (peak memory in megabytes), with its floor and limit.
 void recordMegabytes(const std::string& figure, double megabytes, double floorMegabytes,
                      double maxMegabytes);

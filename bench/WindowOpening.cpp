@@ -7,6 +7,7 @@
 #include "core/platform/VolumeTable.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreLayout.h"
+#include "core/store/StorePaths.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/widgets/MessageBox.h"
 
@@ -49,15 +50,39 @@ void OpenWindow::close()
     registry.reset();
 }
 
+namespace
+{
+
+QString windowGameDirectory()
+{
+    static const QString game =
+        gameDirectoryWith(QStringLiteral("window"), storeBytes(tarvelin::layout::kSlotCount));
+    return game;
+}
+
+WindowFixture buildWindowFixture(int files, const QString& registryName)
+{
+    const QString game = windowGameDirectory();
+    WindowFixture built;
+    built.folder = setupFolder(files);
+    built.registry = windowRegistry(game, built.folder, registryName);
+    built.store = tarvelin::StorePaths::forGameDirectory(game).store;
+    built.size = openGameWindow(built.registry).window->size();
+    return built;
+}
+
+} // namespace
+
 const WindowFixture& windowFixture()
 {
-    static const WindowFixture fixture = [] {
-        const QString game =
-            gameDirectoryWith(QStringLiteral("window"), storeBytes(tarvelin::layout::kSlotCount));
-        WindowFixture built{windowRegistry(game, setupFolder(10000)), {}};
-        built.size = openGameWindow(built.registry).window->size();
-        return built;
-    }();
+    static const WindowFixture fixture = buildWindowFixture(10000, QStringLiteral("registry.reg"));
+    return fixture;
+}
+
+const WindowFixture& largeFolderWindowFixture()
+{
+    static const WindowFixture fixture =
+        buildWindowFixture(100000, QStringLiteral("registry-large-folder.reg"));
     return fixture;
 }
 

@@ -21,10 +21,14 @@ namespace bench
 struct WindowFixture {
     QString registry; // points the game at its store and remembers the folder of setup files
     QSize size;       // the game window's size, which the bare window takes
+    QString store;    // the game's setups.sav
+    QString folder;   // the remembered folder
 };
 
 // Built on first use: the game directory, the folder of 10,000 files and the registry file.
 const WindowFixture& windowFixture();
+// The same game, its remembered folder holding 100,000 files: the largest folder a player keeps.
+const WindowFixture& largeFolderWindowFixture();
 
 // A shown window; it closes when this goes.
 struct OpenWindow {

@@ -3,11 +3,13 @@
 #include "core/platform/AddressSource.h"
 #include "core/registry/Registry.h"
 #include "support/FileTree.h"
+#include "support/StoreBytes.h"
 
 #include <QDir>
 #include <QHostAddress>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace tarvelin;
 
@@ -37,6 +39,35 @@ TEST_F(FolderRulesTest, RestoreFallsBackToTheCurrentFolderWhenEmptyOrMissing)
     EXPECT_EQ(folderToRestore(registry, dtrValue, current), current);
     rememberFolder(registry, dtrValue, QString());
     EXPECT_EQ(folderToRestore(registry, dtrValue, current), current);
+}
+
+TEST_F(FolderRulesTest, RememberingTheSameFolderLeavesTheRegistryFileAlone)
+{
+    const QString path = registry.filePath();
+    const auto inode = [&] {
+        struct stat info {
+        };
+        return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    const QString key = QString::fromLatin1(UtilityKey);
+    const QString first = fixture::makeFolder(dir.path(), QStringLiteral("first"));
+    const QString second = fixture::makeFolder(dir.path(), QStringLiteral("second"));
+    rememberFolder(registry, dtrValue, first);
+    ASSERT_TRUE(registry.SetKeyValue(key, QStringLiteral("After"), QStringLiteral("kept"),
+                                     RegistryType::String));
+
+    const ino_t before = inode();
+    rememberFolder(registry, dtrValue, first);
+    EXPECT_EQ(inode(), before);
+
+    // A new folder replaces the value where it stands; the values after it stay after it.
+    rememberFolder(registry, dtrValue, second);
+    EXPECT_NE(inode(), before);
+    EXPECT_EQ(folderToRestore(registry, dtrValue, first), second);
+    const QByteArray text = fixture::readFile(path);
+    EXPECT_EQ(text.count("second"), 1);
+    EXPECT_FALSE(text.contains("first"));
+    EXPECT_LT(text.indexOf("second"), text.indexOf("\"After\"=\"kept\""));
 }
 
 TEST_F(FolderRulesTest, DriveChangeGoesToTheDrivesCurrentFolderOrFails)

@@ -69,4 +69,34 @@ TEST(SetupFileList, LinksCountAsTheirTargetAndOddNamesStillList)
     EXPECT_TRUE(QFile::exists(dir.filePath(sets[0]))) << "listed names open the same file";
 }
 
+TEST(SetupFileList, AnyScriptSortsByItsFoldedTextThenByName)
+{
+    QTemporaryDir dir;
+    const QStringList names{QStringLiteral("ezra.set"),
+                            QStringLiteral("ab.set"),
+                            QString::fromUtf8("\xEF\xBC\xA1.set"), // fullwidth A
+                            QStringLiteral("Zed.set"),
+                            QString::fromUtf8("\xC3\x89mile.set"),
+                            QStringLiteral("AB.set"),
+                            QString::fromUtf8("\xF0\x9F\x98\x80.set"),
+                            QStringLiteral("Ab.set")};
+    for (const QString& name : names)
+        fixture::writeFile(dir.filePath(name), "x");
+
+    // Folded texts compare unit by unit as the program's text does (a character beyond the
+    // basic plane before the fullwidth letters); names equal but for case in their own order.
+    EXPECT_EQ(listSetupFiles(dir.path(), QStringLiteral("*.SET")),
+              (QStringList{"AB.set", "Ab.set", "ab.set", "ezra.set", "Zed.set",
+                           QString::fromUtf8("\xC3\x89mile.set"),
+                           QString::fromUtf8("\xF0\x9F\x98\x80.set"),
+                           QString::fromUtf8("\xEF\xBC\xA1.set")}));
+    // '?' stands for one unit of text; a pattern outside ASCII matches without case too.
+    EXPECT_EQ(listSetupFiles(dir.path(), QStringLiteral("?.set")),
+              (QStringList{QString::fromUtf8("\xEF\xBC\xA1.set")}));
+    EXPECT_EQ(listSetupFiles(dir.path(), QString::fromUtf8("\xC3\xA9*")),
+              (QStringList{QString::fromUtf8("\xC3\x89mile.set")}));
+    EXPECT_EQ(listSetupFiles(dir.path(), QString::fromUtf8("\xEF\xBD\x81*")),
+              (QStringList{QString::fromUtf8("\xEF\xBC\xA1.set")}));
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace tarvelin;
 
@@ -22,6 +23,13 @@ protected:
 
     void writeRaw(const QByteArray& bytes) { fixture::writeFile(path, bytes); }
     QByteArray raw() const { return fixture::readFile(path); }
+    // An atomic rewrite renames a new file over the old one: a new inode.
+    ino_t inode() const
+    {
+        struct stat info {
+        };
+        return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
+    }
 };
 
 TEST_F(RegistryTest, TextsAndNumbersReadBackExactly)
@@ -174,6 +182,36 @@ TEST_F(RegistryTest, LockFileOfAWriterThatIsGoneIsTakenOver)
     fixture::writeFile(path + QStringLiteral(".lock"), {});
     EXPECT_TRUE(registry.SetKeyValue(kKey, "a", QStringLiteral("1"), RegistryType::String))
         << registry.lastError().toStdString();
+}
+
+TEST_F(RegistryTest, AValueAlreadyAsWantedIsNotWrittenAgain)
+{
+    ASSERT_TRUE(registry.ensureCreated());
+    ASSERT_TRUE(
+        registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/setups"), RegistryType::String));
+    ASSERT_TRUE(registry.SetKeyValue(kKey, "Count", qint32(7), RegistryType::Dword));
+
+    ino_t before = inode();
+    EXPECT_TRUE(
+        registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/setups"), RegistryType::String));
+    EXPECT_TRUE(registry.SetKeyValue(kKey, "Count", qint32(7), RegistryType::Dword));
+    EXPECT_TRUE(registry.SetKeyValue(kKey, "Count", QStringLiteral("7"), RegistryType::Dword));
+    EXPECT_EQ(inode(), before);
+
+    // Anything that the file would show differently is written: the data, the kind, the name's
+    // letter case.
+    const auto rewrites = [&](const QString& name, const RegistryValue& value, RegistryType type) {
+        before = inode();
+        return registry.SetKeyValue(kKey, name, value, type) && inode() != before;
+    };
+    EXPECT_TRUE(rewrites("(Dir)", QStringLiteral("/setups/"), RegistryType::String));
+    EXPECT_TRUE(rewrites("Count", qint32(8), RegistryType::Dword));
+    EXPECT_TRUE(rewrites("Count", qint32(8), RegistryType::String));
+    EXPECT_TRUE(rewrites("(DIR)", QStringLiteral("/setups/"), RegistryType::String));
+    EXPECT_TRUE(rewrites("New", QString(), RegistryType::String));
+    EXPECT_TRUE(raw().contains("\"(DIR)\"=\"/setups/\""));
+    EXPECT_TRUE(raw().contains("\"Count\"=\"8\""));
+    EXPECT_EQ(registryText(registry.QueryValue(kKey, "New")), QString());
 }
 
 } // namespace

@@ -131,8 +131,9 @@ TEST(ManPage, RendersWithoutWarningsAndListsEveryCommandAndOption)
         if (line.startsWith(QLatin1String(".\\\"")))
             continue; // a comment
         for (qsizetype i = 0; i < line.size(); ++i) {
-            if (line.at(i) == QLatin1Char('-'))
+            if (line.at(i) == QLatin1Char('-')) {
                 EXPECT_TRUE(i > 0 && line.at(i - 1) == QLatin1Char('\\')) << line.toStdString();
+            }
         }
     }
 }

@@ -9,10 +9,13 @@
 #include "ui/folder/SetupFileView.h"
 #include "ui/widgets/MessageBox.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -168,6 +171,77 @@ TEST_F(FolderBrowserTest, FileClickSetsCountersCaptionAndRenameText)
     sprint.clickFile(0);
     EXPECT_EQ(sprint.controls.renameField->text(), QStringLiteral("Oval"));
     EXPECT_EQ(sprint.controls.selectedLabel->text(), QStringLiteral("1"));
+}
+
+TEST_F(FolderBrowserTest, FocusArrivingInTheFileListChoosesNoFile)
+{
+    BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+    panel.browser->startAt(setups);
+    SetupFileView* files = panel.controls.files;
+    QSignalSpy picked(files, &SetupFileView::fileClicked);
+    const auto focusArrives = [files](Qt::FocusReason reason) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(files, &out);
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QApplication::sendEvent(files, &in);
+    };
+    const auto choosesNothing = [&] {
+        return files->selectedIndex() == -1 && !files->currentIndex().isValid() &&
+               panel.controls.selectedLabel->text() == QStringLiteral("0") &&
+               panel.controls.renameField->text().isEmpty() && picked.isEmpty();
+    };
+    // The Tab key from the folder list, the window's activation, a menu closing.
+    panel.window.activateWindow();
+    if (QTest::qWaitForWindowActive(&panel.window)) {
+        panel.controls.folders->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(panel.controls.folders, Qt::Key_Tab);
+        EXPECT_TRUE(files->hasFocus());
+        EXPECT_TRUE(choosesNothing());
+    }
+    for (const Qt::FocusReason reason :
+         {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::ActiveWindowFocusReason,
+          Qt::PopupFocusReason, Qt::ShortcutFocusReason, Qt::OtherFocusReason}) {
+        focusArrives(reason);
+        EXPECT_TRUE(choosesNothing()) << reason;
+    }
+
+    // The first arrow key in the focused list picks the first file, as a click would.
+    QTest::keyClick(files, Qt::Key_Down);
+    ASSERT_EQ(picked.size(), 1);
+    EXPECT_EQ(picked.takeFirst().value(0).toInt(), 0);
+    EXPECT_EQ(files->selectedName(), QStringLiteral("a.set"));
+    EXPECT_EQ(panel.controls.selectedLabel->text(), QStringLiteral("1"));
+    EXPECT_EQ(panel.controls.renameField->text(), QStringLiteral("a"));
+    QTest::keyClick(files, Qt::Key_Down);
+    ASSERT_EQ(picked.size(), 1);
+    EXPECT_EQ(picked.takeFirst().value(0).toInt(), 1);
+
+    // Focus leaving and coming back keeps the chosen file and picks no other.
+    focusArrives(Qt::ActiveWindowFocusReason);
+    focusArrives(Qt::PopupFocusReason);
+    EXPECT_EQ(files->selectedIndex(), 1);
+    EXPECT_TRUE(picked.isEmpty());
+
+    // Listed afresh (after a command), the list again waits for the player.
+    panel.browser->refreshFiles();
+    panel.browser->setCounters();
+    panel.controls.renameField->clear();
+    focusArrives(Qt::TabFocusReason);
+    EXPECT_TRUE(choosesNothing());
+}
+
+TEST_F(FolderBrowserTest, FileNamesAreReadableByAScreenReader)
+{
+    BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+    panel.browser->startAt(setups);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(panel.controls.files);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Setup files in the folder"));
+    ASSERT_EQ(list->childCount(), 5);
+    QStringList names;
+    for (int row = 0; row < list->childCount(); ++row)
+        names << list->child(row)->text(QAccessible::Name);
+    EXPECT_EQ(names, (QStringList{"a.set", "B.SET", "my.settings.set", "Track 1.set", "z.set"}));
 }
 
 } // namespace

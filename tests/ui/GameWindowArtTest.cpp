@@ -1,9 +1,18 @@
 #include "core/game/GameProfile.h"
+#include "core/platform/AddressSource.h"
+#include "core/platform/Clock.h"
+#include "core/platform/VolumeTable.h"
+#include "core/registry/Registry.h"
 #include "ui/art/Artwork.h"
 #include "ui/art/MenuPictures.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/widgets/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QImage>
+#include <QLabel>
 #include <QSet>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tarvelin
@@ -102,6 +111,54 @@ TEST(GameWindowArtTest, TheIconIsTheInstalledSvgsDesign)
     const QColor tileBottom = icon.pixelColor(128, 244);
     EXPECT_LT(qAbs(tileTop.red() - art::kNightLight.red()), 4);
     EXPECT_LT(qAbs(tileBottom.red() - art::kNight.red()), 4);
+}
+
+// The pictures a window shows, by the control that shows them: label pixmaps and button icons.
+QStringList shownPictures(QWidget* window)
+{
+    QStringList shown;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (const QPixmap picture = label->pixmap(); !picture.isNull())
+            shown << label->objectName() + u' ' + QString::number(picture.cacheKey());
+    }
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        // Qt's own buttons (the menu bar's overflow arrow) are Qt's business.
+        if (!button->icon().isNull() && !button->objectName().startsWith(u"qt_"))
+            shown << button->objectName() + u' ' + QString::number(button->icon().cacheKey());
+    }
+    return shown;
+}
+
+TEST(GameWindowArtTest, ASecondGameWindowDrawsNoPictureAgain)
+{
+    MessageRecorder messages;
+    QTemporaryDir scratch;
+    Registry registry(scratch.filePath(QStringLiteral("registry.reg")));
+    ASSERT_TRUE(registry.ensureCreated());
+    const FixedVolumeTable volumes({{QStringLiteral("/"), true}});
+    const FixedAddressSource address(QStringLiteral("10.0.0.5"));
+    const FixedClock clock(QDateTime(QDate(2024, 6, 1), QTime(9, 30)));
+    GameWindowServices services;
+    services.volumes = &volumes;
+    services.address = &address;
+    services.clock = &clock;
+    for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
+        QStringList first;
+        {
+            auto window = createGameWindow(*profile, registry, services);
+            window->show();
+            first = shownPictures(window.get());
+        }
+        auto again = createGameWindow(*profile, registry, services);
+        again->show();
+        EXPECT_GE(first.size(), 5) << qPrintable(profile->id);
+        QStringList drawnAgain;
+        for (const QString& shown : shownPictures(again.get()))
+            if (!first.contains(shown))
+                drawnAgain << shown;
+        EXPECT_TRUE(drawnAgain.isEmpty())
+            << profile->id.toStdString() << ": " << drawnAgain.join(u',').toStdString();
+    }
 }
 
 } // namespace

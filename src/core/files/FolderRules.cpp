@@ -39,9 +39,9 @@ QString folderPath(const QString& folder)
 
 void rememberFolder(Registry& registry, const QString& valueName, const QString& folder)
 {
-    const QString key = QString::fromLatin1(UtilityKey);
-    registry.DeleteValue(key, valueName);
-    registry.SetKeyValue(key, valueName, folder, RegistryType::String);
+    // One write that replaces the value where it stands: the file is flushed once per real
+    // change, and not at all when the folder is the one already remembered.
+    registry.SetKeyValue(QString::fromLatin1(UtilityKey), valueName, folder, RegistryType::String);
 }
 
 QString folderToRestore(const Registry& registry, const QString& valueName,

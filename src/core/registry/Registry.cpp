@@ -114,6 +114,14 @@ QString missingKey(const QString& section)
     return QStringLiteral("it has no key [%1]").arg(section);
 }
 
+// Equal as written to the file: the name with its letter case, the kind and the data.
+bool sameValue(const RegEntry& a, const RegEntry& b)
+{
+    if (a.name != b.name || a.kind != b.kind)
+        return false;
+    return a.kind == RegEntry::Kind::String ? a.text == b.text : a.number == b.number;
+}
+
 } // namespace
 
 QString registryText(const RegistryValue& value)
@@ -188,6 +196,13 @@ bool Registry::SetKeyValue(const QString& keyPath, const QString& valueName,
     }
     if (!(lastError_ = namesProblem(keyPath, &valueName)).isEmpty())
         return false;
+    // The value already as wanted (a remembered folder that stayed the same) leaves the file
+    // unwritten: no rewrite, no flush to the disk.
+    const Loaded loaded = load(filePath_);
+    const RegSection* current = loaded.ok ? loaded.file.section(sectionPath(keyPath)) : nullptr;
+    if (const RegEntry* existing = current ? current->entry(valueName) : nullptr;
+        existing && sameValue(*existing, entry))
+        return true;
     lastError_ = rewrite(filePath_, WhenMissing::Fail, [&](RegFile& file) {
         const QString path = sectionPath(keyPath);
         RegSection* section = file.section(path);

@@ -69,4 +69,12 @@ void SetupFileView::keyPressEvent(QKeyEvent* event)
         Q_EMIT fileClicked(after);
 }
 
+void SetupFileView::focusInEvent(QFocusEvent* event)
+{
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid())
+        selectionModel()->clearCurrentIndex();
+}
+
 } // namespace tarvelin

@@ -31,6 +31,9 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Focus arriving (Tab, the window's activation, a menu closing) chooses no file, and leaves
+    // no file current either, so that the first arrow key picks the first file.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     QStringListModel* model_;

@@ -1,6 +1,7 @@
 #include "ui/widgets/GameStatusBar.h"
 
 #include "core/platform/Clock.h"
+#include "ui/art/Artwork.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,8 +55,10 @@ GameStatusBar::GameStatusBar(const Clock& clock, QWidget* parent)
     picture->setObjectName(QStringLiteral("Panel2Picture"));
     picture->setAccessibleName(QStringLiteral("Clock picture"));
     const int side = fontMetrics().height();
-    picture->setPixmap(
-        clockPicture().scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Drawn once per process and size, as every picture of the windows.
+    picture->setPixmap(art::keptPicture(QStringLiteral("clock %1").arg(side), [side] {
+        return clockPicture().scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }));
     layout->addWidget(picture);
     time_->setParent(timePanel);
     time_->setObjectName(QStringLiteral("Panel2Time"));
