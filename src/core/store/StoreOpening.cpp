@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/store/StoreFile.h"
+#include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"
 #include "core/store/StorePaths.h"
 
@@ -17,6 +18,25 @@ void passOver(StoreOpening& opening, const QString& why)
 {
     qCInfo(lcStore).noquote() << "opening passed over:" << why;
     opening.passedOver << why;
+}
+
+// The game saves without the utility: a store that differs from the newest generation is kept
+// now, before anything else can replace it. Nothing is refused when that fails: the opening
+// changes no store.
+void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout layout)
+{
+    const FileContents current = readWholeFile(paths.store, layout::kMaxStoreFileSize);
+    if (!current.ok) {
+        passOver(opening, current.error);
+        return;
+    }
+    const KeepResult kept =
+        StoreHistory(paths, layout).keep(current.bytes, QStringLiteral("opening"));
+    for (const QString& step : kept.passedOver)
+        passOver(opening, step);
+    if (!kept)
+        passOver(opening, kept.result.error);
+    opening.keptGeneration = kept.keptId;
 }
 
 } // namespace
@@ -49,6 +69,8 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
         return opening;
     }
 
+    if (!read.missing)
+        keepGameSave(opening, paths, layout);
     if (!read.missing) {
         if (const FileResult normal = setNormal(paths.store); !normal)
             passOver(opening, normal.error);
