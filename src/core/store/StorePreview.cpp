@@ -11,31 +11,39 @@ namespace tarvelin
 namespace
 {
 
-// The used setups in slot order, each with its occurrence of its name (0 for the first "Oval",
-// 1 for the second), so that duplicates pair up in order.
-struct Occurrence {
+// The used setups of a table in slot order, as the bytes their slots hold.
+struct Setup {
     QByteArray name;
-    int nth = 0;
-    const SetupRecord* record = nullptr;
+    QByteArray bytes;
+    int pair = -1; // the setup of the other store it is matched with; -1: none
 };
 
-std::vector<Occurrence> occurrences(const SetupTable& table)
+std::vector<Setup> setupsOf(const SetupTable& table, RecordLayout layout)
 {
-    std::vector<Occurrence> list;
-    QHash<QByteArray, int> seen;
+    std::vector<Setup> setups;
     for (const int slot : table.usedSlots()) {
         const SetupRecord& record = table.entry(slot);
-        list.push_back({record.name, seen[record.name]++, &record});
+        setups.push_back({record.name, serializeSetupFile(record, layout)});
     }
-    return list;
+    return setups;
 }
 
-QHash<QByteArray, int> countOf(const std::vector<Occurrence>& list)
+// Pairs setups of the same name across the two stores: identical ones first, whichever their
+// positions, then the rest in slot order. What stays unpaired is brought back or removed.
+void pairUp(std::vector<Setup>& now, std::vector<Setup>& then, bool identicalOnly)
 {
-    QHash<QByteArray, int> counts;
-    for (const Occurrence& o : list)
-        ++counts[o.name];
-    return counts;
+    for (std::size_t t = 0; t < then.size(); ++t) {
+        if (then[t].pair >= 0)
+            continue;
+        for (std::size_t n = 0; n < now.size(); ++n) {
+            if (now[n].pair >= 0 || now[n].name != then[t].name ||
+                (identicalOnly && now[n].bytes != then[t].bytes))
+                continue;
+            now[n].pair = int(t);
+            then[t].pair = int(n);
+            break;
+        }
+    }
 }
 
 } // namespace
@@ -43,35 +51,31 @@ QHash<QByteArray, int> countOf(const std::vector<Occurrence>& list)
 StorePreview previewRestore(const SetupTable& present, const SetupTable& restored,
                             RecordLayout layout)
 {
-    const std::vector<Occurrence> now = occurrences(present);
-    const std::vector<Occurrence> then = occurrences(restored);
-    const QHash<QByteArray, int> nowCount = countOf(now);
-    const QHash<QByteArray, int> thenCount = countOf(then);
+    std::vector<Setup> now = setupsOf(present, layout);
+    std::vector<Setup> then = setupsOf(restored, layout);
+    pairUp(now, then, true);
+    pairUp(now, then, false);
 
     StorePreview preview;
-    QHash<QByteArray, const SetupRecord*> nowByKey;
-    std::vector<QByteArray> nowShared;
-    for (const Occurrence& o : now) {
-        if (o.nth >= thenCount.value(o.name)) {
-            preview.remove << decodeWindows1252(o.name);
+    std::vector<int> nowOrder; // the paired setups of the present store, by their restored place
+    for (const Setup& setup : now) {
+        if (setup.pair < 0)
+            preview.remove << decodeWindows1252(setup.name);
+        else
+            nowOrder.push_back(setup.pair);
+    }
+    std::vector<int> thenOrder;
+    for (std::size_t t = 0; t < then.size(); ++t) {
+        const Setup& setup = then[t];
+        if (setup.pair < 0) {
+            preview.bringBack << decodeWindows1252(setup.name);
             continue;
         }
-        nowByKey.insert(o.name + '\0' + QByteArray::number(o.nth), o.record);
-        nowShared.push_back(o.name);
+        thenOrder.push_back(int(t));
+        if (now[std::size_t(setup.pair)].bytes != setup.bytes)
+            preview.change << decodeWindows1252(setup.name);
     }
-    std::vector<QByteArray> thenShared;
-    for (const Occurrence& o : then) {
-        if (o.nth >= nowCount.value(o.name)) {
-            preview.bringBack << decodeWindows1252(o.name);
-            continue;
-        }
-        thenShared.push_back(o.name);
-        const SetupRecord* mine = nowByKey.value(o.name + '\0' + QByteArray::number(o.nth));
-        // Compared as the slots lie in the file, flag included.
-        if (serializeSetupFile(*mine, layout) != serializeSetupFile(*o.record, layout))
-            preview.change << decodeWindows1252(o.name);
-    }
-    preview.reorder = nowShared != thenShared;
+    preview.reorder = nowOrder != thenOrder;
     return preview;
 }
 
