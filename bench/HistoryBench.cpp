@@ -156,7 +156,13 @@ void historyRestoreCommand(benchmark::State& state, bool history)
     // The generation every iteration restores: kept once, pinned so that pruning spares it.
     setStoreHistoryEnabled(true);
     const StoreHistory kept(run.paths(), kLayout);
-    const qint64 id = kept.keep(bench::storeBytes(kFull - 1), QStringLiteral("bench")).keptId;
+    kept.keep(bench::storeBytes(kFull - 1), QStringLiteral("bench"));
+    // Google Benchmark runs this more than once: a later run finds the generation kept already.
+    qint64 id = 0;
+    for (const Generation& generation : kept.list().generations) {
+        if (generation.command == QStringLiteral("bench"))
+            id = generation.id;
+    }
     if (id == 0 || !kept.setPinned(id, true))
         state.SkipWithError("no generation to restore");
     setStoreHistoryEnabled(history);

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
