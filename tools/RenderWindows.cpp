@@ -9,6 +9,9 @@
 #include "core/platform/ProgramStarter.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
+#include "core/store/StoreCommands.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/historywindow/HistoryWindow.h"
 #include "ui/session/GameWindowWiring.h"
 #include "ui/session/Navigator.h"
 #include "ui/widgets/FormScroll.h"
@@ -20,6 +23,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTreeWidget>
 #include <QWidget>
 
 namespace
@@ -70,6 +74,29 @@ bool save(QWidget* window, const QString& folder, const QString& name, QTextStre
     return true;
 }
 
+// The history window of `game` after a sort and a delete, the older of the two kept stores
+// selected so that its preview shows.
+QWidget* historyAfterTwoChanges(tarvelin::Navigator& navigator, QWidget* window)
+{
+    auto* game = qobject_cast<tarvelin::GameWindow*>(window);
+    if (!game)
+        return nullptr;
+    const tarvelin::RecordLayout layout = game->profile().recordLayout();
+    tarvelin::sortStore(game->gameDirectory(), layout);
+    tarvelin::deleteSetup({.gameDirectory = game->gameDirectory(),
+                           .layout = layout,
+                           .setupChosen = true,
+                           .selectedSlot = 2});
+    auto* history =
+        qobject_cast<tarvelin::HistoryWindow*>(navigator.showHistoryWindow(game->profile(), game));
+    if (!history)
+        return nullptr;
+    QTreeWidget* list = history->controls().List1;
+    if (QTreeWidgetItem* older = list->topLevelItem(list->topLevelItemCount() - 1))
+        older->setSelected(true);
+    return history;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -85,6 +112,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QTemporaryDir scratch;
+    // The demo's backup history stays in the scratch folder, out of the player's home.
+    qputenv("XDG_STATE_HOME", scratch.filePath(QStringLiteral("state")).toLocal8Bit());
     const tarvelin::DemoData demo = tarvelin::buildDemo(scratch.filePath(QStringLiteral("demo")));
     if (demo.registryFile.isEmpty()) {
         err << "the demo data could not be written" << Qt::endl;
@@ -122,6 +151,9 @@ int main(int argc, char* argv[])
             aboutOwner = game;
             all &= save(navigator.showStoreWindow(*profile, game), output,
                         profile->storeWindowName.toLower() + QStringLiteral(".png"), err);
+            if (profile == &tarvelin::DirtTrackRacingProfile)
+                all &= save(historyAfterTwoChanges(navigator, game), output,
+                            QStringLiteral("dtr-history.png"), err);
         }
     }
     tarvelin::AboutWindow* about = navigator.showAbout(aboutOwner);

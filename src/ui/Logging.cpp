@@ -9,5 +9,6 @@ Q_LOGGING_CATEGORY(lcGameWindow, "tarvelin.gamewindow")
 Q_LOGGING_CATEGORY(lcLinks, "tarvelin.links")
 Q_LOGGING_CATEGORY(lcNavigator, "tarvelin.shell.navigator")
 Q_LOGGING_CATEGORY(lcStoreWindow, "tarvelin.storewindow")
+Q_LOGGING_CATEGORY(lcHistoryWindow, "tarvelin.historywindow")
 
 } // namespace tarvelin

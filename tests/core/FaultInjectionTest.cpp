@@ -2,9 +2,11 @@
 // setup may be lost, no file left half written, and no failure may pass for a success.
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
+#include "core/platform/Clock.h"
 #include "core/platform/FileIO.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreCommands.h"
+#include "core/store/StoreHistory.h"
 #include "core/store/StoreOpening.h"
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
@@ -14,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -35,10 +38,14 @@ const QString kScratch = QStringLiteral("game/data/saved games/setups.tmp");
 const QString kImported = QStringLiteral("setups/Track.set");
 const QString kFriend = QStringLiteral("setups/Friend.set");
 const QString kUtilityKey = QString::fromLatin1(UtilityKey);
+// The backup history lives in the world too; its folder is named after the store's real path,
+// which differs between worlds, so the snapshots call it by one name.
+const QString kHistory = QStringLiteral("state/tarvelin-setup-utility/history/store");
 
 // A game directory, the player's setup folder, a folder of whole-store copies and a registry,
 // all under one root, set up afresh for every run.
 struct World {
+    QByteArray savedStateHome = qgetenv("XDG_STATE_HOME");
     QTemporaryDir root;
     QString path(const QString& relative) const { return root.filePath(relative); }
     QString game() const { return path("game"); }
@@ -48,6 +55,7 @@ struct World {
 
     World()
     {
+        qputenv("XDG_STATE_HOME", path("state").toLocal8Bit());
         for (const char* folder : {"game/data/saved games", "setups", "copies"})
             QDir().mkpath(path(folder));
         fixture::writeFile(path(kStore),
@@ -65,6 +73,9 @@ struct World {
         for (const QString& readOnly : {kBackup, kImported})
             EXPECT_TRUE(setReadOnly(path(readOnly)));
     }
+    ~World() { qputenv("XDG_STATE_HOME", savedStateHome); }
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
 };
 
 // A command run in a world; true when it claims to have done everything, without a warning.
@@ -109,7 +120,8 @@ const std::vector<Command>& commands()
     static const std::vector<Command> all = {
         {"opening backup",
          [](const World& w) {
-             return ReadFile(w.game(), kLayout).backupWritten;
+             const StoreOpening o = ReadFile(w.game(), kLayout);
+             return o.backupWritten && o.keptGeneration != 0;
          }},
         {"export",
          [](const World& w) {
@@ -209,6 +221,7 @@ struct Faults {
     bool sticky = false;
     int calls = 0;
     std::set<FileStep> failed;
+    bool historyFailed = false; // a failed step was one of the backup history's
 };
 
 struct Outcome {
@@ -219,28 +232,45 @@ struct Outcome {
     FileTree afterRerun;
 };
 
+FileTree snapshot(const World& world)
+{
+    static const QRegularExpression historyFolder(
+        QStringLiteral("^state/tarvelin-setup-utility/history/[^/]+"));
+    FileTree tree;
+    for (auto& [path, state] : fixture::snapshotTree(world.root.path()))
+        tree[QString(path).replace(historyFolder, kHistory)] = state;
+    return tree;
+}
+
+// The records carry the time: the same in every run, so that runs compare byte for byte.
+const FixedClock kHistoryClock(QDateTime(QDate(2026, 12, 6), QTime(21, 0), Qt::UTC));
+
 Outcome runOnce(const Command& command, Faults& faults)
 {
     World world;
     if (command.prepare)
         command.prepare(world);
     Outcome run;
-    run.before = fixture::snapshotTree(world.root.path());
-    setFileFaultHook([&faults](FileStep step, const QString&) {
+    setStoreHistoryClock(&kHistoryClock);
+    run.before = snapshot(world);
+    setFileFaultHook([&faults](FileStep step, const QString& path) {
         const int call = faults.calls++;
         const bool fail = faults.failAt >= 0 &&
                           (call == faults.failAt || (faults.sticky && call > faults.failAt));
-        if (fail)
+        if (fail) {
             faults.failed.insert(step);
+            faults.historyFailed |= path.contains(QStringLiteral("/tarvelin-setup-utility/"));
+        }
         return !fail;
     });
     run.claimed = command.run(world);
     setFileFaultHook({});
-    run.after = fixture::snapshotTree(world.root.path());
+    run.after = snapshot(world);
     if (run.after.contains(kScratch)) {
         run.rerunClaimed = command.run(world);
-        run.afterRerun = fixture::snapshotTree(world.root.path());
+        run.afterRerun = snapshot(world);
     }
+    setStoreHistoryClock(nullptr);
     return run;
 }
 
@@ -255,6 +285,17 @@ bool sameBytes(const FileTree& a, const FileTree& b)
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto& x, auto& y) {
                return x.first == y.first && x.second.bytes == y.second.bytes;
            });
+}
+
+// The player's files only: an opening keeps even a damaged store it finds in the history.
+FileTree outsideHistory(const FileTree& tree)
+{
+    FileTree out;
+    for (const auto& [path, state] : tree) {
+        if (!path.startsWith(kHistory))
+            out.emplace(path, state);
+    }
+    return out;
 }
 
 TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
@@ -272,7 +313,7 @@ TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
 
         for (const bool sticky : {false, true}) {
             for (int i = 0; i < clean.calls; ++i, ++tried) {
-                Faults faults{i, sticky, 0, {}};
+                Faults faults{i, sticky, 0, {}, false};
                 const Outcome run = runOnce(command, faults);
                 SCOPED_TRACE(testing::Message() << command.name << ": call " << i << " of "
                                                 << clean.calls << (sticky ? " onwards" : ""));
@@ -301,6 +342,21 @@ TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
                         EXPECT_EQ(bytesOf(run.after, first), bytesOf(good.after, first))
                             << second.toStdString() << " changed before " << first.toStdString();
                     }
+                }
+                // The store changes only once the store it replaces is in the history, and not
+                // at all when the history could not be written.
+                const bool storeChanged =
+                    bytesOf(run.after, kStore) != bytesOf(good.before, kStore);
+                if (storeChanged) {
+                    for (const auto& [path, state] : good.after) {
+                        if (path.startsWith(kHistory) && !good.before.contains(path)) {
+                            EXPECT_EQ(bytesOf(run.after, path), state.bytes)
+                                << "the store changed before " << path.toStdString();
+                        }
+                    }
+                }
+                if (faults.historyFailed) {
+                    EXPECT_FALSE(storeChanged) << "the store changed without its history";
                 }
                 // The backup stays protected unless setting attributes is what failed.
                 if (!faults.failed.contains(FileStep::SetAttributes)) {
@@ -394,7 +450,8 @@ TEST(FaultInjection, EveryRefusalHoldsWhateverFileStepFails)
         Faults clean;
         const Outcome good = runOnce(command, clean);
         EXPECT_FALSE(good.claimed) << command.name;
-        EXPECT_TRUE(sameBytes(good.before, good.after)) << command.name;
+        EXPECT_TRUE(sameBytes(outsideHistory(good.before), outsideHistory(good.after)))
+            << command.name;
         for (const bool sticky : {false, true}) {
             for (int i = 0; i < clean.calls; ++i, ++tried) {
                 Faults faults{i, sticky, 0, {}};
@@ -402,7 +459,7 @@ TEST(FaultInjection, EveryRefusalHoldsWhateverFileStepFails)
                 SCOPED_TRACE(testing::Message() << command.name << ": call " << i << " of "
                                                 << clean.calls << (sticky ? " onwards" : ""));
                 EXPECT_FALSE(run.claimed);
-                EXPECT_TRUE(sameBytes(run.before, run.after));
+                EXPECT_TRUE(sameBytes(outsideHistory(run.before), outsideHistory(run.after)));
             }
         }
     }

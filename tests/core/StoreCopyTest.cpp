@@ -89,7 +89,7 @@ TEST_F(StoreCopyTest, EveryFailedImportSaysNoFileWasChosenAndKeepsTheStore)
 
 TEST_F(StoreCopyTest, ImportKeepsBytesAfterSlot300ButRefusesTheOtherGamesStore)
 {
-    const QByteArray tail("\x01\x02 after the last slot", 24);
+    const QByteArray tail = QByteArray("\x01\x02", 2) + " after the last slot";
     for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
         SCOPED_TRACE(profile->gameTitle.toStdString());
         const int words = profile->trailingWordCount;

@@ -120,9 +120,14 @@ TEST_F(DiskFlushTest, TheCountSeesQtsAtomicSave)
 
 TEST_F(DiskFlushTest, OneFlushPerFileTheWindowChanges)
 {
-    // Opening on the folder already remembered: the backup is the only file written.
+    // Opening on the folder already remembered: the backup and the store's first generation in
+    // the history are the only files written; opening again on the same store adds no
+    // generation, so only the backup is written.
     fixture::FileTree before = everything();
     int start = flushes;
+    createGameWindow(profile, registry, services).reset();
+    EXPECT_EQ(flushes - start, 2);
+    start = flushes;
     auto window = createGameWindow(profile, registry, services);
     ASSERT_EQ(window->folderBrowser().folder(), setups);
     EXPECT_EQ(game.read("setups.bak"), game.read("setups.sav"));

@@ -185,7 +185,7 @@ TEST_F(GameWindowTest, MenuBarCaptionsShortcutAndPictures)
     }
     EXPECT_EQ(captions, (QStringList{
                             "&File: &Main Minu|&Exit       ",
-                            "&Setup File: &Import And Export",
+                            "&Setup File: &Import And Export|Backup &History...",
                             "&Export Minu: &Export Setup|&Delete Setup",
                             "&Import Minu: &Import Setup|&Delete Setup",
                             "&Help: &About|-|&Serch For Help On|&Help Contents|-|&Home Page",

@@ -1,3 +1,4 @@
+#include "support/StateHome.h"
 #include "ui/widgets/Accessibility.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    fixture::isolateStateHome();
     QApplication app(argc, argv);
     tarvelin::installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);

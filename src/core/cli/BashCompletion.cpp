@@ -37,6 +37,7 @@ std::string_view completionOf(ValueKind kind)
     case ValueKind::None:
     case ValueKind::Text:
     case ValueKind::Slot:
+    case ValueKind::Id:
         break;
     }
     return "none";

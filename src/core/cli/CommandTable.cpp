@@ -93,6 +93,14 @@ constexpr CommandOption kStoreExportOptions[] = {
     kWinePrefixOption,
     {.option = To, .required = true, .help = "the folder the copy of the store is written into"},
 };
+constexpr CommandOption kHistoryJsonOptions[] = {
+    kGameOption, kGameDirOption, kWinePrefixOption, {.option = Json}};
+constexpr CommandOption kHistoryRestoreOptions[] = {
+    kGameOption,
+    kGameDirOption,
+    kWinePrefixOption,
+    {.option = DryRun, .help = "only show what the restore would change; the store is not changed"},
+};
 constexpr CommandOption kRenameOptions[] = {{.option = Game, .required = true},
                                             {.option = Replace}};
 constexpr CommandOption kRegistrySetOptions[] = {{.option = Dword}};
@@ -136,6 +144,9 @@ constexpr ArgumentSpec kRenameArguments[] = {
 };
 constexpr ArgumentSpec kTrashArguments[] = {
     {.name = "FILE", .kind = ValueKind::File, .help = "a setup file or a copy of a store"},
+};
+constexpr ArgumentSpec kGenerationId[] = {
+    {.name = "ID", .kind = ValueKind::Id, .help = "the generation, as history list shows it"},
 };
 constexpr ArgumentSpec kKeyName[] = {
     {.name = "KEY", .kind = ValueKind::Text, .help = "the key under HKEY_LOCAL_MACHINE"},
@@ -193,6 +204,23 @@ constexpr CommandSpec kCommands[] = {
      runStoreExport},
     {"store-import", kStoreCopy, kStoreOptions, "store-import --game dtr|sc FILE",
      "replace the whole store by the copy FILE", runStoreImport},
+    {"history list",
+     {},
+     kHistoryJsonOptions,
+     "history list --game dtr|sc [--json]",
+     "list the generations of the store's backup history, newest first",
+     runHistoryList},
+    {"history show", kGenerationId, kHistoryJsonOptions, "history show --game dtr|sc ID [--json]",
+     "show what restoring generation ID would bring back, remove, change and reorder",
+     runHistoryShow},
+    {"history restore", kGenerationId, kHistoryRestoreOptions,
+     "history restore --game dtr|sc ID [--dry-run]",
+     "put generation ID back as setups.sav; the store it replaces is kept in the history",
+     runHistoryRestore},
+    {"history pin", kGenerationId, kStoreOptions, "history pin --game dtr|sc ID",
+     "keep generation ID until it is unpinned", runHistoryPin},
+    {"history unpin", kGenerationId, kStoreOptions, "history unpin --game dtr|sc ID",
+     "let generation ID be pruned again with the older generations", runHistoryUnpin},
     {"rename-file", kRenameArguments, kRenameOptions,
      "rename-file --game dtr|sc FILE NEWNAME [--replace]",
      "rename a setup file to NEWNAME.set (.dts), left read-only; over an existing file only with "

@@ -41,6 +41,7 @@ enum class ValueKind {
     Directory, // a folder's path
     Game,      // dtr or sc
     Slot,      // a slot number, 1 to 300
+    Id,        // a whole number from 1: a generation of the backup history
 };
 
 struct OptionSpec {

@@ -12,6 +12,7 @@
 #include "core/registry/Registry.h"
 #include "core/store/StoreCommands.h"
 #include "core/store/StoreFile.h"
+#include "core/store/StoreHistoryCommands.h"
 #include "core/store/StoreOpening.h"
 #include "core/store/StorePaths.h"
 #include "core/transfer/SetupExport.h"
@@ -104,6 +105,74 @@ int reportStore(CommandContext& context, const StoreCommandOutcome& outcome, con
 {
     if (outcome.done && outcome.store)
         context.err << QStringLiteral("%1 %2 setups.").arg(what).arg(outcome.store->counters.total)
+                    << Qt::endl;
+    return report(context, outcome.done, outcome.messages, outcome.detail);
+}
+
+// JSON objects with their keys in the order the help documents, which QJsonObject would sort.
+class OrderedJson
+{
+public:
+    OrderedJson& add(const char* key, const QJsonValue& value)
+    {
+        const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        fields_ << QStringLiteral("\"%1\": %2")
+                       .arg(QLatin1StringView(key),
+                            QString::fromUtf8(wrapped.sliced(1, wrapped.size() - 2)));
+        return *this;
+    }
+    QString text() const
+    {
+        return QStringLiteral("{") + fields_.join(QStringLiteral(", ")) + QStringLiteral("}");
+    }
+
+private:
+    QStringList fields_;
+};
+
+QString jsonArray(const QStringList& items)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(items)).toJson(QJsonDocument::Compact));
+}
+
+qint64 generationId(const CommandContext& context)
+{
+    return context.invocation.arguments.at(0).toLongLong();
+}
+
+void reportPassedOver(CommandContext& context, const QStringList& passedOver)
+{
+    for (const QString& file : passedOver)
+        context.err << QStringLiteral("Passed over %1").arg(file) << Qt::endl;
+}
+
+void printPreview(CommandContext& context, const StorePreview& preview)
+{
+    const auto section = [&context](const char* title, const QStringList& names) {
+        context.out << title << ' ' << names.size() << '\n';
+        for (const QString& name : names)
+            context.out << '\t' << name << '\n';
+    };
+    section("Bring back:", preview.bringBack);
+    section("Remove:", preview.remove);
+    section("Change:", preview.change);
+    context.out << "Order changes: " << (preview.reorder ? "yes" : "no") << '\n';
+}
+
+int runPin(CommandContext& context, bool pinned)
+{
+    const auto game = resolveGame(context);
+    if (!game)
+        return kFailed;
+    const qint64 id = generationId(context);
+    const CommandOutcome outcome =
+        pinGeneration(game->gameDirectory, game->profile->recordLayout(), id, pinned);
+    if (outcome.done)
+        context.err << QStringLiteral("Generation %1 is %2.")
+                           .arg(id)
+                           .arg(pinned ? QStringLiteral("pinned: it is kept until it is unpinned")
+                                       : QStringLiteral("no longer pinned"))
                     << Qt::endl;
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
@@ -288,6 +357,103 @@ int runStoreImport(CommandContext& context)
                            .arg(copy.filePath())
                     << Qt::endl;
     return report(context, outcome.done, outcome.messages, outcome.detail);
+}
+
+int runHistoryList(CommandContext& context)
+{
+    const auto game = resolveGame(context);
+    if (!game)
+        return kFailed;
+    const HistoryListOutcome outcome =
+        listHistory(game->gameDirectory, game->profile->recordLayout());
+    reportPassedOver(context, outcome.passedOver);
+    if (!outcome.done)
+        return report(context, outcome.done, outcome.messages, outcome.detail);
+    if (context.invocation.has(Option::Json)) {
+        QStringList objects;
+        for (const Generation& g : outcome.generations) {
+            objects << OrderedJson()
+                           .add("id", g.id)
+                           .add("time", generationTimeText(g.time))
+                           .add("command", g.command)
+                           .add("setups", g.setups)
+                           .add("bytes", g.bytes)
+                           .add("pinned", g.pinned)
+                           .text();
+        }
+        context.out << (objects.isEmpty()
+                            ? QStringLiteral("[]")
+                            : QStringLiteral("[\n  ") + objects.join(QStringLiteral(",\n  ")) +
+                                  QStringLiteral("\n]"))
+                    << '\n';
+        return kSuccess;
+    }
+    for (const Generation& g : outcome.generations) {
+        context.out << g.id << '\t' << generationTimeText(g.time) << '\t' << g.command << '\t'
+                    << g.setups << '\t' << g.bytes << (g.pinned ? "\tpinned" : "") << '\n';
+    }
+    return kSuccess;
+}
+
+int runHistoryShow(CommandContext& context)
+{
+    const auto game = resolveGame(context);
+    if (!game)
+        return kFailed;
+    const HistoryPreviewOutcome outcome = previewGeneration(
+        game->gameDirectory, game->profile->recordLayout(), generationId(context));
+    if (!outcome.done)
+        return report(context, outcome.done, outcome.messages, outcome.detail);
+    const StorePreview& preview = outcome.preview;
+    if (context.invocation.has(Option::Json)) {
+        context.out << QStringLiteral("{\"bring_back\": %1, \"remove\": %2, \"change\": %3, "
+                                      "\"reorder\": %4}")
+                           .arg(jsonArray(preview.bringBack), jsonArray(preview.remove),
+                                jsonArray(preview.change),
+                                preview.reorder ? QStringLiteral("true") : QStringLiteral("false"))
+                    << '\n';
+        return kSuccess;
+    }
+    printPreview(context, preview);
+    return kSuccess;
+}
+
+int runHistoryRestore(CommandContext& context)
+{
+    const auto game = resolveGame(context);
+    if (!game)
+        return kFailed;
+    const qint64 id = generationId(context);
+    const bool dryRun = context.invocation.has(Option::DryRun);
+    const HistoryRestoreOutcome outcome =
+        restoreGeneration(game->gameDirectory, game->profile->recordLayout(), id, dryRun);
+    if (!outcome.done)
+        return report(context, outcome.done, outcome.messages, outcome.detail);
+    printPreview(context, outcome.preview);
+    if (dryRun) {
+        context.err << QStringLiteral("Dry run: %1 was not changed.").arg(game->paths.store)
+                    << Qt::endl;
+        return kSuccess;
+    }
+    context.err << QStringLiteral("Restored generation %1: the store now holds %2 setups.")
+                       .arg(id)
+                       .arg(outcome.store->counters.total)
+                << Qt::endl;
+    if (outcome.keptGeneration != 0)
+        context.err
+            << QStringLiteral("The store it replaced is generation %1.").arg(outcome.keptGeneration)
+            << Qt::endl;
+    return report(context, outcome.done, outcome.messages, outcome.detail);
+}
+
+int runHistoryPin(CommandContext& context)
+{
+    return runPin(context, true);
+}
+
+int runHistoryUnpin(CommandContext& context)
+{
+    return runPin(context, false);
 }
 
 int runRenameFile(CommandContext& context)

@@ -265,6 +265,12 @@ private:
             }
             if (written.at(at).isEmpty() && !definition.mayBeEmpty)
                 return fail(prefix() + QStringLiteral("%1 is empty").arg(text(definition.name)));
+            if (definition.kind == ValueKind::Id) {
+                bool ok = false;
+                if (written.at(at).toLongLong(&ok) < 1 || !ok)
+                    return fail(prefix() + QStringLiteral("%1 takes a whole number from 1, not %2")
+                                               .arg(text(definition.name), written.at(at)));
+            }
             if (definition.standsForOption) {
                 auto& slot = invocation_.options[static_cast<std::size_t>(definition.option)];
                 if (slot)

@@ -1,18 +1,23 @@
 #include "core/store/StoreChange.h"
 
 #include "core/Logging.h"
+#include "core/store/StoreCommandOutcome.h"
+#include "core/store/StoreHistory.h"
 #include "core/store/StoreLeftovers.h"
 #include "core/store/StoreReplace.h"
+
+#include <QFileInfo>
 
 namespace tarvelin
 {
 
-StoreChange::StoreChange(StorePaths paths, QString command, StoreLock lock)
-    : paths_(std::move(paths)), command_(std::move(command)), lock_(std::move(lock))
+StoreChange::StoreChange(StorePaths paths, RecordLayout layout, QString command, StoreLock lock)
+    : paths_(std::move(paths)), layout_(layout), command_(std::move(command)),
+      lock_(std::move(lock))
 {
 }
 
-StoreChange StoreChange::begin(const StorePaths& paths, QString command)
+StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QString command)
 {
     StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
                                         [&paths] { noticeStoreLockWait(paths.store); });
@@ -20,7 +25,7 @@ StoreChange StoreChange::begin(const StorePaths& paths, QString command)
         qCWarning(lcStore).noquote() << command << "refused:" << lock.error();
     else
         removeLeftoverTemporaries(paths); // no other write of this store is running now
-    return StoreChange(paths, std::move(command), std::move(lock));
+    return StoreChange(paths, layout, std::move(command), std::move(lock));
 }
 
 Message StoreChange::refusal() const
@@ -40,7 +45,40 @@ FileResult StoreChange::replace(const SetupTable& table, RecordLayout layout, QB
 FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratch)
 {
     Q_ASSERT(started());
+    historyRefused_ = false;
+    keptGeneration_ = 0;
+    if (const FileResult kept = keepInHistory(); !kept) {
+        historyRefused_ = true;
+        qCWarning(lcStore).noquote() << command_ << "refused: history:" << kept.error;
+        return kept;
+    }
     return replaceStoreBytes(paths_, bytes, throughScratch);
+}
+
+FileResult StoreChange::keepInHistory()
+{
+    // No store yet, or something that is no store file (a folder, a FIFO): there is nothing to
+    // keep, and the write decides what becomes of it.
+    const QFileInfo store(paths_.store);
+    if (!store.exists() || !store.isFile())
+        return FileResult::success();
+    const FileContents current = readWholeFile(paths_.store, layout::kMaxStoreFileSize);
+    if (!current.ok)
+        return FileResult::failure(current.error);
+    const KeepResult kept = StoreHistory(paths_, layout_).keep(current.bytes, command_);
+    for (const QString& step : kept.passedOver)
+        qCInfo(lcStore).noquote() << "history passed over:" << step;
+    keptGeneration_ = kept.keptId;
+    return kept.result;
+}
+
+Message StoreChange::notWrittenMessage() const
+{
+    if (!historyRefused_)
+        return storeNotWrittenMessage(paths_.store);
+    return exclamation(QStringLiteral("The store %1 was not changed, because its present state "
+                                      "could not be kept in the backup history.")
+                           .arg(paths_.store));
 }
 
 } // namespace tarvelin

@@ -17,7 +17,7 @@ class StoreChange
 public:
     // Takes the store's lock, waiting a few seconds for another command; `command` names the
     // change ("import", "delete", ...) for the log and the history.
-    static StoreChange begin(const StorePaths& paths, QString command);
+    static StoreChange begin(const StorePaths& paths, RecordLayout layout, QString command);
 
     bool started() const { return lock_.held(); }
     // What a command says when it could not start: another one kept the store locked.
@@ -27,16 +27,29 @@ public:
     const StorePaths& paths() const { return paths_; }
     const QString& command() const { return command_; }
 
+    // The store as it is is kept in the backup history first; when that fails the store is not
+    // touched and the replacement fails.
     FileResult replace(const SetupTable& table, RecordLayout layout, QByteArrayView excess,
                        bool throughScratch);
     FileResult replaceBytes(const QByteArray& bytes, bool throughScratch);
 
+    // Why the last replacement failed, as the player is told: the history could not keep the
+    // store, or the store itself could not be written.
+    Message notWrittenMessage() const;
+    bool historyRefused() const { return historyRefused_; }
+    // The generation the last replacement kept; 0 when the store equalled the newest one.
+    qint64 keptGeneration() const { return keptGeneration_; }
+
 private:
-    StoreChange(StorePaths paths, QString command, StoreLock lock);
+    StoreChange(StorePaths paths, RecordLayout layout, QString command, StoreLock lock);
+    FileResult keepInHistory();
 
     StorePaths paths_;
+    RecordLayout layout_;
     QString command_;
     StoreLock lock_;
+    bool historyRefused_ = false;
+    qint64 keptGeneration_ = 0;
 };
 
 } // namespace tarvelin

@@ -34,22 +34,21 @@ void finish(StoreCommandOutcome& outcome, StoreChange& change, const SetupTable&
             const SetupTable& oldTable, RecordLayout layout, QByteArrayView excess,
             bool throughScratch)
 {
-    const StorePaths& paths = change.paths();
     const FileResult written = change.replace(newTable, layout, excess, throughScratch);
     outcome.done = written.ok;
     outcome.storeWritten = written.ok;
     outcome.store = stateOf(written ? newTable : oldTable);
     if (!written) {
-        outcome.messages.push_back(storeNotWrittenMessage(paths.store));
+        outcome.messages.push_back(change.notWrittenMessage());
         outcome.detail = written.error;
     }
 }
 
 // The store's lock for the command, or the refusal when another command kept it.
-std::optional<StoreChange> beginChange(const StorePaths& paths, const QString& command,
-                                       StoreCommandOutcome& failure)
+std::optional<StoreChange> beginChange(const StorePaths& paths, RecordLayout layout,
+                                       const QString& command, StoreCommandOutcome& failure)
 {
-    StoreChange change = StoreChange::begin(paths, command);
+    StoreChange change = StoreChange::begin(paths, layout, command);
     if (!change.started()) {
         failure = refused<StoreCommandOutcome>(change.refusal(), change.refusalDetail());
         return std::nullopt;
@@ -68,7 +67,8 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
     StoreCommandOutcome outcome;
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
-    std::optional<StoreChange> change = beginChange(paths, QStringLiteral("delete"), outcome);
+    std::optional<StoreChange> change =
+        beginChange(paths, request.layout, QStringLiteral("delete"), outcome);
     if (!change)
         return outcome;
     const std::optional<StoreRead> read = readStore(paths, request.layout, outcome);
@@ -114,7 +114,8 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
     StoreCommandOutcome outcome;
-    std::optional<StoreChange> change = beginChange(paths, QStringLiteral("restore"), outcome);
+    std::optional<StoreChange> change =
+        beginChange(paths, layout, QStringLiteral("restore"), outcome);
     if (!change)
         return outcome;
     const StoreRead backup = ReadSlots(paths.backup, layout);
@@ -149,7 +150,7 @@ StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout)
     StoreCommandOutcome outcome;
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
-    std::optional<StoreChange> change = beginChange(paths, QStringLiteral("sort"), outcome);
+    std::optional<StoreChange> change = beginChange(paths, layout, QStringLiteral("sort"), outcome);
     if (!change)
         return outcome;
     const std::optional<StoreRead> read = readStore(paths, layout, outcome);

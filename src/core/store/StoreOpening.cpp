@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/store/StoreFile.h"
+#include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"
 #include "core/store/StorePaths.h"
 
@@ -17,6 +18,25 @@ void passOver(StoreOpening& opening, const QString& why)
 {
     qCInfo(lcStore).noquote() << "opening passed over:" << why;
     opening.passedOver << why;
+}
+
+// The game saves without the utility: a store that differs from the newest generation is kept
+// now, before anything else can replace it. Nothing is refused when that fails: the opening
+// changes no store.
+void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout layout)
+{
+    const FileContents current = readWholeFile(paths.store, layout::kMaxStoreFileSize);
+    if (!current.ok) {
+        passOver(opening, current.error);
+        return;
+    }
+    const KeepResult kept =
+        StoreHistory(paths, layout).keep(current.bytes, QStringLiteral("opening"));
+    for (const QString& step : kept.passedOver)
+        passOver(opening, step);
+    if (!kept)
+        passOver(opening, kept.result.error);
+    opening.keptGeneration = kept.keptId;
 }
 
 } // namespace
@@ -48,6 +68,9 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
         passOver(opening, lock.error());
         return opening;
     }
+
+    if (!read.missing)
+        keepGameSave(opening, paths, layout);
     // What a crash or a player's mistake left is not a store to keep: setups.bak may be the only
     // copy of the setups it lost.
     if (read.missing || read.image.cutShort) {

@@ -14,6 +14,7 @@ struct StoreOpening {
     bool storeRead = false;     // the table and the list show the store on disk
     bool backupWritten = false; // setups.bak now equals the store just read, header 0
     StoreState store;           // empty, with counters 1, 0, 0, when the store was not read
+    qint64 keptGeneration = 0;  // the store differed from the newest generation and was kept
     // Steps that failed and were passed over: logged, never shown in the window.
     QStringList passedOver;
     // Set when the store was missing, empty or cut short while a backup existed: the backup was

@@ -47,12 +47,12 @@ ImportOutcome importSetup(const ImportRequest& request)
     if (!paths.isValid())
         return refused<ImportOutcome>(noGameDirectoryMessage());
 
-    StoreChange change = StoreChange::begin(paths, QStringLiteral("import"));
+    const RecordLayout layout = request.profile->recordLayout();
+    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("import"));
     if (!change.started())
         return refused<ImportOutcome>(change.refusal(), change.refusalDetail());
 
     // The store is read afresh: the game may have saved into it since the window listed it.
-    const RecordLayout layout = request.profile->recordLayout();
     const StoreRead read = ReadSlots(paths.store, layout);
     const bool noStoreYet = read.missing && QFileInfo(paths.folder).isDir();
     if (!read.ok && !noStoreYet)
@@ -91,7 +91,7 @@ ImportOutcome importSetup(const ImportRequest& request)
         table.entry(slot) = *record;
         const FileResult written = change.replace(table, layout, read.image.excess, false);
         if (!written) {
-            outcome.messages.push_back(storeNotWrittenMessage(paths.store));
+            outcome.messages.push_back(change.notWrittenMessage());
             outcome.detail = written.error;
             outcome.store = stateOf(onDisk, request.selectedIndex);
             return outcome; // the file is kept: the setup is nowhere else

@@ -104,7 +104,7 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     const FileContents contents = readWholeFile(copy, layout::kMaxStoreFileSize);
     if (!contents.ok)
         return importFailed(contents.error);
-    StoreChange change = StoreChange::begin(paths, QStringLiteral("store-import"));
+    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("store-import"));
     if (!change.started())
         return refused<StoreCopyOutcome>(change.refusal(), change.refusalDetail());
     const CopyRead read = parseWithHeader(contents.bytes, layout);
@@ -134,8 +134,11 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
                                   : QByteArray(layout::kHeaderSize, '\0');
     if (const FileResult written = change.replaceBytes(
             serializeWithHeader(read.image.table, layout, header, read.image.excess), false);
-        !written)
+        !written) {
+        if (change.historyRefused())
+            return refused(change.notWrittenMessage(), written.error, std::move(outcome));
         return importFailed(written.error, std::move(outcome));
+    }
     if (const FileResult normal = setNormal(paths.store); !normal)
         outcome.passedOver << normal.error;
 

@@ -121,6 +121,7 @@ void GameWindow::connectCommands()
     onChoice(m.start, &GameWindow::startWindowRequested);
     onChoice(m.exit, &GameWindow::quitRequested);
     onChoice(m.importexportsav, &GameWindow::storeWindowRequested);
+    onChoice(m.history, &GameWindow::historyWindowRequested);
     onChoice(m.mnuSelect, &GameWindow::exportSetupFromMenu);
     onChoice(m.mnuDelete, &GameWindow::deleteSetup);
     onChoice(m.mnuImport, &GameWindow::importSetupFromMenu);

@@ -86,6 +86,7 @@ Q_SIGNALS:
     void startWindowRequested();        // "&Main Minu": show the start window, close this one
     void otherGameRequested();          // switch button: open profile().OtherProfile()'s window
     void storeWindowRequested();        // "&Import And Export": the whole-store window
+    void historyWindowRequested();      // "Backup &History...": the backup history window
     void aboutRequested();              // "&About": the about window, modal over this one
     void quitRequested();               // exit button and "&Exit       ": end at once
     void launchRequested();             // the play button: start the game from its CD

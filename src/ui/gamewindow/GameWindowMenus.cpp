@@ -51,6 +51,8 @@ GameWindowMenus buildGameWindowMenus(QMenuBar* bar)
     m.setup = addMenu(bar, "setup", "&Setup File");
     m.importexportsav = addEntry(m.setup, "importexportsav", "&Import And Export",
                                  "Copy the whole store out to a folder, or back in");
+    m.history = addEntry(m.setup, "mnuHistory", "Backup &History...",
+                         "Every store the utility replaced, to look at and restore");
 
     m.mnuCustom = addMenu(bar, "mnuCustom", "&Export Minu");
     m.mnuSelect =

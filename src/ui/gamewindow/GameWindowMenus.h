@@ -23,6 +23,7 @@ struct GameWindowMenus {
     QAction* start = nullptr;
     QAction* exit = nullptr;
     QAction* importexportsav = nullptr;
+    QAction* history = nullptr; // "Backup &History..."
     QAction* mnuSelect = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuImport = nullptr;

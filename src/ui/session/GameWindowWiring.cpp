@@ -3,6 +3,7 @@
 #include "core/app/Launcher.h"
 #include "core/game/GameProfile.h"
 #include "ui/gamewindow/GameWindow.h"
+#include "ui/historywindow/HistoryWindow.h"
 #include "ui/session/Navigator.h"
 #include "ui/storewindow/StoreWindow.h"
 #include "ui/widgets/FormScroll.h"
@@ -25,6 +26,8 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
                      [&navigator, self, &profile] { navigator.switchGame(self, profile); });
     QObject::connect(&window, &GameWindow::storeWindowRequested, &navigator,
                      [&navigator, self, &profile] { navigator.showStoreWindow(profile, self); });
+    QObject::connect(&window, &GameWindow::historyWindowRequested, &navigator,
+                     [&navigator, self, &profile] { navigator.showHistoryWindow(profile, self); });
     QObject::connect(&window, &GameWindow::aboutRequested, &navigator,
                      [&navigator, self] { navigator.showAbout(self); });
     QObject::connect(&window, &GameWindow::quitRequested, &navigator, &Navigator::quit);
@@ -45,6 +48,16 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
                      });
 }
 
+void showInGameWindow(Navigator& navigator, const GameProfile& profile, const StoreState& store)
+{
+    auto* game = qobject_cast<GameWindow*>(navigator.openWindow(profile.windowName));
+    if (!game)
+        return;
+    // The list was filled afresh: no setup of it is chosen any more.
+    game->showStore(store);
+    game->forgetChosenSetup();
+}
+
 // The whole-store window of `profile`. What it reads or writes of the store reaches the game
 // window of the same game that is open at that moment; with none open there is nothing to show,
 // and the next game window reads the store when it opens.
@@ -55,13 +68,20 @@ QWidget* createStoreWindow(const GameProfile& profile, Navigator& navigator,
                                    StoreWindowServices{platform.trash, nullptr, {}});
     QObject::connect(window, &StoreWindow::gameStoreRead, &navigator,
                      [&navigator, &profile](const StoreState& store) {
-                         auto* game =
-                             qobject_cast<GameWindow*>(navigator.openWindow(profile.windowName));
-                         if (!game)
-                             return;
-                         // The list was filled afresh: no setup of it is chosen any more.
-                         game->showStore(store);
-                         game->forgetChosenSetup();
+                         showInGameWindow(navigator, profile, store);
+                     });
+    return window;
+}
+
+// The backup history window of the game window it was chosen in, on that window's game
+// directory; a restore reaches the game window of the same game that is open then.
+QWidget* createHistoryWindow(const GameProfile& profile, QWidget* gameWindow, Navigator& navigator)
+{
+    auto* game = qobject_cast<GameWindow*>(gameWindow);
+    auto* window = new HistoryWindow(profile, game ? game->gameDirectory() : QString());
+    QObject::connect(window, &HistoryWindow::gameStoreRead, &navigator,
+                     [&navigator, &profile](const StoreState& store) {
+                         showInGameWindow(navigator, profile, store);
                      });
     return window;
 }
@@ -86,6 +106,10 @@ void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
             [](QWidget& volume) { FormScroll::scrollOutAndClose(volume, SlideDirection::Left); });
         return window;
     });
+    navigator.setHistoryWindowFactory(
+        [](const GameProfile& profile, QWidget* gameWindow, Navigator& owner) -> QWidget* {
+            return createHistoryWindow(profile, gameWindow, owner);
+        });
     navigator.setStoreWindowFactory(
         [&platform](const GameProfile& profile, QWidget*, Navigator& owner) -> QWidget* {
             return createStoreWindow(profile, owner, platform);

@@ -137,6 +137,16 @@ QWidget* Navigator::showStoreWindow(const GameProfile& profile, QWidget* gameWin
         gameWindow);
 }
 
+QWidget* Navigator::showHistoryWindow(const GameProfile& profile, QWidget* gameWindow)
+{
+    if (!historyFactory_)
+        return nullptr;
+    return showKept(
+        profile.id + QStringLiteral("History"),
+        [this, &profile, gameWindow] { return historyFactory_(profile, gameWindow, *this); },
+        gameWindow);
+}
+
 HelpViewer* Navigator::showHelpContents(const QString& page, QWidget* besides)
 {
     auto* viewer = static_cast<HelpViewer*>(showKept(

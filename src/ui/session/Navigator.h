@@ -38,6 +38,8 @@ public:
     // Builds the whole-store window of a profile, for the game window it was chosen in.
     using StoreWindowFactory =
         std::function<QWidget*(const GameProfile&, QWidget* gameWindow, Navigator&)>;
+    // Builds the backup history window of a profile, for the game window it was chosen in.
+    using HistoryWindowFactory = StoreWindowFactory;
 
     explicit Navigator(Services services, QObject* parent = nullptr);
     ~Navigator() override;
@@ -46,6 +48,10 @@ public:
     // The volume window, once it exists; without it the volume button does nothing.
     void setVolumeWindowFactory(WindowFactory factory) { volumeFactory_ = std::move(factory); }
     void setStoreWindowFactory(StoreWindowFactory factory) { storeFactory_ = std::move(factory); }
+    void setHistoryWindowFactory(HistoryWindowFactory factory)
+    {
+        historyFactory_ = std::move(factory);
+    }
     // Ends the system; QCoreApplication::exit by default.
     void setQuitFunction(std::function<void()> quit) { quit_ = std::move(quit); }
 
@@ -61,6 +67,8 @@ public:
     QWidget* showVolume(QWidget* besides = nullptr);
     // The whole-store window of the game window's profile, beside it; the game window stays.
     QWidget* showStoreWindow(const GameProfile& profile, QWidget* gameWindow);
+    // The backup history window of the game window's profile ("dtrHistory", "scHistory").
+    QWidget* showHistoryWindow(const GameProfile& profile, QWidget* gameWindow);
     // The help at its contents page, or at `page` ("export.html"), beside `besides` when given.
     HelpViewer* showHelpContents(const QString& page = {}, QWidget* besides = nullptr);
     // The help's keyword search, with `keyword` typed (empty: every keyword).
@@ -87,6 +95,7 @@ private:
     GameWindowFactory gameFactory_;
     WindowFactory volumeFactory_;
     StoreWindowFactory storeFactory_;
+    HistoryWindowFactory historyFactory_;
     std::function<void()> quit_;
     QHash<QString, QPointer<QWidget>> windows_;
 };

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/platform/FileIO.h"
+#include "core/store/StoreGeneration.h"
+#include "core/store/StoreLayout.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace tarvelin
+{
+
+class Clock;
+struct StorePaths;
+
+// The generations of one store, newest first, and the files of its folder that were passed
+// over because they are damaged or not generations at all.
+struct HistoryListing {
+    std::vector<Generation> generations;
+    QStringList passedOver;
+    // The highest id any generation file carries, damaged ones too: a new id is never one that
+    // a file already has.
+    qint64 highestId = 0;
+};
+
+struct KeepResult {
+    FileResult result;
+    qint64 keptId = 0; // 0: nothing kept, the store equals the newest generation
+    QStringList passedOver;
+    explicit operator bool() const { return result.ok; }
+};
+
+// The backup history of one store: every store a command replaced, kept outside the game
+// folder under $XDG_STATE_HOME/tarvelin-setup-utility/history/, one folder per game and store.
+// The caller holds the store's lock for every step that writes.
+class StoreHistory
+{
+public:
+    StoreHistory(const StorePaths& paths, RecordLayout layout);
+
+    // Unpinned generations beyond this many, oldest first, are pruned after each new one.
+    static constexpr int kKeptUnpinned = 100;
+
+    // $XDG_STATE_HOME/tarvelin-setup-utility/history, ~/.local/state/... without it.
+    static QString rootFolder();
+    const QString& folder() const { return folder_; }
+
+    HistoryListing list() const;
+    std::optional<Generation> find(qint64 id) const;
+    // The store bytes of a generation, checked against its record.
+    FileContents bytesOf(qint64 id) const;
+
+    // Keeps `storeBytes` as a new generation replaced by `command`, unless they equal the newest
+    // generation byte for byte, then prunes. A failure leaves no new generation behind.
+    KeepResult keep(const QByteArray& storeBytes, const QString& command) const;
+    FileResult setPinned(qint64 id, bool pinned) const;
+
+private:
+    QString generationPath(qint64 id) const;
+
+    QString folder_;
+    RecordLayout layout_;
+};
+
+// Test seams. With the keep step off, keep() keeps nothing and succeeds: the benchmark measures
+// the commands without their history. The clock gives the generations' times (null: the system).
+void setStoreHistoryEnabled(bool enabled);
+void setStoreHistoryClock(const Clock* clock);
+
+} // namespace tarvelin

@@ -1,0 +1,154 @@
+#include "core/store/StoreHistoryCommands.h"
+
+#include "core/store/StoreChange.h"
+#include "core/store/StoreFile.h"
+#include "core/store/StoreFormat.h"
+#include "core/store/StoreHistory.h"
+#include "core/store/StorePaths.h"
+
+#include <QFileInfo>
+
+namespace tarvelin
+{
+
+namespace
+{
+
+// A generation with its bytes, and the store as it is now, both read whole.
+struct RestorePair {
+    Generation generation;
+    QByteArray bytes;
+    StoreRead present;
+};
+
+template <typename Outcome>
+std::optional<RestorePair> readPair(const StorePaths& paths, RecordLayout layout, qint64 id,
+                                    Outcome& failure)
+{
+    const StoreHistory history(paths, layout);
+    const std::optional<Generation> generation = history.find(id);
+    if (!generation) {
+        failure = refused<Outcome>(unknownGenerationMessage(id));
+        return std::nullopt;
+    }
+    const FileContents bytes = history.bytesOf(id);
+    if (!bytes.ok) {
+        failure = refused<Outcome>(
+            exclamation(QStringLiteral("Generation %1 of the backup history could not be read. "
+                                       "Nothing was changed.")
+                            .arg(id)),
+            bytes.error);
+        return std::nullopt;
+    }
+    StoreRead present = ReadSlots(paths.store, layout);
+    if (!present.ok && !(present.missing && QFileInfo(paths.folder).isDir())) {
+        failure = refused<Outcome>(storeUnreadableMessage(paths.store), present.error);
+        return std::nullopt;
+    }
+    return RestorePair{*generation, bytes.bytes, std::move(present)};
+}
+
+StorePreview previewOf(const RestorePair& pair, RecordLayout layout)
+{
+    return previewRestore(pair.present.image.table, parseStore(pair.bytes, layout).table, layout);
+}
+
+} // namespace
+
+Message unknownGenerationMessage(qint64 id)
+{
+    return exclamation(
+        QStringLiteral("There is no generation %1 in the backup history of this store.").arg(id));
+}
+
+HistoryListOutcome listHistory(const QString& gameDirectory, RecordLayout layout)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused<HistoryListOutcome>(noGameDirectoryMessage());
+    HistoryListing listing = StoreHistory(paths, layout).list();
+    HistoryListOutcome outcome;
+    outcome.done = true;
+    outcome.generations = std::move(listing.generations);
+    outcome.passedOver = std::move(listing.passedOver);
+    return outcome;
+}
+
+HistoryPreviewOutcome previewGeneration(const QString& gameDirectory, RecordLayout layout,
+                                        qint64 id)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused<HistoryPreviewOutcome>(noGameDirectoryMessage());
+    HistoryPreviewOutcome outcome;
+    const std::optional<RestorePair> pair = readPair(paths, layout, id, outcome);
+    if (!pair)
+        return outcome;
+    outcome.done = true;
+    outcome.generation = pair->generation;
+    outcome.preview = previewOf(*pair, layout);
+    return outcome;
+}
+
+HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayout layout,
+                                        qint64 id, bool dryRun)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
+    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("history restore"));
+    if (!change.started())
+        return refused<HistoryRestoreOutcome>(change.refusal(), change.refusalDetail());
+    HistoryRestoreOutcome outcome;
+    const std::optional<RestorePair> pair = readPair(paths, layout, id, outcome);
+    if (!pair)
+        return outcome;
+    outcome.preview = previewOf(*pair, layout);
+    const SetupTable restored = parseStore(pair->bytes, layout).table;
+    if (dryRun) {
+        outcome.done = true;
+        outcome.store = stateOf(pair->present.image.table);
+        return outcome;
+    }
+    const FileResult written = change.replaceBytes(pair->bytes, false);
+    outcome.done = written.ok;
+    outcome.storeWritten = written.ok;
+    outcome.keptGeneration = change.keptGeneration();
+    if (!written) {
+        outcome.messages.push_back(change.notWrittenMessage());
+        outcome.detail = written.error;
+        outcome.store = stateOf(pair->present.image.table);
+        return outcome;
+    }
+    outcome.store = stateOf(restored);
+    return outcome;
+}
+
+CommandOutcome pinGeneration(const QString& gameDirectory, RecordLayout layout, qint64 id,
+                             bool pinned)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused(noGameDirectoryMessage());
+    // Under the store's lock, though the store is not written: a command keeping a generation
+    // meanwhile prunes the history.
+    const StoreChange change =
+        StoreChange::begin(paths, layout, pinned ? QStringLiteral("pin") : QStringLiteral("unpin"));
+    if (!change.started())
+        return refused(change.refusal(), change.refusalDetail());
+    const StoreHistory history(paths, layout);
+    if (!history.find(id))
+        return refused(unknownGenerationMessage(id));
+    if (const FileResult written = history.setPinned(id, pinned); !written) {
+        return refused(
+            exclamation(QStringLiteral("Generation %1 could not be %2.")
+                            .arg(id)
+                            .arg(pinned ? QStringLiteral("pinned") : QStringLiteral("unpinned"))),
+            written.error);
+    }
+    CommandOutcome outcome;
+    outcome.done = true;
+    return outcome;
+}
+
+} // namespace tarvelin

@@ -1,0 +1,356 @@
+// The backup history: what each writing command keeps, what an opening keeps, restore and its
+// undo, retention and pins, refusals when the history cannot be written, damaged files.
+#include "core/store/StoreHistory.h"
+
+#include "core/game/GameProfile.h"
+#include "core/platform/Clock.h"
+#include "core/platform/FileIO.h"
+#include "core/store/StoreCommands.h"
+#include "core/store/StoreHistoryCommands.h"
+#include "core/store/StoreOpening.h"
+#include "core/store/StorePaths.h"
+#include "core/transfer/SetupImport.h"
+#include "core/transfer/StoreCopy.h"
+#include "support/StoreBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const GameProfile& kGame = DirtTrackRacingProfile;
+const RecordLayout kDtr = kGame.recordLayout();
+
+QByteArray storeOf(const std::vector<QByteArray>& names)
+{
+    return fixture::storeOf(names, fixture::kDtrTrailingWords);
+}
+
+class StoreHistoryTest : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        setFileFaultHook({});
+        setStoreHistoryClock(nullptr);
+    }
+    StorePaths paths() const { return StorePaths::forGameDirectory(game.root()); }
+    StoreHistory history() const { return StoreHistory(paths(), kDtr); }
+    std::vector<Generation> generations() const { return history().list().generations; }
+    QByteArray bytesOf(qint64 id) const { return history().bytesOf(id).bytes; }
+    // Keeps `bytes` as a generation by letting the game "save" them and a sort run over them.
+    qint64 keepThroughSort(const QByteArray& bytes)
+    {
+        game.write("setups.sav", bytes);
+        const StoreCommandOutcome sorted = sortStore(game.root(), kDtr);
+        EXPECT_TRUE(sorted.done);
+        return generations().empty() ? 0 : generations().front().id;
+    }
+
+    fixture::GameDir game;
+    QTemporaryDir files;
+};
+
+// Each writing command, run on a store with a fresh history: exactly one new generation, byte for
+// byte the store as it was before, recorded with the command's name and the store's figures.
+TEST_F(StoreHistoryTest, EveryWritingCommandKeepsTheStoreItReplacesOnce)
+{
+    const QByteArray before = storeOf({"Oval", "Dirt", "Oval"});
+    fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
+    fixture::writeFile(files.filePath("Dtr setups.sav"), storeOf({"X"}));
+    game.write("setups.bak", storeOf({"Old"}));
+    struct Row {
+        const char* command;
+        std::function<bool()> run;
+    };
+    const std::vector<Row> rows = {
+        {"import",
+         [&] {
+             return importSetup({.gameDirectory = game.root(),
+                                 .profile = &kGame,
+                                 .folder = files.path(),
+                                 .chosenFile = "Track.set",
+                                 .style = MessageStyle::Marked})
+                 .done;
+         }},
+        {"delete",
+         [&] {
+             return deleteSetup({.gameDirectory = game.root(),
+                                 .layout = kDtr,
+                                 .setupChosen = true,
+                                 .selectedSlot = 2})
+                 .done;
+         }},
+        {"sort",
+         [&] {
+             return sortStore(game.root(), kDtr).done;
+         }},
+        {"restore",
+         [&] {
+             return restoreStore(game.root(), kDtr).done;
+         }},
+        {"store-import",
+         [&] {
+             return importStoreCopy(game.root(), files.path(), "Dtr setups.sav", kGame).done;
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        QDir(history().folder()).removeRecursively();
+        game.write("setups.sav", before);
+        ASSERT_TRUE(row.run());
+        const std::vector<Generation> kept = generations();
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(kept[0].command, QString::fromLatin1(row.command));
+        EXPECT_EQ(kept[0].setups, 3);
+        EXPECT_EQ(kept[0].bytes, before.size());
+        EXPECT_FALSE(kept[0].pinned);
+        EXPECT_EQ(bytesOf(kept[0].id), before);
+        EXPECT_NE(game.read("setups.sav"), before);
+    }
+}
+
+TEST_F(StoreHistoryTest, NothingNewIsKeptWhenTheStoreIsAlreadyTheNewestOrNotReplaced)
+{
+    const QByteArray store = storeOf({"b", "a"});
+    game.write("setups.sav", store);
+    ASSERT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 1);
+    // The opening already holds this store: the sort replaces it without a second copy.
+    ASSERT_TRUE(sortStore(game.root(), kDtr).done);
+    ASSERT_EQ(generations().size(), 1u);
+    // A refused command writes nothing, and keeps nothing.
+    EXPECT_FALSE(
+        deleteSetup(
+            {.gameDirectory = game.root(), .layout = kDtr, .setupChosen = true, .selectedSlot = 9})
+            .done);
+    // An import of a file holding an unused slot leaves the store alone.
+    fixture::writeFile(files.filePath("Empty.set"), fixture::unusedSlot());
+    EXPECT_TRUE(importSetup({.gameDirectory = game.root(),
+                             .profile = &kGame,
+                             .folder = files.path(),
+                             .chosenFile = "Empty.set",
+                             .style = MessageStyle::Marked})
+                    .done);
+    EXPECT_EQ(generations().size(), 1u);
+}
+
+TEST_F(StoreHistoryTest, AnOpeningKeepsAStoreTheGameSavedSince)
+{
+    game.write("setups.sav", storeOf({"Oval"}));
+    EXPECT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 1);
+    EXPECT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 0);
+    const QByteArray saved = storeOf({"Oval", "Saved by the game"});
+    game.write("setups.sav", saved);
+    const StoreOpening opening = ReadFile(game.root(), kDtr);
+    EXPECT_TRUE(opening.backupWritten);
+    ASSERT_EQ(opening.keptGeneration, 2);
+    EXPECT_EQ(generations().front().command, QStringLiteral("opening"));
+    EXPECT_EQ(bytesOf(2), saved);
+}
+
+TEST_F(StoreHistoryTest, ARestoreReturnsTheBytesExactlyAndCanItselfBeUndone)
+{
+    // A header and bytes after slot 300 that no table holds: the bytes come back all the same.
+    QByteArray first = fixture::store({fixture::dtrSlot("A", 1)}, 0x01020304) + "excess";
+    const qint64 firstId = keepThroughSort(first);
+    const QByteArray sorted = game.read("setups.sav");
+    ASSERT_NE(sorted, first);
+
+    const HistoryRestoreOutcome dry = restoreGeneration(game.root(), kDtr, firstId, true);
+    ASSERT_TRUE(dry.done);
+    EXPECT_EQ(game.read("setups.sav"), sorted);
+    EXPECT_EQ(generations().size(), 1u);
+
+    const HistoryRestoreOutcome restored = restoreGeneration(game.root(), kDtr, firstId);
+    ASSERT_TRUE(restored.done);
+    EXPECT_EQ(game.read("setups.sav"), first);
+    ASSERT_NE(restored.keptGeneration, 0);
+    EXPECT_EQ(generations().front().command, QStringLiteral("history restore"));
+    EXPECT_EQ(restored.store->counters.total, 1);
+
+    ASSERT_TRUE(restoreGeneration(game.root(), kDtr, restored.keptGeneration).done);
+    EXPECT_EQ(game.read("setups.sav"), sorted);
+    // Ids only grow: the undo is a generation of its own after the one it undid.
+    EXPECT_GT(generations().front().id, restored.keptGeneration);
+
+    const HistoryRestoreOutcome unknown = restoreGeneration(game.root(), kDtr, 999);
+    EXPECT_FALSE(unknown.done);
+    EXPECT_EQ(unknown.messages.at(0).text, unknownGenerationMessage(999).text);
+    EXPECT_EQ(game.read("setups.sav"), sorted);
+}
+
+TEST_F(StoreHistoryTest, TheNewestHundredUnpinnedAndEveryPinnedGenerationAreKept)
+{
+    const StorePaths store = paths();
+    const StoreHistory kept = history();
+    QDir().mkpath(store.folder);
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_EQ(kept.keep(storeOf({QByteArray::number(i)}), "test").keptId, i);
+    ASSERT_TRUE(kept.setPinned(1, true));
+    ASSERT_TRUE(kept.setPinned(3, true));
+    for (int i = 4; i <= 104; ++i)
+        ASSERT_EQ(kept.keep(storeOf({QByteArray::number(i)}), "test").keptId, i);
+
+    std::vector<qint64> ids;
+    for (const Generation& g : kept.list().generations)
+        ids.push_back(g.id);
+    ASSERT_EQ(ids.size(), 102u);
+    EXPECT_EQ(ids.front(), 104);
+    EXPECT_EQ(ids[99], 5); // 104..5 are the hundred newest unpinned
+    EXPECT_EQ(ids[100], 3);
+    EXPECT_EQ(ids[101], 1);
+    EXPECT_EQ(kept.bytesOf(1).bytes, storeOf({"1"}));
+
+    // Unpinned, generation 3 is the oldest unpinned one: the next generation prunes it.
+    ASSERT_TRUE(kept.setPinned(3, false));
+    ASSERT_TRUE(kept.keep(storeOf({"105"}), "test"));
+    EXPECT_FALSE(kept.find(3));
+    EXPECT_FALSE(kept.find(5));
+    EXPECT_TRUE(kept.find(6));
+    EXPECT_TRUE(kept.find(1));
+    EXPECT_FALSE(kept.setPinned(3, true));
+}
+
+// The history cannot be written (full disk, no permission): each command refuses, says why, and
+// the store is as it was.
+TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
+{
+    const QByteArray before = storeOf({"b", "a"});
+    game.write("setups.bak", storeOf({"z"}));
+    fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
+    fixture::writeFile(files.filePath("Dtr setups.sav"), storeOf({"X"}));
+    const QString refusal = QStringLiteral("The store %1 was not changed, because its present "
+                                           "state could not be kept in the backup history.")
+                                .arg(game.path("setups.sav"));
+    game.write("setups.sav", storeOf({"older"}));
+    ASSERT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 1);
+
+    const std::vector<std::function<std::vector<Message>()>> commands = {
+        [&] {
+            return importSetup({.gameDirectory = game.root(),
+                                .profile = &kGame,
+                                .folder = files.path(),
+                                .chosenFile = "Track.set",
+                                .style = MessageStyle::Marked})
+                .messages;
+        },
+        [&] {
+            return deleteSetup({.gameDirectory = game.root(),
+                                .layout = kDtr,
+                                .setupChosen = true,
+                                .selectedSlot = 1})
+                .messages;
+        },
+        [&] { return sortStore(game.root(), kDtr).messages; },
+        [&] { return restoreStore(game.root(), kDtr).messages; },
+        [&] {
+            return importStoreCopy(game.root(), files.path(), "Dtr setups.sav", kGame).messages;
+        },
+        [&] { return restoreGeneration(game.root(), kDtr, 1).messages; },
+    };
+    for (const FileStep failing : {FileStep::Open, FileStep::Write, FileStep::Commit}) {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "command " << i << " step " << int(failing));
+            game.write("setups.sav", before);
+            setFileFaultHook([&](FileStep step, const QString& path) {
+                return step != failing || !path.startsWith(history().folder());
+            });
+            const std::vector<Message> messages = commands[i]();
+            setFileFaultHook({});
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].text, refusal);
+            EXPECT_EQ(game.read("setups.sav"), before);
+            EXPECT_EQ(generations().size(), 1u);
+            EXPECT_TRUE(QFile::exists(files.filePath("Track.set")));
+        }
+    }
+}
+
+TEST_F(StoreHistoryTest, DamagedAndForeignFilesArePassedOverAndReported)
+{
+    const qint64 good = keepThroughSort(storeOf({"b", "a"}));
+    const QString folder = history().folder();
+    const QString goodFile = QDir(folder).entryList(QDir::Files).first();
+    const QByteArray whole = fixture::readFile(QDir(folder).filePath(goodFile));
+    fixture::writeFile(folder + "/0000000007.generation", whole.left(whole.size() - 10));
+    fixture::writeFile(folder + "/0000000008.generation", "garbage");
+    fixture::writeFile(folder + "/0000000009.generation", whole); // names generation 1
+    fixture::writeFile(folder + "/notes.txt", "mine");
+    QDir(folder).mkdir("0000000010.generation");
+
+    const HistoryListOutcome listed = listHistory(game.root(), kDtr);
+    ASSERT_TRUE(listed.done);
+    ASSERT_EQ(listed.generations.size(), 1u);
+    EXPECT_EQ(listed.generations[0].id, good);
+    EXPECT_EQ(listed.passedOver.size(), 5);
+    // A damaged file's id is never given again: the next generation comes after it.
+    EXPECT_EQ(history().keep(storeOf({"new"}), "test").keptId, 11);
+    EXPECT_FALSE(previewGeneration(game.root(), kDtr, 7).done);
+}
+
+TEST_F(StoreHistoryTest, ThePreviewNamesWhatARestoreBringsBackRemovesAndChanges)
+{
+    // Then: Oval, Oval, Dirt (seed 1), Mile. Now: Dirt (seed 2), Oval, Café, Café.
+    const QByteArray then =
+        fixture::store({fixture::dtrSlot("Oval", 1), fixture::dtrSlot("Oval", 1),
+                        fixture::dtrSlot("Dirt", 1), fixture::dtrSlot("Mile", 1)});
+    const qint64 id = keepThroughSort(then);
+    game.write("setups.sav",
+               fixture::store({fixture::dtrSlot("Dirt", 2), fixture::dtrSlot("Oval", 1),
+                               fixture::unusedSlot(), fixture::dtrSlot("Caf\xE9", 1),
+                               fixture::dtrSlot("Caf\xE9", 1)}));
+
+    const HistoryPreviewOutcome shown = previewGeneration(game.root(), kDtr, id);
+    ASSERT_TRUE(shown.done);
+    EXPECT_EQ(shown.preview.bringBack, (QStringList{"Oval", "Mile"}));
+    EXPECT_EQ(shown.preview.remove, (QStringList{QStringLiteral("Café"), QStringLiteral("Café")}));
+    EXPECT_EQ(shown.preview.change, QStringList{"Dirt"});
+    EXPECT_TRUE(shown.preview.reorder); // Dirt before Oval now, after it then
+
+    const HistoryPreviewOutcome same =
+        previewGeneration(game.root(), kDtr, keepThroughSort(storeOf({"a", "b"})));
+    ASSERT_TRUE(same.done);
+    // The store equals the generation once sorted; only the bytes of no setup differ.
+    EXPECT_TRUE(same.preview.changesNothing());
+}
+
+TEST_F(StoreHistoryTest, RecordsCarryTheUtcTimeAndPinsSurviveAReread)
+{
+    FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(22, 0, 30), Qt::OffsetFromUTC, 3600));
+    setStoreHistoryClock(&clock);
+    keepThroughSort(storeOf({"b", "a"}));
+    ASSERT_TRUE(pinGeneration(game.root(), kDtr, 1, true).done);
+    const Generation kept = generations().at(0);
+    EXPECT_EQ(generationTimeText(kept.time), QStringLiteral("2026-12-06T21:00:30Z"));
+    EXPECT_TRUE(kept.pinned);
+    EXPECT_EQ(bytesOf(1), storeOf({"b", "a"}));
+    EXPECT_FALSE(pinGeneration(game.root(), kDtr, 2, true).done);
+}
+
+TEST(StoreHistoryFolder, FollowsXdgStateHomeAndKeepsStoresAndGamesApart)
+{
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", "/srv/state");
+    EXPECT_EQ(StoreHistory::rootFolder(),
+              QStringLiteral("/srv/state/tarvelin-setup-utility/history"));
+    qputenv("XDG_STATE_HOME", "relative/state");
+    EXPECT_EQ(StoreHistory::rootFolder(),
+              QDir::homePath() + QStringLiteral("/.local/state/tarvelin-setup-utility/history"));
+    qputenv("XDG_STATE_HOME", saved);
+
+    const StorePaths a = StorePaths::forGameDirectory("/games/DTR");
+    const StorePaths b = StorePaths::forGameDirectory("/other/DTR");
+    const QString folder = StoreHistory(a, kDtr).folder();
+    EXPECT_NE(folder, StoreHistory(b, kDtr).folder());
+    EXPECT_NE(folder, StoreHistory(a, SprintCarsProfile.recordLayout()).folder());
+    EXPECT_EQ(folder, StoreHistory(a, kDtr).folder());
+    EXPECT_TRUE(QFileInfo(folder).fileName().startsWith("DTR-"));
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+#include "ui/historywindow/HistoryWindow.h"
+
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
+#include "core/store/StoreCommands.h"
+#include "support/FakeTrash.h"
+#include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
+#include "ui/gamewindow/GameWindow.h"
+#include "ui/session/GameWindowWiring.h"
+#include "ui/session/Navigator.h"
+#include "ui/widgets/FormScroll.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/VBUSoftButton.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace tarvelin
+{
+namespace
+{
+
+using fixture::click;
+
+const GameProfile& kDtr = DirtTrackRacingProfile;
+
+QStringList itemsOf(QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+// `Dirt` on a fixture store whose history holds what a sort replaced; the history window opened
+// from the game window's menu.
+class HistoryWindowTest : public ::testing::Test
+{
+protected:
+    HistoryWindowTest()
+    {
+        FormScroll::setStepPauseMs(0);
+        installWindowFactories(navigator, platform);
+        registry.ensureCreated();
+        registry.createKey(kDtr.GameKey);
+        registry.SetKeyValue(kDtr.GameKey, kDtr.DirectoryValueName, game.root(),
+                             RegistryType::String);
+    }
+    HistoryWindow* openHistory()
+    {
+        gameWindow = static_cast<GameWindow*>(navigator.showGame(kDtr));
+        fixture::trigger(gameWindow, "mnuHistory");
+        return qobject_cast<HistoryWindow*>(navigator.openWindow(QStringLiteral("dtrHistory")));
+    }
+    void selectLine(HistoryWindow* window, int row)
+    {
+        QTreeWidget* list = window->controls().List1;
+        const QRect line = list->visualItemRect(list->topLevelItem(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
+    }
+
+    QTemporaryDir scratch;
+    fixture::GameDir game;
+    Registry registry{scratch.filePath(QStringLiteral("registry.reg"))};
+    MessageRecorder messages;
+    fixture::FakeTrash trash;
+    ShellPlatform platform{nullptr, nullptr, nullptr, &trash};
+    Navigator navigator{{&registry, nullptr, nullptr, {}}};
+    GameWindow* gameWindow = nullptr;
+};
+
+TEST_F(HistoryWindowTest, TheMenuEntryFollowsImportAndExportAndOpensTheWindow)
+{
+    gameWindow = static_cast<GameWindow*>(navigator.showGame(kDtr));
+    const QList<QAction*> entries = gameWindow->menus().setup->actions();
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries[0]->objectName(), QStringLiteral("importexportsav"));
+    EXPECT_EQ(entries[1]->text(), QStringLiteral("Backup &History..."));
+    HistoryWindow* window = openHistory();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Backup History"));
+    for (VBUSoftButton* button :
+         {window->controls().Restore, window->controls().Pin, window->controls().Close})
+        EXPECT_EQ(button->accessibleName(), button->ovalLabel());
+    click(window, "Close");
+    fixture::settle();
+    EXPECT_EQ(navigator.openWindow(QStringLiteral("dtrHistory")), nullptr);
+}
+
+TEST_F(HistoryWindowTest, ListPreviewRestoreAndPinThroughTheButtons)
+{
+    const QByteArray first = fixture::storeOf({"Oval", "Dirt", "Oval"}, 6);
+    game.write("setups.sav", first);
+    // The opening keeps the store the game left; the deletion keeps it once more, not at all.
+    gameWindow = static_cast<GameWindow*>(navigator.showGame(kDtr));
+    ASSERT_TRUE(deleteSetup({.gameDirectory = game.root(),
+                             .layout = kDtr.recordLayout(),
+                             .setupChosen = true,
+                             .selectedSlot = 1})
+                    .done);
+    const QByteArray afterDelete = game.read("setups.sav");
+    HistoryWindow* window = openHistory();
+    ASSERT_NE(window, nullptr);
+    const HistoryWindowControls& c = window->controls();
+    ASSERT_EQ(c.List1->topLevelItemCount(), 1);
+    EXPECT_EQ(c.List1->topLevelItem(0)->text(1), QStringLiteral("opening"));
+    EXPECT_EQ(c.List1->topLevelItem(0)->text(2), QStringLiteral("3"));
+
+    // The focus alone chooses nothing.
+    c.List1->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window->selectedId(), 0);
+    EXPECT_FALSE(c.Restore->isEnabled());
+
+    selectLine(window, 0);
+    ASSERT_EQ(window->selectedId(), 1);
+    EXPECT_EQ(itemsOf(c.preview[BringBack]), QStringList{"Oval"});
+    EXPECT_TRUE(itemsOf(c.preview[Remove]).isEmpty());
+    EXPECT_TRUE(itemsOf(c.preview[Change]).isEmpty());
+
+    click(window, "Pin");
+    ASSERT_EQ(c.List1->topLevelItem(0)->text(3), QStringLiteral("Pinned"));
+    EXPECT_EQ(c.Pin->accessibleName(), QStringLiteral("Unpin"));
+
+    messages.queueAnswer(MessageAnswer::No);
+    click(window, "Restore");
+    EXPECT_EQ(game.read("setups.sav"), afterDelete);
+    click(window, "Restore");
+    EXPECT_EQ(game.read("setups.sav"), first);
+    ASSERT_EQ(messages.messages().size(), 2);
+    EXPECT_EQ(messages.messages()[1].buttons, MessageButtons::YesNo);
+    // The open game window shows the restored store; the store it replaced is listed.
+    EXPECT_EQ(gameWindow->storeLines().size(), 3u);
+    ASSERT_EQ(c.List1->topLevelItemCount(), 2);
+    EXPECT_EQ(c.List1->topLevelItem(0)->text(1), QStringLiteral("history restore"));
+    EXPECT_EQ(window->selectedId(), 0);
+
+    selectLine(window, 0);
+    EXPECT_EQ(itemsOf(c.preview[Remove]), QStringList{"Oval"});
+    click(window, "Restore");
+    EXPECT_EQ(game.read("setups.sav"), afterDelete);
+    EXPECT_EQ(gameWindow->storeLines().size(), 2u);
+}
+
+} // namespace
+} // namespace tarvelin
