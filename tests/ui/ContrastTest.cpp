@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -163,6 +164,13 @@ TEST(ContrastTest, EveryTextOfEveryWindowStandsOutFromItsBackground)
         QWidget* game = navigator.showGame(*profile);
         windows.push_back(game);
         windows.push_back(navigator.showStoreWindow(*profile, game));
+        // The opening kept the demo store in the history: one line, chosen, with its preview.
+        QWidget* history = navigator.showHistoryWindow(*profile, game);
+        auto* kept = history->findChild<QTreeWidget*>(QStringLiteral("List1"));
+        ASSERT_NE(kept, nullptr);
+        ASSERT_GT(kept->topLevelItemCount(), 0);
+        kept->topLevelItem(0)->setSelected(true);
+        windows.push_back(history);
     }
     windows.push_back(navigator.showHelpContents());
     windows.push_back(navigator.showAbout(windows.back()));

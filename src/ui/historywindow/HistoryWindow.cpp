@@ -32,7 +32,7 @@ void applyStyle(QWidget* window)
     window->setStyleSheet(QStringLiteral(R"(
 QLabel#Label1, QLabel#Label5 { color: #d9dde6; font-weight: bold; }
 QLabel#Label2 { color: #7cf07a; font-weight: bold; }
-QLabel#Label3 { color: #ff6b5a; font-weight: bold; }
+QLabel#Label3 { color: #ffa094; font-weight: bold; }
 QLabel#Label4 { color: #ffd45a; font-weight: bold; }
 QTreeWidget, QListWidget {
     background: #f7f5ee; color: #15181e;
