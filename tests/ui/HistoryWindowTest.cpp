@@ -14,6 +14,7 @@
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -113,13 +114,17 @@ TEST_F(HistoryWindowTest, ListPreviewRestoreAndPinThroughTheButtons)
     EXPECT_EQ(c.List1->topLevelItem(0)->text(1), QStringLiteral("opening"));
     EXPECT_EQ(c.List1->topLevelItem(0)->text(2), QStringLiteral("3"));
 
-    // The focus alone chooses nothing.
-    c.List1->setFocus(Qt::TabFocusReason);
+    // The focus alone chooses nothing, and leaves no line current for the arrow to skip.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(c.List1, &focusIn);
     EXPECT_EQ(window->selectedId(), 0);
+    EXPECT_FALSE(c.List1->currentIndex().isValid());
     EXPECT_FALSE(c.Restore->isEnabled());
 
-    selectLine(window, 0);
+    // The first arrow key in the focused list chooses the one line kept.
+    QTest::keyClick(c.List1, Qt::Key_Down);
     ASSERT_EQ(window->selectedId(), 1);
+    EXPECT_TRUE(c.Restore->isEnabled());
     EXPECT_EQ(itemsOf(c.preview[BringBack]), QStringList{"Oval"});
     EXPECT_TRUE(itemsOf(c.preview[Remove]).isEmpty());
     EXPECT_TRUE(itemsOf(c.preview[Change]).isEmpty());

@@ -1,6 +1,7 @@
 #include "ui/historywindow/HistoryWindowLayout.h"
 
 #include "ui/art/Artwork.h"
+#include "ui/historywindow/KeptStoreList.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -41,7 +42,7 @@ void buildGenerations(QWidget* surface, HistoryWindowControls& c)
 {
     c.Label1 = placedLabel(surface, "Label1", {8, 62, 624, 18},
                            QStringLiteral("&Kept stores, newest first:"));
-    c.List1 = place(new QTreeWidget(surface), "List1", {8, 82, 624, 170},
+    c.List1 = place(new KeptStoreList(surface), "List1", {8, 82, 624, 170},
                     QStringLiteral("Kept stores, newest first"));
     c.Label1->setBuddy(c.List1);
     c.List1->setColumnCount(4);
