@@ -47,7 +47,7 @@ FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratc
     Q_ASSERT(started());
     historyRefused_ = false;
     keptGeneration_ = 0;
-    if (const FileResult kept = keepInHistory(); !kept) {
+    if (FileResult kept = keepInHistory(); !kept) {
         historyRefused_ = true;
         qCWarning(lcStore).noquote() << command_ << "refused: history:" << kept.error;
         return kept;
