@@ -104,8 +104,7 @@ TEST_F(FolderBrowserTest, OpenedFolderIsRememberedPerGameAndRestoredAtTheNextOpe
     registry.SetKeyValue(kKey, SprintCarsProfile.FolderValueName, start, RegistryType::String);
     {
         BrowserPanel dtr(DirtTrackRacingProfile, registry, volumes);
-        dtr.browser->startAt(start);
-        dtr.browser->restoreRememberedFolder(); // nothing remembered: stays, writes nothing
+        dtr.browser->openAt(start); // nothing remembered: stays, writes nothing
         EXPECT_EQ(dtr.controls.folders->path(), start);
         EXPECT_TRUE(remembered(DirtTrackRacingProfile.FolderValueName).isEmpty());
 
@@ -119,8 +118,7 @@ TEST_F(FolderBrowserTest, OpenedFolderIsRememberedPerGameAndRestoredAtTheNextOpe
         EXPECT_EQ(dtr.controls.drives->drive(), QStringLiteral("/"));
     }
     BrowserPanel reopened(DirtTrackRacingProfile, registry, volumes);
-    reopened.browser->startAt(start);
-    reopened.browser->restoreRememberedFolder();
+    reopened.browser->openAt(start);
     EXPECT_EQ(reopened.browser->folder(), setups);
     EXPECT_EQ(reopened.controls.countLabel->text(), QStringLiteral("5"));
 }

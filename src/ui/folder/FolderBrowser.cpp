@@ -45,6 +45,15 @@ void FolderBrowser::restoreRememberedFolder()
     setFolder(folderToRestore(*registry_, options_.valueName, folder_));
 }
 
+void FolderBrowser::openAt(const QString& start)
+{
+    const QString path = folderPath(start);
+    const QString target = registry_ ? folderToRestore(*registry_, options_.valueName, path) : path;
+    if (target != path && setFolder(target))
+        return;
+    startAt(path);
+}
+
 bool FolderBrowser::setFolder(const QString& folder)
 {
     const QString path = folderPath(folder);

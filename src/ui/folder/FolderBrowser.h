@@ -56,6 +56,9 @@ public:
     void startAt(const QString& folder);
     // Moves to the remembered folder; an empty or missing one leaves the lists where they are.
     void restoreRememberedFolder();
+    // startAt(`start`) then restoreRememberedFolder(), with each folder read once: a window's
+    // opening lists the folder it ends on, not also the one it passed through.
+    void openAt(const QString& start);
     // The folder change rule. Moving to the folder already shown, or to a folder that cannot be
     // read, does nothing. Returns whether the lists show `folder` afterwards.
     bool setFolder(const QString& folder);

@@ -1,5 +1,7 @@
 #include "ui/folder/FolderList.h"
 
+#include "core/files/SubfolderList.h"
+
 #include <QDir>
 #include <QHeaderView>
 #include <QStyle>
@@ -69,8 +71,7 @@ void FolderList::showFolder(const QString& root, const QString& folder)
         item->setExpanded(true);
         parentItem = item;
     }
-    const QStringList children =
-        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList children = listSubfolders(folder);
     for (const QString& name : children) {
         auto* item = new QTreeWidgetItem(parentItem);
         item->setText(0, name);

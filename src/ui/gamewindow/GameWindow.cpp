@@ -81,8 +81,6 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
         {c.Drive1, c.Dir1, c.File1, c.Label7, c.Label8, c.Text1, c.Frame2},
         {profile.FolderValueName, profile.SetupFilePattern, profile.SetupFileExtension}, &registry_,
         *services_.volumes, this, this);
-    // The lists start at the process's current folder; the opening sequence then restores.
-    browser_->startAt(QDir::currentPath());
     progress_ =
         new ProgressIndicators({c.picProgress[1], c.picProgress[2], c.picProgress[3]}, this);
     progress_->setRepaintedList(1, c.List1);
@@ -152,7 +150,8 @@ void GameWindow::runOpeningSequence()
 {
     controls_.Text7->showAddress(*services_.address);
     controls_.Text5->setText(lookUpGameDirectory(profile_, registry_, services_.winePrefix));
-    browser_->restoreRememberedFolder();
+    // The lists open on the remembered folder, or on the process's current folder.
+    browser_->openAt(QDir::currentPath());
 
     const StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
     showStore(opening.store);

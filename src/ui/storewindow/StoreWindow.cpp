@@ -85,10 +85,9 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
     connect(c.Label1, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
     connect(c.Picture1, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
 
-    // Opening: the lists start at the process's folder and move to the remembered one; the
+    // Opening: the lists open on the remembered folder, or on the process's folder; the
     // game directory is looked up as the game window looks it up.
-    browser_->startAt(QDir::currentPath());
-    browser_->restoreRememberedFolder();
+    browser_->openAt(QDir::currentPath());
     if (registry_)
         c.Text1->setText(lookUpGameDirectory(profile, *registry_, services_.winePrefix));
 
