@@ -8,7 +8,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
+#include <algorithm>
 
 namespace tarvelin::art
 {
@@ -83,19 +85,43 @@ QFont programmeFont(qreal pixelSize, bool italic)
     return font;
 }
 
-// `font` made smaller until `text` fits in `box`.
+// `font` made smaller until `text` fits in `box`: the largest size that fits, 6 pixels at the
+// least. Every size tried loads a font engine, so the search starts where the text's width and
+// height, which grow with the size, say it will fit, instead of stepping down a pixel at a time.
 QFont fitted(QFont font, const QString& text, const QSizeF& box)
 {
-    while (font.pixelSize() > 6) {
+    constexpr int kSmallest = 6;
+    const int largest = font.pixelSize();
+    const auto measure = [&](int size) {
+        font.setPixelSize(size);
         const QFontMetricsF metrics(font);
-        if (metrics.horizontalAdvance(text) <= box.width() && metrics.height() <= box.height())
-            break;
-        font.setPixelSize(font.pixelSize() - 1);
+        return QSizeF(metrics.horizontalAdvance(text), metrics.height());
+    };
+    const auto fits = [&](const QSizeF& size) {
+        return size.width() <= box.width() && size.height() <= box.height();
+    };
+    const QSizeF full = measure(largest);
+    if (largest <= kSmallest || fits(full))
+        return font;
+    qreal scale = 1;
+    if (full.width() > 0)
+        scale = std::min(scale, box.width() / full.width());
+    if (full.height() > 0)
+        scale = std::min(scale, box.height() / full.height());
+    int size = std::clamp(static_cast<int>(largest * scale), kSmallest, largest - 1);
+    if (fits(measure(size))) {
+        while (size + 1 < largest && fits(measure(size + 1)))
+            ++size;
+    } else {
+        while (size > kSmallest && !fits(measure(size)))
+            --size;
     }
+    font.setPixelSize(size);
     return font;
 }
 
-// Text with a dark outline and a drop shadow, as on a race poster; `font` must fit `box`.
+// Text with a dark outline and a drop shadow, as on a race poster; `font` must fit `box`. The
+// outline is stroked once and filled twice, for the shadow and the outline itself.
 void outlinedText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
                   const QBrush& fill, qreal outline, Qt::Alignment alignment = Qt::AlignHCenter)
 {
@@ -109,14 +135,15 @@ void outlinedText(QPainter& painter, const QRectF& box, const QString& text, con
     const qreal y = box.center().y() + (metrics.ascent() - metrics.descent()) / 2;
     QPainterPath path;
     path.addText(QPointF(x, y), font, text);
+    QPainterPathStroker stroker(
+        QPen(Qt::black, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPainterPath stroke = stroker.createStroke(path);
+    const QColor shade(0, 0, 0, 200);
     painter.save();
-    painter.setPen(QPen(QColor(0, 0, 0, 200), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path.translated(1, 1.5));
-    painter.drawPath(path);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawPath(path);
+    painter.fillPath(stroke.translated(1, 1.5), shade);
+    painter.fillPath(stroke, shade);
+    painter.fillPath(path, fill);
     painter.restore();
 }
 
