@@ -7,6 +7,7 @@
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -95,6 +96,14 @@ bool writeAll(int fd, QByteArrayView bytes)
     return true;
 }
 
+// Starts writing the file's pages out without waiting. On ext4 this allocates their blocks now,
+// so the next flush of any file commits this file's metadata too, and its own flush only waits.
+void startWriteback(int fd)
+{
+    if (fd >= 0)
+        ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 } // namespace
 
 void setFileFaultHook(FileFaultHook hook)
@@ -142,21 +151,20 @@ FileContents readDevice(QIODevice& device, qsizetype maxSize)
     return contents;
 }
 
-FileContents readWholeFile(const QString& path, qsizetype maxSize)
+namespace
 {
-    FileContents contents;
-    if (!stepAllowed(FileStep::Read, path)) {
-        contents.error = injectedFailure(path).error;
-        return contents;
-    }
-    // O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never come.
+
+// O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never come. Anything but
+// a regular file is refused at once.
+int openRegularFile(const QString& path, FileContents& contents)
+{
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         contents.missing = error == ENOENT || error == ENOTDIR;
         contents.error = contents.missing ? QStringLiteral("%1: no such file").arg(path)
                                           : QStringLiteral("%1: %2").arg(path, errnoText(error));
-        return contents;
+        return -1;
     }
     struct stat info {
     };
@@ -166,59 +174,144 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize)
             QStringLiteral("%1 is not a regular file (a folder, a FIFO or a device), so it was "
                            "not read.")
                 .arg(path);
+        return -1;
+    }
+    contents.fileSize = info.st_size;
+    return fd;
+}
+
+} // namespace
+
+FileContents readWholeFile(const QString& path, qsizetype maxSize)
+{
+    FileContents contents;
+    if (!stepAllowed(FileStep::Read, path)) {
+        contents.error = injectedFailure(path).error;
         return contents;
     }
+    const int fd = openRegularFile(path, contents);
+    if (fd < 0)
+        return contents;
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         contents.error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return contents;
     }
+    const qint64 size = contents.fileSize;
     contents = readDevice(file, maxSize);
+    contents.fileSize = size;
     if (!contents.ok)
         contents.error = QStringLiteral("%1: %2").arg(path, contents.error);
     return contents;
 }
 
-FileResult saveFileAtomically(const QString& path, QByteArrayView bytes)
+FileContents readFileStart(const QString& path, qsizetype count)
 {
-    if (!stepAllowed(FileStep::Open, path))
-        return logged(injectedFailure(path));
-    QSaveFile file(path);
+    FileContents contents;
+    if (!stepAllowed(FileStep::Read, path)) {
+        contents.error = injectedFailure(path).error;
+        return contents;
+    }
+    const int fd = openRegularFile(path, contents);
+    if (fd < 0)
+        return contents;
+    contents.bytes.resize(std::min<qint64>(count, contents.fileSize));
+    qsizetype done = 0;
+    while (done < contents.bytes.size()) {
+        const ssize_t n = ::pread(fd, contents.bytes.data() + done,
+                                  static_cast<size_t>(contents.bytes.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            contents.error = QStringLiteral("%1: %2").arg(path, errnoText(errno));
+            contents.bytes.clear();
+            ::close(fd);
+            return contents;
+        }
+        if (n == 0)
+            break; // cut short meanwhile: the caller finds the size does not match
+        done += n;
+    }
+    contents.bytes.truncate(done);
+    ::close(fd);
+    contents.ok = true;
+    return contents;
+}
+
+AtomicSave::AtomicSave(QString path) : path_(std::move(path)) {}
+
+AtomicSave::~AtomicSave()
+{
+    if (file_)
+        file_->cancelWriting();
+}
+
+FileResult AtomicSave::write(QByteArrayView bytes)
+{
+    if (!stepAllowed(FileStep::Open, path_))
+        return logged(injectedFailure(path_));
+    file_ = std::make_unique<QSaveFile>(path_);
     // A read-only target is replaced like any other: the folder decides, not the old file.
-    file.setDirectWriteFallback(false);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return logged(
-            FileResult::failure(QStringLiteral("%1: %2").arg(path, reasonOf(file, errno))));
+    file_->setDirectWriteFallback(false);
     const auto failed = [&](const QString& why) {
-        file.cancelWriting();
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, why)));
+        file_->cancelWriting();
+        file_.reset();
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, why)));
     };
+    errno = 0;
+    if (!file_->open(QIODevice::WriteOnly))
+        return failed(reasonOf(*file_, errno));
     const qsizetype half = bytes.size() / 2;
     for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
-        if (!stepAllowed(FileStep::Write, path))
+        if (!stepAllowed(FileStep::Write, path_))
             return failed(QString::fromLocal8Bit(strerror(ENOSPC)));
         errno = 0;
-        if (file.write(part.data(), part.size()) != part.size())
-            return failed(reasonOf(file, errno));
+        if (file_->write(part.data(), part.size()) != part.size())
+            return failed(reasonOf(*file_, errno));
     }
     // Flushed before the commit so that a full disk shows here, not as a short file later.
-    if (!stepAllowed(FileStep::Flush, path))
+    if (!stepAllowed(FileStep::Flush, path_))
         return failed(QStringLiteral("injected failure"));
     errno = 0;
-    if (!file.flush())
-        return failed(reasonOf(file, errno));
-    if (!stepAllowed(FileStep::Commit, path))
-        return failed(QStringLiteral("injected failure"));
-    errno = 0;
-    if (!file.commit())
-        return logged(
-            FileResult::failure(QStringLiteral("%1: %2").arg(path, reasonOf(file, errno))));
+    if (!file_->flush())
+        return failed(reasonOf(*file_, errno));
+    startWriteback(file_->handle());
     return FileResult::success();
 }
 
-FileResult writeFreshFile(const QString& path, QByteArrayView bytes)
+FileResult AtomicSave::commit()
+{
+    Q_ASSERT(file_);
+    if (!file_)
+        return logged(FileResult::failure(QStringLiteral("%1: nothing written").arg(path_)));
+    const std::unique_ptr<QSaveFile> file = std::move(file_);
+    if (!stepAllowed(FileStep::Commit, path_)) {
+        file->cancelWriting();
+        return logged(FileResult::failure(QStringLiteral("%1: injected failure").arg(path_)));
+    }
+    errno = 0;
+    if (!file->commit())
+        return logged(
+            FileResult::failure(QStringLiteral("%1: %2").arg(path_, reasonOf(*file, errno))));
+    return FileResult::success();
+}
+
+FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
+                              const BeforeCommit& beforeCommit)
+{
+    AtomicSave save(path);
+    if (FileResult written = save.write(bytes); !written)
+        return written;
+    if (beforeCommit) {
+        if (FileResult before = beforeCommit(); !before)
+            return before;
+    }
+    return save.commit();
+}
+
+FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
+                          const BeforeCommit& beforeCommit)
 {
     const QByteArray name = QFile::encodeName(path);
     if (entryExists(path)) {
@@ -247,6 +340,13 @@ FileResult writeFreshFile(const QString& path, QByteArrayView bytes)
     }
     if (!stepAllowed(FileStep::Flush, path))
         return failed(QStringLiteral("injected failure"));
+    if (beforeCommit) {
+        startWriteback(fd);
+        if (FileResult before = beforeCommit(); !before) {
+            ::close(fd);
+            return before;
+        }
+    }
     if (::fsync(fd) != 0)
         return failed(errnoText(errno));
     if (!stepAllowed(FileStep::Commit, path))
