@@ -22,7 +22,9 @@ void keepFailures(QtMsgType type, const QMessageLogContext&, const QString& mess
 int main(int argc, char** argv)
 {
     qInstallMessageHandler(keepFailures);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, but for a child the start-window benchmark puts on a display of its own.
+    const QByteArray childPlatform = qgetenv("TARVELIN_BENCH_CHILD_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", childPlatform.isEmpty() ? QByteArray("offscreen") : childPlatform);
     QApplication app(argc, argv);
     if (const std::optional<int> child = bench::runPeakMemoryChild(argc, argv))
         return *child;

@@ -16,6 +16,8 @@ QString isolateStateHome()
         std::abort();
     }
     qputenv("XDG_STATE_HOME", folder.path().toLocal8Bit());
+    // The picture cache too: a test draws its windows' artwork itself, or reads what this run drew.
+    qputenv("XDG_CACHE_HOME", (folder.path() + QStringLiteral("/cache")).toLocal8Bit());
     return folder.path();
 }
 

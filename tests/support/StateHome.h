@@ -6,7 +6,8 @@ namespace fixture
 {
 
 // Points XDG_STATE_HOME at a folder of its own for the whole test run, removed at its end, so
-// that no test (nor a command line it starts) writes a backup history into the real home.
+// that no test (nor a command line it starts) writes a backup history or a picture cache into
+// the real home.
 // Every test executable calls it once before its tests run; returns the folder.
 QString isolateStateHome();
 

@@ -1,16 +1,21 @@
+#include "core/app/PictureCache.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
 #include "core/platform/VolumeTable.h"
 #include "core/registry/Registry.h"
+#include "support/StoreBytes.h"
 #include "ui/art/Artwork.h"
 #include "ui/art/MenuPictures.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/widgets/MessageBox.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -84,6 +89,42 @@ TEST(GameWindowArtTest, EachPictureIsDrawnOnceAndHandedOutAgain)
               art::commandPicture(art::Emblem::Flag, "CLOSE", {240, 28}, art::kGold).toImage());
     EXPECT_NE(art::carPicture(art::CarKind::LateModel, {72, 40}, art::kFlagRed).toImage(),
               art::carPicture(art::CarKind::LateModel, {72, 40}, art::kNightLight).toImage());
+}
+
+// A later run of the same build shows the pixels an earlier one drew, exactly, without drawing;
+// a damaged or foreign cache file is drawn over.
+TEST(GameWindowArtTest, ALaterRunShowsTheDrawnPixelsFromThePictureCache)
+{
+    int drawn = 0;
+    const auto draw = [&drawn] {
+        ++drawn;
+        QPixmap pixmap(37, 21);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        QLinearGradient fade(0, 0, 37, 0);
+        fade.setColorAt(0, QColor(200, 30, 90, 255));
+        fade.setColorAt(1, QColor(20, 180, 60, 3)); // low alpha: premultiplied rounding shows
+        painter.fillRect(pixmap.rect(), fade);
+        return pixmap;
+    };
+    const QString key = QStringLiteral("cache test");
+    const QImage first = art::keptPicture(key, draw).toImage();
+    art::forgetKeptPictures();
+    EXPECT_EQ(art::keptPicture(key, draw).toImage(), first);
+    EXPECT_EQ(drawn, 1);
+
+    const QDir folder(pictureCacheFolder());
+    const QStringList files = folder.entryList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        const QByteArray bytes = fixture::readFile(folder.filePath(file));
+        EXPECT_FALSE(decodeCachedPicture(bytes, QStringLiteral("another key")));
+        EXPECT_FALSE(decodeCachedPicture(bytes.chopped(1), key));
+        fixture::writeFile(folder.filePath(file), bytes.left(bytes.size() / 2));
+    }
+    art::forgetKeptPictures();
+    EXPECT_EQ(art::keptPicture(key, draw).toImage(), first);
+    EXPECT_EQ(drawn, 2);
 }
 
 TEST(GameWindowArtTest, TheIconIsTheInstalledSvgsDesign)

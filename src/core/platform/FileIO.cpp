@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
@@ -353,6 +354,29 @@ FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
         return failed(QStringLiteral("injected failure"));
     if (::close(fd) != 0)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    return FileResult::success();
+}
+
+FileResult saveCacheFile(const QString& path, QByteArrayView bytes)
+{
+    if (!stepAllowed(FileStep::Open, path))
+        return logged(injectedFailure(path));
+    const QString temporary = QStringLiteral("%1.%2").arg(path).arg(
+        QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+    const QByteArray name = QFile::encodeName(temporary);
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    const bool written = stepAllowed(FileStep::Write, path) && writeAll(fd, bytes);
+    const int error = written ? 0 : (errno != 0 ? errno : ENOSPC);
+    if (::close(fd) != 0 || !written || !stepAllowed(FileStep::Commit, path) ||
+        ::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int reason = error != 0 ? error : errno;
+        ::unlink(name.constData());
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(
+            path, reason != 0 ? errnoText(reason) : QStringLiteral("injected failure"))));
+    }
     return FileResult::success();
 }
 

@@ -69,6 +69,11 @@ private:
     std::unique_ptr<QSaveFile> file_;
 };
 
+// For a file that may be lost, as a cache's is: written whole to a fresh temporary file, never
+// through a link, and renamed into place, with no flush to the disk. After a crash the file may
+// be missing or empty; its reader checks what it finds.
+FileResult saveCacheFile(const QString& path, QByteArrayView bytes);
+
 // A scratch file of the utility's own: whatever lies at `path` (a leftover, a link, dangling or
 // not) is removed first, the link itself and never what it points to, and the file is created
 // afresh and exclusively, never through a link, then written whole and flushed.

@@ -1,10 +1,12 @@
 #include "ui/art/Artwork.h"
 
+#include "core/app/PictureCache.h"
 #include "core/game/GameProfile.h"
 #include "ui/art/ShellFonts.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -40,6 +42,34 @@ void letGo()
 {
     kept().pictures.clear();
     kept().icon = QIcon();
+}
+
+// The pixels as the drawing left them, so a picture from the cache is the drawn one exactly.
+constexpr QImage::Format kCachedFormat = QImage::Format_ARGB32_Premultiplied;
+
+QPixmap cachedPixmap(const QString& key)
+{
+    const std::optional<CachedPicture> cached = readCachedPicture(key);
+    if (!cached)
+        return {};
+    const QImage view(reinterpret_cast<const uchar*>(cached->pixels.constData()),
+                      int(cached->width), int(cached->height), int(cached->bytesPerLine),
+                      kCachedFormat);
+    return QPixmap::fromImage(view.copy());
+}
+
+void keepPixmap(const QString& key, const QPixmap& picture)
+{
+    if (picture.isNull() || picture.devicePixelRatio() != 1.0)
+        return;
+    const QImage image = picture.toImage().convertToFormat(kCachedFormat);
+    CachedPicture cached;
+    cached.width = quint32(image.width());
+    cached.height = quint32(image.height());
+    cached.bytesPerLine = quint32(image.bytesPerLine());
+    cached.pixels =
+        QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    keepCachedPicture(key, cached);
 }
 
 QString sizeKey(QSize size)
@@ -387,9 +417,18 @@ QPixmap keptPicture(const QString& key, const std::function<QPixmap()>& draw)
     const auto found = pictures.constFind(key);
     if (found != pictures.cend())
         return *found;
-    const QPixmap picture = draw();
+    QPixmap picture = cachedPixmap(key);
+    if (picture.isNull()) {
+        picture = draw();
+        keepPixmap(key, picture);
+    }
     pictures.insert(key, picture);
     return picture;
+}
+
+void forgetKeptPictures()
+{
+    kept().pictures.clear();
 }
 
 void paintChequers(QPainter& painter, const QRectF& area, qreal cell)

@@ -47,9 +47,12 @@ enum class Emblem { Folder, Flag, CloseLeft, CloseRight, Monitor, Controller, Sp
 // The game's car: a late model for Dirt Track Racing, a winged sprint car for Sprint Cars.
 CarKind carKind(const GameProfile& profile);
 
-// The picture kept under `key`, drawn by `draw` the first time it is asked for. The pictures are
-// let go when the application object goes, as pixmaps must not outlive it.
+// The picture kept under `key`, drawn by `draw` the first time it is asked for, in this run or,
+// through the picture cache, in an earlier run of the same build. The pictures are let go when the
+// application object goes, as pixmaps must not outlive it.
 QPixmap keptPicture(const QString& key, const std::function<QPixmap()>& draw);
+// Test seam: the pictures this process holds are let go, so the next use reads the cache.
+void forgetKeptPictures();
 
 // A chequered flag's squares of side `cell` over `area`, the top-left square dark, cut to `area`.
 void paintChequers(QPainter& painter, const QRectF& area, qreal cell);
