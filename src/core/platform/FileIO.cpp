@@ -1,13 +1,13 @@
 #include "core/platform/FileIO.h"
 
 #include "core/Logging.h"
+#include "core/platform/FileName.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDevice>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -49,22 +49,12 @@ QString errnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Qt reports some failures of a file on a full disk as "Unknown error"; the system's own reason,
-// taken right after the failing call, says what happened.
-QString reasonOf(const QFileDevice& file, int error)
-{
-    QString qt = file.errorString();
-    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
-        return errnoText(error);
-    return qt;
-}
-
 // The file's own mode, never its link's target's: a link is refused.
 FileResult changeMode(const QString& path, const std::function<mode_t(mode_t)>& newMode)
 {
     if (!stepAllowed(FileStep::SetAttributes, path))
         return logged(injectedFailure(path));
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     struct stat info {
     };
     if (::lstat(name.constData(), &info) != 0)
@@ -93,6 +83,47 @@ bool writeAll(int fd, QByteArrayView bytes)
         done += n;
     }
     return true;
+}
+
+// Where a write of `name` lands: a link is written where it points, up to a loop's depth, so
+// that the link stays a link. A target that does not exist yet is written as named.
+QByteArray writtenTarget(QByteArray name)
+{
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat info {
+        };
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return name;
+        QByteArray link(PATH_MAX, '\0');
+        const ssize_t size = ::readlink(name.constData(), link.data(), PATH_MAX);
+        if (size < 0 || size >= PATH_MAX)
+            return name;
+        link.truncate(size);
+        if (!link.startsWith('/')) {
+            const qsizetype slash = name.lastIndexOf('/');
+            link.prepend(slash < 0 ? QByteArray() : name.left(slash + 1));
+        }
+        name = link;
+    }
+    return name;
+}
+
+// A new file beside `target`, named "<target>.XXXXXX" as leftovers are recognised by, created
+// exclusively and never through a link.
+int createTemporary(const QByteArray& target, mode_t mode, QByteArray& temporary)
+{
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+        const int fd = ::open(temporary.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 } // namespace
@@ -150,7 +181,7 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize)
         return contents;
     }
     // O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never come.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         contents.missing = error == ENOENT || error == ENOTDIR;
@@ -184,43 +215,55 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes)
 {
     if (!stepAllowed(FileStep::Open, path))
         return logged(injectedFailure(path));
-    QSaveFile file(path);
+    const QByteArray target = writtenTarget(encodeFileName(path));
+    struct stat existing {
+    };
+    const bool exists = ::stat(target.constData(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(EISDIR))));
     // A read-only target is replaced like any other: the folder decides, not the old file.
-    file.setDirectWriteFallback(false);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return logged(
-            FileResult::failure(QStringLiteral("%1: %2").arg(path, reasonOf(file, errno))));
+    // Until the old file's mode is copied, nobody else may open the new one.
+    QByteArray temporary;
+    const int fd = createTemporary(target, exists ? 0600 : 0666, temporary);
+    if (fd < 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
     const auto failed = [&](const QString& why) {
-        file.cancelWriting();
+        ::close(fd);
+        ::unlink(temporary.constData());
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, why)));
     };
+    if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)
+        return failed(errnoText(errno));
     const qsizetype half = bytes.size() / 2;
     for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
         if (!stepAllowed(FileStep::Write, path))
-            return failed(QString::fromLocal8Bit(strerror(ENOSPC)));
-        errno = 0;
-        if (file.write(part.data(), part.size()) != part.size())
-            return failed(reasonOf(file, errno));
+            return failed(errnoText(ENOSPC));
+        if (!writeAll(fd, part))
+            return failed(errnoText(errno));
     }
     // Flushed before the commit so that a full disk shows here, not as a short file later.
     if (!stepAllowed(FileStep::Flush, path))
         return failed(QStringLiteral("injected failure"));
-    errno = 0;
-    if (!file.flush())
-        return failed(reasonOf(file, errno));
+    if (::fdatasync(fd) != 0)
+        return failed(errnoText(errno));
     if (!stepAllowed(FileStep::Commit, path))
         return failed(QStringLiteral("injected failure"));
-    errno = 0;
-    if (!file.commit())
-        return logged(
-            FileResult::failure(QStringLiteral("%1: %2").arg(path, reasonOf(file, errno))));
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(error))));
+    }
+    if (std::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(error))));
+    }
     return FileResult::success();
 }
 
 FileResult writeFreshFile(const QString& path, QByteArrayView bytes)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     if (entryExists(path)) {
         if (!stepAllowed(FileStep::Remove, path))
             return logged(injectedFailure(path));
@@ -260,7 +303,7 @@ FileResult refuseLink(const QString& path)
 {
     struct stat info {
     };
-    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode))
+    if (::lstat(encodeFileName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode))
         return logged(FileResult::failure(
             QStringLiteral("%1 is a symbolic link to another file: it was not written over.")
                 .arg(path)));
@@ -271,7 +314,7 @@ bool entryExists(const QString& path)
 {
     struct stat info {
     };
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return ::lstat(encodeFileName(path).constData(), &info) == 0;
 }
 
 FileResult setNormal(const QString& path)
@@ -287,12 +330,12 @@ FileResult setReadOnly(const QString& path)
 
 bool isReadOnly(const QString& path)
 {
-    // Only the mode bits count: Qt's WriteUser says whether *we* may write, which is always
-    // true for root even on a file with no write bit.
-    constexpr QFileDevice::Permissions modeWriteBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    const QFileInfo info(path);
-    return info.exists() && (info.permissions() & modeWriteBits) == 0;
+    // Only the mode bits count: whether *we* may write is always yes for root, even on a file
+    // with no write bit. Through a link, as the write would go.
+    struct stat info {
+    };
+    return ::stat(encodeFileName(path).constData(), &info) == 0 &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 FileResult removeFile(const QString& path)
@@ -300,7 +343,7 @@ FileResult removeFile(const QString& path)
     if (!stepAllowed(FileStep::Remove, path))
         return logged(injectedFailure(path));
     // unlink, not QFile::remove: a link is removed itself, and the reason is the system's.
-    if (::unlink(QFile::encodeName(path).constData()) != 0)
+    if (::unlink(encodeFileName(path).constData()) != 0)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
     return FileResult::success();
 }
@@ -310,7 +353,7 @@ FileResult renameFile(const QString& from, const QString& to)
     if (!stepAllowed(FileStep::Rename, to))
         return logged(injectedFailure(to));
     // QFile::rename refuses to replace; the store commands rely on replacing in one step.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+    if (std::rename(encodeFileName(from).constData(), encodeFileName(to).constData()) != 0)
         return logged(
             FileResult::failure(QStringLiteral("%1 -> %2: %3").arg(from, to, errnoText(errno))));
     return FileResult::success();

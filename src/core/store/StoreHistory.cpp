@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/platform/Clock.h"
+#include "core/platform/FileName.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 
@@ -47,12 +48,11 @@ const QRegularExpression& generationName()
 // store's real path keeps two stores of the same name apart.
 QString folderName(const StorePaths& paths, RecordLayout layout)
 {
-    const QFileInfo storeFolder(paths.folder);
-    QString real = storeFolder.canonicalFilePath();
+    QString real = canonicalPath(paths.folder);
     if (real.isEmpty())
-        real = storeFolder.absoluteFilePath();
+        real = absolutePath(paths.folder);
     const QByteArray key = QByteArray::number(layout.trailingWordCount) + '\n' +
-                           (real + QStringLiteral("/setups.sav")).toUtf8();
+                           encodeFileName(real + QStringLiteral("/setups.sav"));
     const QByteArray hash =
         QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
 
@@ -160,7 +160,7 @@ std::optional<Generation> StoreHistory::find(qint64 id) const
 FileContents StoreHistory::bytesOf(qint64 id) const
 {
     const QString path = generationPath(id);
-    const QFileInfo info(path);
+    const PathInfo info(path);
     if (info.exists() && (info.isSymLink() || !info.isFile())) {
         FileContents refused;
         refused.error = QStringLiteral("%1: not a regular file").arg(path);
