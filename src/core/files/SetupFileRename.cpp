@@ -6,7 +6,6 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/FileName.h"
 
-#include <QFile>
 #include <sys/stat.h>
 
 namespace tarvelin

@@ -34,6 +34,7 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize);
 
 // The only way the utility writes a file: the bytes go to a temporary file in the same folder,
 // which is flushed and then renamed over `path`. A failure at any point leaves the old file whole.
+// The new file takes the old one's mode; a link is written where it points and stays a link.
 FileResult saveFileAtomically(const QString& path, QByteArrayView bytes);
 
 // A scratch file of the utility's own: whatever lies at `path` (a leftover, a link, dangling or
