@@ -21,6 +21,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
