@@ -1,7 +1,8 @@
 // Each command that replaces a store, in process on a full store, with its backup history and
 // without it (the keep step switched off): the history's own cost beside each writing command.
 // Every iteration starts from a store that differs from the newest generation, so each one keeps
-// a new generation; once a hundred are kept, each also prunes the oldest.
+// a new generation; once a hundred are kept, each also prunes the oldest. The history restore
+// reads the pinned generation's list in both runs, which is the command's own work.
 #include "BenchFixtures.h"
 #include "FloorCalls.h"
 #include "RatioTable.h"
@@ -14,9 +15,12 @@
 #include "core/transfer/StoreCopy.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace
 {
@@ -47,37 +51,62 @@ std::array<std::string, 2> twoStores(int count)
     return stores;
 }
 
+// One store of one game, replaced again and again; with the history switched on or off.
 struct Run {
     QString game;
     std::array<std::string, 2> stores;
+    bool history;
     qint64 iteration = 0;
+    qint64 pinned = 0; // the generation a history restore puts back
 
-    Run(const QString& name, bool history, int count)
+    Run(const QString& name, bool withHistory, int count)
         : game(bench::gameDirectoryWith(
-              name + (history ? QStringLiteral("-history") : QStringLiteral("-plain")),
+              name + (withHistory ? QStringLiteral("-history") : QStringLiteral("-plain")),
               bench::storeBytes(count))),
-          stores(twoStores(count))
+          stores(twoStores(count)), history(withHistory)
     {
-        setStoreHistoryEnabled(history);
     }
-    ~Run() { setStoreHistoryEnabled(true); }
-    Run(const Run&) = delete;
-    Run& operator=(const Run&) = delete;
 
     StorePaths paths() const { return StorePaths::forGameDirectory(game); }
     // The store the next command replaces, put in place outside the timing.
-    void reset(benchmark::State& state)
+    void reset()
     {
-        state.PauseTiming();
         bench::floor::writeAtomically(paths().store.toStdString(), stores[iteration++ % 2]);
-        state.ResumeTiming();
     }
 };
 
-void check(benchmark::State& state, bool ok)
+using Command = std::function<bool(const Run&)>;
+
+double elapsedUs(const QElapsedTimer& timer)
 {
-    if (!ok)
-        state.SkipWithError("the command did not do its work");
+    return static_cast<double>(timer.nsecsElapsed()) / 1000;
+}
+
+// Each iteration runs the command once with its history and once without, on two games of
+// their own, so that both meet the same load on the shared disk; the table takes the medians.
+void measurePair(benchmark::State& state, const QString& name, int count,
+                 const std::function<void(Run&)>& prepare, const Command& command)
+{
+    std::array<Run, 2> runs{Run(name, true, count), Run(name, false, count)};
+    for (Run& run : runs)
+        prepare(run);
+    std::array<std::vector<double>, 2> samples;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            runs[i].reset();
+            setStoreHistoryEnabled(runs[i].history);
+            QElapsedTimer timer;
+            timer.start();
+            const bool done = command(runs[i]);
+            samples[i].push_back(elapsedUs(timer));
+            if (!done)
+                state.SkipWithError("the command did not do its work");
+        }
+        setStoreHistoryEnabled(true);
+        state.SetIterationTime(samples[0].back() / 1e6);
+    }
+    state.counters[bench::kMedianCounter] = bench::median(samples[0]);
+    state.counters[bench::kFloorMedianCounter] = bench::median(samples[1]);
 }
 
 QString importFile()
@@ -90,102 +119,120 @@ QString importFile()
     return path;
 }
 
-void importCommand(benchmark::State& state, bool history)
+void nothing(Run&) {}
+
+bool importCommand(const Run& run)
 {
-    Run run(QStringLiteral("history-import"), history, kFull - 1);
-    importFile();
-    for (auto _ : state) {
-        run.reset(state);
-        check(state, importSetup({.gameDirectory = run.game,
-                                  .profile = &kProfile,
-                                  .folder = bench::scratchFolder(),
-                                  .chosenFile = QStringLiteral("HistoryImport.set")})
-                         .storeWritten);
-    }
+    return importSetup({.gameDirectory = run.game,
+                        .profile = &kProfile,
+                        .folder = bench::scratchFolder(),
+                        .chosenFile = QStringLiteral("HistoryImport.set")})
+        .storeWritten;
 }
 
-void deleteCommand(benchmark::State& state, bool history)
+bool deleteCommand(const Run& run)
 {
-    Run run(QStringLiteral("history-delete"), history, kFull);
-    for (auto _ : state) {
-        run.reset(state);
-        check(state, deleteSetup({.gameDirectory = run.game,
-                                  .layout = kLayout,
-                                  .setupChosen = true,
-                                  .selectedSlot = 150})
-                         .storeWritten);
-    }
+    return deleteSetup({.gameDirectory = run.game,
+                        .layout = kLayout,
+                        .setupChosen = true,
+                        .selectedSlot = 150})
+        .storeWritten;
 }
 
-void sortCommand(benchmark::State& state, bool history)
+bool sortCommand(const Run& run)
 {
-    Run run(QStringLiteral("history-sort"), history, kFull);
-    for (auto _ : state) {
-        run.reset(state);
-        check(state, sortStore(run.game, kLayout).storeWritten);
-    }
+    return sortStore(run.game, kLayout).storeWritten;
 }
 
-void restoreCommand(benchmark::State& state, bool history)
+void writeBackup(Run& run)
 {
-    Run run(QStringLiteral("history-restore"), history, kFull);
     bench::floor::writeAtomically(run.paths().backup.toStdString(),
                                   bench::storeBytes(kFull).toStdString());
-    for (auto _ : state) {
-        run.reset(state);
-        check(state, restoreStore(run.game, kLayout).storeWritten);
-    }
 }
 
-void storeImportCommand(benchmark::State& state, bool history)
+bool restoreCommand(const Run& run)
 {
-    Run run(QStringLiteral("history-store-import"), history, kFull);
-    const QString copies = bench::scratchFolder() + QStringLiteral("/history-copies");
-    QDir().mkpath(copies);
-    bench::floor::writeAtomically((copies + u'/' + kProfile.StoreCopyFileName).toStdString(),
-                                  bench::storeBytes(kFull).toStdString());
-    for (auto _ : state) {
-        run.reset(state);
-        check(state, importStoreCopy(run.game, copies, kProfile.StoreCopyFileName, kProfile).done);
-    }
+    return restoreStore(run.game, kLayout).storeWritten;
 }
 
-void historyRestoreCommand(benchmark::State& state, bool history)
+QString storeCopies()
 {
-    Run run(QStringLiteral("history-history-restore"), history, kFull);
-    // The generation every iteration restores: kept once, pinned so that pruning spares it.
-    setStoreHistoryEnabled(true);
+    static const QString copies = [] {
+        const QString folder = bench::scratchFolder() + QStringLiteral("/history-copies");
+        QDir().mkpath(folder);
+        bench::floor::writeAtomically((folder + u'/' + kProfile.StoreCopyFileName).toStdString(),
+                                      bench::storeBytes(kFull).toStdString());
+        return folder;
+    }();
+    return copies;
+}
+
+bool storeImportCommand(const Run& run)
+{
+    return importStoreCopy(run.game, storeCopies(), kProfile.StoreCopyFileName, kProfile).done;
+}
+
+// The generation every iteration restores: kept once, pinned so that pruning spares it, in
+// both games (the one without history still restores from its own).
+qint64 pinnedGeneration(const Run& run)
+{
     const StoreHistory kept(run.paths(), kLayout);
-    kept.keep(bench::storeBytes(kFull - 1), QStringLiteral("bench"));
-    // Google Benchmark runs this more than once: a later run finds the generation kept already.
-    qint64 id = 0;
     for (const Generation& generation : kept.list().generations) {
         if (generation.command == QStringLiteral("bench"))
-            id = generation.id;
+            return generation.id;
     }
-    if (id == 0 || !kept.setPinned(id, true))
-        state.SkipWithError("no generation to restore");
-    setStoreHistoryEnabled(history);
-    for (auto _ : state) {
-        run.reset(state);
-        check(state, restoreGeneration(run.game, kLayout, id).storeWritten);
+    setStoreHistoryEnabled(true);
+    kept.keep(bench::storeBytes(kFull - 1), QStringLiteral("bench"));
+    for (const Generation& generation : kept.list().generations) {
+        if (generation.command == QStringLiteral("bench") && kept.setPinned(generation.id, true))
+            return generation.id;
     }
+    return 0;
 }
 
-void registerPair(const std::string& figure, void (*command)(benchmark::State&, bool))
+void pinGeneration(Run& run)
 {
-    bench::measure(figure, command, true);
-    bench::measure(figure + bench::kFloorSuffix, command, false);
+    run.pinned = pinnedGeneration(run);
+}
+
+bool historyRestoreCommand(const Run& run)
+{
+    return run.pinned != 0 && restoreGeneration(run.game, kLayout, run.pinned).storeWritten;
+}
+
+void registerPair(const std::string& figure, const QString& name, int count,
+                  std::function<void(Run&)> prepare, Command command)
+{
+    benchmark::RegisterBenchmark(
+        figure.c_str(),
+        [=](benchmark::State& state) { measurePair(state, name, count, prepare, command); })
+        ->UseManualTime()
+        ->MinTime(1.0)
+        ->Unit(benchmark::kMicrosecond);
     bench::setTarget(figure, {1.3, 0, {}});
 }
 
 const bool registered = [] {
-    registerPair("history: import, kept vs not (300 setups)", importCommand);
-    registerPair("history: delete, kept vs not (300 setups)", deleteCommand);
-    registerPair("history: sort, kept vs not (300 setups)", sortCommand);
-    registerPair("history: restore, kept vs not (300 setups)", restoreCommand);
-    registerPair("history: store-import, kept vs not (300 setups)", storeImportCommand);
-    registerPair("history: history restore, kept vs not (300 setups)", historyRestoreCommand);
+    const auto prepareImport = [](Run&) {
+        importFile();
+    };
+    const auto prepareStoreImport = [](Run&) {
+        storeCopies();
+    };
+    registerPair("history: import, kept vs not (300 setups)", QStringLiteral("history-import"),
+                 kFull - 1, prepareImport, importCommand);
+    registerPair("history: delete, kept vs not (300 setups)", QStringLiteral("history-delete"),
+                 kFull, nothing, deleteCommand);
+    registerPair("history: sort, kept vs not (300 setups)", QStringLiteral("history-sort"), kFull,
+                 nothing, sortCommand);
+    registerPair("history: restore, kept vs not (300 setups)", QStringLiteral("history-restore"),
+                 kFull, writeBackup, restoreCommand);
+    registerPair("history: store-import, kept vs not (300 setups)",
+                 QStringLiteral("history-store-import"), kFull, prepareStoreImport,
+                 storeImportCommand);
+    registerPair("history: history restore, kept vs not (300 setups)",
+                 QStringLiteral("history-history-restore"), kFull, pinGeneration,
+                 historyRestoreCommand);
     return true;
 }();
 

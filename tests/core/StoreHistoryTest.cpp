@@ -217,6 +217,41 @@ TEST_F(StoreHistoryTest, TheNewestHundredUnpinnedAndEveryPinnedGenerationAreKept
     EXPECT_FALSE(kept.setPinned(3, true));
 }
 
+// The file name says which generations are pinned, so pruning reads no records; a pin cut short
+// between its two files, and a record pinned by an older history under a plain name, still
+// count as pinned.
+TEST_F(StoreHistoryTest, PinnedNamesTwinsAndPinnedRecordsAreAllSpared)
+{
+    const StoreHistory kept = history();
+    QDir().mkpath(paths().folder);
+    ASSERT_EQ(kept.keep(storeOf({"1"}), "test").keptId, 1);
+    ASSERT_EQ(kept.keep(storeOf({"2"}), "test").keptId, 2);
+    const QString plain1 = kept.folder() + "/0000000001.generation";
+    const QString plain2 = kept.folder() + "/0000000002.generation";
+    const QByteArray one = fixture::readFile(plain1);
+    ASSERT_TRUE(kept.setPinned(1, true));
+    EXPECT_FALSE(QFile::exists(plain1));
+    EXPECT_TRUE(QFile::exists(kept.folder() + "/0000000001.pinned.generation"));
+    fixture::writeFile(plain1, one);
+    QByteArray two = fixture::readFile(plain2);
+    two.replace(R"("pinned":false)", R"("pinned":true)");
+    fixture::writeFile(plain2, two);
+
+    const HistoryListing listed = kept.list();
+    ASSERT_EQ(listed.generations.size(), 2u);
+    EXPECT_TRUE(listed.generations[0].pinned && listed.generations[1].pinned);
+    EXPECT_TRUE(listed.passedOver.isEmpty());
+
+    for (int i = 3; i <= StoreHistory::kKeptUnpinned + 3; ++i)
+        ASSERT_EQ(kept.keep(storeOf({QByteArray::number(i)}), "test").keptId, i);
+    EXPECT_FALSE(QFile::exists(plain1));
+    EXPECT_EQ(kept.bytesOf(1).bytes, storeOf({"1"}));
+    EXPECT_EQ(kept.bytesOf(2).bytes, storeOf({"2"}));
+    EXPECT_FALSE(kept.find(3));
+    EXPECT_TRUE(kept.find(4));
+    EXPECT_EQ(kept.list().generations.size(), std::size_t(StoreHistory::kKeptUnpinned) + 2);
+}
+
 // The history cannot be written (full disk, no permission): each command refuses, says why, and
 // the store is as it was.
 TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarvelin
 {
@@ -83,6 +85,14 @@ bool writeAll(int fd, QByteArrayView bytes)
         done += n;
     }
     return true;
+}
+
+// Starts writing the file's pages out without waiting. On ext4 this allocates their blocks now,
+// so the next flush of any file commits this file's metadata too, and its own flush only waits.
+void startWriteback(int fd)
+{
+    if (fd >= 0)
+        ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 // Where a write of `name` lands: a link is written where it points, up to a loop's depth, so
@@ -173,21 +183,20 @@ FileContents readDevice(QIODevice& device, qsizetype maxSize)
     return contents;
 }
 
-FileContents readWholeFile(const QString& path, qsizetype maxSize)
+namespace
 {
-    FileContents contents;
-    if (!stepAllowed(FileStep::Read, path)) {
-        contents.error = injectedFailure(path).error;
-        return contents;
-    }
-    // O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never come.
+
+// O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never come. Anything but
+// a regular file is refused at once.
+int openRegularFile(const QString& path, FileContents& contents)
+{
     const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         contents.missing = error == ENOENT || error == ENOTDIR;
         contents.error = contents.missing ? QStringLiteral("%1: no such file").arg(path)
                                           : QStringLiteral("%1: %2").arg(path, errnoText(error));
-        return contents;
+        return -1;
     }
     struct stat info {
     };
@@ -197,71 +206,164 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize)
             QStringLiteral("%1 is not a regular file (a folder, a FIFO or a device), so it was "
                            "not read.")
                 .arg(path);
+        return -1;
+    }
+    contents.fileSize = info.st_size;
+    return fd;
+}
+
+} // namespace
+
+FileContents readWholeFile(const QString& path, qsizetype maxSize)
+{
+    FileContents contents;
+    if (!stepAllowed(FileStep::Read, path)) {
+        contents.error = injectedFailure(path).error;
         return contents;
     }
+    const int fd = openRegularFile(path, contents);
+    if (fd < 0)
+        return contents;
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         contents.error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return contents;
     }
+    const qint64 size = contents.fileSize;
     contents = readDevice(file, maxSize);
+    contents.fileSize = size;
     if (!contents.ok)
         contents.error = QStringLiteral("%1: %2").arg(path, contents.error);
     return contents;
 }
 
-FileResult saveFileAtomically(const QString& path, QByteArrayView bytes)
+FileContents readFileStart(const QString& path, qsizetype count)
 {
-    if (!stepAllowed(FileStep::Open, path))
-        return logged(injectedFailure(path));
-    const QByteArray target = writtenTarget(encodeFileName(path));
+    FileContents contents;
+    if (!stepAllowed(FileStep::Read, path)) {
+        contents.error = injectedFailure(path).error;
+        return contents;
+    }
+    const int fd = openRegularFile(path, contents);
+    if (fd < 0)
+        return contents;
+    contents.bytes.resize(std::min<qint64>(count, contents.fileSize));
+    qsizetype done = 0;
+    while (done < contents.bytes.size()) {
+        const ssize_t n = ::pread(fd, contents.bytes.data() + done,
+                                  static_cast<size_t>(contents.bytes.size() - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            contents.error = QStringLiteral("%1: %2").arg(path, errnoText(errno));
+            contents.bytes.clear();
+            ::close(fd);
+            return contents;
+        }
+        if (n == 0)
+            break; // cut short meanwhile: the caller finds the size does not match
+        done += n;
+    }
+    contents.bytes.truncate(done);
+    ::close(fd);
+    contents.ok = true;
+    return contents;
+}
+
+AtomicSave::AtomicSave(QString path) : path_(std::move(path)) {}
+
+AtomicSave::~AtomicSave()
+{
+    cancel();
+}
+
+void AtomicSave::cancel()
+{
+    if (fd_ < 0)
+        return;
+    ::close(fd_);
+    ::unlink(temporary_.constData());
+    fd_ = -1;
+}
+
+// On the name's own bytes, not through QSaveFile, which would re-encode a name that is not UTF-8.
+FileResult AtomicSave::write(QByteArrayView bytes)
+{
+    if (!stepAllowed(FileStep::Open, path_))
+        return logged(injectedFailure(path_));
+    cancel();
+    target_ = writtenTarget(encodeFileName(path_));
     struct stat existing {
     };
-    const bool exists = ::stat(target.constData(), &existing) == 0;
+    const bool exists = ::stat(target_.constData(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(EISDIR))));
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(EISDIR))));
     // A read-only target is replaced like any other: the folder decides, not the old file.
     // Until the old file's mode is copied, nobody else may open the new one.
-    QByteArray temporary;
-    const int fd = createTemporary(target, exists ? 0600 : 0666, temporary);
-    if (fd < 0)
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
+    fd_ = createTemporary(target_, exists ? 0600 : 0666, temporary_);
+    if (fd_ < 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(errno))));
     const auto failed = [&](const QString& why) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, why)));
+        cancel();
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, why)));
     };
-    if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0)
+    if (exists && ::fchmod(fd_, existing.st_mode & 07777) != 0)
         return failed(errnoText(errno));
     const qsizetype half = bytes.size() / 2;
     for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
-        if (!stepAllowed(FileStep::Write, path))
+        if (!stepAllowed(FileStep::Write, path_))
             return failed(errnoText(ENOSPC));
-        if (!writeAll(fd, part))
+        if (!writeAll(fd_, part))
             return failed(errnoText(errno));
     }
-    // Flushed before the commit so that a full disk shows here, not as a short file later.
-    if (!stepAllowed(FileStep::Flush, path))
+    if (!stepAllowed(FileStep::Flush, path_))
         return failed(QStringLiteral("injected failure"));
-    if (::fdatasync(fd) != 0)
-        return failed(errnoText(errno));
-    if (!stepAllowed(FileStep::Commit, path))
-        return failed(QStringLiteral("injected failure"));
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(error))));
+    startWriteback(fd_);
+    return FileResult::success();
+}
+
+FileResult AtomicSave::commit()
+{
+    Q_ASSERT(fd_ >= 0);
+    if (fd_ < 0)
+        return logged(FileResult::failure(QStringLiteral("%1: nothing written").arg(path_)));
+    const auto failed = [&](int error) {
+        cancel();
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(error))));
+    };
+    if (!stepAllowed(FileStep::Commit, path_)) {
+        cancel();
+        return logged(FileResult::failure(QStringLiteral("%1: injected failure").arg(path_)));
     }
-    if (std::rename(temporary.constData(), target.constData()) != 0) {
+    // On the disk before it takes the old file's place: a full disk shows here, never as a
+    // short file after a crash.
+    if (::fdatasync(fd_) != 0)
+        return failed(errno);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 || std::rename(temporary_.constData(), target_.constData()) != 0) {
         const int error = errno;
-        ::unlink(temporary.constData());
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(error))));
+        ::unlink(temporary_.constData());
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(error))));
     }
     return FileResult::success();
 }
 
-FileResult writeFreshFile(const QString& path, QByteArrayView bytes)
+FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
+                              const BeforeCommit& beforeCommit)
+{
+    AtomicSave save(path);
+    if (FileResult written = save.write(bytes); !written)
+        return written;
+    if (beforeCommit) {
+        if (FileResult before = beforeCommit(); !before)
+            return before;
+    }
+    return save.commit();
+}
+
+FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
+                          const BeforeCommit& beforeCommit)
 {
     const QByteArray name = encodeFileName(path);
     if (entryExists(path)) {
@@ -290,6 +392,13 @@ FileResult writeFreshFile(const QString& path, QByteArrayView bytes)
     }
     if (!stepAllowed(FileStep::Flush, path))
         return failed(QStringLiteral("injected failure"));
+    if (beforeCommit) {
+        startWriteback(fd);
+        if (FileResult before = beforeCommit(); !before) {
+            ::close(fd);
+            return before;
+        }
+    }
     if (::fsync(fd) != 0)
         return failed(errnoText(errno));
     if (!stepAllowed(FileStep::Commit, path))

@@ -24,6 +24,7 @@ struct FileContents {
     bool missing = false; // the file does not exist
     QByteArray bytes;
     QString error;
+    qint64 fileSize = -1; // the whole file's size, where only its start was read
 };
 
 // Reads a whole device, refusing one larger than maxSize instead of trusting its length.
@@ -31,16 +32,51 @@ FileContents readDevice(QIODevice& device, qsizetype maxSize);
 // Opens without waiting (a FIFO with no writer, a device) and reads only a regular file: anything
 // else is refused at once. A link is read where it points.
 FileContents readWholeFile(const QString& path, qsizetype maxSize);
+// At most the first `count` bytes of a regular file, opened as readWholeFile opens, with the
+// whole file's size: a list of many files reads only their records.
+FileContents readFileStart(const QString& path, qsizetype count);
+
+// Run once a file's bytes are written and on their way to the disk, just before the file takes
+// its place; a failure here cancels the file. Two files that must reach the disk in order (a
+// store's history before the store) are then flushed by one journal commit instead of two.
+using BeforeCommit = std::function<FileResult()>;
 
 // The only way the utility writes a file: the bytes go to a temporary file in the same folder,
 // which is flushed and then renamed over `path`. A failure at any point leaves the old file whole.
 // The new file takes the old one's mode; a link is written where it points and stays a link.
-FileResult saveFileAtomically(const QString& path, QByteArrayView bytes);
+FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
+                              const BeforeCommit& beforeCommit = {});
+
+// saveFileAtomically in two steps, for a file that must be on the disk before another one
+// changes: write() leaves the bytes in a temporary file, already being written out; commit()
+// waits until they are on the disk and puts the file in place. Destroyed uncommitted, the
+// temporary file goes and `path` is untouched.
+class AtomicSave
+{
+public:
+    explicit AtomicSave(QString path);
+    ~AtomicSave();
+    AtomicSave(const AtomicSave&) = delete;
+    AtomicSave& operator=(const AtomicSave&) = delete;
+
+    FileResult write(QByteArrayView bytes);
+    FileResult commit();
+    const QString& path() const { return path_; }
+
+private:
+    void cancel();
+
+    QString path_;
+    QByteArray target_;    // where the file lands: the end of any chain of links
+    QByteArray temporary_; // beside it, until the rename
+    int fd_ = -1;          // the temporary file, written and not yet committed
+};
 
 // A scratch file of the utility's own: whatever lies at `path` (a leftover, a link, dangling or
 // not) is removed first, the link itself and never what it points to, and the file is created
 // afresh and exclusively, never through a link, then written whole and flushed.
-FileResult writeFreshFile(const QString& path, QByteArrayView bytes);
+FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
+                          const BeforeCommit& beforeCommit = {});
 
 // Refuses a target that is a symbolic link: writing "over" it would replace the file it points
 // to, somewhere the player did not choose.

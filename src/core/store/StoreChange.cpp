@@ -46,15 +46,32 @@ FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratc
     Q_ASSERT(started());
     historyRefused_ = false;
     keptGeneration_ = 0;
-    if (FileResult kept = keepInHistory(); !kept) {
+    const auto refused = [this](FileResult why) {
         historyRefused_ = true;
-        qCWarning(lcStore).noquote() << command_ << "refused: history:" << kept.error;
-        return kept;
-    }
-    return replaceStoreBytes(paths_, bytes, throughScratch);
+        qCWarning(lcStore).noquote() << command_ << "refused: history:" << why.error;
+        return why;
+    };
+    std::optional<StoreHistory::Staged> staged;
+    if (FileResult kept = stageInHistory(staged); !kept)
+        return refused(std::move(kept));
+    if (!staged)
+        return replaceStoreBytes(paths_, bytes, throughScratch);
+
+    // The generation is put in place once the new store is on its way to the disk too, and
+    // before the new store replaces the old one.
+    const StoreHistory history(paths_, layout_);
+    return replaceStoreBytes(paths_, bytes, throughScratch, [&]() -> FileResult {
+        const KeepResult kept = history.finish(*staged);
+        for (const QString& step : kept.passedOver)
+            qCInfo(lcStore).noquote() << "history passed over:" << step;
+        if (!kept)
+            return refused(kept.result);
+        keptGeneration_ = kept.keptId;
+        return FileResult::success();
+    });
 }
 
-FileResult StoreChange::keepInHistory()
+FileResult StoreChange::stageInHistory(std::optional<StoreHistory::Staged>& staged)
 {
     // No store yet, or something that is no store file (a folder, a FIFO): there is nothing to
     // keep, and the write decides what becomes of it.
@@ -64,11 +81,19 @@ FileResult StoreChange::keepInHistory()
     const FileContents current = readWholeFile(paths_.store, layout::kMaxStoreFileSize);
     if (!current.ok)
         return FileResult::failure(current.error);
-    const KeepResult kept = StoreHistory(paths_, layout_).keep(current.bytes, command_);
-    for (const QString& step : kept.passedOver)
-        qCInfo(lcStore).noquote() << "history passed over:" << step;
-    keptGeneration_ = kept.keptId;
-    return kept.result;
+    staged = StoreHistory(paths_, layout_).stage(current.bytes, command_);
+    if (!staged->result) {
+        FileResult failed = staged->result.result;
+        staged.reset();
+        return failed;
+    }
+    if (!staged->save) {
+        // Equal to the newest generation: nothing to keep.
+        for (const QString& step : staged->result.passedOver)
+            qCInfo(lcStore).noquote() << "history passed over:" << step;
+        staged.reset();
+    }
+    return FileResult::success();
 }
 
 Message StoreChange::notWrittenMessage() const

@@ -3,8 +3,11 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/Message.h"
 #include "core/store/StoreFormat.h"
+#include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"
 #include "core/store/StorePaths.h"
+
+#include <optional>
 
 namespace tarvelin
 {
@@ -42,7 +45,7 @@ public:
 
 private:
     StoreChange(StorePaths paths, RecordLayout layout, QString command, StoreLock lock);
-    FileResult keepInHistory();
+    FileResult stageInHistory(std::optional<StoreHistory::Staged>& staged);
 
     StorePaths paths_;
     RecordLayout layout_;

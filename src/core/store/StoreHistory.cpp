@@ -10,8 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
 
 namespace tarvelin
 {
@@ -38,10 +41,81 @@ QDateTime now()
     return QDateTime::fromSecsSinceEpoch(time.toSecsSinceEpoch(), Qt::UTC);
 }
 
-const QRegularExpression& generationName()
+constexpr QByteArrayView kUnpinnedSuffix = ".generation";
+constexpr QByteArrayView kPinnedSuffix = ".pinned.generation";
+constexpr qsizetype kMaxIdDigits = 15;
+
+// One file of a history folder whose name is a generation's: "0000000042.generation", or
+// "0000000042.pinned.generation" once pinned. The name says which generations pruning spares, so
+// a new generation prunes without reading a hundred records.
+struct GenerationFile {
+    QString name;
+    qint64 id = 0;
+    bool pinned = false;
+    bool regular = false; // not a folder, link or FIFO
+};
+
+std::optional<GenerationFile> parseGenerationFileName(QByteArrayView name)
 {
-    static const QRegularExpression name(QStringLiteral("^([0-9]{1,15})\\.generation$"));
-    return name;
+    GenerationFile file;
+    QByteArrayView digits;
+    if (name.endsWith(kPinnedSuffix)) {
+        digits = name.chopped(kPinnedSuffix.size());
+        file.pinned = true;
+    } else if (name.endsWith(kUnpinnedSuffix)) {
+        digits = name.chopped(kUnpinnedSuffix.size());
+    } else {
+        return std::nullopt;
+    }
+    if (digits.isEmpty() || digits.size() > kMaxIdDigits)
+        return std::nullopt;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        file.id = file.id * 10 + (c - '0');
+    }
+    return file;
+}
+
+bool isRegularEntry(int dirFd, const dirent* entry)
+{
+    if (entry->d_type != DT_UNKNOWN)
+        return entry->d_type == DT_REG;
+    struct stat info {
+    };
+    return ::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
+// The generation files of a folder, newest first and a pinned twin before its unpinned one; the
+// other names go to `foreign`. Read from the folder's entries alone, without a stat per file.
+std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* foreign)
+{
+    std::vector<GenerationFile> files;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return files;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArrayView name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        std::optional<GenerationFile> file = parseGenerationFileName(name);
+        if (!file) {
+            if (foreign)
+                *foreign << QFile::decodeName(entry->d_name);
+            continue;
+        }
+        file->name = QFile::decodeName(entry->d_name);
+        file->regular = isRegularEntry(::dirfd(dir), entry);
+        files.push_back(std::move(*file));
+    }
+    ::closedir(dir);
+    std::sort(files.begin(), files.end(), [](const GenerationFile& a, const GenerationFile& b) {
+        return a.id != b.id ? a.id > b.id : a.pinned > b.pinned;
+    });
+    if (foreign)
+        foreign->sort();
+    return files;
 }
 
 // The game folder's name keeps the history folder recognisable; the hash of the game and the
@@ -69,15 +143,15 @@ QString folderName(const StorePaths& paths, RecordLayout layout)
 
 // The record of one generation file, read from its first bytes only: a list of a hundred
 // generations does not read a hundred stores.
-DecodedGeneration readHead(const QFileInfo& file)
+DecodedGeneration readHead(const QString& path)
 {
-    QFile device(file.filePath());
-    if (!device.open(QIODevice::ReadOnly)) {
+    const FileContents head = readFileStart(path, kGenerationHeadSize);
+    if (!head.ok) {
         DecodedGeneration failed;
-        failed.error = device.errorString();
+        failed.error = head.error;
         return failed;
     }
-    return decodeGenerationHead(device.read(kGenerationHeadSize), device.size());
+    return decodeGenerationHead(head.bytes, head.fileSize);
 }
 
 } // namespace
@@ -106,44 +180,55 @@ QString StoreHistory::rootFolder()
     return joinPath(state, QStringLiteral("tarvelin-setup-utility/history"));
 }
 
-QString StoreHistory::generationPath(qint64 id) const
+QString StoreHistory::generationPath(qint64 id, bool pinned) const
 {
-    return joinPath(folder_, QStringLiteral("%1.generation").arg(id, 10, 10, QLatin1Char('0')));
+    return joinPath(folder_, QStringLiteral("%1%2")
+                                 .arg(id, 10, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(pinned ? kPinnedSuffix : kUnpinnedSuffix)));
+}
+
+QString StoreHistory::existingPath(qint64 id) const
+{
+    const QString pinned = generationPath(id, true);
+    return entryExists(pinned) ? pinned : generationPath(id, false);
 }
 
 HistoryListing StoreHistory::list() const
 {
     HistoryListing listing;
-    const QFileInfoList entries = QDir(folder_).entryInfoList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QFileInfo& entry : entries) {
-        const QRegularExpressionMatch match = generationName().match(entry.fileName());
+    QStringList foreign;
+    const std::vector<GenerationFile> files = generationFiles(folder_, &foreign);
+    for (const QString& name : std::as_const(foreign)) {
+        listing.passedOver
+            << QStringLiteral("%1: not a generation of the history").arg(joinPath(folder_, name));
+    }
+    qint64 listed = 0; // the id last listed: its unpinned twin, left by a pin cut short, is not
+    for (const GenerationFile& file : files) {
+        const QString path = joinPath(folder_, file.name);
         const auto passOver = [&](const QString& why) {
-            listing.passedOver << QStringLiteral("%1: %2").arg(entry.filePath(), why);
+            listing.passedOver << QStringLiteral("%1: %2").arg(path, why);
         };
-        if (!match.hasMatch()) {
-            passOver(QStringLiteral("not a generation of the history"));
+        listing.highestId = std::max(listing.highestId, file.id);
+        if (file.id == listed)
             continue;
-        }
-        const qint64 id = match.captured(1).toLongLong();
-        listing.highestId = std::max(listing.highestId, id);
-        if (entry.isSymLink() || !entry.isFile()) {
+        if (!file.regular) {
             passOver(QStringLiteral("not a regular file"));
             continue;
         }
-        const DecodedGeneration decoded = readHead(entry);
+        const DecodedGeneration decoded = readHead(path);
         if (!decoded.record) {
             passOver(decoded.error);
             continue;
         }
-        if (decoded.record->id != id) {
+        if (decoded.record->id != file.id) {
             passOver(QStringLiteral("its record names generation %1").arg(decoded.record->id));
             continue;
         }
-        listing.generations.push_back(*decoded.record);
+        Generation generation = *decoded.record;
+        generation.pinned = generation.pinned || file.pinned;
+        listing.generations.push_back(generation);
+        listed = file.id;
     }
-    std::sort(listing.generations.begin(), listing.generations.end(),
-              [](const Generation& a, const Generation& b) { return a.id > b.id; });
     for (const QString& why : std::as_const(listing.passedOver))
         qCInfo(lcStore).noquote() << "history passed over" << why;
     return listing;
@@ -159,13 +244,7 @@ std::optional<Generation> StoreHistory::find(qint64 id) const
 
 FileContents StoreHistory::bytesOf(qint64 id) const
 {
-    const QString path = generationPath(id);
-    const PathInfo info(path);
-    if (info.exists() && (info.isSymLink() || !info.isFile())) {
-        FileContents refused;
-        refused.error = QStringLiteral("%1: not a regular file").arg(path);
-        return refused;
-    }
+    const QString path = existingPath(id);
     FileContents contents = readWholeFile(path, layout::kMaxStoreFileSize + kGenerationHeadSize);
     if (!contents.ok)
         return contents;
@@ -184,43 +263,90 @@ FileContents StoreHistory::bytesOf(qint64 id) const
 
 KeepResult StoreHistory::keep(const QByteArray& storeBytes, const QString& command) const
 {
-    KeepResult kept;
+    Staged staged = stage(storeBytes, command);
+    return finish(staged);
+}
+
+StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QString& command) const
+{
+    Staged staged;
     if (!historyEnabled())
-        return kept;
+        return staged;
     if (!QDir().mkpath(folder_)) {
-        kept.result = FileResult::failure(
+        staged.result.result = FileResult::failure(
             QStringLiteral("%1: the history folder could not be created").arg(folder_));
-        return kept;
+        return staged;
     }
-    HistoryListing listing = list();
-    kept.passedOver = listing.passedOver;
-    if (!listing.generations.empty() && listing.generations.front().bytes == storeBytes.size()) {
-        const FileContents newest = bytesOf(listing.generations.front().id);
-        if (newest.ok && newest.bytes == storeBytes)
-            return kept;
+    // Names only: the newest generation is read whole to compare, no other record is read.
+    const std::vector<GenerationFile> files = generationFiles(folder_, nullptr);
+    qint64 highestId = 0;
+    for (const GenerationFile& file : files)
+        highestId = std::max(highestId, file.id);
+    const auto newest = std::find_if(files.begin(), files.end(),
+                                     [](const GenerationFile& file) { return file.regular; });
+    if (newest != files.end()) {
+        const FileContents bytes = bytesOf(newest->id);
+        if (bytes.ok && bytes.bytes == storeBytes)
+            return staged;
     }
 
     Generation record;
-    record.id = listing.highestId + 1;
+    record.id = highestId + 1;
     record.time = now();
     record.command = command;
     record.setups = parseStore(storeBytes, layout_).table.usedCount();
     record.bytes = storeBytes.size();
-    kept.result =
-        saveFileAtomically(generationPath(record.id), encodeGeneration(record, storeBytes));
+    auto save = std::make_unique<AtomicSave>(generationPath(record.id, false));
+    staged.result.result = save->write(encodeGeneration(record, storeBytes));
+    if (!staged.result)
+        return staged;
+    staged.save = std::move(save);
+    staged.keptId = record.id;
+    return staged;
+}
+
+KeepResult StoreHistory::finish(Staged& staged) const
+{
+    KeepResult kept = std::move(staged.result);
+    if (!kept || !staged.save)
+        return kept;
+    kept.result = staged.save->commit();
+    staged.save.reset();
     if (!kept)
         return kept;
-    kept.keptId = record.id;
-
-    listing.generations.insert(listing.generations.begin(), record);
-    int unpinned = 0;
-    for (const Generation& generation : listing.generations) {
-        if (generation.pinned || ++unpinned <= kKeptUnpinned)
-            continue;
-        if (const FileResult removed = removeFile(generationPath(generation.id)); !removed)
-            kept.passedOver << removed.error;
-    }
+    kept.keptId = staged.keptId;
+    prune(kept.passedOver);
     return kept;
+}
+
+void StoreHistory::prune(QStringList& passedOver) const
+{
+    const std::vector<GenerationFile> files = generationFiles(folder_, nullptr);
+    const auto remove = [&](const GenerationFile& file) {
+        if (const FileResult removed = removeFile(joinPath(folder_, file.name)); !removed)
+            passedOver << removed.error;
+    };
+    const auto readable = [&](const GenerationFile& file, bool pinned) {
+        const DecodedGeneration decoded = readHead(joinPath(folder_, file.name));
+        return decoded.record && decoded.record->id == file.id && decoded.record->pinned == pinned;
+    };
+    int unpinned = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const GenerationFile& file = files[i];
+        if (!file.regular || file.pinned)
+            continue;
+        const GenerationFile* twin = i > 0 && files[i - 1].id == file.id ? &files[i - 1] : nullptr;
+        if (twin && twin->regular) {
+            // Left behind by a pin cut short; its pinned copy holds the same store.
+            if (readable(*twin, true))
+                remove(file);
+            continue;
+        }
+        // Only a record that says it is an unpinned generation of this id is pruned: a damaged
+        // or foreign file is passed over, never removed.
+        if (++unpinned > kKeptUnpinned && readable(file, false))
+            remove(file);
+    }
 }
 
 FileResult StoreHistory::setPinned(qint64 id, bool pinned) const
@@ -228,14 +354,24 @@ FileResult StoreHistory::setPinned(qint64 id, bool pinned) const
     const std::optional<Generation> found = find(id);
     if (!found)
         return FileResult::failure(QStringLiteral("There is no generation %1.").arg(id));
-    if (found->pinned == pinned)
+    const QString from = existingPath(id);
+    const QString to = generationPath(id, pinned);
+    if (found->pinned == pinned && from == to)
         return FileResult::success();
     const FileContents bytes = bytesOf(id);
     if (!bytes.ok)
         return FileResult::failure(bytes.error);
     Generation record = *found;
     record.pinned = pinned;
-    return saveFileAtomically(generationPath(id), encodeGeneration(record, bytes.bytes));
+    // The new file first, then the old one goes: cut short between, both hold the same store,
+    // the pinned one counts and the next prune removes the other.
+    if (FileResult saved = saveFileAtomically(to, encodeGeneration(record, bytes.bytes)); !saved)
+        return saved;
+    if (from != to) {
+        if (FileResult removed = removeFile(from); !removed)
+            return removed;
+    }
+    return FileResult::success();
 }
 
 } // namespace tarvelin

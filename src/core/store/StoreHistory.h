@@ -5,6 +5,7 @@
 #include "core/store/StoreLayout.h"
 
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace tarvelin
@@ -53,10 +54,26 @@ public:
     // Keeps `storeBytes` as a new generation replaced by `command`, unless they equal the newest
     // generation byte for byte, then prunes. A failure leaves no new generation behind.
     KeepResult keep(const QByteArray& storeBytes, const QString& command) const;
+
+    // keep() in two steps around the store's own write: stage() writes the generation without
+    // waiting for the disk, finish() puts it in place and prunes. A command stages, writes its
+    // new store, and finishes just before that store replaces the old one, so one journal commit
+    // flushes both files and the generation is still on the disk first.
+    struct Staged {
+        KeepResult result; // a failure, or nothing to keep when `save` is empty
+        std::unique_ptr<AtomicSave> save;
+        qint64 keptId = 0;
+    };
+    Staged stage(const QByteArray& storeBytes, const QString& command) const;
+    KeepResult finish(Staged& staged) const;
     FileResult setPinned(qint64 id, bool pinned) const;
 
 private:
-    QString generationPath(qint64 id) const;
+    QString generationPath(qint64 id, bool pinned) const;
+    // The pinned file of a generation where there is one, else the unpinned one.
+    QString existingPath(qint64 id) const;
+    // Beyond the newest kKeptUnpinned unpinned generations, by their file names.
+    void prune(QStringList& passedOver) const;
 
     QString folder_;
     RecordLayout layout_;

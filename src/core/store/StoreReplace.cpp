@@ -21,9 +21,10 @@ void makeNormal(const QString& path)
 
 // setups.tmp is made afresh, never followed: a link left there would otherwise receive the store
 // and then take setups.sav's place.
-FileResult throughScratchFile(const StorePaths& paths, const QByteArray& bytes)
+FileResult throughScratchFile(const StorePaths& paths, const QByteArray& bytes,
+                              const BeforeCommit& beforeCommit)
 {
-    FileResult result = writeFreshFile(paths.scratch, bytes);
+    FileResult result = writeFreshFile(paths.scratch, bytes, beforeCommit);
     if (result)
         result = renameFile(paths.scratch, paths.store);
     if (entryExists(paths.scratch)) {
@@ -41,14 +42,15 @@ FileResult replaceStore(const StorePaths& paths, const SetupTable& table, Record
     return replaceStoreBytes(paths, serializeStore(table, layout, excess), throughScratch);
 }
 
-FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, bool throughScratch)
+FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, bool throughScratch,
+                             const BeforeCommit& beforeCommit)
 {
     makeNormal(paths.store);
     // A store that is a link (shared between Wine prefixes, say) is written where it points, as
     // every other write is: renaming the scratch file over it would replace the link by a copy.
     const bool viaScratch = throughScratch && !PathInfo(paths.store).isSymLink();
-    FileResult result =
-        viaScratch ? throughScratchFile(paths, bytes) : saveFileAtomically(paths.store, bytes);
+    FileResult result = viaScratch ? throughScratchFile(paths, bytes, beforeCommit)
+                                   : saveFileAtomically(paths.store, bytes, beforeCommit);
     makeNormal(paths.store);
     return result;
 }

@@ -13,6 +13,9 @@ namespace tarvelin
 // never missing or half written, and is left writable by its owner.
 FileResult replaceStore(const StorePaths& paths, const SetupTable& table, RecordLayout layout,
                         QByteArrayView excess, bool throughScratch);
-FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, bool throughScratch);
+// `beforeCommit` runs once the new store is written and on its way to the disk, before it takes
+// the old one's place; when it fails, the old store stays.
+FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, bool throughScratch,
+                             const BeforeCommit& beforeCommit = {});
 
 } // namespace tarvelin
