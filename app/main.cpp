@@ -1,5 +1,6 @@
 #include "core/cli/CommandLine.h"
 #include "core/cli/DemoData.h"
+#include "core/platform/FileName.h"
 #include "ui/art/Artwork.h"
 #include "ui/session/WindowSession.h"
 
@@ -12,11 +13,13 @@
 namespace
 {
 
+// Decoded as file names are, so that a path argument holding bytes that are not UTF-8 still names
+// its file.
 QStringList argumentsOf(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(tarvelin::decodeFileName(argv[i]));
     return arguments;
 }
 

@@ -226,33 +226,6 @@ TEST_F(HostileInput, StoreThatIsALinkIsWrittenWhereItPointsAndStaysALink)
     }
 }
 
-TEST_F(HostileInput, SetupFileWhoseNameIsNotUtf8ImportsAndRenames)
-{
-    // A name in Windows-1252, as a Windows program under Wine may leave behind.
-    const QString odd = QFile::decodeName(folder.path().toUtf8() + "/Caf\xE9 \xFF.set");
-    fixture::writeFile(odd, fixture::dtrSlot("Odd", 4));
-    const QStringList listed = listSetupFiles(folder.path(), kGame.SetupFilePattern);
-    const auto it = std::find_if(listed.begin(), listed.end(),
-                                 [](const QString& name) { return name.startsWith("Caf"); });
-    ASSERT_NE(it, listed.end());
-
-    const SetupFileRenameOutcome renamed = renameSetupFile(folder.path(), *it, "Plain", kGame);
-    EXPECT_EQ(renamed.result, RenameResult::Renamed);
-    EXPECT_FALSE(QFileInfo::exists(odd));
-    EXPECT_EQ(fixture::readFile(inFolder("Plain.set")), fixture::dtrSlot("Odd", 4));
-
-    fixture::writeFile(odd, fixture::dtrSlot("Odd", 4));
-    const ImportOutcome imported = importSetup({.gameDirectory = game.root(),
-                                                .profile = &kGame,
-                                                .folder = folder.path(),
-                                                .chosenFile = *it,
-                                                .style = MessageStyle::Plain,
-                                                .deleteFileAfterImport = true});
-    EXPECT_EQ(imported.importedSlot, 3);
-    EXPECT_TRUE(imported.fileRemoved);
-    EXPECT_FALSE(QFileInfo::exists(odd));
-}
-
 TEST(HostileRegistry, FileThatCannotBeWrittenReportsTheFailureAndKeepsWhatIsThere)
 {
     QTemporaryDir dir;

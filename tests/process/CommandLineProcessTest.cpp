@@ -3,9 +3,12 @@
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace
 {
@@ -84,6 +87,45 @@ TEST_F(CommandLineProcess, WrongUsageEndsWithOneLineAndTouchesNoStore)
         EXPECT_TRUE(result.out.isEmpty());
     }
     EXPECT_EQ(fixture::snapshotTree(game.root()), before);
+}
+
+// A path whose bytes are not UTF-8 reaches its file from the command line, and the messages name
+// it with those bytes as \xNN. The shell makes the bytes: QProcess would re-encode them.
+TEST_F(CommandLineProcess, APathThatIsNotUtf8ReachesItsFile)
+{
+    game.write("setups.sav", fixture::store({}));
+    const QByteArray folder = QFile::encodeName(scratch.path());
+    const QByteArray setup = fixture::dtrSlot("Oval", 3);
+    for (const auto& [name, bytes] : {std::pair{"/Caf\xE9.set", setup}, {"/Bad\xFF.set", "xyz"}}) {
+        const int fd = ::open((folder + name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+        ::close(fd);
+    }
+    const auto import = [&](const char* name) {
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {"-c",
+                       QStringLiteral("exec \"$0\" import --game dtr --game-dir \"$1\" "
+                                      "--registry \"$2\" \"$(printf '%s/%4' \"$3\")\"")
+                           .arg(QLatin1String(name)),
+                       QStringLiteral(TARVELIN_CLI), game.root(), scratch.filePath("r.reg"),
+                       scratch.path()});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return Finished{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                        QString::fromUtf8(process.readAllStandardError())};
+    };
+
+    const Finished imported = import("Caf\\351.set");
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, QStringLiteral("1\n"));
+    EXPECT_EQ(game.read("setups.sav"), fixture::store({setup}));
+
+    const Finished refused = import("Bad\\377.set");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("/Bad\\xff.set"))) << refused.err.toStdString();
+    for (const char* name : {"/Caf\xE9.set", "/Bad\xFF.set"})
+        ::unlink((folder + name).constData());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/folder/FolderBrowser.h"
 
 #include "core/game/GameProfile.h"
+#include "core/platform/FileName.h"
 #include "core/registry/Registry.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
@@ -12,14 +13,19 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tarvelin
 {
@@ -240,6 +246,34 @@ TEST_F(FolderBrowserTest, FileNamesAreReadableByAScreenReader)
     for (int row = 0; row < list->childCount(); ++row)
         names << list->child(row)->text(QAccessible::Name);
     EXPECT_EQ(names, (QStringList{"a.set", "B.SET", "my.settings.set", "Track 1.set", "z.set"}));
+}
+
+// A folder and a file whose names are not UTF-8: shown with U+FFFD, in the lists and to a screen
+// reader, and opened and selected by their own bytes.
+TEST_F(FolderBrowserTest, NamesThatAreNotUtf8ShowAsReplacementAndReachTheirFiles)
+{
+    const QByteArray folderBytes = QFile::encodeName(setups) + "/Pist\xE9s";
+    ASSERT_EQ(::mkdir(folderBytes.constData(), 0755), 0);
+    const QByteArray fileBytes = folderBytes + "/Caf\xE9.set";
+    ::close(::open(fileBytes.constData(), O_WRONLY | O_CREAT, 0644));
+
+    BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+    panel.browser->startAt(setups);
+    const auto folders = panel.controls.folders->findItems(QStringLiteral("Pist\uFFFDs"),
+                                                           Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(folders.size(), 1);
+    const QPoint at = panel.controls.folders->visualItemRect(folders.first()).center();
+    QTest::mouseClick(panel.controls.folders->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(panel.controls.folders->viewport(), Qt::LeftButton, {}, at);
+
+    ASSERT_EQ(panel.controls.files->count(), 1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(panel.controls.files);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("Caf\uFFFD.set"));
+    panel.clickFile(0);
+    EXPECT_EQ(panel.controls.frame->title(), QStringLiteral("Caf\uFFFD.set"));
+    EXPECT_EQ(encodeFileName(panel.browser->selectedFilePath()), fileBytes);
+    std::filesystem::remove_all(folderBytes.toStdString());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/app/HelpIndex.h"
 #include "core/cli/Commands.h"
+#include "core/cli/TerminalText.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -30,7 +31,7 @@ QString helpPagesLine()
 int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
     if (!invocation.usageError.isEmpty()) {
-        err << invocation.usageError << "; see --help" << Qt::endl;
+        err << terminalText(invocation.usageError) << "; see --help" << Qt::endl;
         return kWrongUsage;
     }
     if (invocation.has(Option::Help)) {

@@ -7,6 +7,7 @@
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/platform/FileName.h"
 #include "core/platform/Trash.h"
 #include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"
@@ -33,7 +34,7 @@ namespace
 
 int fail(CommandContext& context, const QString& why)
 {
-    context.err << why << Qt::endl;
+    context.err << terminalText(why) << Qt::endl;
     return kFailed;
 }
 
@@ -95,9 +96,9 @@ int report(CommandContext& context, bool done, const std::vector<Message>& messa
     if (!detail.isEmpty())
         qCInfo(lcCommandLine).noquote() << detail;
     for (const Message& message : messages)
-        context.err << message.text << Qt::endl;
+        context.err << terminalText(message.text) << Qt::endl;
     if (!done && messages.empty() && !detail.isEmpty())
-        context.err << detail << Qt::endl;
+        context.err << terminalText(detail) << Qt::endl;
     return done ? kSuccess : kFailed;
 }
 
@@ -144,7 +145,7 @@ qint64 generationId(const CommandContext& context)
 void reportPassedOver(CommandContext& context, const QStringList& passedOver)
 {
     for (const QString& file : passedOver)
-        context.err << QStringLiteral("Passed over %1").arg(file) << Qt::endl;
+        context.err << terminalText(QStringLiteral("Passed over %1").arg(file)) << Qt::endl;
 }
 
 void printPreview(CommandContext& context, const StorePreview& preview)
@@ -195,7 +196,7 @@ int runList(CommandContext& context)
         return kFailed;
     const StoreRead read = ReadSlots(game->paths.store, game->profile->recordLayout());
     // As the game window shows it: no setups.sav yet in the game's folder is an empty store.
-    const bool noStoreYet = read.missing && QFileInfo(game->paths.folder).isDir();
+    const bool noStoreYet = read.missing && PathInfo(game->paths.folder).isDir();
     if (!read.ok && !noStoreYet)
         return fail(context, read.error);
 
@@ -239,11 +240,11 @@ int runBackup(CommandContext& context)
         return fail(context, QStringLiteral("The backup was not written: %1")
                                  .arg(opening.passedOver.join(QStringLiteral("; "))));
     for (const QString& step : opening.passedOver)
-        context.err << step << Qt::endl;
-    context.err << QStringLiteral("%1 now holds the %2 setups of %3.")
-                       .arg(game->paths.backup)
-                       .arg(opening.store.counters.total)
-                       .arg(game->paths.store)
+        context.err << terminalText(step) << Qt::endl;
+    context.err << terminalText(QStringLiteral("%1 now holds the %2 setups of %3.")
+                                    .arg(game->paths.backup)
+                                    .arg(opening.store.counters.total)
+                                    .arg(game->paths.store))
                 << Qt::endl;
     return kSuccess;
 }
@@ -259,18 +260,18 @@ int runExport(CommandContext& context)
         .profile = game->profile,
         .selectedSlot = line.slot(),
         .exportName = line.value(Option::Name),
-        .folder = QFileInfo(line.value(Option::To)).absoluteFilePath(),
+        .folder = absolutePath(line.value(Option::To)),
         .style = MessageStyle::Marked,
         .replaceExisting = line.has(Option::Replace),
     });
     if (outcome.wouldReplace)
         return fail(context, QStringLiteral("%1 already exists. Nothing was exported; give "
                                             "--replace to replace it.")
-                                 .arg(joinPath(QFileInfo(line.value(Option::To)).absoluteFilePath(),
+                                 .arg(joinPath(absolutePath(line.value(Option::To)),
                                                line.value(Option::Name) +
                                                    game->profile->SetupFileExtension)));
     if (outcome.done)
-        context.out << outcome.writtenFile << '\n';
+        context.out << terminalText(outcome.writtenFile) << '\n';
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
 
@@ -283,7 +284,7 @@ int runImport(CommandContext& context)
     const ImportOutcome outcome = importSetup({
         .gameDirectory = game->gameDirectory,
         .profile = game->profile,
-        .folder = file.absolutePath(),
+        .folder = absolutePath(file.path()),
         .chosenFile = file.fileName(),
         .style = MessageStyle::Marked,
         .deleteFileAfterImport = context.invocation.has(Option::Delete),
@@ -334,10 +335,10 @@ int runStoreExport(CommandContext& context)
     const StoreCopyOutcome outcome =
         exportStoreCopy(game->gameDirectory, context.invocation.value(Option::To), *game->profile);
     if (outcome.done)
-        context.err << QStringLiteral("%1 now holds the %2 setups of %3.")
-                           .arg(outcome.writtenPath)
-                           .arg(outcome.store->counters.total)
-                           .arg(game->paths.store)
+        context.err << terminalText(QStringLiteral("%1 now holds the %2 setups of %3.")
+                                        .arg(outcome.writtenPath)
+                                        .arg(outcome.store->counters.total)
+                                        .arg(game->paths.store))
                     << Qt::endl;
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
@@ -351,10 +352,10 @@ int runStoreImport(CommandContext& context)
     const StoreCopyOutcome outcome =
         importStoreCopy(game->gameDirectory, copy.path(), copy.fileName(), *game->profile);
     if (outcome.done)
-        context.err << QStringLiteral("%1 now holds the %2 setups of %3.")
-                           .arg(outcome.writtenPath)
-                           .arg(outcome.store->counters.total)
-                           .arg(copy.filePath())
+        context.err << terminalText(QStringLiteral("%1 now holds the %2 setups of %3.")
+                                        .arg(outcome.writtenPath)
+                                        .arg(outcome.store->counters.total)
+                                        .arg(copy.filePath()))
                     << Qt::endl;
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
@@ -431,7 +432,8 @@ int runHistoryRestore(CommandContext& context)
         return report(context, outcome.done, outcome.messages, outcome.detail);
     printPreview(context, outcome.preview);
     if (dryRun) {
-        context.err << QStringLiteral("Dry run: %1 was not changed.").arg(game->paths.store)
+        context.err << terminalText(
+                           QStringLiteral("Dry run: %1 was not changed.").arg(game->paths.store))
                     << Qt::endl;
         return kSuccess;
     }
@@ -480,8 +482,8 @@ int runTrashFile(CommandContext& context)
     const TrashOutcome outcome =
         trashSelectedFile(file.path(), file.fileName(), trash, [](const Message&) { return true; });
     if (outcome.done)
-        context.err << QStringLiteral("%1 is now in the trash: %2")
-                           .arg(file.filePath(), outcome.pathInTrash)
+        context.err << terminalText(QStringLiteral("%1 is now in the trash: %2")
+                                        .arg(file.filePath(), outcome.pathInTrash))
                     << Qt::endl;
     return report(context, outcome.done, outcome.messages, outcome.detail);
 }
@@ -542,7 +544,7 @@ int runRegistryImportWine(CommandContext& context)
     Registry& registry = context.registry;
     const bool dryRun = context.invocation.has(Option::DryRun);
     const QString prefix = winePrefix(context);
-    if (!QFileInfo(prefix + QStringLiteral("/system.reg")).isFile())
+    if (!PathInfo(prefix + QStringLiteral("/system.reg")).isFile())
         return fail(context, QStringLiteral("No Wine registry at %1/system.reg. Name the prefix "
                                             "with --wine-prefix DIR.")
                                  .arg(prefix));

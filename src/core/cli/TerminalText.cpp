@@ -1,7 +1,19 @@
 #include "core/cli/TerminalText.h"
 
+#include "core/platform/FileName.h"
+
 namespace tarvelin::cli
 {
+
+namespace
+{
+
+QString hexByte(int byte)
+{
+    return QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+}
+
+} // namespace
 
 QString escapedForOneLine(const QString& text)
 {
@@ -18,11 +30,24 @@ QString escapedForOneLine(const QString& text)
         else if (u == u'\r')
             out += QLatin1String("\\r");
         else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
-            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+            out += hexByte(u);
         else
             out += c;
     }
     return out;
+}
+
+QString terminalText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (const int byte = escapedByteAt(text, i); byte >= 0)
+            out += hexByte(byte);
+        else
+            out += text[i];
+    }
+    return shownFileName(out);
 }
 
 } // namespace tarvelin::cli

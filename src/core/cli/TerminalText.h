@@ -10,4 +10,8 @@ namespace tarvelin::cli
 // send escape sequences to the terminal, and the escaped text still says which name it was.
 QString escapedForOneLine(const QString& text);
 
+// A message or a path for the terminal: each byte of a file name that is not UTF-8 as \xNN, the
+// byte the file system holds, where it would otherwise have no character to show as.
+QString terminalText(const QString& text);
+
 } // namespace tarvelin::cli

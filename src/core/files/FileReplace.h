@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/platform/FileName.h"
 #include "core/platform/Message.h"
 
-#include <QFileInfo>
 #include <QString>
 
 namespace tarvelin
@@ -12,7 +12,7 @@ namespace tarvelin
 // over it fails on its own.
 inline bool wouldReplaceFile(const QString& path)
 {
-    const QFileInfo info(path);
+    const PathInfo info(path);
     return info.isSymLink() || (info.exists() && !info.isDir());
 }
 

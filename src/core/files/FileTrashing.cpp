@@ -2,8 +2,7 @@
 
 #include "core/files/TypedFileName.h"
 #include "core/platform/FileIO.h"
-
-#include <QFileInfo>
+#include "core/platform/FileName.h"
 
 namespace tarvelin
 {
@@ -30,7 +29,7 @@ TrashOutcome trashSelectedFile(const QString& folder, const QString& selectedFil
 {
     TrashOutcome outcome;
     const QString path = joinPath(folder, selectedFileName);
-    const QFileInfo info(path);
+    const PathInfo info(path);
     if (folder.isEmpty() || !isUsableFileName(selectedFileName) ||
         (info.isDir() && !info.isSymLink())) {
         outcome.noFileSelected = true;

@@ -2,10 +2,10 @@
 
 #include "core/files/SetupFileList.h"
 #include "core/files/StripExtension.h"
+#include "core/platform/FileName.h"
 #include "core/registry/Registry.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace tarvelin
 {
@@ -15,7 +15,7 @@ namespace
 
 bool isReadableFolder(const QString& folder)
 {
-    const QFileInfo info(folder);
+    const PathInfo info(folder);
     return info.isDir() && info.isReadable() && info.isExecutable();
 }
 
@@ -34,7 +34,7 @@ bool isRootFolder(const QString& folder)
 
 QString folderPath(const QString& folder)
 {
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return absolutePath(folder);
 }
 
 void rememberFolder(Registry& registry, const QString& valueName, const QString& folder)
@@ -49,7 +49,7 @@ QString folderToRestore(const Registry& registry, const QString& valueName,
 {
     const QString remembered =
         registryText(registry.QueryValue(QString::fromLatin1(UtilityKey), valueName));
-    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+    if (!remembered.isEmpty() && PathInfo(remembered).isDir())
         return folderPath(remembered);
     return folderPath(currentFolder);
 }
@@ -70,7 +70,7 @@ FolderView changeFolder(Registry* registry, const QString& valueName, const QStr
 QString DriveFolders::folderOn(const QString& drive) const
 {
     QString folder = folders_.value(drive);
-    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+    if (!folder.isEmpty() && PathInfo(folder).isDir())
         return folder;
     return drive;
 }

@@ -1,6 +1,7 @@
 #include "core/files/SetupFileList.h"
 
-#include <QFile>
+#include "core/platform/FileName.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -174,8 +175,7 @@ public:
                 return;
             }
         } else {
-            const QString key =
-                QFile::decodeName(QByteArray::fromRawData(raw, qsizetype(size))).toCaseFolded();
+            const QString key = decodeFileName(QByteArrayView(raw, qsizetype(size))).toCaseFolded();
             if (!wildcardMatch(QStringView(foldedPattern_), QStringView(key)))
                 return;
             appendUnitOrdered(keys_, key);
@@ -220,8 +220,7 @@ private:
     {
         if (item.ascii) // the same text as decoded, by Qt's quickest conversion
             return QString::fromLatin1(names_.data() + item.name, qsizetype(item.nameSize));
-        return QFile::decodeName(
-            QByteArray::fromRawData(names_.data() + item.name, qsizetype(item.nameSize)));
+        return decodeFileName(QByteArrayView(names_.data() + item.name, qsizetype(item.nameSize)));
     }
 
     // By the folded key; names that differ only in letter case by the names themselves.
@@ -255,7 +254,7 @@ QStringList listSetupFiles(const QString& folder, const QString& pattern)
 {
     if (folder.isEmpty())
         return {};
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(encodeFileName(folder).constData());
     if (!dir)
         return {};
     Listing listing(pattern);

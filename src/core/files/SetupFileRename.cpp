@@ -4,9 +4,8 @@
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/platform/FileName.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <sys/stat.h>
 
 namespace tarvelin
@@ -26,9 +25,9 @@ bool sameFile(const QString& a, const QString& b)
     };
     struct stat second {
     };
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return ::stat(encodeFileName(a).constData(), &first) == 0 &&
+           ::stat(encodeFileName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
 }
 
 SetupFileRenameOutcome refusedAs(RenameResult result, Message message, const QString& detail = {})
@@ -55,7 +54,7 @@ SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& sel
     const QString suffix = profile.SetupFileExtension;
     const QString source = joinPath(folder, selectedFileName);
     const bool fileSelected =
-        !folder.isEmpty() && isUsableFileName(selectedFileName) && !QFileInfo(source).isDir();
+        !folder.isEmpty() && isUsableFileName(selectedFileName) && !PathInfo(source).isDir();
     QStringList passedOver;
 
     // Made writable before anything is checked, and left so when the rename is refused.

@@ -1,6 +1,7 @@
 #include "core/files/SubfolderList.h"
 
-#include <QFile>
+#include "core/platform/FileName.h"
+
 #include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -31,7 +32,7 @@ QStringList listSubfolders(const QString& folder)
 {
     if (folder.isEmpty())
         return {};
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(encodeFileName(folder).constData());
     if (!dir)
         return {};
     // (folded, name): sorted on the folded name, ties in plain order so the list never varies.
@@ -41,7 +42,7 @@ QStringList listSubfolders(const QString& folder)
             continue;
         if (!isFolder(::dirfd(dir), entry))
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
+        const QString name = decodeFileName(entry->d_name);
         found.emplace_back(name.toLower(), name);
     }
     ::closedir(dir);

@@ -1,6 +1,6 @@
 #include "core/files/TypedFileName.h"
 
-#include <QFile>
+#include "core/platform/FileName.h"
 
 namespace tarvelin
 {
@@ -16,7 +16,7 @@ bool isUsableFileName(const QString& fileName)
         return false;
     if (fileName.contains(QLatin1Char('/')) || fileName.contains(QChar(u'\0')))
         return false;
-    return QFile::encodeName(fileName).size() <= kMaxFileNameBytes;
+    return encodeFileName(fileName).size() <= kMaxFileNameBytes;
 }
 
 } // namespace tarvelin

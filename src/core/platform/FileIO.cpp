@@ -1,20 +1,20 @@
 #include "core/platform/FileIO.h"
 
 #include "core/Logging.h"
+#include "core/platform/FileName.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDevice>
-#include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarvelin
 {
@@ -51,22 +51,12 @@ QString errnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Qt reports some failures of a file on a full disk as "Unknown error"; the system's own reason,
-// taken right after the failing call, says what happened.
-QString reasonOf(const QFileDevice& file, int error)
-{
-    QString qt = file.errorString();
-    if (error != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
-        return errnoText(error);
-    return qt;
-}
-
 // The file's own mode, never its link's target's: a link is refused.
 FileResult changeMode(const QString& path, const std::function<mode_t(mode_t)>& newMode)
 {
     if (!stepAllowed(FileStep::SetAttributes, path))
         return logged(injectedFailure(path));
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     struct stat info {
     };
     if (::lstat(name.constData(), &info) != 0)
@@ -103,6 +93,47 @@ void startWriteback(int fd)
 {
     if (fd >= 0)
         ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+// Where a write of `name` lands: a link is written where it points, up to a loop's depth, so
+// that the link stays a link. A target that does not exist yet is written as named.
+QByteArray writtenTarget(QByteArray name)
+{
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat info {
+        };
+        if (::lstat(name.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return name;
+        QByteArray link(PATH_MAX, '\0');
+        const ssize_t size = ::readlink(name.constData(), link.data(), PATH_MAX);
+        if (size < 0 || size >= PATH_MAX)
+            return name;
+        link.truncate(size);
+        if (!link.startsWith('/')) {
+            const qsizetype slash = name.lastIndexOf('/');
+            link.prepend(slash < 0 ? QByteArray() : name.left(slash + 1));
+        }
+        name = link;
+    }
+    return name;
+}
+
+// A new file beside `target`, named "<target>.XXXXXX" as leftovers are recognised by, created
+// exclusively and never through a link.
+int createTemporary(const QByteArray& target, mode_t mode, QByteArray& temporary)
+{
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + '.';
+        for (int i = 0; i < 6; ++i)
+            temporary += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+        const int fd = ::open(temporary.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 } // namespace
@@ -159,7 +190,7 @@ namespace
 // a regular file is refused at once.
 int openRegularFile(const QString& path, FileContents& contents)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         contents.missing = error == ENOENT || error == ENOTDIR;
@@ -244,57 +275,77 @@ AtomicSave::AtomicSave(QString path) : path_(std::move(path)) {}
 
 AtomicSave::~AtomicSave()
 {
-    if (file_)
-        file_->cancelWriting();
+    cancel();
 }
 
+void AtomicSave::cancel()
+{
+    if (fd_ < 0)
+        return;
+    ::close(fd_);
+    ::unlink(temporary_.constData());
+    fd_ = -1;
+}
+
+// On the name's own bytes, not through QSaveFile, which would re-encode a name that is not UTF-8.
 FileResult AtomicSave::write(QByteArrayView bytes)
 {
     if (!stepAllowed(FileStep::Open, path_))
         return logged(injectedFailure(path_));
-    file_ = std::make_unique<QSaveFile>(path_);
+    cancel();
+    target_ = writtenTarget(encodeFileName(path_));
+    struct stat existing {
+    };
+    const bool exists = ::stat(target_.constData(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(EISDIR))));
     // A read-only target is replaced like any other: the folder decides, not the old file.
-    file_->setDirectWriteFallback(false);
+    // Until the old file's mode is copied, nobody else may open the new one.
+    fd_ = createTemporary(target_, exists ? 0600 : 0666, temporary_);
+    if (fd_ < 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(errno))));
     const auto failed = [&](const QString& why) {
-        file_->cancelWriting();
-        file_.reset();
+        cancel();
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, why)));
     };
-    errno = 0;
-    if (!file_->open(QIODevice::WriteOnly))
-        return failed(reasonOf(*file_, errno));
+    if (exists && ::fchmod(fd_, existing.st_mode & 07777) != 0)
+        return failed(errnoText(errno));
     const qsizetype half = bytes.size() / 2;
     for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
         if (!stepAllowed(FileStep::Write, path_))
-            return failed(QString::fromLocal8Bit(strerror(ENOSPC)));
-        errno = 0;
-        if (file_->write(part.data(), part.size()) != part.size())
-            return failed(reasonOf(*file_, errno));
+            return failed(errnoText(ENOSPC));
+        if (!writeAll(fd_, part))
+            return failed(errnoText(errno));
     }
-    // Flushed before the commit so that a full disk shows here, not as a short file later.
     if (!stepAllowed(FileStep::Flush, path_))
         return failed(QStringLiteral("injected failure"));
-    errno = 0;
-    if (!file_->flush())
-        return failed(reasonOf(*file_, errno));
-    startWriteback(file_->handle());
+    startWriteback(fd_);
     return FileResult::success();
 }
 
 FileResult AtomicSave::commit()
 {
-    Q_ASSERT(file_);
-    if (!file_)
+    Q_ASSERT(fd_ >= 0);
+    if (fd_ < 0)
         return logged(FileResult::failure(QStringLiteral("%1: nothing written").arg(path_)));
-    const std::unique_ptr<QSaveFile> file = std::move(file_);
+    const auto failed = [&](int error) {
+        cancel();
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(error))));
+    };
     if (!stepAllowed(FileStep::Commit, path_)) {
-        file->cancelWriting();
+        cancel();
         return logged(FileResult::failure(QStringLiteral("%1: injected failure").arg(path_)));
     }
-    errno = 0;
-    if (!file->commit())
-        return logged(
-            FileResult::failure(QStringLiteral("%1: %2").arg(path_, reasonOf(*file, errno))));
+    // On the disk before it takes the old file's place: a full disk shows here, never as a
+    // short file after a crash.
+    if (::fdatasync(fd_) != 0)
+        return failed(errno);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0 || std::rename(temporary_.constData(), target_.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary_.constData());
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(error))));
+    }
     return FileResult::success();
 }
 
@@ -314,7 +365,7 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
 FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
                           const BeforeCommit& beforeCommit)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     if (entryExists(path)) {
         if (!stepAllowed(FileStep::Remove, path))
             return logged(injectedFailure(path));
@@ -363,7 +414,7 @@ FileResult saveCacheFile(const QString& path, QByteArrayView bytes)
         return logged(injectedFailure(path));
     const QString temporary = QStringLiteral("%1.%2").arg(path).arg(
         QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
-    const QByteArray name = QFile::encodeName(temporary);
+    const QByteArray name = encodeFileName(temporary);
     const int fd =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -371,7 +422,7 @@ FileResult saveCacheFile(const QString& path, QByteArrayView bytes)
     const bool written = stepAllowed(FileStep::Write, path) && writeAll(fd, bytes);
     const int error = written ? 0 : (errno != 0 ? errno : ENOSPC);
     if (::close(fd) != 0 || !written || !stepAllowed(FileStep::Commit, path) ||
-        ::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::rename(name.constData(), encodeFileName(path).constData()) != 0) {
         const int reason = error != 0 ? error : errno;
         ::unlink(name.constData());
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(
@@ -384,7 +435,7 @@ FileResult refuseLink(const QString& path)
 {
     struct stat info {
     };
-    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode))
+    if (::lstat(encodeFileName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode))
         return logged(FileResult::failure(
             QStringLiteral("%1 is a symbolic link to another file: it was not written over.")
                 .arg(path)));
@@ -395,7 +446,7 @@ bool entryExists(const QString& path)
 {
     struct stat info {
     };
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return ::lstat(encodeFileName(path).constData(), &info) == 0;
 }
 
 FileResult setNormal(const QString& path)
@@ -411,12 +462,12 @@ FileResult setReadOnly(const QString& path)
 
 bool isReadOnly(const QString& path)
 {
-    // Only the mode bits count: Qt's WriteUser says whether *we* may write, which is always
-    // true for root even on a file with no write bit.
-    constexpr QFileDevice::Permissions modeWriteBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    const QFileInfo info(path);
-    return info.exists() && (info.permissions() & modeWriteBits) == 0;
+    // Only the mode bits count: whether *we* may write is always yes for root, even on a file
+    // with no write bit. Through a link, as the write would go.
+    struct stat info {
+    };
+    return ::stat(encodeFileName(path).constData(), &info) == 0 &&
+           (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 FileResult removeFile(const QString& path)
@@ -424,7 +475,7 @@ FileResult removeFile(const QString& path)
     if (!stepAllowed(FileStep::Remove, path))
         return logged(injectedFailure(path));
     // unlink, not QFile::remove: a link is removed itself, and the reason is the system's.
-    if (::unlink(QFile::encodeName(path).constData()) != 0)
+    if (::unlink(encodeFileName(path).constData()) != 0)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
     return FileResult::success();
 }
@@ -434,7 +485,7 @@ FileResult renameFile(const QString& from, const QString& to)
     if (!stepAllowed(FileStep::Rename, to))
         return logged(injectedFailure(to));
     // QFile::rename refuses to replace; the store commands rely on replacing in one step.
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+    if (std::rename(encodeFileName(from).constData(), encodeFileName(to).constData()) != 0)
         return logged(
             FileResult::failure(QStringLiteral("%1 -> %2: %3").arg(from, to, errnoText(errno))));
     return FileResult::success();

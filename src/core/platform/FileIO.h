@@ -3,10 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
-#include <memory>
 
 class QIODevice;
-class QSaveFile;
 
 namespace tarvelin
 {
@@ -45,6 +43,7 @@ using BeforeCommit = std::function<FileResult()>;
 
 // The only way the utility writes a file: the bytes go to a temporary file in the same folder,
 // which is flushed and then renamed over `path`. A failure at any point leaves the old file whole.
+// The new file takes the old one's mode; a link is written where it points and stays a link.
 FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
                               const BeforeCommit& beforeCommit = {});
 
@@ -65,8 +64,12 @@ public:
     const QString& path() const { return path_; }
 
 private:
+    void cancel();
+
     QString path_;
-    std::unique_ptr<QSaveFile> file_;
+    QByteArray target_;    // where the file lands: the end of any chain of links
+    QByteArray temporary_; // beside it, until the rename
+    int fd_ = -1;          // the temporary file, written and not yet committed
 };
 
 // For a file that may be lost, as a cache's is: written whole to a fresh temporary file, never

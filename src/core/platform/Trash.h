@@ -25,8 +25,9 @@ public:
     virtual TrashResult moveToTrash(const QString& path) = 0;
 };
 
-// The freedesktop trash through QFile::moveToTrash, made safe on Qt 6.4: that version moves the
-// file under the current folder, and reports success, when the user's data folder is missing.
+// The freedesktop trash: the home trash for a file on the home folder's volume, else that
+// volume's own trash; a volume without one refuses. A name that is taken in the trash gets a
+// number. The file keeps its name's bytes, and its record names them.
 class SystemTrash : public Trash
 {
 public:

@@ -1,12 +1,11 @@
 #include "core/store/StoreChange.h"
 
 #include "core/Logging.h"
+#include "core/platform/FileName.h"
 #include "core/store/StoreCommandOutcome.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLeftovers.h"
 #include "core/store/StoreReplace.h"
-
-#include <QFileInfo>
 
 namespace tarvelin
 {
@@ -76,7 +75,7 @@ FileResult StoreChange::stageInHistory(std::optional<StoreHistory::Staged>& stag
 {
     // No store yet, or something that is no store file (a folder, a FIFO): there is nothing to
     // keep, and the write decides what becomes of it.
-    const QFileInfo store(paths_.store);
+    const PathInfo store(paths_.store);
     if (!store.exists() || !store.isFile())
         return FileResult::success();
     const FileContents current = readWholeFile(paths_.store, layout::kMaxStoreFileSize);

@@ -2,6 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/platform/Clock.h"
+#include "core/platform/FileName.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 
@@ -91,7 +92,7 @@ bool isRegularEntry(int dirFd, const dirent* entry)
 std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* foreign)
 {
     std::vector<GenerationFile> files;
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(encodeFileName(folder).constData());
     if (!dir)
         return files;
     while (const dirent* entry = ::readdir(dir)) {
@@ -101,10 +102,10 @@ std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* 
         std::optional<GenerationFile> file = parseGenerationFileName(name);
         if (!file) {
             if (foreign)
-                *foreign << QFile::decodeName(entry->d_name);
+                *foreign << decodeFileName(entry->d_name);
             continue;
         }
-        file->name = QFile::decodeName(entry->d_name);
+        file->name = decodeFileName(entry->d_name);
         file->regular = isRegularEntry(::dirfd(dir), entry);
         files.push_back(std::move(*file));
     }
@@ -121,12 +122,11 @@ std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* 
 // store's real path keeps two stores of the same name apart.
 QString folderName(const StorePaths& paths, RecordLayout layout)
 {
-    const QFileInfo storeFolder(paths.folder);
-    QString real = storeFolder.canonicalFilePath();
+    QString real = canonicalPath(paths.folder);
     if (real.isEmpty())
-        real = storeFolder.absoluteFilePath();
+        real = absolutePath(paths.folder);
     const QByteArray key = QByteArray::number(layout.trailingWordCount) + '\n' +
-                           (real + QStringLiteral("/setups.sav")).toUtf8();
+                           encodeFileName(real + QStringLiteral("/setups.sav"));
     const QByteArray hash =
         QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
 

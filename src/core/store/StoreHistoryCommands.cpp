@@ -1,12 +1,11 @@
 #include "core/store/StoreHistoryCommands.h"
 
+#include "core/platform/FileName.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StorePaths.h"
-
-#include <QFileInfo>
 
 namespace tarvelin
 {
@@ -41,7 +40,7 @@ std::optional<RestorePair> readPair(const StorePaths& paths, RecordLayout layout
         return std::nullopt;
     }
     StoreRead present = ReadSlots(paths.store, layout);
-    if (!present.ok && !(present.missing && QFileInfo(paths.folder).isDir())) {
+    if (!present.ok && !(present.missing && PathInfo(paths.folder).isDir())) {
         failure = refused<Outcome>(storeUnreadableMessage(paths.store), present.error);
         return std::nullopt;
     }

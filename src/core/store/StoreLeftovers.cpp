@@ -2,10 +2,10 @@
 
 #include "core/Logging.h"
 #include "core/platform/FileIO.h"
+#include "core/platform/FileName.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
+#include <dirent.h>
 
 namespace tarvelin
 {
@@ -33,15 +33,17 @@ QStringList removeLeftoverTemporaries(const StorePaths& paths)
     QStringList candidates;
     if (entryExists(paths.scratch))
         candidates << paths.scratch;
-    const QDir folder(paths.folder);
-    const QStringList names =
-        folder.entryList({QStringLiteral("setups.*.*")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        if (isLeftoverName(name))
-            candidates << joinPath(paths.folder, name);
+    // Read as bytes: QDir would find no folder whose name is not UTF-8.
+    if (DIR* folder = ::opendir(encodeFileName(paths.folder).constData())) {
+        while (const dirent* entry = ::readdir(folder)) {
+            const QString name = decodeFileName(entry->d_name);
+            if (isLeftoverName(name))
+                candidates << joinPath(paths.folder, name);
+        }
+        ::closedir(folder);
     }
     for (const QString& path : candidates) {
-        const QFileInfo info(path);
+        const PathInfo info(path);
         // A folder is never ours; setups.tmp is removed even as a link, the link itself.
         if (info.isDir() && !info.isSymLink())
             continue;

@@ -1,6 +1,7 @@
 #include "core/store/StoreLock.h"
 
-#include <QFile>
+#include "core/platform/FileName.h"
+
 #include <QThread>
 #include <QtGlobal>
 #include <cerrno>
@@ -65,7 +66,7 @@ StoreLock StoreLock::acquire(const QString& folder, std::chrono::milliseconds wa
                              const std::function<void()>& onWaiting)
 {
     StoreLock lock;
-    const QByteArray path = QFile::encodeName(folder);
+    const QByteArray path = encodeFileName(folder);
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) {

@@ -1,12 +1,11 @@
 #include "core/store/StoreOpening.h"
 
 #include "core/Logging.h"
+#include "core/platform/FileName.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"
 #include "core/store/StorePaths.h"
-
-#include <QFileInfo>
 
 namespace tarvelin
 {
@@ -55,7 +54,7 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
                                               [&paths] { noticeStoreLockWait(paths.store); });
 
     const StoreRead read = ReadSlots(paths.store, layout);
-    const bool emptyStore = read.missing && QFileInfo(paths.folder).isDir();
+    const bool emptyStore = read.missing && PathInfo(paths.folder).isDir();
     if (!read.ok && !emptyStore) {
         passOver(opening, read.error);
         return opening;
@@ -91,7 +90,7 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
     if (const FileResult normal = setNormal(paths.store); !normal)
         passOver(opening, normal.error);
     const bool backupWasReadOnly = isReadOnly(paths.backup);
-    if (QFileInfo::exists(paths.backup)) {
+    if (PathInfo::exists(paths.backup)) {
         if (const FileResult normal = setNormal(paths.backup); !normal)
             passOver(opening, normal.error);
     }

@@ -1,8 +1,7 @@
 #include "core/store/StoreReplace.h"
 
 #include "core/Logging.h"
-
-#include <QFileInfo>
+#include "core/platform/FileName.h"
 
 namespace tarvelin
 {
@@ -14,7 +13,7 @@ namespace
 // failure here does not stop the write, which replaces the file whatever its mode.
 void makeNormal(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    if (!PathInfo::exists(path))
         return;
     if (const FileResult normal = setNormal(path); !normal)
         qCInfo(lcStore).noquote() << "passed over:" << normal.error;
@@ -49,7 +48,7 @@ FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, b
     makeNormal(paths.store);
     // A store that is a link (shared between Wine prefixes, say) is written where it points, as
     // every other write is: renaming the scratch file over it would replace the link by a copy.
-    const bool viaScratch = throughScratch && !QFileInfo(paths.store).isSymLink();
+    const bool viaScratch = throughScratch && !PathInfo(paths.store).isSymLink();
     FileResult result = viaScratch ? throughScratchFile(paths, bytes, beforeCommit)
                                    : saveFileAtomically(paths.store, bytes, beforeCommit);
     makeNormal(paths.store);

@@ -3,11 +3,10 @@
 #include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/platform/FileName.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
-
-#include <QFileInfo>
 
 namespace tarvelin
 {
@@ -54,7 +53,7 @@ ImportOutcome importSetup(const ImportRequest& request)
 
     // The store is read afresh: the game may have saved into it since the window listed it.
     const StoreRead read = ReadSlots(paths.store, layout);
-    const bool noStoreYet = read.missing && QFileInfo(paths.folder).isDir();
+    const bool noStoreYet = read.missing && PathInfo(paths.folder).isDir();
     if (!read.ok && !noStoreYet)
         return refused<ImportOutcome>(storeUnreadableMessage(paths.store), read.error);
     const SetupTable& onDisk = read.image.table;

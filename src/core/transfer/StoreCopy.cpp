@@ -5,11 +5,10 @@
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/platform/FileName.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
-
-#include <QFileInfo>
 
 namespace tarvelin
 {
@@ -94,7 +93,7 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     if (transferFolder.isEmpty() || !isUsableFileName(selectedFileName))
         return importFailed(QStringLiteral("no file selected"));
     const QString copy = joinPath(transferFolder, selectedFileName);
-    if (QFileInfo(copy).isDir())
+    if (PathInfo(copy).isDir())
         return importFailed(QStringLiteral("%1 is a folder").arg(copy));
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
@@ -125,7 +124,7 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     if (const FileResult normal = setNormal(copy); !normal)
         outcome.passedOver << normal.error;
     // A store that is a link keeps its target's mode: attributes never go through a link.
-    if (QFileInfo::exists(paths.store) && !QFileInfo(paths.store).isSymLink()) {
+    if (PathInfo::exists(paths.store) && !PathInfo(paths.store).isSymLink()) {
         if (const FileResult normal = setNormal(paths.store); !normal)
             return importFailed(normal.error, std::move(outcome));
     }

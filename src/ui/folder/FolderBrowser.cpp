@@ -1,6 +1,7 @@
 #include "ui/folder/FolderBrowser.h"
 
 #include "core/files/SetupFileList.h"
+#include "core/platform/FileName.h"
 #include "core/registry/Registry.h"
 #include "ui/Logging.h"
 #include "ui/folder/DriveList.h"
@@ -8,7 +9,6 @@
 #include "ui/folder/SetupFileView.h"
 #include "ui/widgets/MessageBox.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +59,7 @@ bool FolderBrowser::setFolder(const QString& folder)
     const QString path = folderPath(folder);
     if (path == folder_)
         return true;
-    const QFileInfo info(path);
+    const PathInfo info(path);
     if (!info.isDir() || !info.isReadable() || !info.isExecutable()) {
         qCInfo(lcFolder) << "cannot open folder" << path;
         return false;
@@ -129,9 +129,9 @@ void FolderBrowser::clickFile(int index)
     if (controls_.countLabel)
         controls_.countLabel->setText(click.counters.count);
     if (controls_.frame)
-        controls_.frame->setTitle(click.frameCaption);
+        controls_.frame->setTitle(shownFileName(click.frameCaption));
     if (controls_.renameField)
-        controls_.renameField->setText(click.renameText);
+        controls_.renameField->setText(shownFileName(click.renameText));
 }
 
 } // namespace tarvelin

@@ -1,6 +1,7 @@
 #include "ui/folder/FolderList.h"
 
 #include "core/files/SubfolderList.h"
+#include "core/platform/FileName.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -65,7 +66,7 @@ void FolderList::showFolder(const QString& root, const QString& folder)
     for (const QString& path : chainOf(root, folder)) {
         const QString name = parentItem ? QDir(path).dirName() : path;
         auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
-        item->setText(0, name);
+        item->setText(0, shownFileName(name));
         item->setIcon(0, open);
         item->setData(0, kPathRole, path);
         item->setExpanded(true);
@@ -74,7 +75,7 @@ void FolderList::showFolder(const QString& root, const QString& folder)
     const QStringList children = listSubfolders(folder);
     for (const QString& name : children) {
         auto* item = new QTreeWidgetItem(parentItem);
-        item->setText(0, name);
+        item->setText(0, shownFileName(name));
         item->setIcon(0, closed);
         item->setData(0, kPathRole, childPath(folder, name));
     }

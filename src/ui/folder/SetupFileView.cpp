@@ -1,13 +1,35 @@
 #include "ui/folder/SetupFileView.h"
 
+#include "core/platform/FileName.h"
+
 #include <QKeyEvent>
 #include <QStringListModel>
 
 namespace tarvelin
 {
 
-SetupFileView::SetupFileView(QWidget* parent)
-    : QListView(parent), model_(new QStringListModel(this))
+namespace
+{
+
+// The names as read, shown with each byte that is not UTF-8 as U+FFFD; the edit role keeps the
+// name itself, which still reaches the file.
+class FileNameModel : public QStringListModel
+{
+public:
+    using QStringListModel::QStringListModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        QVariant value = QStringListModel::data(index, role);
+        if (role == Qt::DisplayRole)
+            return shownFileName(value.toString());
+        return value;
+    }
+};
+
+} // namespace
+
+SetupFileView::SetupFileView(QWidget* parent) : QListView(parent), model_(new FileNameModel(this))
 {
     setObjectName(QStringLiteral("File1"));
     setAccessibleName(QStringLiteral("Setup files in the folder"));
@@ -46,7 +68,7 @@ QString SetupFileView::selectedName() const
 
 QString SetupFileView::nameAt(int index) const
 {
-    return model_->index(index).data().toString();
+    return model_->index(index).data(Qt::EditRole).toString();
 }
 
 void SetupFileView::selectIndex(int index)

@@ -4,6 +4,7 @@
 #include "core/game/GameProfile.h"
 #include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
+#include "core/platform/FileName.h"
 #include "core/platform/Trash.h"
 #include "core/platform/UrlOpener.h"
 #include "core/platform/VolumeTable.h"
@@ -24,7 +25,6 @@
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QAction>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -151,7 +151,7 @@ void GameWindow::runOpeningSequence()
     controls_.Text7->showAddress(*services_.address);
     controls_.Text5->setText(lookUpGameDirectory(profile_, registry_, services_.winePrefix));
     // The lists open on the remembered folder, or on the process's current folder.
-    browser_->openAt(QDir::currentPath());
+    browser_->openAt(currentFolder());
 
     const StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
     showStore(opening.store);

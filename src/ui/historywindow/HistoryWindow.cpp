@@ -1,6 +1,7 @@
 #include "ui/historywindow/HistoryWindow.h"
 
 #include "core/game/GameProfile.h"
+#include "core/platform/FileName.h"
 #include "core/store/StoreHistoryCommands.h"
 #include "ui/Logging.h"
 #include "ui/art/Artwork.h"
@@ -131,7 +132,8 @@ void HistoryWindow::showPreview()
     if (!outcome.done) {
         for (QListWidget* list : c.preview)
             list->clear();
-        c.Label5->setText(outcome.messages.empty() ? QString() : outcome.messages.front().text);
+        c.Label5->setText(outcome.messages.empty() ? QString()
+                                                   : shownFileName(outcome.messages.front().text));
         return;
     }
     const StorePreview& preview = outcome.preview;

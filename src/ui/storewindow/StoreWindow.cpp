@@ -4,6 +4,7 @@
 #include "core/game/GameProfile.h"
 #include "core/motion/BannerStep.h"
 #include "core/motion/Twips.h"
+#include "core/platform/FileName.h"
 #include "core/platform/Trash.h"
 #include "core/platform/VolumeTable.h"
 #include "core/registry/GameDirectoryLookup.h"
@@ -17,7 +18,6 @@
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
-#include <QDir>
 #include <QIcon>
 #include <QLineEdit>
 #include <QTimer>
@@ -87,7 +87,7 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
 
     // Opening: the lists open on the remembered folder, or on the process's folder; the
     // game directory is looked up as the game window looks it up.
-    browser_->openAt(QDir::currentPath());
+    browser_->openAt(currentFolder());
     if (registry_)
         c.Text1->setText(lookUpGameDirectory(profile, *registry_, services_.winePrefix));
 

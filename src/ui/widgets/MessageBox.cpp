@@ -1,6 +1,7 @@
 #include "ui/widgets/MessageBox.h"
 
 #include "core/platform/CommandOutcome.h"
+#include "core/platform/FileName.h"
 
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -83,8 +84,9 @@ MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButton
     if (activeRecorder)
         return activeRecorder->record(message, buttons);
 
-    QMessageBox box(boxIcon(message.icon), message.title, message.text, QMessageBox::NoButton,
-                    parent);
+    // A file name's bytes that are not UTF-8 show as U+FFFD, never as a lone surrogate.
+    const QString text = shownFileName(message.text);
+    QMessageBox box(boxIcon(message.icon), message.title, text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     switch (buttons) {
     case MessageButtons::Ok:
@@ -106,7 +108,7 @@ MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButton
         break;
     }
     box.setAccessibleName(message.title);
-    box.setAccessibleDescription(message.text);
+    box.setAccessibleDescription(text);
     const int chosen = box.exec();
     switch (chosen) {
     case QMessageBox::Ok:
