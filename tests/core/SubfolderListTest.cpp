@@ -1,5 +1,7 @@
 #include "core/files/SubfolderList.h"
 
+#include "core/files/SetupFileList.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,6 +36,15 @@ TEST(SubfolderList, ListsFoldersAndTheirLinksAsTheFolderListShowsThem)
     EXPECT_TRUE(listSubfolders(dir.filePath(QStringLiteral("missing"))).isEmpty());
     EXPECT_TRUE(listSubfolders(dir.filePath(QStringLiteral("Fairbury.set"))).isEmpty());
     EXPECT_TRUE(listSubfolders(QString()).isEmpty());
+
+    // One reading for both lists gives what each reading alone gives: a folder named like a
+    // setup file is a folder, a link to a setup file a file.
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("Folder.set")));
+    const FolderContents both = listFolder(root.path(), QStringLiteral("*.set*"));
+    EXPECT_EQ(both.subfolders, listSubfolders(root.path()));
+    EXPECT_TRUE(both.subfolders.contains(QStringLiteral("Folder.set")));
+    EXPECT_EQ(both.files, listSetupFiles(root.path(), QStringLiteral("*.set*")));
+    EXPECT_EQ(both.files, QStringList{"Fairbury.set"});
 }
 
 } // namespace

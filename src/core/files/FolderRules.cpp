@@ -61,7 +61,9 @@ FolderView changeFolder(Registry* registry, const QString& valueName, const QStr
         rememberFolder(*registry, valueName, folder);
     FolderView view;
     view.folder = folder;
-    view.files = listSetupFiles(folder, pattern);
+    FolderContents contents = listFolder(folder, pattern);
+    view.files = std::move(contents.files);
+    view.subfolders = std::move(contents.subfolders);
     view.drive = volumeOf(folder, volumes);
     view.counters = fileCounters(-1, static_cast<int>(view.files.size()));
     return view;

@@ -43,8 +43,9 @@ QString folderToRestore(const Registry& registry, const QString& valueName,
 // What the lists show after the folder list moved to a folder.
 struct FolderView {
     QString folder;
-    QStringList files; // no file is selected
-    QString drive;     // the volume that holds the folder
+    QStringList files;      // no file is selected
+    QStringList subfolders; // the folder list's entries below the folder
+    QString drive;          // the volume that holds the folder
     FileCounters counters;
 };
 

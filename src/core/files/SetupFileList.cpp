@@ -1,5 +1,6 @@
 #include "core/files/SetupFileList.h"
 
+#include "core/files/SubfolderList.h"
 #include "core/platform/FileName.h"
 
 #include <algorithm>
@@ -250,7 +251,11 @@ private:
 
 } // namespace
 
-QStringList listSetupFiles(const QString& folder, const QString& pattern)
+namespace
+{
+
+// Reads `folder` once; the subfolders too when `folders` is given.
+QStringList readFolder(const QString& folder, const QString& pattern, SubfolderCollector* folders)
 {
     if (folder.isEmpty())
         return {};
@@ -265,10 +270,28 @@ QStringList listSetupFiles(const QString& folder, const QString& pattern)
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.') // hidden files, "." and ".."
             continue;
+        if (folders && entry->d_type != DT_REG && folders->consider(::dirfd(dir), entry))
+            continue;
         listing.consider(::dirfd(dir), entry);
     }
     ::closedir(dir);
     return listing.sortedNames();
+}
+
+} // namespace
+
+QStringList listSetupFiles(const QString& folder, const QString& pattern)
+{
+    return readFolder(folder, pattern, nullptr);
+}
+
+FolderContents listFolder(const QString& folder, const QString& pattern)
+{
+    SubfolderCollector folders;
+    FolderContents contents;
+    contents.files = readFolder(folder, pattern, &folders);
+    contents.subfolders = folders.sortedNames();
+    return contents;
 }
 
 } // namespace tarvelin

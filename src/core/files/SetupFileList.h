@@ -11,4 +11,12 @@ namespace tarvelin
 // shows them. Folders and hidden files are left out. An unreadable folder lists nothing.
 QStringList listSetupFiles(const QString& folder, const QString& pattern);
 
+// A folder as the two lists of a window show it, from one reading of the directory: its setup
+// files, as listSetupFiles gives them, and its subfolders, as listSubfolders gives them.
+struct FolderContents {
+    QStringList files;
+    QStringList subfolders;
+};
+FolderContents listFolder(const QString& folder, const QString& pattern);
+
 } // namespace tarvelin

@@ -28,6 +28,26 @@ bool isFolder(int dirFd, const dirent* entry)
 
 } // namespace
 
+bool SubfolderCollector::consider(int dirFd, const dirent* entry)
+{
+    if (!isFolder(dirFd, entry))
+        return false;
+    const QString name = decodeFileName(entry->d_name);
+    found_.emplace_back(name.toLower(), name);
+    return true;
+}
+
+QStringList SubfolderCollector::sortedNames()
+{
+    std::sort(found_.begin(), found_.end());
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(found_.size()));
+    for (auto& [folded, name] : found_)
+        names.append(std::move(name));
+    found_.clear();
+    return names;
+}
+
 QStringList listSubfolders(const QString& folder)
 {
     if (folder.isEmpty())
@@ -35,23 +55,13 @@ QStringList listSubfolders(const QString& folder)
     DIR* dir = ::opendir(encodeFileName(folder).constData());
     if (!dir)
         return {};
-    // (folded, name): sorted on the folded name, ties in plain order so the list never varies.
-    std::vector<std::pair<QString, QString>> found;
+    SubfolderCollector folders;
     while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.') // hidden folders, "." and ".."
-            continue;
-        if (!isFolder(::dirfd(dir), entry))
-            continue;
-        const QString name = decodeFileName(entry->d_name);
-        found.emplace_back(name.toLower(), name);
+        if (entry->d_name[0] != '.') // hidden folders, "." and ".."
+            folders.consider(::dirfd(dir), entry);
     }
     ::closedir(dir);
-    std::sort(found.begin(), found.end());
-    QStringList names;
-    names.reserve(static_cast<qsizetype>(found.size()));
-    for (auto& [folded, name] : found)
-        names.append(std::move(name));
-    return names;
+    return folders.sortedNames();
 }
 
 } // namespace tarvelin

@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
+
+struct dirent;
 
 namespace tarvelin
 {
@@ -11,5 +15,20 @@ namespace tarvelin
 // Read from the directory's own entry types, so a folder of a hundred thousand setup files is
 // not looked at file by file. An unreadable folder lists nothing.
 QStringList listSubfolders(const QString& folder);
+
+// The folders among a directory's entries, for a reading of the directory that lists its files
+// at the same time.
+class SubfolderCollector
+{
+public:
+    // True, and the name kept, when the entry is a folder (or a link to one); hidden entries
+    // are for the caller to leave out.
+    bool consider(int dirFd, const dirent* entry);
+    QStringList sortedNames();
+
+private:
+    // (folded, name): sorted on the folded name, ties in plain order so the list never varies.
+    std::vector<std::pair<QString, QString>> found_;
+};
 
 } // namespace tarvelin

@@ -29,13 +29,9 @@ FolderBrowser::FolderBrowser(FolderBrowserControls controls, FolderBrowserOption
 
 void FolderBrowser::startAt(const QString& folder)
 {
-    const QString path = folderPath(folder);
-    FolderView view;
-    view.folder = path;
-    view.files = listSetupFiles(path, options_.pattern);
-    view.drive = volumeOf(path, controls_.drives->volumes());
-    view.counters = fileCounters(-1, static_cast<int>(view.files.size()));
-    show(view);
+    // Nothing remembered: the folder a window starts at is not the player's choice.
+    show(changeFolder(nullptr, options_.valueName, folderPath(folder), options_.pattern,
+                      controls_.drives->volumes()));
 }
 
 void FolderBrowser::restoreRememberedFolder()
@@ -75,7 +71,7 @@ void FolderBrowser::show(const FolderView& view)
     folder_ = view.folder;
     driveFolders_.remember(view.drive, view.folder);
     controls_.folders->showFolder(view.drive.isEmpty() ? QStringLiteral("/") : view.drive,
-                                  view.folder);
+                                  view.folder, view.subfolders);
     controls_.files->showFiles(view.files);
     controls_.drives->showDrive(view.drive);
     setCounters();

@@ -55,7 +55,7 @@ FolderList::FolderList(QWidget* parent) : QTreeWidget(parent)
     });
 }
 
-void FolderList::showFolder(const QString& root, const QString& folder)
+void FolderList::showFolder(const QString& root, const QString& folder, const QStringList& children)
 {
     path_ = folder;
     clear();
@@ -72,7 +72,6 @@ void FolderList::showFolder(const QString& root, const QString& folder)
         item->setExpanded(true);
         parentItem = item;
     }
-    const QStringList children = listSubfolders(folder);
     for (const QString& name : children) {
         auto* item = new QTreeWidgetItem(parentItem);
         item->setText(0, shownFileName(name));

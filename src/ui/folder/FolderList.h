@@ -15,8 +15,9 @@ class FolderList : public QTreeWidget
 public:
     explicit FolderList(QWidget* parent = nullptr);
 
-    // Shows `folder`, below the volume root `root`.
-    void showFolder(const QString& root, const QString& folder);
+    // Shows `folder`, below the volume root `root`: the chain from `root` down to `folder`, open,
+    // and `children`, the folder's subfolders.
+    void showFolder(const QString& root, const QString& folder, const QStringList& children);
     const QString& path() const { return path_; }
 
 Q_SIGNALS:

@@ -1,5 +1,7 @@
 #include "ui/widgets/VBUSoftButton.h"
 
+#include "ui/art/Artwork.h"
+
 #include <QEnterEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -135,10 +137,8 @@ void VBUSoftButton::paintEvent(QPaintEvent*)
     const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
     switch (face_) {
     case Face::Oval:
-        paintOval(painter, area);
-        break;
     case Face::Caption:
-        paintCaption(painter, area);
+        painter.drawPixmap(0, 0, drawnFace(area));
         break;
     case Face::Picture: {
         QRectF target = area;
@@ -159,6 +159,38 @@ void VBUSoftButton::paintEvent(QPaintEvent*)
     }
     if (hasFocus())
         paintFocus(painter, area);
+}
+
+// A window's buttons share a handful of faces: each is drawn once, in every state it is shown
+// in, and painted from then on as a picture. The key holds all that the drawing depends on.
+QPixmap VBUSoftButton::drawnFace(const QRectF& area) const
+{
+    const qreal ratio = devicePixelRatioF();
+    const bool oval = face_ == Face::Oval;
+    const QString key =
+        QStringLiteral("button %1 %2x%3@%4 %5%6%7 %8 %9 %10 %11")
+            .arg(oval ? QStringLiteral("oval") : QStringLiteral("caption"))
+            .arg(width())
+            .arg(height())
+            .arg(ratio)
+            .arg(int(isDown()))
+            .arg(int(hovered_))
+            .arg(int(isEnabled()))
+            .arg(int(arrow_))
+            .arg(labelColor_.name(QColor::HexArgb), font().key(), oval ? ovalLabel_ : text());
+    return art::keptPicture(key, [&] {
+        QPixmap pixmap(size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        if (oval)
+            paintOval(painter, area);
+        else
+            paintCaption(painter, area);
+        return pixmap;
+    });
 }
 
 void VBUSoftButton::paintOval(QPainter& painter, const QRectF& area) const

@@ -48,6 +48,7 @@ protected:
 private:
     enum class Face { Oval, Caption, Picture };
 
+    QPixmap drawnFace(const QRectF& area) const;
     void paintOval(class QPainter& painter, const QRectF& area) const;
     void paintCaption(class QPainter& painter, const QRectF& area) const;
     void paintFocus(class QPainter& painter, const QRectF& area) const;
