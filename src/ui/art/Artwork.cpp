@@ -881,7 +881,9 @@ QIcon applicationIcon()
 {
     QIcon& icon = kept().icon;
     if (icon.isNull()) {
-        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+        // Up to 128 pixels: every size is sent to the X server with each window, and the desktop
+        // takes larger ones from the installed SVG icon.
+        for (const int side : {16, 24, 32, 48, 64, 128})
             icon.addPixmap(iconPixmap(side));
     }
     return icon;
