@@ -37,6 +37,7 @@ TEST_P(BothLayouts, StoreRoundTripsByteForByteWithHeaderZeroed)
     EXPECT_FALSE(image.cutShort);
     EXPECT_TRUE(image.excess.isEmpty());
     EXPECT_EQ(image.table.usedSlots(), (std::vector<int>{1, 2, 3, 5, 6}));
+    EXPECT_EQ(countStoreSetups(bytes, layout), 5);
     EXPECT_EQ(image.table.entry(2).nameLength(), 0);
     EXPECT_EQ(image.table.entry(3).used, 7);
     EXPECT_EQ(image.table.entry(3).name, QByteArray("Caf\xE9 \x80\xFF"));
@@ -80,6 +81,7 @@ TEST(StoreFormat, FileCutShortAnywhereNeverLeavesAHalfReadSetup)
         EXPECT_TRUE(image.cutShort);
         const int expectedUsed = cut >= firstSlotEnd ? 1 : 0;
         EXPECT_EQ(image.table.usedCount(), expectedUsed);
+        EXPECT_EQ(countStoreSetups(full.left(cut), kDtr), expectedUsed);
         if (expectedUsed == 1) {
             EXPECT_EQ(image.table.entry(1).name, QByteArray("first"));
         }
@@ -92,6 +94,7 @@ TEST(StoreFormat, NameWithoutTerminatorEndsAtEndOfFile)
     const StoreImage image = parseStore(bytes, kDtr);
     EXPECT_TRUE(image.cutShort);
     EXPECT_EQ(image.table.usedCount(), 0);
+    EXPECT_EQ(countStoreSetups(bytes, kDtr), 0);
 }
 
 TEST(StoreFormat, BytesAfterSlot300AreKeptAsExcess)

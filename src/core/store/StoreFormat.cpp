@@ -96,6 +96,24 @@ StoreImage parseStore(QByteArrayView bytes, RecordLayout layout)
     return image;
 }
 
+int countStoreSetups(QByteArrayView bytes, RecordLayout layout)
+{
+    int count = 0;
+    qsizetype pos = layout::kHeaderSize;
+    for (int k = 1; k <= layout::kSlotCount && bytes.size() - pos >= layout::kFlagSize; ++k) {
+        const qint32 flag = readFlag(bytes, pos);
+        pos += layout::kFlagSize;
+        if (flag == 0)
+            continue;
+        const qsizetype terminator = bytes.indexOf('\0', pos);
+        if (terminator < 0 || bytes.size() - (terminator + 1) < layout.fixedPartSize())
+            break;
+        ++count;
+        pos = terminator + layout::kNameTerminatorSize + layout.fixedPartSize();
+    }
+    return count;
+}
+
 QByteArray serializeStore(const SetupTable& table, RecordLayout layout, QByteArrayView excess)
 {
     QByteArray out;

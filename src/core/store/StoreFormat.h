@@ -30,6 +30,8 @@ struct StoreImage {
 };
 
 StoreImage parseStore(QByteArrayView bytes, RecordLayout layout);
+// How many setups parseStore would find, without copying one.
+int countStoreSetups(QByteArrayView bytes, RecordLayout layout);
 
 // Header 0 and slots 1 to 300 of the table, followed by `excess` when given.
 QByteArray serializeStore(const SetupTable& table, RecordLayout layout, QByteArrayView excess = {});

@@ -294,7 +294,7 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
     record.id = highestId + 1;
     record.time = now();
     record.command = command;
-    record.setups = parseStore(storeBytes, layout_).table.usedCount();
+    record.setups = countStoreSetups(storeBytes, layout_);
     record.bytes = storeBytes.size();
     auto save = std::make_unique<AtomicSave>(generationPath(record.id, false));
     staged.result.result = save->write(encodeGeneration(record, storeBytes));
