@@ -30,9 +30,20 @@ void copyField(std::array<char, N>& field, QByteArrayView bytes, qsizetype offse
 
 } // namespace
 
-SlotRead readSlot(QByteArrayView bytes, qsizetype offset, RecordLayout layout)
+namespace
 {
-    SlotRead slot;
+
+// readSlot into a record that is already unused: a store's table is read in place, without a
+// copy of each record on its way.
+struct SlotEnd {
+    qsizetype end = 0;
+    bool cutShort = false;
+};
+
+SlotEnd readSlotInto(QByteArrayView bytes, qsizetype offset, RecordLayout layout,
+                     SetupRecord& record)
+{
+    SlotEnd slot;
     const qsizetype available = std::max<qsizetype>(0, bytes.size() - offset);
     if (available < layout::kFlagSize) {
         slot.end = bytes.size();
@@ -53,7 +64,6 @@ SlotRead readSlot(QByteArrayView bytes, qsizetype offset, RecordLayout layout)
         return slot;
     }
 
-    SetupRecord& record = slot.record;
     record.used = flag;
     record.name = bytes.sliced(pos, terminator - pos).toByteArray();
     pos = terminator + layout::kNameTerminatorSize;
@@ -64,6 +74,17 @@ SlotRead readSlot(QByteArrayView bytes, qsizetype offset, RecordLayout layout)
     copyField(record.trailingWords, bytes, pos, layout.trailingWordsSize());
     pos += layout.trailingWordsSize();
     slot.end = pos;
+    return slot;
+}
+
+} // namespace
+
+SlotRead readSlot(QByteArrayView bytes, qsizetype offset, RecordLayout layout)
+{
+    SlotRead slot;
+    const SlotEnd end = readSlotInto(bytes, offset, layout, slot.record);
+    slot.end = end.end;
+    slot.cutShort = end.cutShort;
     return slot;
 }
 
@@ -86,8 +107,7 @@ StoreImage parseStore(QByteArrayView bytes, RecordLayout layout)
     qsizetype pos = std::min<qsizetype>(layout::kHeaderSize, bytes.size());
     image.cutShort = bytes.size() < layout::kHeaderSize;
     for (int k = 1; k <= layout::kSlotCount; ++k) {
-        SlotRead slot = readSlot(bytes, pos, layout);
-        image.table.entry(k) = std::move(slot.record);
+        const SlotEnd slot = readSlotInto(bytes, pos, layout, image.table.entry(k));
         image.cutShort = image.cutShort || slot.cutShort;
         pos = slot.end;
     }
