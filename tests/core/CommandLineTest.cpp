@@ -4,6 +4,7 @@
 #include "core/registry/Registry.h"
 #include "support/CommandLineRun.h"
 #include "support/FileTree.h"
+#include "support/ScopedEnvironment.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -22,21 +23,6 @@ namespace
 class CommandLineTest : public ::testing::Test
 {
 protected:
-    // The player's own Wine prefix must not find games for these tests.
-    void SetUp() override
-    {
-        hadWinePrefix = qEnvironmentVariableIsSet("WINEPREFIX");
-        oldWinePrefix = qgetenv("WINEPREFIX");
-        qputenv("WINEPREFIX", scratch.filePath("no-wine").toLocal8Bit());
-    }
-    void TearDown() override
-    {
-        if (hadWinePrefix)
-            qputenv("WINEPREFIX", oldWinePrefix);
-        else
-            qunsetenv("WINEPREFIX");
-    }
-
     int run(QStringList arguments)
     {
         arguments << QStringLiteral("--registry") << registryFile();
@@ -45,11 +31,11 @@ protected:
     QString registryFile() const { return scratch.filePath(QStringLiteral("registry.reg")); }
 
     QTemporaryDir scratch;
+    // The player's own Wine prefix must not find games for these tests.
+    fixture::ScopedEnvironment noWine{"WINEPREFIX", scratch.filePath("no-wine").toLocal8Bit()};
     fixture::GameDir game;
     QString out;
     QString err;
-    bool hadWinePrefix = false;
-    QByteArray oldWinePrefix;
 };
 
 TEST_F(CommandLineTest, ListShowsPositionSlotAndNameWithRealSlotsAndUtf8Names)

@@ -17,6 +17,7 @@
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
+#include "support/ScopedEnvironment.h"
 #include "support/StoreBytes.h"
 
 #include <QFile>
@@ -119,15 +120,8 @@ TEST(FileName, EveryByteSequenceRoundTripsAndValidUtf8IsPlainText)
 class FileNameCommands : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        savedDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.filePath("data")));
-    }
     void TearDown() override
     {
-        savedDataHome.isNull() ? qunsetenv("XDG_DATA_HOME")
-                               : qputenv("XDG_DATA_HOME", savedDataHome);
         // QTemporaryDir would look for these names re-encoded and leave them.
         std::filesystem::remove_all(root().toStdString());
     }
@@ -135,7 +129,8 @@ protected:
     QByteArray root() const { return QFile::encodeName(scratch.path()); }
 
     QTemporaryDir scratch;
-    QByteArray savedDataHome;
+    const fixture::ScopedEnvironment dataHome{"XDG_DATA_HOME",
+                                              QFile::encodeName(scratch.filePath("data"))};
     const GameProfile& profile = DirtTrackRacingProfile;
 };
 

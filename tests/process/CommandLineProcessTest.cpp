@@ -1,10 +1,10 @@
 // The built command line as a player runs it: what reaches standard error, and a wrong line
 // that never opens the windows.
 #include "support/FileTree.h"
+#include "support/ProgramRun.h"
 #include "support/StoreBytes.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -13,11 +13,7 @@
 namespace
 {
 
-struct Finished {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Finished = fixture::Ran;
 
 class CommandLineProcess : public ::testing::Test
 {
@@ -25,20 +21,8 @@ protected:
     Finished run(QStringList arguments)
     {
         arguments << QStringLiteral("--registry") << scratch.filePath(QStringLiteral("r.reg"));
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_LOGGING_RULES"));
-        environment.insert(QStringLiteral("WINEPREFIX"), scratch.filePath(QStringLiteral("wine")));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TARVELIN_CLI), arguments);
-        const bool finished = process.waitForFinished(30000);
-        if (!finished)
-            process.kill();
-        EXPECT_TRUE(finished) << arguments.join(' ').toStdString();
-        process.waitForFinished();
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return fixture::runProgram(QStringLiteral(TARVELIN_CLI), arguments,
+                                   {.winePrefix = scratch.filePath(QStringLiteral("wine"))});
     }
 
     QTemporaryDir scratch;
@@ -103,17 +87,13 @@ TEST_F(CommandLineProcess, APathThatIsNotUtf8ReachesItsFile)
         ::close(fd);
     }
     const auto import = [&](const char* name) {
-        QProcess process;
-        process.start(QStringLiteral("/bin/sh"),
-                      {"-c",
-                       QStringLiteral("exec \"$0\" import --game dtr --game-dir \"$1\" "
-                                      "--registry \"$2\" \"$(printf '%s/%4' \"$3\")\"")
-                           .arg(QLatin1String(name)),
-                       QStringLiteral(TARVELIN_CLI), game.root(), scratch.filePath("r.reg"),
-                       scratch.path()});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return Finished{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                        QString::fromUtf8(process.readAllStandardError())};
+        return fixture::runProgram(
+            QStringLiteral("/bin/sh"),
+            {"-c",
+             QStringLiteral("exec \"$0\" import --game dtr --game-dir \"$1\" "
+                            "--registry \"$2\" \"$(printf '%s/%4' \"$3\")\"")
+                 .arg(QLatin1String(name)),
+             QStringLiteral(TARVELIN_CLI), game.root(), scratch.filePath("r.reg"), scratch.path()});
     };
 
     const Finished imported = import("Caf\\351.set");
