@@ -89,6 +89,12 @@ TEST_F(RegistryTest, ReadsFilesWrittenByWindowsToolsAndKeepsWhatItDoesNotUnderst
     EXPECT_TRUE(after.contains("@=\"default\""));
     EXPECT_EQ(registryText(registry.QueryValue(key, "Directory")),
               QStringLiteral("C:\\Jeux\\Dirt Track Racing été"));
+
+    // A text stored with its terminating NUL, escaped or raw, reads without it.
+    writeRaw(QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\A]\r\n\"e\"=\"/dtr\\0\"\r\n\"b\"=\"/sc") +
+             '\0' + "\"\r\n");
+    EXPECT_EQ(registryText(registry.QueryValue("A", "e")), QStringLiteral("/dtr"));
+    EXPECT_EQ(registryText(registry.QueryValue("A", "b")), QStringLiteral("/sc"));
 }
 
 TEST_F(RegistryTest, Utf16ExportStaysUtf16)
@@ -135,6 +141,12 @@ TEST_F(RegistryTest, FirstRunCreatesTheUtilityKeyAndOnlyThat)
     EXPECT_EQ(Registry::defaultFilePath(), QStringLiteral("/tmp/elsewhere.reg"));
     qunsetenv("TARVELIN_REGISTRY");
     EXPECT_TRUE(Registry::defaultFilePath().endsWith("tarvelin-setup-utility/registry.reg"));
+
+    // A file that holds only a game key gets the utility's key beside it.
+    writeRaw("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Ratbag]\r\n\"Directory\"=\"/dtr\"\r\n");
+    ASSERT_TRUE(registry.ensureCreated());
+    EXPECT_TRUE(registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/s"), RegistryType::String));
+    EXPECT_EQ(registryText(registry.QueryValue("Software\\Ratbag", "Directory")), "/dtr");
 }
 
 TEST_F(RegistryTest, WhatWouldNotReadBackIsRefusedAndTheFileKept)
@@ -156,22 +168,6 @@ TEST_F(RegistryTest, WhatWouldNotReadBackIsRefusedAndTheFileKept)
     ASSERT_TRUE(registry.createKey(odd));
     ASSERT_TRUE(registry.SetKeyValue(odd, "=\"@\\", QStringLiteral("v"), RegistryType::String));
     EXPECT_EQ(registryText(registry.QueryValue(odd, "=\"@\\")), QStringLiteral("v"));
-}
-
-TEST_F(RegistryTest, UtilityKeyIsAddedToAFileThatHasOnlyAGameKey)
-{
-    writeRaw("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Ratbag]\r\n\"Directory\"=\"/dtr\"\r\n");
-    ASSERT_TRUE(registry.ensureCreated());
-    EXPECT_TRUE(registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/s"), RegistryType::String));
-    EXPECT_EQ(registryText(registry.QueryValue("Software\\Ratbag", "Directory")), "/dtr");
-}
-
-TEST_F(RegistryTest, TextStoredWithItsTerminatingNulReadsWithoutIt)
-{
-    writeRaw(QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\A]\r\n\"e\"=\"/dtr\\0\"\r\n\"b\"=\"/sc") +
-             '\0' + "\"\r\n");
-    EXPECT_EQ(registryText(registry.QueryValue("A", "e")), QStringLiteral("/dtr"));
-    EXPECT_EQ(registryText(registry.QueryValue("A", "b")), QStringLiteral("/sc"));
 }
 
 // Killed between creating its lock file and writing its process id into it: Qt alone would wait

@@ -84,14 +84,11 @@ TEST(StoreFormat, FileCutShortAnywhereNeverLeavesAHalfReadSetup)
             EXPECT_EQ(image.table.entry(1).name, QByteArray("first"));
         }
     }
-}
-
-TEST(StoreFormat, NameWithoutTerminatorEndsAtEndOfFile)
-{
-    QByteArray bytes = fixture::le32(0) + fixture::le32(1) + QByteArray(5000, 'n');
-    const StoreImage image = parseStore(bytes, kDtr);
-    EXPECT_TRUE(image.cutShort);
-    EXPECT_EQ(image.table.usedCount(), 0);
+    // A name without its terminator ends at the end of the file.
+    const StoreImage endless =
+        parseStore(fixture::le32(0) + fixture::le32(1) + QByteArray(5000, 'n'), kDtr);
+    EXPECT_TRUE(endless.cutShort);
+    EXPECT_EQ(endless.table.usedCount(), 0);
 }
 
 TEST(StoreFormat, BytesAfterSlot300AreKeptAsExcess)
