@@ -1,11 +1,11 @@
 #include "core/registry/Registry.h"
 
 #include "core/registry/RegFile.h"
+#include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace tarvelin;
 
@@ -23,13 +23,7 @@ protected:
 
     void writeRaw(const QByteArray& bytes) { fixture::writeFile(path, bytes); }
     QByteArray raw() const { return fixture::readFile(path); }
-    // An atomic rewrite renames a new file over the old one: a new inode.
-    ino_t inode() const
-    {
-        struct stat info {
-        };
-        return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
-    }
+    quint64 inode() const { return fixture::inodeOf(path); }
 };
 
 TEST_F(RegistryTest, TextsAndNumbersReadBackExactly)
@@ -187,7 +181,7 @@ TEST_F(RegistryTest, AValueAlreadyAsWantedIsNotWrittenAgain)
         registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/setups"), RegistryType::String));
     ASSERT_TRUE(registry.SetKeyValue(kKey, "Count", qint32(7), RegistryType::Dword));
 
-    ino_t before = inode();
+    quint64 before = inode();
     EXPECT_TRUE(
         registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/setups"), RegistryType::String));
     EXPECT_TRUE(registry.SetKeyValue(kKey, "Count", qint32(7), RegistryType::Dword));

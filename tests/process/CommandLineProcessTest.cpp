@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -80,12 +79,8 @@ TEST_F(CommandLineProcess, APathThatIsNotUtf8ReachesItsFile)
     game.write("setups.sav", fixture::store({}));
     const QByteArray folder = QFile::encodeName(scratch.path());
     const QByteArray setup = fixture::dtrSlot("Oval", 3);
-    for (const auto& [name, bytes] : {std::pair{"/Caf\xE9.set", setup}, {"/Bad\xFF.set", "xyz"}}) {
-        const int fd = ::open((folder + name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
-        ::close(fd);
-    }
+    fixture::writeRawFile(folder + "/Caf\xE9.set", setup);
+    fixture::writeRawFile(folder + "/Bad\xFF.set", "xyz");
     const auto import = [&](const char* name) {
         return fixture::runProgram(
             QStringLiteral("/bin/sh"),

@@ -21,12 +21,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace tarvelin
 {
@@ -251,7 +249,7 @@ TEST_F(FolderBrowserTest, NamesThatAreNotUtf8ShowAsReplacementAndReachTheirFiles
     const QByteArray folderBytes = QFile::encodeName(setups) + "/Pist\xE9s";
     ASSERT_EQ(::mkdir(folderBytes.constData(), 0755), 0);
     const QByteArray fileBytes = folderBytes + "/Caf\xE9.set";
-    ::close(::open(fileBytes.constData(), O_WRONLY | O_CREAT, 0644));
+    fixture::writeRawFile(fileBytes, {});
 
     BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
     panel.browser->startAt(setups);
