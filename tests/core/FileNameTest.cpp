@@ -17,6 +17,8 @@
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
+#include "support/FileTree.h"
+#include "support/ScopedEnvironment.h"
 #include "support/StoreBytes.h"
 
 #include <QFile>
@@ -39,14 +41,6 @@ bool rawExists(const QByteArray& path)
     struct stat info {
     };
     return ::lstat(path.constData(), &info) == 0;
-}
-
-void rawWrite(const QByteArray& path, const QByteArray& bytes)
-{
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ASSERT_GE(fd, 0) << path.toStdString();
-    ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
-    ::close(fd);
 }
 
 QByteArray rawRead(const QByteArray& path)
@@ -119,15 +113,8 @@ TEST(FileName, EveryByteSequenceRoundTripsAndValidUtf8IsPlainText)
 class FileNameCommands : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        savedDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.filePath("data")));
-    }
     void TearDown() override
     {
-        savedDataHome.isNull() ? qunsetenv("XDG_DATA_HOME")
-                               : qputenv("XDG_DATA_HOME", savedDataHome);
         // QTemporaryDir would look for these names re-encoded and leave them.
         std::filesystem::remove_all(root().toStdString());
     }
@@ -135,7 +122,8 @@ protected:
     QByteArray root() const { return QFile::encodeName(scratch.path()); }
 
     QTemporaryDir scratch;
-    QByteArray savedDataHome;
+    const fixture::ScopedEnvironment dataHome{"XDG_DATA_HOME",
+                                              QFile::encodeName(scratch.filePath("data"))};
     const GameProfile& profile = DirtTrackRacingProfile;
 };
 
@@ -144,8 +132,8 @@ TEST_F(FileNameCommands, SetupFilesAreListedImportedExportedRenamedAndTrashedByT
     const QByteArray folderBytes = root() + "/Pist\xE9s";
     ASSERT_EQ(::mkdir(folderBytes.constData(), 0755), 0);
     const QByteArray setup = fixture::dtrSlot("Oval", 4);
-    rawWrite(folderBytes + "/Caf\xE9.set", setup);
-    rawWrite(folderBytes + "/Ok.set", fixture::dtrSlot("Mile", 5));
+    fixture::writeRawFile(folderBytes + "/Caf\xE9.set", setup);
+    fixture::writeRawFile(folderBytes + "/Ok.set", fixture::dtrSlot("Mile", 5));
     const QString folder = decodeFileName(folderBytes);
     const QString cafe = decoded("Caf\xE9.set");
 
@@ -194,8 +182,8 @@ TEST_F(FileNameCommands, AGameFolderNamedSoOpensChangesAndCopiesItsStore)
     ASSERT_EQ(::mkdir((gameBytes + "/data").constData(), 0755), 0);
     ASSERT_EQ(::mkdir(saved.constData(), 0755), 0);
     const QByteArray store = fixture::storeOf({"Zeta", "Alpha"}, fixture::kDtrTrailingWords);
-    rawWrite(saved + "/setups.sav", store);
-    rawWrite(saved + "/setups.sav.Ab12Cd", "a leftover of a write cut short");
+    fixture::writeRawFile(saved + "/setups.sav", store);
+    fixture::writeRawFile(saved + "/setups.sav.Ab12Cd", "a leftover of a write cut short");
     const QString gameDirectory = decodeFileName(gameBytes);
     const RecordLayout layout = profile.recordLayout();
 
@@ -219,7 +207,7 @@ TEST_F(FileNameCommands, AGameFolderNamedSoOpensChangesAndCopiesItsStore)
     const StoreCopyOutcome out = exportStoreCopy(gameDirectory, decodeFileName(transfer), profile);
     ASSERT_TRUE(out.done) << out.detail.toStdString();
     EXPECT_EQ(rawRead(transfer + "/Dtr setups.sav").size(), store.size());
-    rawWrite(saved + "/setups.sav", fixture::store({}));
+    fixture::writeRawFile(saved + "/setups.sav", fixture::store({}));
     const StoreCopyOutcome in =
         importStoreCopy(gameDirectory, decodeFileName(transfer), "Dtr setups.sav", profile);
     ASSERT_TRUE(in.done) << in.detail.toStdString();

@@ -9,7 +9,6 @@
 #include <QHostAddress>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace tarvelin;
 
@@ -45,9 +44,7 @@ TEST_F(FolderRulesTest, RememberingTheSameFolderLeavesTheRegistryFileAlone)
 {
     const QString path = registry.filePath();
     const auto inode = [&] {
-        struct stat info {
-        };
-        return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
+        return fixture::inodeOf(path);
     };
     const QString key = QString::fromLatin1(UtilityKey);
     const QString first = fixture::makeFolder(dir.path(), QStringLiteral("first"));
@@ -56,7 +53,7 @@ TEST_F(FolderRulesTest, RememberingTheSameFolderLeavesTheRegistryFileAlone)
     ASSERT_TRUE(registry.SetKeyValue(key, QStringLiteral("After"), QStringLiteral("kept"),
                                      RegistryType::String));
 
-    const ino_t before = inode();
+    const quint64 before = inode();
     rememberFolder(registry, dtrValue, first);
     EXPECT_EQ(inode(), before);
 

@@ -1,11 +1,11 @@
 #include "core/registry/Registry.h"
 
 #include "core/registry/RegFile.h"
+#include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace tarvelin;
 
@@ -23,13 +23,7 @@ protected:
 
     void writeRaw(const QByteArray& bytes) { fixture::writeFile(path, bytes); }
     QByteArray raw() const { return fixture::readFile(path); }
-    // An atomic rewrite renames a new file over the old one: a new inode.
-    ino_t inode() const
-    {
-        struct stat info {
-        };
-        return ::stat(path.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : 0;
-    }
+    quint64 inode() const { return fixture::inodeOf(path); }
 };
 
 TEST_F(RegistryTest, TextsAndNumbersReadBackExactly)
@@ -89,6 +83,12 @@ TEST_F(RegistryTest, ReadsFilesWrittenByWindowsToolsAndKeepsWhatItDoesNotUnderst
     EXPECT_TRUE(after.contains("@=\"default\""));
     EXPECT_EQ(registryText(registry.QueryValue(key, "Directory")),
               QStringLiteral("C:\\Jeux\\Dirt Track Racing été"));
+
+    // A text stored with its terminating NUL, escaped or raw, reads without it.
+    writeRaw(QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\A]\r\n\"e\"=\"/dtr\\0\"\r\n\"b\"=\"/sc") +
+             '\0' + "\"\r\n");
+    EXPECT_EQ(registryText(registry.QueryValue("A", "e")), QStringLiteral("/dtr"));
+    EXPECT_EQ(registryText(registry.QueryValue("A", "b")), QStringLiteral("/sc"));
 }
 
 TEST_F(RegistryTest, Utf16ExportStaysUtf16)
@@ -135,6 +135,12 @@ TEST_F(RegistryTest, FirstRunCreatesTheUtilityKeyAndOnlyThat)
     EXPECT_EQ(Registry::defaultFilePath(), QStringLiteral("/tmp/elsewhere.reg"));
     qunsetenv("TARVELIN_REGISTRY");
     EXPECT_TRUE(Registry::defaultFilePath().endsWith("tarvelin-setup-utility/registry.reg"));
+
+    // A file that holds only a game key gets the utility's key beside it.
+    writeRaw("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Ratbag]\r\n\"Directory\"=\"/dtr\"\r\n");
+    ASSERT_TRUE(registry.ensureCreated());
+    EXPECT_TRUE(registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/s"), RegistryType::String));
+    EXPECT_EQ(registryText(registry.QueryValue("Software\\Ratbag", "Directory")), "/dtr");
 }
 
 TEST_F(RegistryTest, WhatWouldNotReadBackIsRefusedAndTheFileKept)
@@ -158,22 +164,6 @@ TEST_F(RegistryTest, WhatWouldNotReadBackIsRefusedAndTheFileKept)
     EXPECT_EQ(registryText(registry.QueryValue(odd, "=\"@\\")), QStringLiteral("v"));
 }
 
-TEST_F(RegistryTest, UtilityKeyIsAddedToAFileThatHasOnlyAGameKey)
-{
-    writeRaw("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software\\Ratbag]\r\n\"Directory\"=\"/dtr\"\r\n");
-    ASSERT_TRUE(registry.ensureCreated());
-    EXPECT_TRUE(registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/s"), RegistryType::String));
-    EXPECT_EQ(registryText(registry.QueryValue("Software\\Ratbag", "Directory")), "/dtr");
-}
-
-TEST_F(RegistryTest, TextStoredWithItsTerminatingNulReadsWithoutIt)
-{
-    writeRaw(QByteArray("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\A]\r\n\"e\"=\"/dtr\\0\"\r\n\"b\"=\"/sc") +
-             '\0' + "\"\r\n");
-    EXPECT_EQ(registryText(registry.QueryValue("A", "e")), QStringLiteral("/dtr"));
-    EXPECT_EQ(registryText(registry.QueryValue("A", "b")), QStringLiteral("/sc"));
-}
-
 // Killed between creating its lock file and writing its process id into it: Qt alone would wait
 // and then blame a live owner.
 TEST_F(RegistryTest, LockFileOfAWriterThatIsGoneIsTakenOver)
@@ -191,7 +181,7 @@ TEST_F(RegistryTest, AValueAlreadyAsWantedIsNotWrittenAgain)
         registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/setups"), RegistryType::String));
     ASSERT_TRUE(registry.SetKeyValue(kKey, "Count", qint32(7), RegistryType::Dword));
 
-    ino_t before = inode();
+    quint64 before = inode();
     EXPECT_TRUE(
         registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/setups"), RegistryType::String));
     EXPECT_TRUE(registry.SetKeyValue(kKey, "Count", qint32(7), RegistryType::Dword));

@@ -86,15 +86,12 @@ TEST(StoreFormat, FileCutShortAnywhereNeverLeavesAHalfReadSetup)
             EXPECT_EQ(image.table.entry(1).name, QByteArray("first"));
         }
     }
-}
-
-TEST(StoreFormat, NameWithoutTerminatorEndsAtEndOfFile)
-{
-    QByteArray bytes = fixture::le32(0) + fixture::le32(1) + QByteArray(5000, 'n');
-    const StoreImage image = parseStore(bytes, kDtr);
-    EXPECT_TRUE(image.cutShort);
-    EXPECT_EQ(image.table.usedCount(), 0);
-    EXPECT_EQ(countStoreSetups(bytes, kDtr), 0);
+    // A name without its terminator ends at the end of the file.
+    const QByteArray endless = fixture::le32(0) + fixture::le32(1) + QByteArray(5000, 'n');
+    const StoreImage endlessImage = parseStore(endless, kDtr);
+    EXPECT_TRUE(endlessImage.cutShort);
+    EXPECT_EQ(endlessImage.table.usedCount(), 0);
+    EXPECT_EQ(countStoreSetups(endless, kDtr), 0);
 }
 
 TEST(StoreFormat, BytesAfterSlot300AreKeptAsExcess)

@@ -26,10 +26,14 @@ protected:
     fixture::GameDir game;
 };
 
-TEST_F(StoreOpeningTest, ListsTheStoreAndLeavesAReadOnlyCopyAsBackup)
+TEST_F(StoreOpeningTest, ListsTheStoreWithEachLinesRealSlotAndLeavesAReadOnlyCopyAsBackup)
 {
-    QByteArray store = fixture::storeOf({"B", "A", "C", "Oval", "Caf\xE9"}, kDtr.trailingWordCount);
-    store.replace(0, 4, fixture::le32(0x01020304));
+    const int words = kDtr.trailingWordCount;
+    const QByteArray store = fixture::store(
+        {fixture::unusedSlot(), fixture::usedSlot("B", words, 1), fixture::usedSlot("A", words, 2),
+         fixture::unusedSlot(), fixture::unusedSlot(), fixture::usedSlot("C", words, 3),
+         fixture::usedSlot("Oval", words, 4), fixture::usedSlot("Caf\xE9", words, 5)},
+        0x01020304);
     game.write("setups.sav", store);
 
     const StoreOpening opening = ReadFile(game.root(), kDtr);
@@ -40,6 +44,11 @@ TEST_F(StoreOpeningTest, ListsTheStoreAndLeavesAReadOnlyCopyAsBackup)
     EXPECT_EQ(opening.store.lines[0].displayName(), QStringLiteral("B"));
     EXPECT_EQ(opening.store.lines[1].displayName(), QStringLiteral("A"));
     EXPECT_EQ(opening.store.lines[4].displayName(), QStringLiteral("Café"));
+    // Gaps before, between and after lines: each line keeps the slot it lies in.
+    std::vector<int> slots;
+    for (const auto& line : opening.store.lines)
+        slots.push_back(line.slot);
+    EXPECT_EQ(slots, (std::vector<int>{2, 3, 6, 7, 8}));
     EXPECT_EQ(opening.store.counters, (StoreCounters{6, 5, 0}));
     EXPECT_EQ(game.read("setups.bak"), withHeaderZero(store));
     EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
@@ -64,33 +73,24 @@ TEST_F(StoreOpeningTest, ReadOnlyBackupAndStoreAreReplacedAndRestored)
     EXPECT_FALSE(isReadOnly(game.path("setups.sav")));
 }
 
-TEST_F(StoreOpeningTest, StoreWithGapsKeepsEachLinesRealSlot)
+// A missing store in the game's folder is an empty store; a wrong or empty game directory is not
+// read at all. Either way nothing is written and nothing said.
+TEST_F(StoreOpeningTest, MissingStoreOrWrongGameDirectoryListsNothingAndWritesNothing)
 {
-    game.write("setups.sav", fixture::store({fixture::unusedSlot(),
-                                             fixture::usedSlot("Z", kDtr.trailingWordCount, 1),
-                                             fixture::unusedSlot(), fixture::unusedSlot(),
-                                             fixture::usedSlot("M", kDtr.trailingWordCount, 2)}));
-
-    const StoreOpening opening = ReadFile(game.root(), kDtr);
-
-    ASSERT_EQ(opening.store.lines.size(), 2u);
-    EXPECT_EQ(opening.store.lines[0].slot, 2);
-    EXPECT_EQ(opening.store.lines[1].slot, 5);
-    EXPECT_EQ(opening.store.counters, (StoreCounters{3, 2, 0}));
-}
-
-TEST_F(StoreOpeningTest, MissingStoreInExistingFolderIsAnEmptyStore)
-{
-    const StoreOpening opening = ReadFile(game.root(), kDtr);
-
-    EXPECT_TRUE(opening.storeRead);
-    EXPECT_TRUE(opening.store.lines.empty());
-    EXPECT_EQ(opening.store.counters, (StoreCounters{1, 0, 0}));
-    // Nothing to back up, and no backup to keep: nothing written, nothing said.
-    EXPECT_FALSE(opening.backupWritten);
-    EXPECT_FALSE(opening.backupKept);
+    for (const QString& directory :
+         {game.root(), game.root() + QStringLiteral("/missing"), QString()}) {
+        SCOPED_TRACE(directory.toStdString());
+        const StoreOpening opening = ReadFile(directory, kDtr);
+        EXPECT_EQ(opening.storeRead, directory == game.root());
+        EXPECT_FALSE(opening.passedOver.isEmpty());
+        EXPECT_TRUE(opening.store.lines.empty());
+        EXPECT_EQ(opening.store.counters, (StoreCounters{1, 0, 0}));
+        EXPECT_FALSE(opening.backupWritten);
+        EXPECT_FALSE(opening.backupKept);
+    }
     EXPECT_FALSE(game.exists("setups.bak"));
     EXPECT_FALSE(game.exists("setups.sav"));
+    EXPECT_FALSE(QFile::exists(game.root() + QStringLiteral("/missing")));
 }
 
 TEST_F(StoreOpeningTest, MissingEmptyOrCutShortStoreKeepsTheGoodBackupAndSaysSo)
@@ -130,19 +130,6 @@ TEST_F(StoreOpeningTest, MissingEmptyOrCutShortStoreKeepsTheGoodBackupAndSaysSo)
         EXPECT_FALSE(opening.backupKept);
         EXPECT_EQ(game.read("setups.bak"), store);
     }
-}
-
-TEST_F(StoreOpeningTest, WrongOrEmptyGameDirectoryWritesNothing)
-{
-    for (const QString& directory : {game.root() + QStringLiteral("/missing"), QString()}) {
-        const StoreOpening opening = ReadFile(directory, kDtr);
-        EXPECT_FALSE(opening.storeRead);
-        EXPECT_FALSE(opening.backupWritten);
-        EXPECT_TRUE(opening.store.lines.empty());
-        EXPECT_EQ(opening.store.counters, (StoreCounters{1, 0, 0}));
-        EXPECT_FALSE(opening.passedOver.isEmpty());
-    }
-    EXPECT_FALSE(QFile::exists(game.root() + QStringLiteral("/missing")));
 }
 
 TEST_F(StoreOpeningTest, UnreadableStoreLeavesTheBackupAlone)

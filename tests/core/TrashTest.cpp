@@ -1,5 +1,6 @@
 #include "core/platform/Trash.h"
 
+#include "support/ScopedEnvironment.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -17,21 +18,20 @@ TEST(SystemTrash, MovesAFileIntoANewDataFolderAndRefusesFolders)
     const QString dataHome = home.filePath("data"); // not there yet: the trash must make it
     const QString work = home.filePath("setups");
     QDir().mkpath(work);
-    const QByteArray savedHome = qgetenv("HOME");
-    const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
-    const QString current = QDir::currentPath();
-    QDir::setCurrent(work);
-
     const QString file = work + "/Track 1.set";
     fixture::writeFile(file, "setup");
-    SystemTrash trash;
-    const TrashResult result = trash.moveToTrash(file);
-    const TrashResult folder = trash.moveToTrash(work);
-    QDir::setCurrent(current);
-    qputenv("HOME", savedHome);
-    savedDataHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", savedDataHome);
+    TrashResult result = TrashResult::failed({});
+    TrashResult folder = TrashResult::failed({});
+    {
+        const fixture::ScopedEnvironment homeFolder("HOME", home.path().toLocal8Bit());
+        const fixture::ScopedEnvironment dataFolder("XDG_DATA_HOME", dataHome.toLocal8Bit());
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(work);
+        SystemTrash trash;
+        result = trash.moveToTrash(file);
+        folder = trash.moveToTrash(work);
+        QDir::setCurrent(current);
+    }
 
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.pathInTrash, dataHome + "/Trash/files/Track 1.set");

@@ -4,10 +4,10 @@
 #include "core/cli/CommandTable.h"
 #include "core/cli/ManPage.h"
 #include "support/FileTree.h"
+#include "support/ProgramRun.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
@@ -22,37 +22,15 @@ QString text(std::string_view view)
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
-struct Ran {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Ran run(const QString& program, const QStringList& arguments, const QByteArray& input = {},
-        const QString& folder = {})
-{
-    QProcess process;
-    if (!folder.isEmpty())
-        process.setWorkingDirectory(folder);
-    process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    const bool finished = process.waitForFinished(30000);
-    if (!finished)
-        process.kill();
-    EXPECT_TRUE(finished) << program.toStdString();
-    process.waitForFinished();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using fixture::Ran;
+using fixture::runProgram;
 
 // The page as man shows it, on lines long enough that nothing is wrapped or hyphenated.
 Ran renderedManPage()
 {
     const std::string page = cli::manPage("6.2.2", "2026-12-07");
-    return run(QStringLiteral("groff"), {"-man", "-Tutf8", "-ww", "-rLL=400n", "-P-cbou"},
-               QByteArray::fromStdString(page));
+    return runProgram(QStringLiteral("groff"), {"-man", "-Tutf8", "-ww", "-rLL=400n", "-P-cbou"},
+                      {.input = QByteArray::fromStdString(page)});
 }
 
 TEST(ManPage, RendersWithoutWarningsAndListsEveryCommandAndOption)
@@ -168,7 +146,8 @@ protected:
             "\"${COMP_WORDS[COMP_CWORD-1]}\" || exit 4; "
             "for word in \"${COMPREPLY[@]}\"; do printf '%s\\n' \"$word\"; done");
         const Ran ran =
-            run(QStringLiteral("bash"), QStringList{"-c", driver, "bash", script} + line, {}, work);
+            runProgram(QStringLiteral("bash"), QStringList{"-c", driver, "bash", script} + line,
+                       {.folder = work});
         EXPECT_EQ(ran.exitCode, 0) << line.join(' ').toStdString() << ran.err.toStdString();
         EXPECT_EQ(ran.err.toStdString(), "") << line.join(' ').toStdString();
         std::set<std::string> words;
@@ -246,7 +225,7 @@ TEST_F(Completion, GamesFoldersAndFilesWhereTheyAreTaken)
 // The windows find their help as the program reports it, beside the built executable.
 TEST(HelpPages, TheProgramsHelpNamesTheFolderItFound)
 {
-    const Ran help = run(QStringLiteral(TARVELIN_CLI), {"--help"});
+    const Ran help = runProgram(QStringLiteral(TARVELIN_CLI), {"--help"});
     ASSERT_EQ(help.exitCode, 0);
     const QString pages =
         QDir::cleanPath(QFileInfo(QStringLiteral(TARVELIN_CLI)).absolutePath() + "/data/help");
@@ -259,7 +238,7 @@ TEST(HelpPages, TheProgramsHelpNamesTheFolderItFound)
     QTemporaryDir prefix;
     const QString bin = fixture::makeFolder(prefix.path(), QStringLiteral("bin"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(TARVELIN_CLI), bin + QStringLiteral("/program")));
-    const Ran bare = run(bin + QStringLiteral("/program"), {"--help"});
+    const Ran bare = runProgram(bin + QStringLiteral("/program"), {"--help"});
     EXPECT_TRUE(bare.out.endsWith(
         QStringLiteral("\nThe windows' help pages were not found beside the program.\n")));
     const QString installed =
@@ -267,7 +246,7 @@ TEST(HelpPages, TheProgramsHelpNamesTheFolderItFound)
     QFile index(installed + QStringLiteral("/index.html"));
     ASSERT_TRUE(index.open(QIODevice::WriteOnly));
     index.close();
-    EXPECT_TRUE(run(bin + QStringLiteral("/program"), {"--help"})
+    EXPECT_TRUE(runProgram(bin + QStringLiteral("/program"), {"--help"})
                     .out.endsWith(
                         QStringLiteral("help pages are in %1.\n").arg(QDir::cleanPath(installed))));
 }

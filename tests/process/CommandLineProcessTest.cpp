@@ -1,23 +1,18 @@
 // The built command line as a player runs it: what reaches standard error, and a wrong line
 // that never opens the windows.
 #include "support/FileTree.h"
+#include "support/ProgramRun.h"
 #include "support/StoreBytes.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace
 {
 
-struct Finished {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Finished = fixture::Ran;
 
 class CommandLineProcess : public ::testing::Test
 {
@@ -25,20 +20,8 @@ protected:
     Finished run(QStringList arguments)
     {
         arguments << QStringLiteral("--registry") << scratch.filePath(QStringLiteral("r.reg"));
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_LOGGING_RULES"));
-        environment.insert(QStringLiteral("WINEPREFIX"), scratch.filePath(QStringLiteral("wine")));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TARVELIN_CLI), arguments);
-        const bool finished = process.waitForFinished(30000);
-        if (!finished)
-            process.kill();
-        EXPECT_TRUE(finished) << arguments.join(' ').toStdString();
-        process.waitForFinished();
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        return fixture::runProgram(QStringLiteral(TARVELIN_CLI), arguments,
+                                   {.winePrefix = scratch.filePath(QStringLiteral("wine"))});
     }
 
     QTemporaryDir scratch;
@@ -96,24 +79,16 @@ TEST_F(CommandLineProcess, APathThatIsNotUtf8ReachesItsFile)
     game.write("setups.sav", fixture::store({}));
     const QByteArray folder = QFile::encodeName(scratch.path());
     const QByteArray setup = fixture::dtrSlot("Oval", 3);
-    for (const auto& [name, bytes] : {std::pair{"/Caf\xE9.set", setup}, {"/Bad\xFF.set", "xyz"}}) {
-        const int fd = ::open((folder + name).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        ASSERT_GE(fd, 0);
-        ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
-        ::close(fd);
-    }
+    fixture::writeRawFile(folder + "/Caf\xE9.set", setup);
+    fixture::writeRawFile(folder + "/Bad\xFF.set", "xyz");
     const auto import = [&](const char* name) {
-        QProcess process;
-        process.start(QStringLiteral("/bin/sh"),
-                      {"-c",
-                       QStringLiteral("exec \"$0\" import --game dtr --game-dir \"$1\" "
-                                      "--registry \"$2\" \"$(printf '%s/%4' \"$3\")\"")
-                           .arg(QLatin1String(name)),
-                       QStringLiteral(TARVELIN_CLI), game.root(), scratch.filePath("r.reg"),
-                       scratch.path()});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return Finished{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                        QString::fromUtf8(process.readAllStandardError())};
+        return fixture::runProgram(
+            QStringLiteral("/bin/sh"),
+            {"-c",
+             QStringLiteral("exec \"$0\" import --game dtr --game-dir \"$1\" "
+                            "--registry \"$2\" \"$(printf '%s/%4' \"$3\")\"")
+                 .arg(QLatin1String(name)),
+             QStringLiteral(TARVELIN_CLI), game.root(), scratch.filePath("r.reg"), scratch.path()});
     };
 
     const Finished imported = import("Caf\\351.set");

@@ -1,10 +1,11 @@
 // A FIFO where the utility expects a file: every command that would read it ends at once with a
 // refusal, instead of waiting for a writer that never comes. Each run is bounded, so a hang
 // fails the test rather than stalling the whole run.
+#include "support/ProgramRun.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
-#include <QProcess>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,11 +13,7 @@
 namespace
 {
 
-struct Finished {
-    bool ended = false;
-    int exitCode = -1;
-    QString err;
-};
+using Finished = fixture::Ran;
 
 class SpecialFiles : public ::testing::Test
 {
@@ -25,22 +22,10 @@ protected:
     {
         arguments << QStringLiteral("--registry")
                   << (registry.isEmpty() ? scratch.filePath(QStringLiteral("r.reg")) : registry);
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("WINEPREFIX"), scratch.filePath(QStringLiteral("wine")));
-        process.setProcessEnvironment(environment);
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.start(QStringLiteral(TARVELIN_CLI), arguments);
-        Finished finished;
         // A bound, not a measurement: a command stuck on the FIFO is killed and reported.
-        finished.ended = process.waitForFinished(20000);
-        if (!finished.ended) {
-            process.kill();
-            process.waitForFinished();
-        }
-        finished.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        finished.err = QString::fromLocal8Bit(process.readAllStandardError());
-        return finished;
+        return fixture::runProgram(
+            QStringLiteral(TARVELIN_CLI), arguments,
+            {.winePrefix = scratch.filePath(QStringLiteral("wine")), .boundMs = 20000});
     }
 
     static void makeFifo(const QString& path)

@@ -5,6 +5,10 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fixture
 {
@@ -37,6 +41,22 @@ QString makeFolder(const QString& root, const QString& relative)
 {
     QDir(root).mkpath(relative);
     return tarvelin::folderPath(QDir(root).filePath(relative));
+}
+
+void writeRawFile(const QByteArray& path, const QByteArray& bytes)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0) << path.toStdString();
+    const ssize_t written = ::write(fd, bytes.constData(), size_t(bytes.size()));
+    ::close(fd);
+    ASSERT_EQ(written, bytes.size()) << path.toStdString();
+}
+
+quint64 inodeOf(const QString& path)
+{
+    struct stat info {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 } // namespace fixture

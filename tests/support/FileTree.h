@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 #include <map>
 
 namespace fixture
@@ -21,5 +22,12 @@ FileTree snapshotTree(const QString& root);
 // Creates `relative` below `root`, with the folders above it; its path as the folder rules write
 // it (core/files/FolderRules.h).
 QString makeFolder(const QString& root, const QString& relative);
+
+// Writes `bytes` into the file named by exactly these bytes, with POSIX calls only (no name
+// conversion of the utility's or Qt's); a test failure when it cannot.
+void writeRawFile(const QByteArray& path, const QByteArray& bytes);
+
+// The file's inode number, 0 when there is none: an atomic rewrite gives its name a new one.
+quint64 inodeOf(const QString& path);
 
 } // namespace fixture

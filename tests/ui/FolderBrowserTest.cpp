@@ -5,6 +5,7 @@
 #include "core/registry/Registry.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
@@ -20,12 +21,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace tarvelin
 {
@@ -56,23 +55,18 @@ struct BrowserPanel {
         window.show();
     }
 
-    void openFolder(const QString& path)
+    // A click and a double click on the folder shown as `shownName`.
+    void openFolder(const QString& shownName)
     {
         FolderList* list = controls.folders;
-        const auto items =
-            list->findItems(QDir(path).dirName(), Qt::MatchExactly | Qt::MatchRecursive);
+        const auto items = list->findItems(shownName, Qt::MatchExactly | Qt::MatchRecursive);
         ASSERT_EQ(items.size(), 1);
         const QPoint at = list->visualItemRect(items.first()).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     }
 
-    void clickFile(int row)
-    {
-        SetupFileView* view = controls.files;
-        const QRect rect = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    }
+    void clickFile(int row) { fixture::clickRow(controls.files, row); }
 
     QWidget window;
     FolderBrowserControls controls;
@@ -114,7 +108,7 @@ TEST_F(FolderBrowserTest, OpenedFolderIsRememberedPerGameAndRestoredAtTheNextOpe
         EXPECT_EQ(dtr.controls.folders->path(), start);
         EXPECT_TRUE(remembered(DirtTrackRacingProfile.FolderValueName).isEmpty());
 
-        dtr.openFolder(setups);
+        dtr.openFolder(QStringLiteral("setups"));
         EXPECT_EQ(dtr.controls.folders->path(), setups);
         EXPECT_EQ(remembered(DirtTrackRacingProfile.FolderValueName), setups);
         EXPECT_EQ(remembered(SprintCarsProfile.FolderValueName), start);
@@ -255,16 +249,11 @@ TEST_F(FolderBrowserTest, NamesThatAreNotUtf8ShowAsReplacementAndReachTheirFiles
     const QByteArray folderBytes = QFile::encodeName(setups) + "/Pist\xE9s";
     ASSERT_EQ(::mkdir(folderBytes.constData(), 0755), 0);
     const QByteArray fileBytes = folderBytes + "/Caf\xE9.set";
-    ::close(::open(fileBytes.constData(), O_WRONLY | O_CREAT, 0644));
+    fixture::writeRawFile(fileBytes, {});
 
     BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
     panel.browser->startAt(setups);
-    const auto folders = panel.controls.folders->findItems(QStringLiteral("Pist\uFFFDs"),
-                                                           Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(folders.size(), 1);
-    const QPoint at = panel.controls.folders->visualItemRect(folders.first()).center();
-    QTest::mouseClick(panel.controls.folders->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(panel.controls.folders->viewport(), Qt::LeftButton, {}, at);
+    panel.openFolder(QStringLiteral("Pist\uFFFDs"));
 
     ASSERT_EQ(panel.controls.files->count(), 1);
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(panel.controls.files);

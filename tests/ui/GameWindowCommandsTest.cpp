@@ -9,11 +9,13 @@
 #include "core/store/StoreLock.h"
 #include "support/FakeTrash.h"
 #include "support/StoreBytes.h"
+#include "support/ui/Windows.h"
 #include "ui/folder/FolderBrowser.h"
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/gamewindow/ProgressIndicators.h"
 #include "ui/session/StoreLockNote.h"
+#include "ui/widgets/AddressBox.h"
 #include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/MessageBox.h"
@@ -26,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -41,9 +44,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(setups));
-        registry.createKey(profile.GameKey);
-        registry.SetKeyValue(profile.GameKey, profile.DirectoryValueName, game.root(),
-                             RegistryType::String);
+        fixture::pointAtGame(registry, profile, game.root());
         registry.createKey(QString::fromLatin1(UtilityKey));
         registry.SetKeyValue(QString::fromLatin1(UtilityKey), profile.FolderValueName, setups,
                              RegistryType::String);
@@ -65,18 +66,8 @@ protected:
 
     void click(int button) { c().button[button]->click(); }
 
-    void selectSetup(int row)
-    {
-        const QRect line = c().List1->visualItemRect(c().List1->item(row));
-        QTest::mouseClick(c().List1->viewport(), Qt::LeftButton, {}, line.center());
-    }
-
-    void selectFile(int row)
-    {
-        SetupFileView* view = c().File1;
-        const QRect rect = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    }
+    void selectSetup(int row) { fixture::clickRow(c().List1, row); }
+    void selectFile(int row) { fixture::clickRow(c().File1, row); }
 
     QStringList listed() const
     {
@@ -100,6 +91,21 @@ protected:
     const FixedClock clock{QDateTime(QDate(2024, 6, 1), QTime(9, 30))};
     std::unique_ptr<GameWindow> window;
 };
+
+TEST_F(GameWindowCommandsTest, OpeningShowsAddressTimeAndTheRememberedFolder)
+{
+    for (const char* name : {"Eldora.set", "Knox.SET", "Sprint.dts"})
+        fixture::writeFile(setups + u'/' + QString::fromLatin1(name), "x");
+    open({"Eldora"});
+    EXPECT_EQ(c().Text7->text(), QStringLiteral("Ip# 10.0.0.5"));
+    EXPECT_EQ(c().StatusBar1->timePanel()->text(),
+              QLocale().toString(QTime(9, 30), QLocale::ShortFormat));
+    EXPECT_EQ(window->folderBrowser().folder(), setups);
+    EXPECT_EQ(c().File1->count(), 2);
+    EXPECT_EQ(c().Label8->text(), QStringLiteral("2"));
+    EXPECT_EQ(window->progressIndicators().picture(2), c().picProgress[2]);
+    EXPECT_TRUE(messages.messages().isEmpty());
+}
 
 TEST_F(GameWindowCommandsTest, ExportDeleteAndMenuImportMoveASetupOutAndBackIn)
 {

@@ -38,9 +38,7 @@ protected:
     // A registry that points `profile`'s key at the fixture game directory.
     std::unique_ptr<GameWindow> open(const GameProfile& profile, const QString& gameDirectory)
     {
-        registry.createKey(profile.GameKey);
-        registry.SetKeyValue(profile.GameKey, profile.DirectoryValueName, gameDirectory,
-                             RegistryType::String);
+        fixture::pointAtGame(registry, profile, gameDirectory);
         GameWindowServices services;
         services.urlOpener = &urls;
         auto window = createGameWindow(profile, registry, services);
@@ -53,12 +51,6 @@ protected:
         if (auto* label = window->findChild<QLabel*>(QString::fromLatin1(name)))
             return label->text();
         return find<QLineEdit>(window, name)->text();
-    }
-
-    static void clickLine(QListWidget* list, int row, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const QRect line = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), button, {}, line.center());
     }
 
     MessageRecorder messages;
@@ -129,7 +121,7 @@ TEST_F(GameWindowTest, ClickingALineSelectsItsSetupAndItsRealSlot)
     auto window = open(DirtTrackRacingProfile, game.root());
     auto* list = find<QListWidget>(window.get(), "List1");
 
-    clickLine(list, 1);
+    fixture::clickRow(list, 1);
 
     EXPECT_EQ(find<QGroupBox>(window.get(), "Frame1")->title(), QStringLiteral("Third slot"));
     EXPECT_EQ(text(window.get(), "Label9"), QStringLiteral("2"));
@@ -148,9 +140,9 @@ TEST_F(GameWindowTest, RightClickOnAnotherLineShowsTheMenuAndKeepsTheSelection)
     game.write("setups.sav", fixture::storeOf({"A", "B", "C", "D", "E"}, 6));
     auto window = open(DirtTrackRacingProfile, game.root());
     auto* list = find<QListWidget>(window.get(), "List1");
-    clickLine(list, 2);
+    fixture::clickRow(list, 2);
 
-    clickLine(list, 4, Qt::RightButton);
+    fixture::clickRow(list, 4, Qt::RightButton);
 
     QMenu* storeMenu = window->menus().mnuCustom;
     EXPECT_TRUE(storeMenu->isVisible());

@@ -50,21 +50,13 @@ protected:
         FormScroll::setStepPauseMs(0);
         installWindowFactories(navigator, platform);
         registry.ensureCreated();
-        registry.createKey(kDtr.GameKey);
-        registry.SetKeyValue(kDtr.GameKey, kDtr.DirectoryValueName, game.root(),
-                             RegistryType::String);
+        fixture::pointAtGame(registry, kDtr, game.root());
     }
     HistoryWindow* openHistory()
     {
         gameWindow = static_cast<GameWindow*>(navigator.showGame(kDtr));
         fixture::trigger(gameWindow, "mnuHistory");
         return qobject_cast<HistoryWindow*>(navigator.openWindow(QStringLiteral("dtrHistory")));
-    }
-    void selectLine(HistoryWindow* window, int row)
-    {
-        QTreeWidget* list = window->controls().List1;
-        const QRect line = list->visualItemRect(list->topLevelItem(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
     }
 
     QTemporaryDir scratch;
@@ -77,25 +69,9 @@ protected:
     GameWindow* gameWindow = nullptr;
 };
 
-TEST_F(HistoryWindowTest, TheMenuEntryFollowsImportAndExportAndOpensTheWindow)
-{
-    gameWindow = static_cast<GameWindow*>(navigator.showGame(kDtr));
-    const QList<QAction*> entries = gameWindow->menus().setup->actions();
-    ASSERT_GE(entries.size(), 2);
-    EXPECT_EQ(entries[0]->objectName(), QStringLiteral("importexportsav"));
-    EXPECT_EQ(entries[1]->text(), QStringLiteral("Backup &History..."));
-    HistoryWindow* window = openHistory();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Backup History"));
-    for (VBUSoftButton* button :
-         {window->controls().Restore, window->controls().Pin, window->controls().Close})
-        EXPECT_EQ(button->accessibleName(), button->ovalLabel());
-    click(window, "Close");
-    fixture::settle();
-    EXPECT_EQ(navigator.openWindow(QStringLiteral("dtrHistory")), nullptr);
-}
-
-TEST_F(HistoryWindowTest, ListPreviewRestoreAndPinThroughTheButtons)
+// The window opened from the game window's menu entry (its place in the menu is the game
+// window's test), through to its Close button.
+TEST_F(HistoryWindowTest, ListPreviewRestorePinAndCloseThroughTheButtons)
 {
     const QByteArray first = fixture::storeOf({"Oval", "Dirt", "Oval"}, 6);
     game.write("setups.sav", first);
@@ -110,6 +86,9 @@ TEST_F(HistoryWindowTest, ListPreviewRestoreAndPinThroughTheButtons)
     HistoryWindow* window = openHistory();
     ASSERT_NE(window, nullptr);
     const HistoryWindowControls& c = window->controls();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Backup History"));
+    for (VBUSoftButton* button : {c.Restore, c.Pin, c.Close})
+        EXPECT_EQ(button->accessibleName(), button->ovalLabel());
     ASSERT_EQ(c.List1->topLevelItemCount(), 1);
     EXPECT_EQ(c.List1->topLevelItem(0)->text(1), QStringLiteral("opening"));
     EXPECT_EQ(c.List1->topLevelItem(0)->text(2), QStringLiteral("3"));
@@ -146,11 +125,15 @@ TEST_F(HistoryWindowTest, ListPreviewRestoreAndPinThroughTheButtons)
     EXPECT_EQ(c.List1->topLevelItem(0)->text(1), QStringLiteral("history restore"));
     EXPECT_EQ(window->selectedId(), 0);
 
-    selectLine(window, 0);
+    fixture::clickRow(c.List1, 0);
     EXPECT_EQ(itemsOf(c.preview[Remove]), QStringList{"Oval"});
     click(window, "Restore");
     EXPECT_EQ(game.read("setups.sav"), afterDelete);
     EXPECT_EQ(gameWindow->storeLines().size(), 2u);
+
+    click(window, "Close");
+    fixture::settle();
+    EXPECT_EQ(navigator.openWindow(QStringLiteral("dtrHistory")), nullptr);
 }
 
 } // namespace

@@ -44,10 +44,7 @@ protected:
     {
         store = fixture::storeOf({"Eldora", "Knoxville", "Lernerville", "Oval", "Dash"}, 6);
         game.write("setups.sav", store);
-        registry.createKey(DirtTrackRacingProfile.GameKey);
-        registry.SetKeyValue(DirtTrackRacingProfile.GameKey,
-                             DirtTrackRacingProfile.DirectoryValueName, game.root(),
-                             RegistryType::String);
+        fixture::pointAtGame(registry, DirtTrackRacingProfile, game.root());
         window = createGameWindow(DirtTrackRacingProfile, registry, {});
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -86,8 +83,7 @@ TEST_F(PlayerRulesTest, FocusArrivingInTheStoreListChoosesNothing)
     expectNothingChosen("a second Shift+Tab");
 
     // A pop-up opened on line 4 and closed again, and the window activated again.
-    const QRect line4 = c().List1->visualItemRect(c().List1->item(3));
-    QTest::mouseClick(c().List1->viewport(), Qt::RightButton, {}, line4.center());
+    fixture::clickRow(c().List1, 3, Qt::RightButton);
     ASSERT_TRUE(window->menus().mnuCustom->isVisible());
     window->menus().mnuCustom->close();
     c().List1->setFocus(Qt::PopupFocusReason);
@@ -119,8 +115,7 @@ TEST_F(PlayerRulesTest, TheArrowKeysAndTheClickChooseALine)
     QTest::keyClick(c().List1, Qt::Key_Up);
     EXPECT_EQ(c().Text3->text(), QStringLiteral("Oval"));
 
-    const QRect line2 = c().List1->visualItemRect(c().List1->item(1));
-    QTest::mouseClick(c().List1->viewport(), Qt::LeftButton, {}, line2.center());
+    fixture::clickRow(c().List1, 1);
     EXPECT_EQ(c().Label9->text(), QStringLiteral("2"));
     // Leaving the list and coming back keeps the player's choice.
     c().Text3->setFocus(Qt::TabFocusReason);

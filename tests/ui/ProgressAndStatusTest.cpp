@@ -1,7 +1,5 @@
-#include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
 #include "ui/gamewindow/ProgressIndicators.h"
-#include "ui/widgets/AddressBox.h"
 #include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/ProgressPicture.h"
 
@@ -91,16 +89,6 @@ TEST_F(ProgressIndicatorsTest, SecondStartWhileRunningGoesOnAndStopKeepsTheBlock
     EXPECT_EQ(indicators.picture(2)->image().pixel(5, 3), rgb(245, 10));
 }
 
-TEST_F(ProgressIndicatorsTest, TwoIndicatorsAtOnceBothEnd)
-{
-    indicators.start(1);
-    indicators.start(3);
-    for (int tick = 0; tick < 200 && (indicators.isRunning(1) || indicators.isRunning(3)); ++tick)
-        for (const int indicator : {1, 3})
-            indicators.step(indicator);
-    EXPECT_FALSE(indicators.timer(1)->isActive() || indicators.timer(3)->isActive());
-}
-
 TEST(GameStatusBarTest, ShowsStatusAndTheClocksTime)
 {
     FixedClock clock(QDateTime(QDate(2024, 5, 1), QTime(14, 5)));
@@ -112,13 +100,6 @@ TEST(GameStatusBarTest, ShowsStatusAndTheClocksTime)
     bar.updateTime();
     EXPECT_EQ(bar.timePanel()->text(), QLocale().toString(QTime(23, 59), QLocale::ShortFormat));
     EXPECT_FALSE(bar.findChild<QLabel*>(QStringLiteral("Panel2Picture"))->pixmap().isNull());
-}
-
-TEST(AddressBoxTest, ShowsTheAddressReadAtOpening)
-{
-    AddressBox box;
-    box.showAddress(FixedAddressSource(QStringLiteral("192.168.1.20")));
-    EXPECT_EQ(box.text(), QStringLiteral("Ip# 192.168.1.20"));
 }
 
 } // namespace

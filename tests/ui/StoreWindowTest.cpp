@@ -41,9 +41,7 @@ protected:
         FormScroll::setStepPauseMs(0);
         installWindowFactories(navigator, platform);
         registry.ensureCreated();
-        registry.createKey(kDtr.GameKey);
-        registry.SetKeyValue(kDtr.GameKey, kDtr.DirectoryValueName, game.root(),
-                             RegistryType::String);
+        fixture::pointAtGame(registry, kDtr, game.root());
         registry.SetKeyValue(QString::fromLatin1(UtilityKey), kDtr.StoreFolderValueName,
                              folder.path(), RegistryType::String);
     }
@@ -57,11 +55,7 @@ protected:
     {
         return window->findChild<SetupFileView*>("File1");
     }
-    static void selectFile(QWidget* window, int row)
-    {
-        const QRect line = files(window)->visualRect(files(window)->model()->index(row, 0));
-        QTest::mouseClick(files(window)->viewport(), Qt::LeftButton, {}, line.center());
-    }
+    static void selectFile(QWidget* window, int row) { fixture::clickRow(files(window), row); }
     QString copyPath() const { return folder.filePath(kDtr.StoreCopyFileName); }
 
     QTemporaryDir scratch;

@@ -1,6 +1,10 @@
 #include "support/ui/Windows.h"
 
+#include "core/game/GameProfile.h"
+#include "core/registry/Registry.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QTest>
@@ -38,6 +42,21 @@ void trigger(QWidget* window, const char* action)
     auto* found = window->findChild<QAction*>(QString::fromLatin1(action));
     ASSERT_NE(found, nullptr) << action;
     found->trigger();
+}
+
+void clickRow(QAbstractItemView* view, int row, Qt::MouseButton button)
+{
+    const QRect line = view->visualRect(view->model()->index(row, 0, view->rootIndex()));
+    ASSERT_TRUE(line.isValid()) << "no line " << row;
+    QTest::mouseClick(view->viewport(), button, {}, line.center());
+}
+
+void pointAtGame(tarvelin::Registry& registry, const tarvelin::GameProfile& profile,
+                 const QString& gameDirectory)
+{
+    ASSERT_TRUE(registry.createKey(profile.GameKey));
+    ASSERT_TRUE(registry.SetKeyValue(profile.GameKey, profile.DirectoryValueName, gameDirectory,
+                                     tarvelin::RegistryType::String));
 }
 
 } // namespace fixture

@@ -4,6 +4,14 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+class QAbstractItemView;
+
+namespace tarvelin
+{
+class Registry;
+struct GameProfile;
+} // namespace tarvelin
+
 // Finding and driving the real windows by their controls' object names, as the window tests do.
 namespace fixture
 {
@@ -27,5 +35,12 @@ void click(QWidget* window, const char* name);
 
 // Triggers the menu action named `action`; a test failure when there is none.
 void trigger(QWidget* window, const char* action);
+
+// A click in the middle of line `row` of a list, a tree's top level or the setup file view.
+void clickRow(QAbstractItemView* view, int row, Qt::MouseButton button = Qt::LeftButton);
+
+// The game's key in `registry` naming `gameDirectory`, as the game's installer leaves it.
+void pointAtGame(tarvelin::Registry& registry, const tarvelin::GameProfile& profile,
+                 const QString& gameDirectory);
 
 } // namespace fixture

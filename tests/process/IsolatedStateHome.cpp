@@ -1,9 +1,0 @@
-// The backup history of every store these tests change goes to a scratch folder.
-#include "support/StateHome.h"
-
-namespace
-{
-
-const bool kIsolated = !fixture::isolateStateHome().isEmpty();
-
-} // namespace
