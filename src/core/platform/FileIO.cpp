@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -93,6 +94,26 @@ void startWriteback(int fd)
 {
     if (fd >= 0)
         ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+// Flushes `fd` to the disk while `alongside` runs, on a thread of its own: two files that must
+// both be on the disk before either takes its place then wait for one journal commit together,
+// not for two in a row. Whatever `alongside` orders among its own files stays in order; this file
+// is only flushed meanwhile, and takes its place after both are done. Returns the flush's errno.
+int flushAlongside(int fd, bool withMetadata, const BeforeCommit& alongside, FileResult& result)
+{
+    if (!alongside) {
+        result = FileResult::success();
+        return (withMetadata ? ::fsync(fd) : ::fdatasync(fd)) == 0 ? 0 : errno;
+    }
+    int flushError = 0;
+    std::thread flush([&] {
+        if ((withMetadata ? ::fsync(fd) : ::fdatasync(fd)) != 0)
+            flushError = errno;
+    });
+    result = alongside();
+    flush.join();
+    return flushError;
 }
 
 // Where a write of `name` lands: a link is written where it points, up to a loop's depth, so
@@ -323,7 +344,7 @@ FileResult AtomicSave::write(QByteArrayView bytes)
     return FileResult::success();
 }
 
-FileResult AtomicSave::commit()
+FileResult AtomicSave::commit(const BeforeCommit& beforeCommit)
 {
     Q_ASSERT(fd_ >= 0);
     if (fd_ < 0)
@@ -338,8 +359,14 @@ FileResult AtomicSave::commit()
     }
     // On the disk before it takes the old file's place: a full disk shows here, never as a
     // short file after a crash.
-    if (::fdatasync(fd_) != 0)
-        return failed(errno);
+    FileResult before;
+    const int flushError = flushAlongside(fd_, false, beforeCommit, before);
+    if (!before) {
+        cancel();
+        return before;
+    }
+    if (flushError != 0)
+        return failed(flushError);
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0 || std::rename(temporary_.constData(), target_.constData()) != 0) {
         const int error = errno;
@@ -355,11 +382,7 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
     AtomicSave save(path);
     if (FileResult written = save.write(bytes); !written)
         return written;
-    if (beforeCommit) {
-        if (FileResult before = beforeCommit(); !before)
-            return before;
-    }
-    return save.commit();
+    return save.commit(beforeCommit);
 }
 
 FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
@@ -392,15 +415,16 @@ FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
     }
     if (!stepAllowed(FileStep::Flush, path))
         return failed(QStringLiteral("injected failure"));
-    if (beforeCommit) {
+    if (beforeCommit)
         startWriteback(fd);
-        if (FileResult before = beforeCommit(); !before) {
-            ::close(fd);
-            return before;
-        }
+    FileResult before;
+    const int flushError = flushAlongside(fd, true, beforeCommit, before);
+    if (!before) {
+        ::close(fd);
+        return before;
     }
-    if (::fsync(fd) != 0)
-        return failed(errnoText(errno));
+    if (flushError != 0)
+        return failed(errnoText(flushError));
     if (!stepAllowed(FileStep::Commit, path))
         return failed(QStringLiteral("injected failure"));
     if (::close(fd) != 0)

@@ -36,9 +36,9 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize);
 // whole file's size: a list of many files reads only their records.
 FileContents readFileStart(const QString& path, qsizetype count);
 
-// Run once a file's bytes are written and on their way to the disk, just before the file takes
+// Run once a file's bytes are written, while they are flushed to the disk, before the file takes
 // its place; a failure here cancels the file. Two files that must reach the disk in order (a
-// store's history before the store) are then flushed by one journal commit instead of two.
+// store's history before the store) are then flushed together instead of one after the other.
 using BeforeCommit = std::function<FileResult()>;
 
 // The only way the utility writes a file: the bytes go to a temporary file in the same folder,
@@ -60,7 +60,8 @@ public:
     AtomicSave& operator=(const AtomicSave&) = delete;
 
     FileResult write(QByteArrayView bytes);
-    FileResult commit();
+    // `beforeCommit` runs while this file is flushed; the file takes its place after both.
+    FileResult commit(const BeforeCommit& beforeCommit = {});
     const QString& path() const { return path_; }
 
 private:

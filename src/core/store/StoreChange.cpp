@@ -27,6 +27,16 @@ StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QSt
     return StoreChange(paths, layout, std::move(command), std::move(lock));
 }
 
+StoreRead StoreChange::readStore()
+{
+    StoreRead read = ReadSlots(paths_.store, layout_);
+    if (read.ok)
+        storeRead_ = read.bytes;
+    else
+        storeRead_.reset();
+    return read;
+}
+
 Message StoreChange::refusal() const
 {
     return {QStringLiteral("%1 is being changed by another program. Nothing was changed: try "
@@ -51,16 +61,13 @@ FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratc
         qCWarning(lcStore).noquote() << command_ << "refused: history:" << why.error;
         return why;
     };
-    std::optional<StoreHistory::Staged> staged;
-    if (FileResult kept = stageInHistory(staged); !kept)
-        return refused(std::move(kept));
-    if (!staged)
-        return replaceStoreBytes(paths_, bytes, throughScratch);
-
-    // The generation is put in place once the new store is on its way to the disk too, and
-    // before the new store replaces the old one.
     const StoreHistory history(paths_, layout_);
-    return replaceStoreBytes(paths_, bytes, throughScratch, [&]() -> FileResult {
+    std::optional<StoreHistory::Staged> staged;
+    if (FileResult kept = stageInHistory(history, staged); !kept)
+        return refused(std::move(kept));
+    // The generation is put in place while the new store is flushed, and before the new store
+    // replaces the old one.
+    const BeforeCommit putGenerationInPlace = [&]() -> FileResult {
         const KeepResult kept = history.finish(*staged);
         for (const QString& step : kept.passedOver)
             qCInfo(lcStore).noquote() << "history passed over:" << step;
@@ -68,20 +75,32 @@ FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratc
             return refused(kept.result);
         keptGeneration_ = kept.keptId;
         return FileResult::success();
-    });
+    };
+    FileResult written = replaceStoreBytes(paths_, bytes, throughScratch,
+                                           staged ? putGenerationInPlace : BeforeCommit());
+    // What the store holds now, for a further replacement by the same command.
+    if (written)
+        storeRead_ = bytes;
+    else
+        storeRead_.reset();
+    return written;
 }
 
-FileResult StoreChange::stageInHistory(std::optional<StoreHistory::Staged>& staged)
+FileResult StoreChange::stageInHistory(const StoreHistory& history,
+                                       std::optional<StoreHistory::Staged>& staged)
 {
     // No store yet, or something that is no store file (a folder, a FIFO): there is nothing to
     // keep, and the write decides what becomes of it.
     const PathInfo store(paths_.store);
     if (!store.exists() || !store.isFile())
         return FileResult::success();
-    const FileContents current = readWholeFile(paths_.store, layout::kMaxStoreFileSize);
-    if (!current.ok)
-        return FileResult::failure(current.error);
-    staged = StoreHistory(paths_, layout_).stage(current.bytes, command_);
+    if (!storeRead_) {
+        const FileContents current = readWholeFile(paths_.store, layout::kMaxStoreFileSize);
+        if (!current.ok)
+            return FileResult::failure(current.error);
+        storeRead_ = current.bytes;
+    }
+    staged = history.stage(*storeRead_, command_);
     if (!staged->result) {
         FileResult failed = staged->result.result;
         staged.reset();

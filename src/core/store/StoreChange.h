@@ -2,6 +2,7 @@
 
 #include "core/platform/FileIO.h"
 #include "core/platform/Message.h"
+#include "core/store/StoreFile.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"
@@ -28,6 +29,9 @@ public:
     const QString& refusalDetail() const { return lock_.error(); }
 
     const StorePaths& paths() const { return paths_; }
+    // Reads the store under the lock; the history keeps these very bytes when the command
+    // replaces the store, instead of reading the file a second time.
+    StoreRead readStore();
     const QString& command() const { return command_; }
 
     // The store as it is is kept in the backup history first; when that fails the store is not
@@ -45,12 +49,14 @@ public:
 
 private:
     StoreChange(StorePaths paths, RecordLayout layout, QString command, StoreLock lock);
-    FileResult stageInHistory(std::optional<StoreHistory::Staged>& staged);
+    FileResult stageInHistory(const StoreHistory& history,
+                              std::optional<StoreHistory::Staged>& staged);
 
     StorePaths paths_;
     RecordLayout layout_;
     QString command_;
     StoreLock lock_;
+    std::optional<QByteArray> storeRead_; // the store's bytes as this change last read them
     bool historyRefused_ = false;
     qint64 keptGeneration_ = 0;
 };

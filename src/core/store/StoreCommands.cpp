@@ -13,16 +13,12 @@ namespace
 
 // Reads setups.sav for a command that rewrites it. An unreadable store is never rewritten: what
 // would be written is unknown.
-std::optional<StoreRead> readStore(const StorePaths& paths, RecordLayout layout,
-                                   StoreCommandOutcome& failure)
+std::optional<StoreRead> readStore(StoreChange& change, StoreCommandOutcome& failure)
 {
-    if (!paths.isValid()) {
-        failure = refused<StoreCommandOutcome>(noGameDirectoryMessage());
-        return std::nullopt;
-    }
-    StoreRead read = ReadSlots(paths.store, layout);
+    StoreRead read = change.readStore();
     if (!read.ok) {
-        failure = refused<StoreCommandOutcome>(storeUnreadableMessage(paths.store), read.error);
+        failure =
+            refused<StoreCommandOutcome>(storeUnreadableMessage(change.paths().store), read.error);
         return std::nullopt;
     }
     return read;
@@ -71,7 +67,7 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
         beginChange(paths, request.layout, QStringLiteral("delete"), outcome);
     if (!change)
         return outcome;
-    const std::optional<StoreRead> read = readStore(paths, request.layout, outcome);
+    const std::optional<StoreRead> read = readStore(*change, outcome);
     if (!read)
         return outcome;
     const SetupTable& onDisk = read->image.table;
@@ -136,7 +132,7 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
             backup.error);
     }
 
-    const StoreRead current = ReadSlots(paths.store, layout);
+    const StoreRead current = change->readStore();
     finish(outcome, *change, backup.image.table, current.image.table, layout, backup.image.excess,
            false);
     if (!outcome.done && !current.ok)
@@ -153,7 +149,7 @@ StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout)
     std::optional<StoreChange> change = beginChange(paths, layout, QStringLiteral("sort"), outcome);
     if (!change)
         return outcome;
-    const std::optional<StoreRead> read = readStore(paths, layout, outcome);
+    const std::optional<StoreRead> read = readStore(*change, outcome);
     if (!read)
         return outcome;
     SetupTable table = read->image.table;

@@ -15,6 +15,7 @@ StoreRead ReadSlots(const QString& path, RecordLayout layout)
         return read;
     }
     read.image = parseStore(contents.bytes, layout);
+    read.bytes = contents.bytes;
     if (read.image.cutShort)
         qCWarning(lcStore).noquote() << path << "ends before slot 300; the rest reads as unused";
     read.ok = true;

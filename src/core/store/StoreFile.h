@@ -10,6 +10,7 @@ struct StoreRead {
     bool ok = false;
     bool missing = false; // the file does not exist (its folder may)
     StoreImage image;
+    QByteArray bytes; // the file as read
     QString error;
 };
 

@@ -45,16 +45,6 @@ constexpr QByteArrayView kUnpinnedSuffix = ".generation";
 constexpr QByteArrayView kPinnedSuffix = ".pinned.generation";
 constexpr qsizetype kMaxIdDigits = 15;
 
-// One file of a history folder whose name is a generation's: "0000000042.generation", or
-// "0000000042.pinned.generation" once pinned. The name says which generations pruning spares, so
-// a new generation prunes without reading a hundred records.
-struct GenerationFile {
-    QString name;
-    qint64 id = 0;
-    bool pinned = false;
-    bool regular = false; // not a folder, link or FIFO
-};
-
 std::optional<GenerationFile> parseGenerationFileName(QByteArrayView name)
 {
     GenerationFile file;
@@ -139,6 +129,18 @@ QString folderName(const StorePaths& paths, RecordLayout layout)
     if (readable.isEmpty() || readable.startsWith(u'.'))
         readable.prepend(QStringLiteral("store"));
     return readable + u'-' + QString::fromLatin1(hash);
+}
+
+// The generation file at `path` is generation `id` and holds exactly `storeBytes`.
+bool holdsStore(const QString& path, qint64 id, QByteArrayView storeBytes)
+{
+    const FileContents contents =
+        readWholeFile(path, layout::kMaxStoreFileSize + kGenerationHeadSize);
+    if (!contents.ok)
+        return false;
+    const DecodedGeneration decoded = decodeGenerationHead(contents.bytes, contents.bytes.size());
+    return decoded.record && decoded.record->id == id &&
+           QByteArrayView(contents.bytes).sliced(decoded.bytesOffset) == storeBytes;
 }
 
 // The record of one generation file, read from its first bytes only: a list of a hundred
@@ -278,17 +280,13 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
         return staged;
     }
     // Names only: the newest generation is read whole to compare, no other record is read.
-    const std::vector<GenerationFile> files = generationFiles(folder_, nullptr);
-    qint64 highestId = 0;
-    for (const GenerationFile& file : files)
-        highestId = std::max(highestId, file.id);
+    std::vector<GenerationFile> files = generationFiles(folder_, nullptr);
+    const qint64 highestId = files.empty() ? 0 : files.front().id;
     const auto newest = std::find_if(files.begin(), files.end(),
                                      [](const GenerationFile& file) { return file.regular; });
-    if (newest != files.end()) {
-        const FileContents bytes = bytesOf(newest->id);
-        if (bytes.ok && bytes.bytes == storeBytes)
-            return staged;
-    }
+    if (newest != files.end() &&
+        holdsStore(joinPath(folder_, newest->name), newest->id, storeBytes))
+        return staged;
 
     Generation record;
     record.id = highestId + 1;
@@ -302,6 +300,10 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
         return staged;
     staged.save = std::move(save);
     staged.keptId = record.id;
+    files.insert(files.begin(), GenerationFile{.name = QFileInfo(staged.save->path()).fileName(),
+                                               .id = record.id,
+                                               .regular = true});
+    staged.files = std::move(files);
     return staged;
 }
 
@@ -315,13 +317,12 @@ KeepResult StoreHistory::finish(Staged& staged) const
     if (!kept)
         return kept;
     kept.keptId = staged.keptId;
-    prune(kept.passedOver);
+    prune(staged.files, kept.passedOver);
     return kept;
 }
 
-void StoreHistory::prune(QStringList& passedOver) const
+void StoreHistory::prune(const std::vector<GenerationFile>& files, QStringList& passedOver) const
 {
-    const std::vector<GenerationFile> files = generationFiles(folder_, nullptr);
     const auto remove = [&](const GenerationFile& file) {
         if (const FileResult removed = removeFile(joinPath(folder_, file.name)); !removed)
             passedOver << removed.error;

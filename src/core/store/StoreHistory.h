@@ -24,6 +24,16 @@ struct HistoryListing {
     qint64 highestId = 0;
 };
 
+// One file of a history folder whose name is a generation's: "0000000042.generation", or
+// "0000000042.pinned.generation" once pinned. The name says which generations pruning spares, so
+// a new generation prunes without reading a hundred records.
+struct GenerationFile {
+    QString name;
+    qint64 id = 0;
+    bool pinned = false;
+    bool regular = false; // not a folder, link or FIFO
+};
+
 struct KeepResult {
     FileResult result;
     qint64 keptId = 0; // 0: nothing kept, the store equals the newest generation
@@ -63,6 +73,7 @@ public:
         KeepResult result; // a failure, or nothing to keep when `save` is empty
         std::unique_ptr<AtomicSave> save;
         qint64 keptId = 0;
+        std::vector<GenerationFile> files; // the folder as stage() found it, newest first
     };
     Staged stage(const QByteArray& storeBytes, const QString& command) const;
     KeepResult finish(Staged& staged) const;
@@ -72,8 +83,9 @@ private:
     QString generationPath(qint64 id, bool pinned) const;
     // The pinned file of a generation where there is one, else the unpinned one.
     QString existingPath(qint64 id) const;
-    // Beyond the newest kKeptUnpinned unpinned generations, by their file names.
-    void prune(QStringList& passedOver) const;
+    // Beyond the newest kKeptUnpinned unpinned generations, by their file names: `files` as
+    // generationFiles() lists them.
+    void prune(const std::vector<GenerationFile>& files, QStringList& passedOver) const;
 
     QString folder_;
     RecordLayout layout_;

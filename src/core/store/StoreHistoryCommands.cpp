@@ -22,7 +22,7 @@ struct RestorePair {
 
 template <typename Outcome>
 std::optional<RestorePair> readPair(const StorePaths& paths, RecordLayout layout, qint64 id,
-                                    Outcome& failure)
+                                    Outcome& failure, StoreChange* change = nullptr)
 {
     const StoreHistory history(paths, layout);
     const std::optional<Generation> generation = history.find(id);
@@ -39,7 +39,7 @@ std::optional<RestorePair> readPair(const StorePaths& paths, RecordLayout layout
             bytes.error);
         return std::nullopt;
     }
-    StoreRead present = ReadSlots(paths.store, layout);
+    StoreRead present = change ? change->readStore() : ReadSlots(paths.store, layout);
     if (!present.ok && !(present.missing && PathInfo(paths.folder).isDir())) {
         failure = refused<Outcome>(storeUnreadableMessage(paths.store), present.error);
         return std::nullopt;
@@ -99,7 +99,7 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
     if (!change.started())
         return refused<HistoryRestoreOutcome>(change.refusal(), change.refusalDetail());
     HistoryRestoreOutcome outcome;
-    const std::optional<RestorePair> pair = readPair(paths, layout, id, outcome);
+    const std::optional<RestorePair> pair = readPair(paths, layout, id, outcome, &change);
     if (!pair)
         return outcome;
     outcome.preview = previewOf(*pair, layout);

@@ -52,7 +52,7 @@ ImportOutcome importSetup(const ImportRequest& request)
         return refused<ImportOutcome>(change.refusal(), change.refusalDetail());
 
     // The store is read afresh: the game may have saved into it since the window listed it.
-    const StoreRead read = ReadSlots(paths.store, layout);
+    const StoreRead read = change.readStore();
     const bool noStoreYet = read.missing && PathInfo(paths.folder).isDir();
     if (!read.ok && !noStoreYet)
         return refused<ImportOutcome>(storeUnreadableMessage(paths.store), read.error);
