@@ -11,6 +11,7 @@
 #include "core/store/StorePaths.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
+#include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace tarvelin;
 
@@ -250,6 +252,52 @@ TEST_F(StoreHistoryTest, PinnedNamesTwinsAndPinnedRecordsAreAllSpared)
     EXPECT_FALSE(kept.find(3));
     EXPECT_TRUE(kept.find(4));
     EXPECT_EQ(kept.list().generations.size(), std::size_t(StoreHistory::kKeptUnpinned) + 2);
+}
+
+// The oldest pruned generation's file is written over by the next generation instead of being
+// freed; scratch files of a write cut short are neither listed nor reported, and go with the next
+// generation. A spare with another name elsewhere (a hard link) is never written over.
+TEST_F(StoreHistoryTest, APrunedFileCarriesTheNextGenerationAndLeftoversGo)
+{
+    const StoreHistory kept = history();
+    QDir().mkpath(paths().folder);
+    const QString oldest = kept.folder() + "/0000000001.generation";
+    for (int i = 1; i <= StoreHistory::kKeptUnpinned; ++i)
+        ASSERT_EQ(kept.keep(storeOf({QByteArray::number(i)}), "test").keptId, i);
+    const quint64 oldestInode = fixture::inodeOf(oldest);
+    ASSERT_TRUE(kept.keep(storeOf({"101"}), "test"));
+    EXPECT_FALSE(QFile::exists(oldest));
+
+    const QString cutShort = kept.folder() + "/0000000050.generation.AbCdEf";
+    const QString taken = kept.folder() + "/0000000051.generation.spare";
+    fixture::writeFile(cutShort, "half a gener");
+    fixture::writeFile(taken, "half a spare");
+    const HistoryListing listed = kept.list();
+    EXPECT_EQ(listed.generations.size(), std::size_t(StoreHistory::kKeptUnpinned));
+    EXPECT_TRUE(listed.passedOver.isEmpty()) << listed.passedOver.join('\n').toStdString();
+
+    // Longer and shorter stores than the spare held: the file is cut to the new size.
+    for (const QByteArray& names :
+         {QByteArray("a much longer name than before"), QByteArray("s")}) {
+        const KeepResult next = kept.keep(storeOf({names, names}), "test");
+        ASSERT_TRUE(next);
+        EXPECT_EQ(kept.bytesOf(next.keptId).bytes, storeOf({names, names}));
+    }
+    EXPECT_EQ(fixture::inodeOf(kept.folder() + "/0000000102.generation"), oldestInode);
+    EXPECT_FALSE(QFile::exists(cutShort));
+    EXPECT_FALSE(QFile::exists(taken));
+    EXPECT_EQ(kept.list().generations.size(), std::size_t(StoreHistory::kKeptUnpinned));
+
+    const QString outside = files.filePath("elsewhere");
+    const QString spare = kept.folder() + "/pruned.spare";
+    ASSERT_TRUE(QFile::exists(spare));
+    QFile::remove(spare);
+    fixture::writeFile(outside, "not the history's");
+    ASSERT_EQ(::link(QFile::encodeName(outside).constData(), QFile::encodeName(spare).constData()),
+              0);
+    ASSERT_TRUE(kept.keep(storeOf({"linked"}), "test"));
+    EXPECT_EQ(fixture::readFile(outside), QByteArray("not the history's"));
+    EXPECT_EQ(kept.bytesOf(104).bytes, storeOf({"linked"}));
 }
 
 // The history cannot be written (full disk, no permission): each command refuses, says why, and

@@ -157,6 +157,28 @@ int createTemporary(const QByteArray& target, mode_t mode, QByteArray& temporary
     return -1;
 }
 
+// `spare` renamed to a temporary name beside `target` and opened for writing over, when it is a
+// plain file of ours that no other name shares: written over in place, a hard link's other name
+// would change too.
+int takeSpare(const QByteArray& spare, const QByteArray& target, QByteArray& temporary)
+{
+    const QByteArray taken = target + ".spare";
+    if (::rename(spare.constData(), taken.constData()) != 0)
+        return -1;
+    const int fd = ::open(taken.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {
+    };
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
+        info.st_uid != ::geteuid()) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(taken.constData());
+        return -1;
+    }
+    temporary = taken;
+    return fd;
+}
+
 } // namespace
 
 void setFileFaultHook(FileFaultHook hook)
@@ -322,7 +344,11 @@ FileResult AtomicSave::write(QByteArrayView bytes)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(EISDIR))));
     // A read-only target is replaced like any other: the folder decides, not the old file.
     // Until the old file's mode is copied, nobody else may open the new one.
-    fd_ = createTemporary(target_, exists ? 0600 : 0666, temporary_);
+    if (!spare_.isEmpty() && !exists)
+        fd_ = takeSpare(encodeFileName(spare_), target_, temporary_);
+    const bool reused = fd_ >= 0;
+    if (!reused)
+        fd_ = createTemporary(target_, exists ? 0600 : 0666, temporary_);
     if (fd_ < 0)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(errno))));
     const auto failed = [&](const QString& why) {
@@ -338,6 +364,8 @@ FileResult AtomicSave::write(QByteArrayView bytes)
         if (!writeAll(fd_, part))
             return failed(errnoText(errno));
     }
+    if (reused && ::ftruncate(fd_, bytes.size()) != 0)
+        return failed(errnoText(errno));
     if (!stepAllowed(FileStep::Flush, path_))
         return failed(QStringLiteral("injected failure"));
     startWriteback(fd_);

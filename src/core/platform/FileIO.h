@@ -60,6 +60,11 @@ public:
     AtomicSave& operator=(const AtomicSave&) = delete;
 
     FileResult write(QByteArrayView bytes);
+    // The temporary file is `spare`, an unneeded file of the same folder, written over in place
+    // instead of a new one created: a file of the same size then needs no blocks freed or
+    // allocated, and its flush no journal commit. Set before write(); when the spare cannot be
+    // taken (gone, not a plain file of ours) a new temporary file is created as usual.
+    void reuse(QString spare) { spare_ = std::move(spare); }
     // `beforeCommit` runs while this file is flushed; the file takes its place after both.
     FileResult commit(const BeforeCommit& beforeCommit = {});
     const QString& path() const { return path_; }
@@ -70,7 +75,8 @@ private:
     QString path_;
     QByteArray target_;    // where the file lands: the end of any chain of links
     QByteArray temporary_; // beside it, until the rename
-    int fd_ = -1;          // the temporary file, written and not yet committed
+    QString spare_;
+    int fd_ = -1; // the temporary file, written and not yet committed
 };
 
 // For a file that may be lost, as a cache's is: written whole to a fresh temporary file, never

@@ -67,6 +67,20 @@ std::optional<GenerationFile> parseGenerationFileName(QByteArrayView name)
     return file;
 }
 
+// What the oldest pruned generation becomes: the file the next generation is written over.
+constexpr QByteArrayView kSpareName = "pruned.spare";
+
+// A file of the history's own that holds no generation: the spare, or the temporary file of a
+// generation write cut short ("0000000042.generation.Xy12Ab"). Neither is listed nor reported;
+// the next generation is written over one of them and the next prune removes the others.
+bool isScratchName(QByteArrayView name)
+{
+    if (name == kSpareName)
+        return true;
+    const qsizetype dot = name.lastIndexOf('.');
+    return dot > 0 && parseGenerationFileName(name.first(dot)).has_value();
+}
+
 bool isRegularEntry(int dirFd, const dirent* entry)
 {
     if (entry->d_type != DT_UNKNOWN)
@@ -78,8 +92,10 @@ bool isRegularEntry(int dirFd, const dirent* entry)
 }
 
 // The generation files of a folder, newest first and a pinned twin before its unpinned one; the
-// other names go to `foreign`. Read from the folder's entries alone, without a stat per file.
-std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* foreign)
+// history's scratch files go to `scratch`, other names to `foreign`. Read from the folder's
+// entries alone, without a stat per file.
+std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* foreign,
+                                            QStringList* scratch = nullptr)
 {
     std::vector<GenerationFile> files;
     DIR* dir = ::opendir(encodeFileName(folder).constData());
@@ -90,6 +106,11 @@ std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* 
         if (name == "." || name == "..")
             continue;
         std::optional<GenerationFile> file = parseGenerationFileName(name);
+        if (!file && isScratchName(name)) {
+            if (scratch)
+                *scratch << decodeFileName(entry->d_name);
+            continue;
+        }
         if (!file) {
             if (foreign)
                 *foreign << decodeFileName(entry->d_name);
@@ -238,10 +259,19 @@ HistoryListing StoreHistory::list() const
 
 std::optional<Generation> StoreHistory::find(qint64 id) const
 {
-    const HistoryListing listing = list();
-    const auto it = std::find_if(listing.generations.begin(), listing.generations.end(),
-                                 [id](const Generation& g) { return g.id == id; });
-    return it == listing.generations.end() ? std::nullopt : std::optional(*it);
+    // As list() finds it, from its two possible names alone: the pinned file, else the unpinned.
+    for (const bool pinned : {true, false}) {
+        const QString path = generationPath(id, pinned);
+        if (const PathInfo info(path); !info.isFile() || info.isSymLink())
+            continue;
+        const DecodedGeneration decoded = readHead(path);
+        if (!decoded.record || decoded.record->id != id)
+            continue;
+        Generation generation = *decoded.record;
+        generation.pinned = generation.pinned || pinned;
+        return generation;
+    }
+    return std::nullopt;
 }
 
 FileContents StoreHistory::bytesOf(qint64 id) const
@@ -280,7 +310,8 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
         return staged;
     }
     // Names only: the newest generation is read whole to compare, no other record is read.
-    std::vector<GenerationFile> files = generationFiles(folder_, nullptr);
+    QStringList scratch;
+    std::vector<GenerationFile> files = generationFiles(folder_, nullptr, &scratch);
     const qint64 highestId = files.empty() ? 0 : files.front().id;
     const auto newest = std::find_if(files.begin(), files.end(),
                                      [](const GenerationFile& file) { return file.regular; });
@@ -295,6 +326,12 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
     record.setups = countStoreSetups(storeBytes, layout_);
     record.bytes = storeBytes.size();
     auto save = std::make_unique<AtomicSave>(generationPath(record.id, false));
+    // The spare first: the pruned generation's file, of the size the next one most likely has.
+    if (const qsizetype spare = scratch.indexOf(QString::fromLatin1(kSpareName)); spare > 0)
+        scratch.move(spare, 0);
+    if (!scratch.isEmpty())
+        save->reuse(joinPath(folder_, scratch.takeFirst()));
+    staged.scratch = std::move(scratch);
     staged.result.result = save->write(encodeGeneration(record, storeBytes));
     if (!staged.result)
         return staged;
@@ -317,14 +354,26 @@ KeepResult StoreHistory::finish(Staged& staged) const
     if (!kept)
         return kept;
     kept.keptId = staged.keptId;
+    for (const QString& name : std::as_const(staged.scratch)) {
+        if (const FileResult removed = removeFile(joinPath(folder_, name)); !removed)
+            kept.passedOver << removed.error;
+    }
     prune(staged.files, kept.passedOver);
     return kept;
 }
 
 void StoreHistory::prune(const std::vector<GenerationFile>& files, QStringList& passedOver) const
 {
+    // The first file pruned becomes the spare the next generation is written over; without a
+    // spare each generation would free one file's blocks and allocate another's.
+    bool spareMade = false;
     const auto remove = [&](const GenerationFile& file) {
-        if (const FileResult removed = removeFile(joinPath(folder_, file.name)); !removed)
+        const QString path = joinPath(folder_, file.name);
+        if (!spareMade && renameFile(path, joinPath(folder_, QString::fromLatin1(kSpareName))).ok) {
+            spareMade = true;
+            return;
+        }
+        if (const FileResult removed = removeFile(path); !removed)
             passedOver << removed.error;
     };
     const auto readable = [&](const GenerationFile& file, bool pinned) {

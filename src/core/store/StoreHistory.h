@@ -74,6 +74,7 @@ public:
         std::unique_ptr<AtomicSave> save;
         qint64 keptId = 0;
         std::vector<GenerationFile> files; // the folder as stage() found it, newest first
+        QStringList scratch;               // scratch files left over, removed by finish()
     };
     Staged stage(const QByteArray& storeBytes, const QString& command) const;
     KeepResult finish(Staged& staged) const;
