@@ -116,7 +116,7 @@ std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* 
                 *foreign << decodeFileName(entry->d_name);
             continue;
         }
-        file->name = decodeFileName(entry->d_name);
+        file->name = QString::fromLatin1(name); // digits and a suffix, checked above
         file->regular = isRegularEntry(::dirfd(dir), entry);
         files.push_back(std::move(*file));
     }
@@ -156,8 +156,8 @@ QString folderName(const StorePaths& paths, RecordLayout layout)
 bool holdsStore(const QString& path, qint64 id, QByteArrayView storeBytes)
 {
     const FileContents contents =
-        readWholeFile(path, layout::kMaxStoreFileSize + kGenerationHeadSize);
-    if (!contents.ok)
+        readFileStart(path, layout::kMaxStoreFileSize + kGenerationHeadSize);
+    if (!contents.ok || contents.bytes.size() != contents.fileSize)
         return false;
     const DecodedGeneration decoded = decodeGenerationHead(contents.bytes, contents.bytes.size());
     return decoded.record && decoded.record->id == id &&
