@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace bench::floor
@@ -36,6 +37,29 @@ void writeAtomically(const std::string& path, const std::string& bytes)
         ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0 ||
         ::close(fd) != 0 || std::rename(temporary.c_str(), path.c_str()) != 0)
         throw std::runtime_error("cannot write " + path);
+}
+
+void writeTwoAtomically(const std::string& first, const std::string& firstBytes,
+                        const std::string& second, const std::string& secondBytes)
+{
+    const auto create = [](const std::string& path, const std::string& bytes) {
+        const std::string temporary = path + ".floor";
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+            throw std::runtime_error("cannot write " + path);
+        return fd;
+    };
+    const int firstFd = create(first, firstBytes);
+    const int secondFd = create(second, secondBytes);
+    int flushed = 0;
+    std::thread flush([&] { flushed = ::fdatasync(secondFd); });
+    const int firstFlushed = ::fdatasync(firstFd);
+    flush.join();
+    if (firstFlushed != 0 || flushed != 0 || ::close(firstFd) != 0 || ::close(secondFd) != 0 ||
+        std::rename((first + ".floor").c_str(), first.c_str()) != 0 ||
+        std::rename((second + ".floor").c_str(), second.c_str()) != 0)
+        throw std::runtime_error("cannot write " + first + " and " + second);
 }
 
 void copyAtomically(const std::string& from, const std::string& to)

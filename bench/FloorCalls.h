@@ -10,6 +10,10 @@ namespace bench::floor
 
 std::string readWhole(const std::string& path);
 void writeAtomically(const std::string& path, const std::string& bytes);
+// Two files that must both be on the disk before either takes its place, as a store and the
+// generation kept of it: both written, flushed at once on two threads, then renamed in order.
+void writeTwoAtomically(const std::string& first, const std::string& firstBytes,
+                        const std::string& second, const std::string& secondBytes);
 void copyAtomically(const std::string& from, const std::string& to);
 // Writes without flushing: for fixture files, which need no durability.
 void writePlain(const std::string& path, const std::string& bytes);

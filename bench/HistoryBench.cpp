@@ -200,6 +200,33 @@ bool historyRestoreCommand(const Run& run)
     return run.pinned != 0 && restoreGeneration(run.game, kLayout, run.pinned).storeWritten;
 }
 
+// The same two files by plain calls, as the floor under the history's own ratio: the store's
+// rewrite alone, against the store and a generation of it written and flushed together. The
+// generation goes to a folder of its own, as the history's does.
+void measurePlainPair(benchmark::State& state)
+{
+    const QString game =
+        bench::gameDirectoryWith(QStringLiteral("history-plain-calls"), bench::storeBytes(kFull));
+    const std::string store = StorePaths::forGameDirectory(game).store.toStdString();
+    const std::string kept = bench::scratchFolder().toStdString() + "/history-plain-calls.kept";
+    const std::array<std::string, 2> stores = twoStores(kFull);
+    std::array<std::vector<double>, 2> samples;
+    qint64 iteration = 0;
+    for (auto _ : state) {
+        const std::string& next = stores[iteration++ % 2];
+        QElapsedTimer timer;
+        timer.start();
+        bench::floor::writeTwoAtomically(kept, stores[0], store, next);
+        samples[0].push_back(elapsedUs(timer));
+        timer.restart();
+        bench::floor::writeAtomically(store, next);
+        samples[1].push_back(elapsedUs(timer));
+        state.SetIterationTime(samples[0].back() / 1e6);
+    }
+    state.counters[bench::kMedianCounter] = bench::median(samples[0]);
+    state.counters[bench::kFloorMedianCounter] = bench::median(samples[1]);
+}
+
 void registerPair(const std::string& figure, const QString& name, int count,
                   std::function<void(Run&)> prepare, Command command)
 {
@@ -230,6 +257,12 @@ const bool registered = [] {
     registerPair("history: store-import, kept vs not (300 setups)",
                  QStringLiteral("history-store-import"), kFull, prepareStoreImport,
                  storeImportCommand);
+    benchmark::RegisterBenchmark("history: plain calls, two files vs one (300 setups)",
+                                 measurePlainPair)
+        ->UseManualTime()
+        ->MinTime(1.0)
+        ->Unit(benchmark::kMicrosecond);
+    bench::setTarget("history: plain calls, two files vs one (300 setups)", {});
     registerPair("history: history restore, kept vs not (300 setups)",
                  QStringLiteral("history-history-restore"), kFull, pinGeneration,
                  historyRestoreCommand);
