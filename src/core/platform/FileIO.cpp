@@ -229,10 +229,14 @@ FileContents readDevice(QIODevice& device, qsizetype maxSize)
 namespace
 {
 
-// O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never come. Anything but
-// a regular file is refused at once.
+// Every read's start. O_NONBLOCK: opening a FIFO would otherwise wait for a writer that may never
+// come. Anything but a regular file is refused at once.
 int openRegularFile(const QString& path, FileContents& contents)
 {
+    if (!stepAllowed(FileStep::Read, path)) {
+        contents.error = injectedFailure(path).error;
+        return -1;
+    }
     const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
@@ -260,10 +264,6 @@ int openRegularFile(const QString& path, FileContents& contents)
 FileContents readWholeFile(const QString& path, qsizetype maxSize)
 {
     FileContents contents;
-    if (!stepAllowed(FileStep::Read, path)) {
-        contents.error = injectedFailure(path).error;
-        return contents;
-    }
     const int fd = openRegularFile(path, contents);
     if (fd < 0)
         return contents;
@@ -284,10 +284,6 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize)
 FileContents readFileStart(const QString& path, qsizetype count)
 {
     FileContents contents;
-    if (!stepAllowed(FileStep::Read, path)) {
-        contents.error = injectedFailure(path).error;
-        return contents;
-    }
     const int fd = openRegularFile(path, contents);
     if (fd < 0)
         return contents;
