@@ -102,15 +102,15 @@ void startWriteback(int fd)
 // is only flushed meanwhile, and takes its place after both are done. Returns the flush's errno.
 int flushAlongside(int fd, bool withMetadata, const BeforeCommit& alongside, FileResult& result)
 {
+    const auto flushFile = [fd, withMetadata] {
+        return (withMetadata ? ::fsync(fd) : ::fdatasync(fd)) == 0 ? 0 : errno;
+    };
     if (!alongside) {
         result = FileResult::success();
-        return (withMetadata ? ::fsync(fd) : ::fdatasync(fd)) == 0 ? 0 : errno;
+        return flushFile();
     }
     int flushError = 0;
-    std::thread flush([&] {
-        if ((withMetadata ? ::fsync(fd) : ::fdatasync(fd)) != 0)
-            flushError = errno;
-    });
+    std::thread flush([&] { flushError = flushFile(); });
     result = alongside();
     flush.join();
     return flushError;
