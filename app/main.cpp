@@ -1,6 +1,6 @@
 #include "core/cli/CommandLine.h"
-#include "core/cli/DemoData.h"
-#include "core/platform/FileName.h"
+#include "core/demo/DemoData.h"
+#include "core/names/FileNameEncoding.h"
 #include "ui/art/Artwork.h"
 #include "ui/session/WindowSession.h"
 

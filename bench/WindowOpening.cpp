@@ -8,6 +8,9 @@
 #include "core/registry/Registry.h"
 #include "core/store/StoreLayout.h"
 #include "core/store/StorePaths.h"
+#include "support/FakeAddressSource.h"
+#include "support/FakeClock.h"
+#include "support/FakeVolumeTable.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/widgets/MessageBox.h"
 
@@ -20,9 +23,9 @@ namespace bench
 
 const tarvelin::GameWindowServices& fixedServices()
 {
-    static const tarvelin::FixedVolumeTable volumes({{QStringLiteral("/"), true}});
-    static const tarvelin::FixedAddressSource address(QStringLiteral("192.168.1.20"));
-    static const tarvelin::FixedClock clock(QDateTime(QDate(2024, 5, 1), QTime(20, 15)));
+    static const tarvelin::FakeVolumeTable volumes({{QStringLiteral("/"), true}});
+    static const tarvelin::FakeAddressSource address(QStringLiteral("192.168.1.20"));
+    static const tarvelin::FakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(20, 15)));
     static const tarvelin::GameWindowServices all = [] {
         tarvelin::GameWindowServices services;
         services.volumes = &volumes;

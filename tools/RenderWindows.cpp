@@ -1,7 +1,7 @@
 // Renders every window of the utility on the demo data into PNG files, offscreen. Nothing is
 // started and no link is opened: the platform services are stand-ins that only record.
 
-#include "core/cli/DemoData.h"
+#include "core/demo/DemoData.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/Beeper.h"
 #include "core/platform/DriveTable.h"

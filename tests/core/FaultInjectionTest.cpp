@@ -11,6 +11,7 @@
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
+#include "support/FakeClock.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
@@ -243,7 +244,7 @@ FileTree snapshot(const World& world)
 }
 
 // The records carry the time: the same in every run, so that runs compare byte for byte.
-const FixedClock kHistoryClock(QDateTime(QDate(2026, 12, 6), QTime(21, 0), Qt::UTC));
+const FakeClock kHistoryClock(QDateTime(QDate(2026, 12, 6), QTime(21, 0), Qt::UTC));
 
 Outcome runOnce(const Command& command, Faults& faults)
 {

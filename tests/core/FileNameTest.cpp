@@ -1,14 +1,13 @@
 // Names that are not UTF-8, as Linux allows: every command must reach the file by its own bytes.
 // The fixtures are made and checked with plain POSIX calls on raw bytes, never through the
 // utility's own name conversion.
-#include "core/platform/FileName.h"
-
 #include "core/cli/TerminalText.h"
 #include "core/files/FileTrashing.h"
 #include "core/files/SetupFileList.h"
 #include "core/files/SetupFileRename.h"
 #include "core/files/SubfolderList.h"
 #include "core/game/GameProfile.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/platform/FileIO.h"
 #include "core/platform/Trash.h"
 #include "core/store/StoreCommands.h"

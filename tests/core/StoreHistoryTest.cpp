@@ -11,6 +11,7 @@
 #include "core/store/StorePaths.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
+#include "support/FakeClock.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
@@ -405,7 +406,7 @@ TEST_F(StoreHistoryTest, ThePreviewNamesWhatARestoreBringsBackRemovesAndChanges)
 
 TEST_F(StoreHistoryTest, RecordsCarryTheUtcTimeAndPinsSurviveAReread)
 {
-    FixedClock clock(QDateTime(QDate(2026, 12, 6), QTime(22, 0, 30), Qt::OffsetFromUTC, 3600));
+    FakeClock clock(QDateTime(QDate(2026, 12, 6), QTime(22, 0, 30), Qt::OffsetFromUTC, 3600));
     setStoreHistoryClock(&clock);
     keepThroughSort(storeOf({"b", "a"}));
     ASSERT_TRUE(pinGeneration(game.root(), kDtr, 1, true).done);

@@ -1,8 +1,8 @@
 // The manual page as man renders it and the bash completion as bash runs it, both written from
 // the command table; and the built program's word on where its help pages are.
-#include "core/cli/BashCompletion.h"
+#include "clidocs/BashCompletion.h"
+#include "clidocs/ManPage.h"
 #include "core/cli/CommandTable.h"
-#include "core/cli/ManPage.h"
 #include "support/FileTree.h"
 #include "support/ProgramRun.h"
 

@@ -1,7 +1,7 @@
 // Every text of every window, measured on the window's rendered picture: the colour that
 // stands out most from the text's background must reach 4.5:1 against it (WCAG AA).
 
-#include "core/cli/DemoData.h"
+#include "core/demo/DemoData.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"

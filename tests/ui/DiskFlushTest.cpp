@@ -5,6 +5,9 @@
 #include "core/platform/Clock.h"
 #include "core/platform/VolumeTable.h"
 #include "core/registry/Registry.h"
+#include "support/FakeAddressSource.h"
+#include "support/FakeClock.h"
+#include "support/FakeVolumeTable.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 #include "ui/folder/FolderBrowser.h"
@@ -102,9 +105,9 @@ protected:
     QString setups;
     QString other;
     Registry registry{scratch.filePath(QStringLiteral("registry.reg"))};
-    FixedVolumeTable volumes{{{QStringLiteral("/"), true}}};
-    FixedAddressSource address{QStringLiteral("10.0.0.5")};
-    FixedClock clock{QDateTime(QDate(2024, 6, 1), QTime(9, 30))};
+    FakeVolumeTable volumes{{{QStringLiteral("/"), true}}};
+    FakeAddressSource address{QStringLiteral("10.0.0.5")};
+    FakeClock clock{QDateTime(QDate(2024, 6, 1), QTime(9, 30))};
     GameWindowServices services;
 };
 

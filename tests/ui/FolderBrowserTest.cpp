@@ -1,8 +1,9 @@
 #include "ui/folder/FolderBrowser.h"
 
 #include "core/game/GameProfile.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/registry/Registry.h"
+#include "support/FakeVolumeTable.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 #include "support/ui/Windows.h"
@@ -93,7 +94,7 @@ protected:
 
     QTemporaryDir dir;
     Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
-    FixedVolumeTable volumes{
+    FakeVolumeTable volumes{
         {{QStringLiteral("/"), true}, {QStringLiteral("/media/floppy"), false}}};
     QString start;
     QString setups;

@@ -4,6 +4,9 @@
 #include "core/platform/Clock.h"
 #include "core/platform/VolumeTable.h"
 #include "core/registry/Registry.h"
+#include "support/FakeAddressSource.h"
+#include "support/FakeClock.h"
+#include "support/FakeVolumeTable.h"
 #include "support/StoreBytes.h"
 #include "ui/art/Artwork.h"
 #include "ui/art/MenuPictures.h"
@@ -176,9 +179,9 @@ TEST(GameWindowArtTest, ASecondGameWindowDrawsNoPictureAgain)
     QTemporaryDir scratch;
     Registry registry(scratch.filePath(QStringLiteral("registry.reg")));
     ASSERT_TRUE(registry.ensureCreated());
-    const FixedVolumeTable volumes({{QStringLiteral("/"), true}});
-    const FixedAddressSource address(QStringLiteral("10.0.0.5"));
-    const FixedClock clock(QDateTime(QDate(2024, 6, 1), QTime(9, 30)));
+    const FakeVolumeTable volumes({{QStringLiteral("/"), true}});
+    const FakeAddressSource address(QStringLiteral("10.0.0.5"));
+    const FakeClock clock(QDateTime(QDate(2024, 6, 1), QTime(9, 30)));
     GameWindowServices services;
     services.volumes = &volumes;
     services.address = &address;

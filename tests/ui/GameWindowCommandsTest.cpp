@@ -7,7 +7,10 @@
 #include "core/platform/VolumeTable.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreLock.h"
+#include "support/FakeAddressSource.h"
+#include "support/FakeClock.h"
 #include "support/FakeTrash.h"
+#include "support/FakeVolumeTable.h"
 #include "support/StoreBytes.h"
 #include "support/ui/Windows.h"
 #include "ui/folder/FolderBrowser.h"
@@ -86,9 +89,9 @@ protected:
     Registry registry{scratch.filePath(QStringLiteral("registry.reg"))};
     fixture::GameDir game;
     fixture::FakeTrash trash;
-    const FixedVolumeTable volumes{{{QStringLiteral("/"), true}}};
-    const FixedAddressSource address{QStringLiteral("10.0.0.5")};
-    const FixedClock clock{QDateTime(QDate(2024, 6, 1), QTime(9, 30))};
+    const FakeVolumeTable volumes{{{QStringLiteral("/"), true}}};
+    const FakeAddressSource address{QStringLiteral("10.0.0.5")};
+    const FakeClock clock{QDateTime(QDate(2024, 6, 1), QTime(9, 30))};
     std::unique_ptr<GameWindow> window;
 };
 

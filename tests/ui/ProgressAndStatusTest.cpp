@@ -1,4 +1,5 @@
 #include "core/platform/Clock.h"
+#include "support/FakeClock.h"
 #include "ui/gamewindow/ProgressIndicators.h"
 #include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/ProgressPicture.h"
@@ -91,7 +92,7 @@ TEST_F(ProgressIndicatorsTest, SecondStartWhileRunningGoesOnAndStopKeepsTheBlock
 
 TEST(GameStatusBarTest, ShowsStatusAndTheClocksTime)
 {
-    FixedClock clock(QDateTime(QDate(2024, 5, 1), QTime(14, 5)));
+    FakeClock clock(QDateTime(QDate(2024, 5, 1), QTime(14, 5)));
     GameStatusBar bar(clock);
     EXPECT_EQ(bar.statusPanel()->text(), QStringLiteral("Status"));
     EXPECT_EQ(bar.timePanel()->text(), QLocale().toString(QTime(14, 5), QLocale::ShortFormat));

@@ -1,4 +1,4 @@
-#include "core/cli/DemoData.h"
+#include "core/demo/DemoData.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"

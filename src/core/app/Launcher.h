@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/game/GameProfile.h"
+#include "core/outcome/Message.h"
 #include "core/platform/DriveTable.h"
-#include "core/platform/Message.h"
 #include "core/platform/ProgramStarter.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/Message.h"
+#include "core/outcome/Message.h"
 #include "core/platform/Mixer.h"
 
 #include <optional>

@@ -7,7 +7,7 @@
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/platform/Trash.h"
 #include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"

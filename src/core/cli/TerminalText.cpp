@@ -1,6 +1,6 @@
 #include "core/cli/TerminalText.h"
 
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 namespace tarvelin::cli
 {

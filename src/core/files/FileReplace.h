@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform/FileName.h"
-#include "core/platform/Message.h"
+#include "core/outcome/Message.h"
+#include "core/platform/PathInfo.h"
 
 #include <QString>
 

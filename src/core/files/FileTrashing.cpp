@@ -2,7 +2,7 @@
 
 #include "core/files/TypedFileName.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 
 namespace tarvelin
 {

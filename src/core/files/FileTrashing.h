@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/CommandOutcome.h"
+#include "core/outcome/CommandOutcome.h"
 #include "core/platform/Trash.h"
 
 #include <QString>

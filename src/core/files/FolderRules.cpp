@@ -2,7 +2,7 @@
 
 #include "core/files/SetupFileList.h"
 #include "core/files/StripExtension.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/registry/Registry.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "core/files/SetupFileList.h"
 
 #include "core/files/SubfolderList.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,9 @@
 #include "core/files/FileReplace.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 
 #include <sys/stat.h>
 

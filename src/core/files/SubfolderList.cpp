@@ -1,6 +1,6 @@
 #include "core/files/SubfolderList.h"
 
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 #include <algorithm>
 #include <dirent.h>

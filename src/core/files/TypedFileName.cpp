@@ -1,6 +1,6 @@
 #include "core/files/TypedFileName.h"
 
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 namespace tarvelin
 {

@@ -20,15 +20,4 @@ public:
     QString localAddress() const override;
 };
 
-// A fixed address, for tests and offscreen renders.
-class FixedAddressSource final : public AddressSource
-{
-public:
-    explicit FixedAddressSource(QString address) : address_(std::move(address)) {}
-    QString localAddress() const override { return address_; }
-
-private:
-    QString address_;
-};
-
 } // namespace tarvelin

@@ -19,16 +19,4 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
-// A clock that shows whatever time the test sets.
-class FixedClock final : public Clock
-{
-public:
-    explicit FixedClock(QDateTime time) : time_(std::move(time)) {}
-    QDateTime now() const override { return time_; }
-    void set(QDateTime time) { time_ = std::move(time); }
-
-private:
-    QDateTime time_;
-};
-
 } // namespace tarvelin

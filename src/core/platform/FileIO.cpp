@@ -1,7 +1,7 @@
 #include "core/platform/FileIO.h"
 
 #include "core/Logging.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 #include <QFile>
 #include <QFileDevice>

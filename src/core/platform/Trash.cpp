@@ -1,7 +1,8 @@
 #include "core/platform/Trash.h"
 
 #include "core/Logging.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
+#include "core/platform/PathInfo.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -31,18 +31,6 @@ public:
     QList<Volume> volumes() const override;
 };
 
-// A fixed table, for tests and offscreen renders.
-class FixedVolumeTable final : public VolumeTable
-{
-public:
-    explicit FixedVolumeTable(QList<Volume> volumes) : volumes_(std::move(volumes)) {}
-    QList<Volume> volumes() const override { return volumes_; }
-    void setVolumes(QList<Volume> volumes) { volumes_ = std::move(volumes); }
-
-private:
-    QList<Volume> volumes_;
-};
-
 // The root of the volume that holds `folder`: the longest root path that contains it, "/" when
 // none does (or the empty text when the table has no volume at all).
 QString volumeOf(const QString& folder, const QList<Volume>& volumes);

@@ -1,6 +1,6 @@
 #include "core/registry/RegFile.h"
 
-#include "core/store/Windows1252.h"
+#include "core/names/Windows1252.h"
 
 #include <QHash>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #include "core/store/SetupName.h"
 
-#include "core/store/Windows1252.h"
+#include "core/names/Windows1252.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "core/store/SetupTable.h"
 
+#include "core/names/Windows1252.h"
 #include "core/store/SetupName.h"
-#include "core/store/Windows1252.h"
 
 #include <string>
 #include <utility>

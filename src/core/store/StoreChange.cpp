@@ -1,7 +1,7 @@
 #include "core/store/StoreChange.h"
 
 #include "core/Logging.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/store/StoreCommandOutcome.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLeftovers.h"

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/outcome/Message.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/Message.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StoreHistory.h"

@@ -1,8 +1,9 @@
 #include "core/store/StoreHistory.h"
 
 #include "core/Logging.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/platform/Clock.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 

@@ -1,6 +1,6 @@
 #include "core/store/StoreHistoryCommands.h"
 
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StoreFormat.h"

@@ -1,8 +1,9 @@
 #include "core/store/StoreLeftovers.h"
 
 #include "core/Logging.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 
 #include <QRegularExpression>
 #include <dirent.h>

@@ -1,6 +1,6 @@
 #include "core/store/StoreLock.h"
 
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 #include <QThread>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
 #include "core/store/StoreOpening.h"
 
 #include "core/Logging.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"

@@ -1,7 +1,7 @@
 #include "core/store/StorePreview.h"
 
+#include "core/names/Windows1252.h"
 #include "core/store/StoreFormat.h"
-#include "core/store/Windows1252.h"
 
 #include <QHash>
 

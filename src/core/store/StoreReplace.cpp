@@ -1,7 +1,7 @@
 #include "core/store/StoreReplace.h"
 
 #include "core/Logging.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 
 namespace tarvelin
 {

@@ -3,7 +3,7 @@
 #include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"

@@ -5,7 +5,7 @@
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"

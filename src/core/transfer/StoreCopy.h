@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/CommandOutcome.h"
+#include "core/outcome/CommandOutcome.h"
 #include "core/store/StoreList.h"
 
 #include <QString>

@@ -1,7 +1,8 @@
 #include "ui/folder/FolderBrowser.h"
 
 #include "core/files/SetupFileList.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
+#include "core/platform/PathInfo.h"
 #include "core/registry/Registry.h"
 #include "ui/Logging.h"
 #include "ui/folder/DriveList.h"

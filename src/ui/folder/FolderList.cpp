@@ -1,7 +1,7 @@
 #include "ui/folder/FolderList.h"
 
 #include "core/files/SubfolderList.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 #include <QDir>
 #include <QHeaderView>

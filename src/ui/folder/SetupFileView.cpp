@@ -1,6 +1,6 @@
 #include "ui/folder/SetupFileView.h"
 
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 
 #include <QKeyEvent>
 #include <QStringListModel>

@@ -4,7 +4,7 @@
 #include "core/game/GameProfile.h"
 #include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/platform/Trash.h"
 #include "core/platform/UrlOpener.h"
 #include "core/platform/VolumeTable.h"

@@ -1,7 +1,7 @@
 #include "ui/historywindow/HistoryWindow.h"
 
 #include "core/game/GameProfile.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/store/StoreHistoryCommands.h"
 #include "ui/Logging.h"
 #include "ui/art/Artwork.h"

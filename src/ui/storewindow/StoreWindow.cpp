@@ -4,7 +4,7 @@
 #include "core/game/GameProfile.h"
 #include "core/motion/BannerStep.h"
 #include "core/motion/Twips.h"
-#include "core/platform/FileName.h"
+#include "core/platform/PathInfo.h"
 #include "core/platform/Trash.h"
 #include "core/platform/VolumeTable.h"
 #include "core/registry/GameDirectoryLookup.h"

@@ -1,7 +1,7 @@
 #include "ui/widgets/MessageBox.h"
 
-#include "core/platform/CommandOutcome.h"
-#include "core/platform/FileName.h"
+#include "core/names/FileNameEncoding.h"
+#include "core/outcome/CommandOutcome.h"
 
 #include <QLoggingCategory>
 #include <QMessageBox>

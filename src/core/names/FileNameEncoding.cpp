@@ -1,8 +1,4 @@
-#include "core/platform/FileName.h"
-
-#include <QDir>
-#include <cstdlib>
-#include <unistd.h>
+#include "core/names/FileNameEncoding.h"
 
 namespace tarvelin
 {
@@ -165,58 +161,6 @@ QString shownFileName(const QString& text)
             shown[i] = QChar(kReplacement);
     }
     return shown;
-}
-
-PathInfo::PathInfo(const QString& path) : name_(encodeFileName(path))
-{
-    if (path.isEmpty())
-        return;
-    struct stat info {
-    };
-    if (::lstat(name_.constData(), &info) != 0)
-        return;
-    link_ = S_ISLNK(info.st_mode);
-    if (link_ && ::stat(name_.constData(), &info) != 0)
-        return;
-    found_ = true;
-    mode_ = info.st_mode;
-}
-
-bool PathInfo::isReadable() const
-{
-    return found_ && ::access(name_.constData(), R_OK) == 0;
-}
-
-bool PathInfo::isExecutable() const
-{
-    return found_ && ::access(name_.constData(), X_OK) == 0;
-}
-
-QString currentFolder()
-{
-    char* here = ::getcwd(nullptr, 0);
-    if (!here)
-        return QStringLiteral("/");
-    QString folder = decodeFileName(here);
-    std::free(here);
-    return folder;
-}
-
-QString absolutePath(const QString& path)
-{
-    if (path.startsWith(u'/'))
-        return QDir::cleanPath(path);
-    return QDir::cleanPath(currentFolder() + u'/' + path);
-}
-
-QString canonicalPath(const QString& path)
-{
-    char* real = ::realpath(encodeFileName(path).constData(), nullptr);
-    if (!real)
-        return {};
-    QString canonical = decodeFileName(real);
-    std::free(real);
-    return canonical;
 }
 
 } // namespace tarvelin

@@ -1,7 +1,7 @@
 // Writes the manual page and the bash completion from the command table, at build time:
 //   tarvelin-cli-docs VERSION DATE MANPAGE COMPLETION
-#include "core/cli/BashCompletion.h"
-#include "core/cli/ManPage.h"
+#include "clidocs/BashCompletion.h"
+#include "clidocs/ManPage.h"
 
 #include <cstdio>
 #include <fstream>

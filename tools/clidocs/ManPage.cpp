@@ -1,4 +1,4 @@
-#include "core/cli/ManPage.h"
+#include "clidocs/ManPage.h"
 
 #include "core/cli/CommandTable.h"
 

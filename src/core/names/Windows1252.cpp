@@ -1,4 +1,4 @@
-#include "core/store/Windows1252.h"
+#include "core/names/Windows1252.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "core/cli/BashCompletion.h"
+#include "clidocs/BashCompletion.h"
 
 #include "core/cli/CommandTable.h"
 

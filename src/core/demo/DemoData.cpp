@@ -1,10 +1,10 @@
-#include "core/cli/DemoData.h"
+#include "core/demo/DemoData.h"
 
 #include "core/Logging.h"
 #include "core/game/GameProfile.h"
+#include "core/names/Windows1252.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreFile.h"
-#include "core/store/Windows1252.h"
 
 #include <QDir>
 #include <QStandardPaths>
