@@ -209,7 +209,7 @@ int runList(CommandContext& context)
                                       {QStringLiteral("slot"), line.slot},
                                       {QStringLiteral("name"), line.displayName()}});
         }
-        const StoreCounters counters = RefreshStoreCounters(static_cast<int>(lines.size()), -1);
+        const StoreCounters counters = countersOf(read.image.table, -1);
         const QJsonObject listing{
             {QStringLiteral("game"), game->profile->id},
             {QStringLiteral("gameDirectory"), game->gameDirectory},

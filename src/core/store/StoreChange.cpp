@@ -5,6 +5,7 @@
 #include "core/store/StoreCommandOutcome.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLeftovers.h"
+#include "core/store/StoreReading.h"
 #include "core/store/StoreReplace.h"
 
 namespace tarvelin
@@ -29,7 +30,7 @@ StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QSt
 
 StoreRead StoreChange::readStore()
 {
-    StoreRead read = ReadSlots(paths_.store, layout_);
+    StoreRead read = readGameStore(paths_, layout_);
     if (read.ok)
         storeRead_ = read.bytes;
     else

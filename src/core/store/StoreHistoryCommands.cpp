@@ -1,11 +1,11 @@
 #include "core/store/StoreHistoryCommands.h"
 
-#include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StorePaths.h"
+#include "core/store/StoreReading.h"
 
 namespace tarvelin
 {
@@ -39,8 +39,8 @@ std::optional<RestorePair> readPair(const StorePaths& paths, RecordLayout layout
             bytes.error);
         return std::nullopt;
     }
-    StoreRead present = change ? change->readStore() : ReadSlots(paths.store, layout);
-    if (!present.ok && !(present.missing && PathInfo(paths.folder).isDir())) {
+    StoreRead present = change ? change->readStore() : readGameStore(paths, layout);
+    if (!present.ok) {
         failure = refused<Outcome>(storeUnreadableMessage(paths.store), present.error);
         return std::nullopt;
     }

@@ -18,15 +18,16 @@ std::vector<StoreLine> listStore(const SetupTable& table)
     return lines;
 }
 
-StoreCounters RefreshStoreCounters(int lineCount, int selectedIndex)
+StoreCounters countersOf(const SetupTable& table, int selectedIndex)
 {
-    return {lineCount + 1, lineCount, selectedIndex + 1};
+    const int free = table.firstFreeSlot();
+    return {free != 0 ? free : layout::kSlotCount + 1, table.usedCount(), selectedIndex + 1};
 }
 
 StoreState stateOf(const SetupTable& table, int selectedIndex)
 {
     StoreState state{table, listStore(table), {}};
-    state.counters = RefreshStoreCounters(static_cast<int>(state.lines.size()), selectedIndex);
+    state.counters = countersOf(table, selectedIndex);
     return state;
 }
 

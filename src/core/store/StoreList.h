@@ -22,15 +22,17 @@ std::vector<StoreLine> listStore(const SetupTable& table);
 
 // The numbers shown beside the store list.
 struct StoreCounters {
-    int nextSlot = 1; // the line count plus one
+    int nextSlot = 1; // the slot an import fills; 301 when the store is full
     int total = 0;    // the line count
     int selected = 0; // the selected line's position, 1-based; 0 when none
 
     friend bool operator==(const StoreCounters&, const StoreCounters&) = default;
 };
 
-// selectedIndex is the selected line's 0-based index, or -1 when no line is selected.
-StoreCounters RefreshStoreCounters(int lineCount, int selectedIndex);
+// The counters of `table` listed with the line at selectedIndex (0-based; -1: none) selected. The
+// next slot is the one an import fills (SetupTable::firstFreeSlot), which in a store with gaps is
+// not the line count plus one.
+StoreCounters countersOf(const SetupTable& table, int selectedIndex);
 
 // A store as a command read or left it on disk: what a game window's table, store list and
 // counters become. The counters are the command's; the window shows them as they are.

@@ -6,6 +6,7 @@
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"
 #include "core/store/StorePaths.h"
+#include "core/store/StoreReading.h"
 
 namespace tarvelin
 {
@@ -53,9 +54,8 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
     const StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
                                               [&paths] { noticeStoreLockWait(paths.store); });
 
-    const StoreRead read = ReadSlots(paths.store, layout);
-    const bool emptyStore = read.missing && PathInfo(paths.folder).isDir();
-    if (!read.ok && !emptyStore) {
+    const StoreRead read = readGameStore(paths, layout);
+    if (!read.ok) {
         passOver(opening, read.error);
         return opening;
     }

@@ -6,7 +6,7 @@
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
-#include "core/store/StoreFile.h"
+#include "core/store/StoreReading.h"
 #include "core/store/StorePaths.h"
 
 #include <QDir>
@@ -58,7 +58,7 @@ ExportOutcome exportSetup(const ExportRequest& request)
     const RecordLayout layout = request.profile->recordLayout();
     const StorePaths paths = StorePaths::forGameDirectory(request.gameDirectory);
     SetupTable table;
-    const StoreRead read = paths.isValid() ? ReadSlots(paths.store, layout) : StoreRead{};
+    const StoreRead read = paths.isValid() ? readGameStore(paths, layout) : StoreRead{};
     if (read.ok) {
         table = read.image.table;
         outcome.table = table;

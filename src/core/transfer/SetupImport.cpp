@@ -3,7 +3,6 @@
 #include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
-#include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
@@ -53,8 +52,7 @@ ImportOutcome importSetup(const ImportRequest& request)
 
     // The store is read afresh: the game may have saved into it since the window listed it.
     const StoreRead read = change.readStore();
-    const bool noStoreYet = read.missing && PathInfo(paths.folder).isDir();
-    if (!read.ok && !noStoreYet)
+    if (!read.ok)
         return refused<ImportOutcome>(storeUnreadableMessage(paths.store), read.error);
     const SetupTable& onDisk = read.image.table;
 

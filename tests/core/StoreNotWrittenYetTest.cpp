@@ -1,0 +1,174 @@
+// A setups.sav missing from an existing "saved games" folder is a store the game has not written
+// yet: every command reads it as an empty store. A missing folder is no game at all.
+
+#include "core/game/GameProfile.h"
+#include "core/store/StoreCommands.h"
+#include "core/store/StoreHistoryCommands.h"
+#include "core/store/StoreOpening.h"
+#include "core/store/StoreReading.h"
+#include "core/transfer/SetupExport.h"
+#include "core/transfer/SetupImport.h"
+#include "support/StoreBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tarvelin;
+
+namespace
+{
+
+const RecordLayout kDtr{fixture::kDtrTrailingWords};
+
+struct Ran {
+    bool done = false;
+    std::vector<Message> messages;
+    std::optional<StoreState> store;
+};
+
+Ran ranOf(const CommandOutcome& outcome, std::optional<StoreState> store)
+{
+    return {outcome.done, outcome.messages, std::move(store)};
+}
+
+struct Case {
+    const char* name;
+    std::function<Ran(const fixture::GameDir&)> run;
+    bool done;                // what the command does with an empty store
+    const char* refusalStart; // the start of its one message when it refuses
+    int linesAfter;           // the store's lines as the command leaves them
+};
+
+std::vector<Case> cases()
+{
+    return {
+        {"window delete of a listed line",
+         [](const fixture::GameDir& game) {
+             const auto o = deleteSetup({.gameDirectory = game.root(),
+                                         .layout = kDtr,
+                                         .setupChosen = true,
+                                         .selectedSlot = 1,
+                                         .listedName = QByteArray("Oval")});
+             return ranOf(o, o.store);
+         },
+         false, "Slot 1 of the store does not hold the selected setup", 0},
+        {"delete of a slot by number",
+         [](const fixture::GameDir& game) {
+             const auto o = deleteSetup({.gameDirectory = game.root(),
+                                         .layout = kDtr,
+                                         .setupChosen = true,
+                                         .selectedSlot = 1});
+             return ranOf(o, o.store);
+         },
+         false, "Slot 1 holds no setup", 0},
+        {"sort",
+         [](const fixture::GameDir& game) {
+             const auto o = sortStore(game.root(), kDtr);
+             return ranOf(o, o.store);
+         },
+         true, "", 0},
+        {"import",
+         [](const fixture::GameDir& game) {
+             fixture::writeFile(game.path("in.set"), fixture::dtrSlot("Oval", 1));
+             const auto o = importSetup({.gameDirectory = game.root(),
+                                         .profile = &DirtTrackRacingProfile,
+                                         .folder = game.savedGames(),
+                                         .chosenFile = QStringLiteral("in.set")});
+             return ranOf(o, o.store);
+         },
+         true, "", 1},
+        {"export of slot 1",
+         [](const fixture::GameDir& game) {
+             const auto o = exportSetup({.gameDirectory = game.root(),
+                                         .profile = &DirtTrackRacingProfile,
+                                         .selectedSlot = 1,
+                                         .exportName = QStringLiteral("out"),
+                                         .folder = game.savedGames()});
+             return ranOf(o, o.table ? std::optional(stateOf(*o.table)) : std::nullopt);
+         },
+         false, "", 0},
+        {"opening",
+         [](const fixture::GameDir& game) {
+             const StoreOpening opening = ReadFile(game.root(), kDtr);
+             Ran ran{opening.storeRead, {}, opening.store};
+             return ran;
+         },
+         true, "", 0},
+    };
+}
+
+TEST(StoreNotWrittenYet, EveryCommandReadsAMissingStoreAsAnEmptyOne)
+{
+    for (const Case& c : cases()) {
+        SCOPED_TRACE(c.name);
+        const fixture::GameDir game;
+        ASSERT_FALSE(game.exists("setups.sav"));
+        const Ran ran = c.run(game);
+        EXPECT_EQ(ran.done, c.done);
+        for (const Message& message : ran.messages)
+            EXPECT_FALSE(message.text.contains(QStringLiteral("could not be read")))
+                << message.text.toStdString();
+        if (*c.refusalStart != '\0') {
+            ASSERT_EQ(ran.messages.size(), 1u);
+            EXPECT_TRUE(ran.messages.front().text.startsWith(QLatin1String(c.refusalStart)))
+                << ran.messages.front().text.toStdString();
+        }
+        ASSERT_TRUE(ran.store.has_value());
+        EXPECT_EQ(static_cast<int>(ran.store->lines.size()), c.linesAfter);
+        EXPECT_EQ(ran.store->counters.nextSlot, c.linesAfter + 1);
+    }
+}
+
+TEST(StoreNotWrittenYet, AHistoryGenerationComesBackIntoAStoreDeletedSinceAndAFolderMissingIsNoStore)
+{
+    const fixture::GameDir game;
+    const QByteArray kept = fixture::store({fixture::dtrSlot("B", 2), fixture::dtrSlot("A", 1)});
+    game.write("setups.sav", kept);
+    ASSERT_TRUE(sortStore(game.root(), kDtr).done); // keeps the unsorted store
+    const HistoryListOutcome listed = listHistory(game.root(), kDtr);
+    ASSERT_FALSE(listed.generations.empty());
+    const qint64 id = listed.generations.front().id;
+    ASSERT_TRUE(QFile::remove(game.path("setups.sav")));
+
+    const HistoryPreviewOutcome preview = previewGeneration(game.root(), kDtr, id);
+    ASSERT_TRUE(preview.done);
+    EXPECT_EQ(preview.preview.bringBack.size(), 2);
+    const HistoryRestoreOutcome restored = restoreGeneration(game.root(), kDtr, id);
+    ASSERT_TRUE(restored.done);
+    EXPECT_EQ(game.read("setups.sav"), kept);
+
+    // Without its folder there is no game here, empty or not.
+    ASSERT_TRUE(QDir(game.savedGames()).removeRecursively());
+    EXPECT_FALSE(readGameStore(StorePaths::forGameDirectory(game.root()), kDtr).ok);
+    EXPECT_FALSE(sortStore(game.root(), kDtr).done);
+    EXPECT_FALSE(QFile::exists(game.path("setups.sav")));
+}
+
+TEST(StoreNotWrittenYet, TheNextSlotIsTheOneAnImportFills)
+{
+    const fixture::GameDir game;
+    game.write("setups.sav",
+               fixture::store({fixture::dtrSlot("A", 1), fixture::unusedSlot(),
+                               fixture::dtrSlot("C", 3)}));
+    const StoreOpening opening = ReadFile(game.root(), kDtr);
+    ASSERT_TRUE(opening.storeRead);
+    EXPECT_EQ(opening.store.counters.nextSlot, 2);
+
+    fixture::writeFile(game.path("in.set"), fixture::dtrSlot("B", 2));
+    const ImportOutcome imported = importSetup({.gameDirectory = game.root(),
+                                                .profile = &DirtTrackRacingProfile,
+                                                .folder = game.savedGames(),
+                                                .chosenFile = QStringLiteral("in.set")});
+    ASSERT_TRUE(imported.done);
+    EXPECT_EQ(imported.importedSlot, opening.store.counters.nextSlot);
+    EXPECT_EQ(imported.store->counters.nextSlot, 4);
+
+    // A full store has no next slot in it.
+    std::vector<QByteArray> full(300, fixture::dtrSlot("X", 1));
+    game.write("setups.sav", fixture::store(full));
+    EXPECT_EQ(ReadFile(game.root(), kDtr).store.counters.nextSlot, 301);
+}
+
+} // namespace
