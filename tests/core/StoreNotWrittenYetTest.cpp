@@ -121,7 +121,8 @@ TEST(StoreNotWrittenYet, EveryCommandReadsAMissingStoreAsAnEmptyOne)
     }
 }
 
-TEST(StoreNotWrittenYet, AHistoryGenerationComesBackIntoAStoreDeletedSinceAndAFolderMissingIsNoStore)
+TEST(StoreNotWrittenYet,
+     AHistoryGenerationComesBackIntoAStoreDeletedSinceAndAFolderMissingIsNoStore)
 {
     const fixture::GameDir game;
     const QByteArray kept = fixture::store({fixture::dtrSlot("B", 2), fixture::dtrSlot("A", 1)});
@@ -149,9 +150,8 @@ TEST(StoreNotWrittenYet, AHistoryGenerationComesBackIntoAStoreDeletedSinceAndAFo
 TEST(StoreNotWrittenYet, TheNextSlotIsTheOneAnImportFills)
 {
     const fixture::GameDir game;
-    game.write("setups.sav",
-               fixture::store({fixture::dtrSlot("A", 1), fixture::unusedSlot(),
-                               fixture::dtrSlot("C", 3)}));
+    game.write("setups.sav", fixture::store({fixture::dtrSlot("A", 1), fixture::unusedSlot(),
+                                             fixture::dtrSlot("C", 3)}));
     const StoreOpening opening = ReadFile(game.root(), kDtr);
     ASSERT_TRUE(opening.storeRead);
     EXPECT_EQ(opening.store.counters.nextSlot, 2);
