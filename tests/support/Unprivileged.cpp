@@ -23,7 +23,7 @@ bool handOver(const QString& path)
 }
 
 // In the child: the folders become nobody's, then the process does. Exit codes: 0 the checks
-// passed, 1 one failed, 2 the rights could not be dropped.
+// passed, 1 one failed, 2 the checks could not run as nobody on those folders.
 [[noreturn]] void runAsNobody(const QStringList& folders, const std::function<void()>& checks)
 {
     bool handed = true;
@@ -40,6 +40,15 @@ bool handOver(const QString& path)
         std::fprintf(stderr, "could not become the user nobody\n");
         std::fflush(stderr);
         ::_exit(2);
+    }
+    // A folder nobody cannot even reach (a temporary folder under root's home) would make every
+    // write fail for another reason than the one checked.
+    for (const QString& folder : folders) {
+        if (::access(QFile::encodeName(folder).constData(), R_OK | W_OK | X_OK) != 0) {
+            std::fprintf(stderr, "the user nobody cannot reach %s\n", qPrintable(folder));
+            std::fflush(stderr);
+            ::_exit(2);
+        }
     }
     checks();
     std::fflush(stdout);
