@@ -13,6 +13,7 @@
 #include "core/store/StorePaths.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
+#include "support/HistorySettingsInForce.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -94,7 +95,7 @@ void measurePair(benchmark::State& state, const QString& name, int count,
     for (auto _ : state) {
         for (std::size_t i = 0; i < runs.size(); ++i) {
             runs[i].reset();
-            setStoreHistoryEnabled(runs[i].history);
+            const fixture::HistorySettingsInForce history({.keepGenerations = runs[i].history});
             QElapsedTimer timer;
             timer.start();
             const bool done = command(runs[i]);
@@ -102,7 +103,6 @@ void measurePair(benchmark::State& state, const QString& name, int count,
             if (!done)
                 state.SkipWithError("the command did not do its work");
         }
-        setStoreHistoryEnabled(true);
         state.SetIterationTime(samples[0].back() / 1e6);
     }
     state.counters[bench::kMedianCounter] = bench::median(samples[0]);
@@ -176,12 +176,12 @@ bool storeImportCommand(const Run& run)
 // both games (the one without history still restores from its own).
 qint64 pinnedGeneration(const Run& run)
 {
-    const StoreHistory kept(run.paths(), kLayout);
+    // The standard settings, which keep generations in both runs.
+    const StoreHistory kept(run.paths(), kLayout, HistorySettings{});
     for (const Generation& generation : kept.list().generations) {
         if (generation.command == QStringLiteral("bench"))
             return generation.id;
     }
-    setStoreHistoryEnabled(true);
     kept.keep(bench::storeBytes(kFull - 1), QStringLiteral("bench"));
     for (const Generation& generation : kept.list().generations) {
         if (generation.command == QStringLiteral("bench") && kept.setPinned(generation.id, true))

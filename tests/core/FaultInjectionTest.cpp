@@ -2,17 +2,17 @@
 // setup may be lost, no file left half written, and no failure may pass for a success.
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
-#include "core/platform/Clock.h"
 #include "core/platform/FileIO.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreCommands.h"
-#include "core/store/StoreHistory.h"
 #include "core/store/StoreOpening.h"
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
 #include "support/FakeClock.h"
 #include "support/FileTree.h"
+#include "support/HistorySettingsInForce.h"
+#include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -252,26 +252,26 @@ Outcome runOnce(const Command& command, Faults& faults)
     if (command.prepare)
         command.prepare(world);
     Outcome run;
-    setStoreHistoryClock(&kHistoryClock);
+    const fixture::HistorySettingsInForce dated({.clock = &kHistoryClock});
     run.before = snapshot(world);
-    setFileFaultHook([&faults](FileStep step, const QString& path) {
-        const int call = faults.calls++;
-        const bool fail = faults.failAt >= 0 &&
-                          (call == faults.failAt || (faults.sticky && call > faults.failAt));
-        if (fail) {
-            faults.failed.insert(step);
-            faults.historyFailed |= path.contains(QStringLiteral("/tarvelin-setup-utility/"));
-        }
-        return !fail;
-    });
-    run.claimed = command.run(world);
-    setFileFaultHook({});
+    {
+        const fixture::InjectedFileFaults injected([&faults](FileStep step, const QString& path) {
+            const int call = faults.calls++;
+            const bool fail = faults.failAt >= 0 &&
+                              (call == faults.failAt || (faults.sticky && call > faults.failAt));
+            if (fail) {
+                faults.failed.insert(step);
+                faults.historyFailed |= path.contains(QStringLiteral("/tarvelin-setup-utility/"));
+            }
+            return !fail;
+        });
+        run.claimed = command.run(world);
+    }
     run.after = snapshot(world);
     if (run.after.contains(kScratch)) {
         run.rerunClaimed = command.run(world);
         run.afterRerun = snapshot(world);
     }
-    setStoreHistoryClock(nullptr);
     return run;
 }
 

@@ -1,14 +1,12 @@
 #include "core/platform/FileIO.h"
 
+#include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <memory>
 #include <sys/mount.h>
 #include <sys/stat.h>
 
@@ -17,47 +15,41 @@ using namespace tarvelin;
 namespace
 {
 
-// A pipe-like device: no size to trust, bytes only as they are read.
-class Pipe : public QIODevice
+TEST(ReadWholeFile, TakesUpToTheLimitAndRefusesOneBytePastIt)
 {
-public:
-    explicit Pipe(const QByteArray* bytes) : bytes_(*bytes) {}
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        const qint64 n = std::min<qint64>(maxSize, bytes_.size() - taken_);
-        std::memcpy(data, bytes_.constData() + taken_, static_cast<size_t>(n));
-        taken_ += n;
-        return n == 0 ? -1 : n;
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("file"));
+    constexpr qsizetype limit = 200 * 1024;
+    for (const qsizetype size : {qsizetype(0), limit - 1, limit, limit + 1, 3 * limit}) {
+        QByteArray bytes(size, '\x5a');
+        if (size > 0)
+            bytes[size - 1] = '\x01';
+        fixture::writeFile(file, bytes);
+        const FileContents contents = readWholeFile(file, limit);
+        SCOPED_TRACE(testing::Message() << "size " << size);
+        EXPECT_EQ(contents.ok, size <= limit) << contents.error.toStdString();
+        EXPECT_EQ(contents.bytes, size <= limit ? bytes : QByteArray());
+        // The start alone is read from a file of any size.
+        EXPECT_EQ(readFileStart(file, 10).bytes, bytes.left(10));
     }
-    qint64 writeData(const char*, qint64) override { return -1; }
+}
 
-private:
-    QByteArray bytes_;
-    qint64 taken_ = 0;
-};
-
-TEST(ReadDevice, TakesUpToTheLimitAndRefusesOneBytePastItWithOrWithoutASize)
+// A file written over takes the mode the old one had, whatever it was: a store or a player's
+// file kept private stays private, a read-only one stays read-only. The scratch file that is
+// renamed over a store takes the store's mode likewise.
+TEST(NewFileMode, IsTheModeOfTheFileItReplaces)
 {
-    constexpr qsizetype limit = 200 * 1024; // more than one read piece
-    for (const bool sequential : {false, true}) {
-        for (const qsizetype size : {qsizetype(0), limit - 1, limit, limit + 1, 3 * limit}) {
-            QByteArray bytes(size, '\x5a');
-            if (size > 0)
-                bytes[size - 1] = '\x01';
-            std::unique_ptr<QIODevice> device;
-            if (sequential)
-                device = std::make_unique<Pipe>(&bytes);
-            else
-                device = std::make_unique<QBuffer>(&bytes);
-            ASSERT_TRUE(device->open(QIODevice::ReadOnly));
-            const FileContents contents = readDevice(*device, limit);
-            SCOPED_TRACE(testing::Message() << "sequential " << sequential << " size " << size);
-            EXPECT_EQ(contents.ok, size <= limit) << contents.error.toStdString();
-            EXPECT_EQ(contents.bytes, size <= limit ? bytes : QByteArray());
-        }
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("file"));
+    const QString scratch = folder.filePath(QStringLiteral("scratch"));
+    for (const int mode : {0600, 0640, 0444, 0751}) {
+        SCOPED_TRACE(testing::Message() << "mode " << std::oct << mode);
+        fixture::writeFile(file, "old");
+        fixture::setMode(file, mode);
+        ASSERT_TRUE(saveFileAtomically(file, "new"));
+        EXPECT_EQ(fixture::modeOf(file), mode);
+        ASSERT_TRUE(writeFreshFile(scratch, "new", {}, file));
+        EXPECT_EQ(fixture::modeOf(scratch), mode);
     }
 }
 

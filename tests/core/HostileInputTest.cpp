@@ -14,13 +14,14 @@
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
 #include "support/FileTree.h"
+#include "support/ScopedEnvironment.h"
 #include "support/StoreBytes.h"
+#include "support/Unprivileged.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace tarvelin;
 
@@ -131,24 +132,28 @@ TEST_F(HostileInput, MissingGameDirectoryIsRefusedAndCreatesNothing)
 
 TEST_F(HostileInput, ReadOnlyFolderFailsEachWriteWithTheOldFilesWhole)
 {
-    // Root writes into any folder whatever its mode bits; only a player meets this case.
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write into a read-only folder";
-    const fixture::FileTree store = fixture::snapshotTree(game.savedGames());
-    const fixture::FileTree files = fixture::snapshotTree(folder.path());
-    for (const QString& dir : {game.savedGames(), folder.path()})
-        ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
-    for (const Named& command : writingCommands()) {
-        if (QByteArray(command.name) == "opening")
-            continue; // passes over the backup silently, by design; the store is still listed
-        EXPECT_FALSE(command.run(game.root(), folder.path())) << command.name;
-        EXPECT_EQ(fixture::snapshotTree(game.savedGames()), store) << command.name;
-        EXPECT_EQ(fixture::snapshotTree(folder.path()), files) << command.name;
-    }
-    EXPECT_FALSE(renameSetupFile(folder.path(), "Track.set", "New", kGame).result ==
-                 RenameResult::Renamed);
-    for (const QString& dir : {game.savedGames(), folder.path()})
-        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // Root writes into any folder whatever its mode bits: the checks run as a player would.
+    const QString state = game.root() + QStringLiteral("/state");
+    ASSERT_TRUE(QDir().mkpath(state));
+    fixture::runUnprivileged({game.root(), folder.path()}, [&] {
+        // The history's own folder stays writable: the store's write is the one that fails.
+        const fixture::ScopedEnvironment stateHome("XDG_STATE_HOME", state.toLocal8Bit());
+        const fixture::FileTree store = fixture::snapshotTree(game.savedGames());
+        const fixture::FileTree files = fixture::snapshotTree(folder.path());
+        for (const QString& dir : {game.savedGames(), folder.path()})
+            ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+        for (const Named& command : writingCommands()) {
+            if (QByteArray(command.name) == "opening")
+                continue; // passes over the backup silently, by design; the store is still listed
+            EXPECT_FALSE(command.run(game.root(), folder.path())) << command.name;
+            EXPECT_EQ(fixture::snapshotTree(game.savedGames()), store) << command.name;
+            EXPECT_EQ(fixture::snapshotTree(folder.path()), files) << command.name;
+        }
+        EXPECT_FALSE(renameSetupFile(folder.path(), "Track.set", "New", kGame).result ==
+                     RenameResult::Renamed);
+        for (const QString& dir : {game.savedGames(), folder.path()})
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
 }
 
 TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)

@@ -3,6 +3,7 @@
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
 #include "support/FakeTrash.h"
+#include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QTemporaryDir>
@@ -17,7 +18,6 @@ class SetupFileCommands : public ::testing::Test
 {
 protected:
     void SetUp() override { fixture::writeFile(path("Track 1.set"), setup); }
-    void TearDown() override { setFileFaultHook({}); }
 
     QString path(const QString& name) const { return folder.filePath(name); }
     SetupFileRenameOutcome rename(const QString& selected, const QString& newName)
@@ -69,11 +69,12 @@ TEST_F(SetupFileCommands, RenameRefusalsOnlyMakeTheSelectedFileWritable)
 
 TEST_F(SetupFileCommands, AFailedCopyKeepsTheOriginalAndSaysSo)
 {
-    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Commit; });
-    EXPECT_TRUE(rename("Track 1.set", "Oval")
-                    .messages.at(0)
-                    .text.startsWith("Track 1.set was not renamed."));
-    setFileFaultHook({});
+    {
+        const fixture::InjectedFileFaults faults(fixture::failing(FileStep::Commit));
+        EXPECT_TRUE(rename("Track 1.set", "Oval")
+                        .messages.at(0)
+                        .text.startsWith("Track 1.set was not renamed."));
+    }
     EXPECT_FALSE(QFile::exists(path("Oval.set")));
 
     // A read-only file of the target name is kept, even for root; so is a second name of the

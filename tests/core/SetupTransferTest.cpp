@@ -2,6 +2,7 @@
 #include "core/platform/FileIO.h"
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
+#include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -20,8 +21,6 @@ const QString kRootText =
 class SetupTransferTest : public ::testing::Test
 {
 protected:
-    void TearDown() override { setFileFaultHook({}); }
-
     ExportOutcome exportSlot(int slot, const QString& name,
                              MessageStyle style = MessageStyle::Marked, QString folder = {},
                              const SetupTable* fallback = nullptr)
@@ -106,16 +105,17 @@ TEST_F(SetupTransferTest, ExportRefusesWhatWouldLoseOrMisplaceAFile)
 
     // An unreadable store: without a table to fall back on the export ends silently; with one
     // it exports from that table.
-    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Read; });
-    const ExportOutcome button = exportSlot(2, "b");
-    EXPECT_TRUE(button.messages.empty());
-    EXPECT_FALSE(button.done || button.nameUsed || button.table);
-    SetupTable shown;
-    shown.entry(2).used = 1;
-    shown.entry(2).name = "shown";
-    const ExportOutcome menu = exportSlot(2, "c", MessageStyle::Plain, {}, &shown);
-    ASSERT_TRUE(menu.done && menu.nameUsed);
-    setFileFaultHook({});
+    {
+        const fixture::InjectedFileFaults faults(fixture::failing(FileStep::Read));
+        const ExportOutcome button = exportSlot(2, "b");
+        EXPECT_TRUE(button.messages.empty());
+        EXPECT_FALSE(button.done || button.nameUsed || button.table);
+        SetupTable shown;
+        shown.entry(2).used = 1;
+        shown.entry(2).name = "shown";
+        const ExportOutcome menu = exportSlot(2, "c", MessageStyle::Plain, {}, &shown);
+        ASSERT_TRUE(menu.done && menu.nameUsed);
+    }
     EXPECT_EQ(fixture::readFile(inFolder("c.set")),
               fixture::usedSlot("shown", 6, 0).left(10) + QByteArray(228, '\0'));
 }
@@ -146,7 +146,7 @@ TEST_F(SetupTransferTest, ImportRefusesAndKeepsTheFile)
 
     // A store write that fails keeps the file, even for the menu entry that deletes it.
     game.write("setups.sav", small);
-    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Commit; });
+    const fixture::InjectedFileFaults faults(fixture::failing(FileStep::Commit));
     EXPECT_FALSE(importFile("good.set", true).done);
     EXPECT_EQ(game.read("setups.sav"), small);
     EXPECT_TRUE(QFile::exists(inFolder("good.set")));

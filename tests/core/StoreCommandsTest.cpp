@@ -2,6 +2,7 @@
 
 #include "core/platform/FileIO.h"
 #include "core/store/StoreOpening.h"
+#include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -18,7 +19,6 @@ const RecordLayout kDtr{fixture::kDtrTrailingWords};
 class StoreCommandsTest : public ::testing::Test
 {
 protected:
-    void TearDown() override { setFileFaultHook({}); }
     StoreCommandOutcome remove(int selected, bool setupChosen = true)
     {
         return deleteSetup({.gameDirectory = game.root(),
@@ -35,7 +35,6 @@ TEST_F(StoreCommandsTest, DeleteMovesLaterSetupsUpByteForByteAndLeavesTheBackup)
                                              fixture::dtrSlot("C", 3, -2)},
                                             5));
     game.write("setups.bak", "untouched");
-    ASSERT_TRUE(setReadOnly(game.path("setups.sav")));
 
     StoreCommandOutcome outcome = remove(1);
     ASSERT_TRUE(outcome.done);
@@ -44,7 +43,6 @@ TEST_F(StoreCommandsTest, DeleteMovesLaterSetupsUpByteForByteAndLeavesTheBackup)
     EXPECT_EQ(outcome.store->counters, (StoreCounters{3, 2, 0}));
     EXPECT_TRUE(outcome.storeWritten && outcome.messages.empty());
     EXPECT_FALSE(game.exists("setups.tmp"));
-    EXPECT_FALSE(isReadOnly(game.path("setups.sav")));
 
     ASSERT_TRUE(remove(2).done); // the last
     EXPECT_EQ(game.read("setups.sav"), fixture::store({fixture::dtrSlot("B", 2, 7)}));
@@ -149,11 +147,12 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
         for (const auto& command : commands) {
             game.write("setups.sav", store);
             // The store's own write fails; the history's is the fault walk's.
-            setFileFaultHook([&](FileStep step, const QString& path) {
-                return step != failing || path.contains(QStringLiteral("/history/"));
-            });
-            const StoreCommandOutcome outcome = command();
-            setFileFaultHook({});
+            const StoreCommandOutcome outcome = [&] {
+                const fixture::InjectedFileFaults faults([&](FileStep step, const QString& path) {
+                    return step != failing || path.contains(QStringLiteral("/history/"));
+                });
+                return command();
+            }();
             if (failing == FileStep::Rename && outcome.done)
                 continue; // restore writes setups.sav without a scratch file to rename
             EXPECT_FALSE(outcome.done);

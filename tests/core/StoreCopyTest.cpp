@@ -2,6 +2,7 @@
 
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QTemporaryDir>
@@ -15,7 +16,6 @@ namespace
 class StoreCopyTest : public ::testing::Test
 {
 protected:
-    void TearDown() override { setFileFaultHook({}); }
     QString copyOf(const GameProfile& profile) const
     {
         return transfer.filePath(profile.StoreCopyFileName);
@@ -82,7 +82,7 @@ TEST_F(StoreCopyTest, EveryFailedImportSaysNoFileWasChosenAndKeepsTheStore)
     };
     for (const char* selected : {"", "folder", "missing.sav", "short.sav", "other game.sav"})
         EXPECT_EQ(import(selected).messages.at(0).text, "You did'nt choose a file to import.");
-    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Write; });
+    const fixture::InjectedFileFaults faults(fixture::failing(FileStep::Write));
     EXPECT_FALSE(import(DirtTrackRacingProfile.StoreCopyFileName).done);
     EXPECT_EQ(game.read("setups.sav"), store);
 }

@@ -13,6 +13,7 @@
 #include "core/transfer/StoreCopy.h"
 #include "support/FakeClock.h"
 #include "support/FileTree.h"
+#include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -38,11 +39,6 @@ QByteArray storeOf(const std::vector<QByteArray>& names)
 class StoreHistoryTest : public ::testing::Test
 {
 protected:
-    void TearDown() override
-    {
-        setFileFaultHook({});
-        setStoreHistoryClock(nullptr);
-    }
     StorePaths paths() const { return StorePaths::forGameDirectory(game.root()); }
     StoreHistory history() const { return StoreHistory(paths(), kDtr); }
     std::vector<Generation> generations() const { return history().list().generations; }
@@ -342,11 +338,12 @@ TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
         for (std::size_t i = 0; i < commands.size(); ++i) {
             SCOPED_TRACE(testing::Message() << "command " << i << " step " << int(failing));
             game.write("setups.sav", before);
-            setFileFaultHook([&](FileStep step, const QString& path) {
-                return step != failing || !path.startsWith(history().folder());
-            });
-            const std::vector<Message> messages = commands[i]();
-            setFileFaultHook({});
+            const std::vector<Message> messages = [&] {
+                const fixture::InjectedFileFaults faults([&](FileStep step, const QString& path) {
+                    return step != failing || !path.startsWith(history().folder());
+                });
+                return commands[i]();
+            }();
             ASSERT_EQ(messages.size(), 1u);
             EXPECT_EQ(messages[0].text, refusal);
             EXPECT_EQ(game.read("setups.sav"), before);
@@ -406,9 +403,9 @@ TEST_F(StoreHistoryTest, ThePreviewNamesWhatARestoreBringsBackRemovesAndChanges)
 
 TEST_F(StoreHistoryTest, RecordsCarryTheUtcTimeAndPinsSurviveAReread)
 {
-    FakeClock clock(QDateTime(QDate(2026, 12, 6), QTime(22, 0, 30), Qt::OffsetFromUTC, 3600));
-    setStoreHistoryClock(&clock);
-    keepThroughSort(storeOf({"b", "a"}));
+    const FakeClock clock(QDateTime(QDate(2026, 12, 6), QTime(22, 0, 30), Qt::OffsetFromUTC, 3600));
+    ASSERT_EQ(
+        StoreHistory(paths(), kDtr, {.clock = &clock}).keep(storeOf({"b", "a"}), "sort").keptId, 1);
     ASSERT_TRUE(pinGeneration(game.root(), kDtr, 1, true).done);
     const Generation kept = generations().at(0);
     EXPECT_EQ(generationTimeText(kept.time), QStringLiteral("2026-12-06T21:00:30Z"));

@@ -1,6 +1,7 @@
 #include "core/store/StoreOpening.h"
 
 #include "core/platform/FileIO.h"
+#include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QFile>
@@ -22,7 +23,6 @@ QByteArray withHeaderZero(QByteArray bytes)
 class StoreOpeningTest : public ::testing::Test
 {
 protected:
-    void TearDown() override { setFileFaultHook({}); }
     fixture::GameDir game;
 };
 
@@ -138,7 +138,7 @@ TEST_F(StoreOpeningTest, UnreadableStoreLeavesTheBackupAlone)
     const QByteArray oldBackup = fixture::storeOf({"kept"}, kDtr.trailingWordCount);
     game.write("setups.bak", oldBackup);
     game.write("setups.sav", fixture::storeOf({"a"}, kDtr.trailingWordCount));
-    setFileFaultHook([](FileStep step, const QString&) { return step != FileStep::Read; });
+    const fixture::InjectedFileFaults faults(fixture::failing(FileStep::Read));
 
     const StoreOpening opening = ReadFile(game.root(), kDtr);
 

@@ -29,5 +29,9 @@ void writeRawFile(const QByteArray& path, const QByteArray& bytes);
 
 // The file's inode number, 0 when there is none: an atomic rewrite gives its name a new one.
 quint64 inodeOf(const QString& path);
+// The file's permission bits (as chmod takes them), -1 when there is no file.
+int modeOf(const QString& path);
+// Sets the file's permission bits; a test failure when it cannot.
+void setMode(const QString& path, int mode);
 
 } // namespace fixture

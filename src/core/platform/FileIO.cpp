@@ -3,8 +3,6 @@
 #include "core/Logging.h"
 #include "core/names/FileNameEncoding.h"
 
-#include <QFile>
-#include <QFileDevice>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -23,16 +21,17 @@ namespace tarvelin
 namespace
 {
 
-FileFaultHook& faultHook()
+// None in force: the utility's own runs never see an injected failure.
+FileFaults*& faultsInForce()
 {
-    static FileFaultHook hook;
-    return hook;
+    static FileFaults* faults = nullptr;
+    return faults;
 }
 
 bool stepAllowed(FileStep step, const QString& path)
 {
-    const FileFaultHook& hook = faultHook();
-    return !hook || hook(step, path);
+    FileFaults* faults = faultsInForce();
+    return faults == nullptr || faults->allows(step, path);
 }
 
 FileResult injectedFailure(const QString& path)
@@ -181,49 +180,9 @@ int takeSpare(const QByteArray& spare, const QByteArray& target, QByteArray& tem
 
 } // namespace
 
-void setFileFaultHook(FileFaultHook hook)
+FileFaults* putFileFaultsInForce(FileFaults* faults)
 {
-    faultHook() = std::move(hook);
-}
-
-FileContents readDevice(QIODevice& device, qsizetype maxSize)
-{
-    FileContents contents;
-    if (!device.isSequential() && device.size() > maxSize) {
-        contents.error = QStringLiteral("%1 bytes is more than %2").arg(device.size()).arg(maxSize);
-        return contents;
-    }
-    if (device.isSequential()) {
-        // No size to trust: read in pieces up to one byte past the limit.
-        constexpr qint64 kPiece = qint64{64} * 1024;
-        while (contents.bytes.size() <= maxSize) {
-            const QByteArray piece =
-                device.read(std::min<qint64>(kPiece, maxSize + 1 - contents.bytes.size()));
-            if (piece.isEmpty() && !device.waitForReadyRead(30000))
-                break;
-            contents.bytes += piece;
-        }
-    } else {
-        // Allocate for the size the file reports, not for the limit; one byte more shows a
-        // file that grew meanwhile.
-        const qint64 expected = std::min<qint64>(device.size() - device.pos(), maxSize);
-        contents.bytes = device.read(expected + 1);
-        if (contents.bytes.size() > expected && contents.bytes.size() <= maxSize)
-            contents.bytes += device.read(maxSize + 1 - contents.bytes.size());
-    }
-    if (contents.bytes.size() > maxSize) {
-        contents.bytes.clear();
-        contents.error = QStringLiteral("more than %1 bytes").arg(maxSize);
-        return contents;
-    }
-    if (auto* file = qobject_cast<QFileDevice*>(&device);
-        file && file->error() != QFileDevice::NoError) {
-        contents.bytes.clear();
-        contents.error = file->errorString();
-        return contents;
-    }
-    contents.ok = true;
-    return contents;
+    return std::exchange(faultsInForce(), faults);
 }
 
 namespace
@@ -259,6 +218,33 @@ int openRegularFile(const QString& path, FileContents& contents)
     return fd;
 }
 
+// Up to `limit` bytes from the start of `fd`, fewer where the file ends. Room is made for the size
+// the file reported, not for the limit, and more only when the file grew meanwhile.
+bool readStart(int fd, qsizetype limit, FileContents& contents)
+{
+    QByteArray& bytes = contents.bytes;
+    bytes.resize(std::min<qint64>(limit, contents.fileSize + 1));
+    qsizetype done = 0;
+    while (done < limit) {
+        if (done == bytes.size())
+            bytes.resize(std::min<qint64>(limit, qint64{2} * done + 4096));
+        const ssize_t n = ::read(fd, bytes.data() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            contents.error = errnoText(errno);
+            bytes.clear();
+            return false;
+        }
+        if (n == 0)
+            break; // the end, or cut short meanwhile: the caller finds the size does not match
+        done += n;
+    }
+    bytes.truncate(done);
+    contents.ok = true;
+    return true;
+}
+
 } // namespace
 
 FileContents readWholeFile(const QString& path, qsizetype maxSize)
@@ -267,17 +253,26 @@ FileContents readWholeFile(const QString& path, qsizetype maxSize)
     const int fd = openRegularFile(path, contents);
     if (fd < 0)
         return contents;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (contents.fileSize > maxSize) {
         ::close(fd);
-        contents.error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        contents.error = QStringLiteral("%1: %2 bytes is more than %3")
+                             .arg(path)
+                             .arg(contents.fileSize)
+                             .arg(maxSize);
         return contents;
     }
-    const qint64 size = contents.fileSize;
-    contents = readDevice(file, maxSize);
-    contents.fileSize = size;
-    if (!contents.ok)
+    // One byte past the limit shows a file that grew past it meanwhile.
+    const bool read = readStart(fd, maxSize + 1, contents);
+    ::close(fd);
+    if (!read) {
         contents.error = QStringLiteral("%1: %2").arg(path, contents.error);
+        return contents;
+    }
+    if (contents.bytes.size() > maxSize) {
+        contents.bytes.clear();
+        contents.ok = false;
+        contents.error = QStringLiteral("%1: more than %2 bytes").arg(path).arg(maxSize);
+    }
     return contents;
 }
 
@@ -287,26 +282,9 @@ FileContents readFileStart(const QString& path, qsizetype count)
     const int fd = openRegularFile(path, contents);
     if (fd < 0)
         return contents;
-    contents.bytes.resize(std::min<qint64>(count, contents.fileSize));
-    qsizetype done = 0;
-    while (done < contents.bytes.size()) {
-        const ssize_t n = ::pread(fd, contents.bytes.data() + done,
-                                  static_cast<size_t>(contents.bytes.size() - done), done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            contents.error = QStringLiteral("%1: %2").arg(path, errnoText(errno));
-            contents.bytes.clear();
-            ::close(fd);
-            return contents;
-        }
-        if (n == 0)
-            break; // cut short meanwhile: the caller finds the size does not match
-        done += n;
-    }
-    contents.bytes.truncate(done);
+    if (!readStart(fd, count, contents))
+        contents.error = QStringLiteral("%1: %2").arg(path, contents.error);
     ::close(fd);
-    contents.ok = true;
     return contents;
 }
 
@@ -410,9 +388,13 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
 }
 
 FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
-                          const BeforeCommit& beforeCommit)
+                          const BeforeCommit& beforeCommit, const QString& modeOf)
 {
     const QByteArray name = encodeFileName(path);
+    struct stat replaced {
+    };
+    const bool keepMode =
+        !modeOf.isEmpty() && ::stat(encodeFileName(modeOf).constData(), &replaced) == 0;
     if (entryExists(path)) {
         if (!stepAllowed(FileStep::Remove, path))
             return logged(injectedFailure(path));
@@ -422,14 +404,17 @@ FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
     }
     if (!stepAllowed(FileStep::Open, path))
         return logged(injectedFailure(path));
-    const int fd =
-        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // Until the replaced file's mode is copied, nobody else may open the new one.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          keepMode ? 0600 : 0666);
     if (fd < 0)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
     const auto failed = [&](const QString& why) {
         ::close(fd);
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, why)));
     };
+    if (keepMode && ::fchmod(fd, replaced.st_mode & 07777) != 0)
+        return failed(errnoText(errno));
     const qsizetype half = bytes.size() / 2;
     for (const QByteArrayView part : {bytes.first(half), bytes.sliced(half)}) {
         if (!stepAllowed(FileStep::Write, path))

@@ -4,8 +4,6 @@
 #include <QString>
 #include <functional>
 
-class QIODevice;
-
 namespace tarvelin
 {
 
@@ -27,10 +25,9 @@ struct FileContents {
     qint64 fileSize = -1; // the whole file's size, where only its start was read
 };
 
-// Reads a whole device, refusing one larger than maxSize instead of trusting its length.
-FileContents readDevice(QIODevice& device, qsizetype maxSize);
 // Opens without waiting (a FIFO with no writer, a device) and reads only a regular file: anything
-// else is refused at once. A link is read where it points.
+// else is refused at once. A link is read where it points. A file larger than maxSize is refused,
+// also one that grows past it while it is read.
 FileContents readWholeFile(const QString& path, qsizetype maxSize);
 // At most the first `count` bytes of a regular file, opened as readWholeFile opens, with the
 // whole file's size: a list of many files reads only their records.
@@ -86,9 +83,11 @@ FileResult saveCacheFile(const QString& path, QByteArrayView bytes);
 
 // A scratch file of the utility's own: whatever lies at `path` (a leftover, a link, dangling or
 // not) is removed first, the link itself and never what it points to, and the file is created
-// afresh and exclusively, never through a link, then written whole and flushed.
+// afresh and exclusively, never through a link, then written whole and flushed. It takes the mode
+// of `modeOf` (the file it is about to replace) where that file exists, as saveFileAtomically's
+// new file takes the old one's; else the mode any new file gets.
 FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
-                          const BeforeCommit& beforeCommit = {});
+                          const BeforeCommit& beforeCommit = {}, const QString& modeOf = {});
 
 // Refuses a target that is a symbolic link: writing "over" it would replace the file it points
 // to, somewhere the player did not choose.
@@ -112,12 +111,24 @@ FileResult copyFile(const QString& from, const QString& to, qsizetype maxSize);
 // Folder + "/" + name, without a second "/" when the folder already ends in one.
 QString joinPath(const QString& folder, const QString& name);
 
-// Test seam: every file step asks this hook first and fails when it answers false. A write asks
-// for Write twice, at its start and halfway, so that a refused second half leaves a file cut
-// short, as a full disk does; a refused Write fails with "No space left on device". Removing a
-// leftover before a fresh file asks for Remove.
+// The steps of the file layer, as the faults in force see them. A write asks for Write twice, at
+// its start and halfway, so that a refused second half leaves a file cut short, as a full disk
+// does; a refused Write fails with "No space left on device". Removing a leftover before a fresh
+// file asks for Remove.
 enum class FileStep { Read, Open, Write, Flush, Commit, SetAttributes, Remove, Rename };
-using FileFaultHook = std::function<bool(FileStep step, const QString& path)>;
-void setFileFaultHook(FileFaultHook hook);
+
+// What may fail on the way to the disk. Every file step asks the faults in force first and fails
+// when they refuse it. The utility runs with none: no step is ever refused. A test puts faults in
+// force for one scope (tests/support/InjectedFileFaults.h), to walk each step of a command
+// failing in turn.
+class FileFaults
+{
+public:
+    virtual ~FileFaults() = default;
+    virtual bool allows(FileStep step, const QString& path) = 0;
+};
+
+// Puts `faults` in force (null: none) and returns the ones they replace, for the scope's end.
+FileFaults* putFileFaultsInForce(FileFaults* faults);
 
 } // namespace tarvelin

@@ -11,13 +11,15 @@
 namespace tarvelin
 {
 
-StoreChange::StoreChange(StorePaths paths, RecordLayout layout, QString command, StoreLock lock)
-    : paths_(std::move(paths)), layout_(layout), command_(std::move(command)),
+StoreChange::StoreChange(StorePaths paths, RecordLayout layout, QString command,
+                         HistorySettings history, StoreLock lock)
+    : paths_(std::move(paths)), layout_(layout), command_(std::move(command)), history_(history),
       lock_(std::move(lock))
 {
 }
 
-StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QString command)
+StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QString command,
+                               HistorySettings history)
 {
     StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
                                         [&paths] { noticeStoreLockWait(paths.store); });
@@ -25,7 +27,7 @@ StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QSt
         qCWarning(lcStore).noquote() << command << "refused:" << lock.error();
     else
         removeLeftoverTemporaries(paths); // no other write of this store is running now
-    return StoreChange(paths, layout, std::move(command), std::move(lock));
+    return StoreChange(paths, layout, std::move(command), history, std::move(lock));
 }
 
 StoreRead StoreChange::readStore()
@@ -62,7 +64,7 @@ FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratc
         qCWarning(lcStore).noquote() << command_ << "refused: history:" << why.error;
         return why;
     };
-    const StoreHistory history(paths_, layout_);
+    const StoreHistory history(paths_, layout_, history_);
     std::optional<StoreHistory::Staged> staged;
     if (FileResult kept = stageInHistory(history, staged); !kept)
         return refused(std::move(kept));

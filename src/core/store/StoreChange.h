@@ -20,8 +20,10 @@ class StoreChange
 {
 public:
     // Takes the store's lock, waiting a few seconds for another command; `command` names the
-    // change ("import", "delete", ...) for the log and the history.
-    static StoreChange begin(const StorePaths& paths, RecordLayout layout, QString command);
+    // change ("import", "delete", ...) for the log and the history, which keeps the replaced
+    // store as `history` says.
+    static StoreChange begin(const StorePaths& paths, RecordLayout layout, QString command,
+                             HistorySettings history = HistorySettings::inForce());
 
     bool started() const { return lock_.held(); }
     // What a command says when it could not start: another one kept the store locked.
@@ -48,13 +50,15 @@ public:
     qint64 keptGeneration() const { return keptGeneration_; }
 
 private:
-    StoreChange(StorePaths paths, RecordLayout layout, QString command, StoreLock lock);
+    StoreChange(StorePaths paths, RecordLayout layout, QString command, HistorySettings history,
+                StoreLock lock);
     FileResult stageInHistory(const StoreHistory& history,
                               std::optional<StoreHistory::Staged>& staged);
 
     StorePaths paths_;
     RecordLayout layout_;
     QString command_;
+    HistorySettings history_;
     StoreLock lock_;
     std::optional<QByteArray> storeRead_; // the store's bytes as this change last read them
     bool historyRefused_ = false;

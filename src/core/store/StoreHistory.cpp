@@ -2,7 +2,6 @@
 
 #include "core/Logging.h"
 #include "core/names/FileNameEncoding.h"
-#include "core/platform/Clock.h"
 #include "core/platform/PathInfo.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
@@ -22,25 +21,6 @@ namespace tarvelin
 
 namespace
 {
-
-bool& historyEnabled()
-{
-    static bool enabled = true;
-    return enabled;
-}
-
-const Clock*& historyClock()
-{
-    static const Clock* clock = nullptr;
-    return clock;
-}
-
-QDateTime now()
-{
-    const QDateTime time = historyClock() ? historyClock()->now() : QDateTime::currentDateTimeUtc();
-    // Whole seconds: the records carry no more.
-    return QDateTime::fromSecsSinceEpoch(time.toSecsSinceEpoch(), Qt::UTC);
-}
 
 constexpr QByteArrayView kUnpinnedSuffix = ".generation";
 constexpr QByteArrayView kPinnedSuffix = ".pinned.generation";
@@ -180,18 +160,9 @@ DecodedGeneration readHead(const QString& path)
 
 } // namespace
 
-void setStoreHistoryEnabled(bool enabled)
-{
-    historyEnabled() = enabled;
-}
-
-void setStoreHistoryClock(const Clock* clock)
-{
-    historyClock() = clock;
-}
-
-StoreHistory::StoreHistory(const StorePaths& paths, RecordLayout layout)
-    : folder_(joinPath(rootFolder(), folderName(paths, layout))), layout_(layout)
+StoreHistory::StoreHistory(const StorePaths& paths, RecordLayout layout, HistorySettings settings)
+    : folder_(joinPath(rootFolder(), folderName(paths, layout))), layout_(layout),
+      settings_(settings)
 {
 }
 
@@ -303,7 +274,7 @@ KeepResult StoreHistory::keep(const QByteArray& storeBytes, const QString& comma
 StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QString& command) const
 {
     Staged staged;
-    if (!historyEnabled())
+    if (!settings_.keepGenerations)
         return staged;
     if (!QDir().mkpath(folder_)) {
         staged.result.result = FileResult::failure(
@@ -322,7 +293,7 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
 
     Generation record;
     record.id = highestId + 1;
-    record.time = now();
+    record.time = settings_.now();
     record.command = command;
     record.setups = countStoreSetups(storeBytes, layout_);
     record.bytes = storeBytes.size();

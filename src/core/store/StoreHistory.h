@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/FileIO.h"
+#include "core/store/HistorySettings.h"
 #include "core/store/StoreGeneration.h"
 #include "core/store/StoreLayout.h"
 
@@ -11,7 +12,6 @@
 namespace tarvelin
 {
 
-class Clock;
 struct StorePaths;
 
 // The generations of one store, newest first, and the files of its folder that were passed
@@ -47,7 +47,8 @@ struct KeepResult {
 class StoreHistory
 {
 public:
-    StoreHistory(const StorePaths& paths, RecordLayout layout);
+    explicit StoreHistory(const StorePaths& paths, RecordLayout layout,
+                          HistorySettings settings = HistorySettings::inForce());
 
     // Unpinned generations beyond this many, oldest first, are pruned after each new one.
     static constexpr int kKeptUnpinned = 100;
@@ -90,11 +91,7 @@ private:
 
     QString folder_;
     RecordLayout layout_;
+    HistorySettings settings_;
 };
-
-// Test seams. With the keep step off, keep() keeps nothing and succeeds: the benchmark measures
-// the commands without their history. The clock gives the generations' times (null: the system).
-void setStoreHistoryEnabled(bool enabled);
-void setStoreHistoryClock(const Clock* clock);
 
 } // namespace tarvelin

@@ -20,11 +20,11 @@ void makeNormal(const QString& path)
 }
 
 // setups.tmp is made afresh, never followed: a link left there would otherwise receive the store
-// and then take setups.sav's place.
+// and then take setups.sav's place. It takes the store's mode, as the store it becomes keeps it.
 FileResult throughScratchFile(const StorePaths& paths, const QByteArray& bytes,
                               const BeforeCommit& beforeCommit)
 {
-    FileResult result = writeFreshFile(paths.scratch, bytes, beforeCommit);
+    FileResult result = writeFreshFile(paths.scratch, bytes, beforeCommit, paths.store);
     if (result)
         result = renameFile(paths.scratch, paths.store);
     if (entryExists(paths.scratch)) {
@@ -35,12 +35,6 @@ FileResult throughScratchFile(const StorePaths& paths, const QByteArray& bytes,
 }
 
 } // namespace
-
-FileResult replaceStore(const StorePaths& paths, const SetupTable& table, RecordLayout layout,
-                        QByteArrayView excess, bool throughScratch)
-{
-    return replaceStoreBytes(paths, serializeStore(table, layout, excess), throughScratch);
-}
 
 FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, bool throughScratch,
                              const BeforeCommit& beforeCommit)
