@@ -13,7 +13,6 @@
 #include "core/store/StorePaths.h"
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
-#include "support/HistorySettingsInForce.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -69,6 +68,8 @@ struct Run {
     }
 
     StorePaths paths() const { return StorePaths::forGameDirectory(game); }
+    // What the commands of this run keep: generations, or none.
+    HistorySettings settings() const { return {.keepGenerations = history}; }
     // The store the next command replaces, put in place outside the timing.
     void reset()
     {
@@ -95,7 +96,6 @@ void measurePair(benchmark::State& state, const QString& name, int count,
     for (auto _ : state) {
         for (std::size_t i = 0; i < runs.size(); ++i) {
             runs[i].reset();
-            const fixture::HistorySettingsInForce history({.keepGenerations = runs[i].history});
             QElapsedTimer timer;
             timer.start();
             const bool done = command(runs[i]);
@@ -126,7 +126,8 @@ bool importCommand(const Run& run)
     return importSetup({.gameDirectory = run.game,
                         .profile = &kProfile,
                         .folder = bench::scratchFolder(),
-                        .chosenFile = QStringLiteral("HistoryImport.set")})
+                        .chosenFile = QStringLiteral("HistoryImport.set"),
+                        .history = run.settings()})
         .storeWritten;
 }
 
@@ -135,13 +136,14 @@ bool deleteCommand(const Run& run)
     return deleteSetup({.gameDirectory = run.game,
                         .layout = kLayout,
                         .setupChosen = true,
-                        .selectedSlot = 150})
+                        .selectedSlot = 150,
+                        .history = run.settings()})
         .storeWritten;
 }
 
 bool sortCommand(const Run& run)
 {
-    return sortStore(run.game, kLayout).storeWritten;
+    return sortStore(run.game, kLayout, run.settings()).storeWritten;
 }
 
 void writeBackup(Run& run)
@@ -152,7 +154,7 @@ void writeBackup(Run& run)
 
 bool restoreCommand(const Run& run)
 {
-    return restoreStore(run.game, kLayout).storeWritten;
+    return restoreStore(run.game, kLayout, run.settings()).storeWritten;
 }
 
 QString storeCopies()
@@ -169,7 +171,9 @@ QString storeCopies()
 
 bool storeImportCommand(const Run& run)
 {
-    return importStoreCopy(run.game, storeCopies(), kProfile.StoreCopyFileName, kProfile).done;
+    return importStoreCopy(run.game, storeCopies(), kProfile.StoreCopyFileName, kProfile,
+                           run.settings())
+        .done;
 }
 
 // The generation every iteration restores: kept once, pinned so that pruning spares it, in
@@ -197,7 +201,8 @@ void pinGeneration(Run& run)
 
 bool historyRestoreCommand(const Run& run)
 {
-    return run.pinned != 0 && restoreGeneration(run.game, kLayout, run.pinned).storeWritten;
+    return run.pinned != 0 &&
+           restoreGeneration(run.game, kLayout, run.pinned, false, run.settings()).storeWritten;
 }
 
 // The same two files by plain calls, as the floor under the history's own ratio: the store's

@@ -11,7 +11,6 @@
 #include "core/transfer/StoreCopy.h"
 #include "support/FakeClock.h"
 #include "support/FileTree.h"
-#include "support/HistorySettingsInForce.h"
 #include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
@@ -38,6 +37,9 @@ const QString kBackup = QStringLiteral("game/data/saved games/setups.bak");
 const QString kScratch = QStringLiteral("game/data/saved games/setups.tmp");
 const QString kImported = QStringLiteral("setups/Track.set");
 const QString kFriend = QStringLiteral("setups/Friend.set");
+// The records carry the time: the same in every run, so that runs compare byte for byte.
+const FakeClock kHistoryClock(QDateTime(QDate(2026, 12, 6), QTime(21, 0), Qt::UTC));
+const HistorySettings kDated{.clock = &kHistoryClock};
 const QString kUtilityKey = QString::fromLatin1(UtilityKey);
 // The backup history lives in the world too; its folder is named after the store's real path,
 // which differs between worlds, so the snapshots call it by one name.
@@ -121,7 +123,7 @@ const std::vector<Command>& commands()
     static const std::vector<Command> all = {
         {"opening backup",
          [](const World& w) {
-             const StoreOpening o = ReadFile(w.game(), kLayout);
+             const StoreOpening o = ReadFile(w.game(), kLayout, kDated);
              return o.backupWritten && o.keptGeneration != 0;
          }},
         {"export",
@@ -147,13 +149,14 @@ const std::vector<Command>& commands()
                                                   .profile = &kGame,
                                                   .folder = w.setups(),
                                                   .chosenFile = "Track.set",
-                                                  .style = MessageStyle::Marked});
+                                                  .style = MessageStyle::Marked,
+                                                  .history = kDated});
              return quiet(o.done, o.messages);
          }},
         {"import menu",
          [](const World& w) {
-             const ImportOutcome o = importSetup(
-                 {w.game(), &kGame, w.setups(), "Track.set", MessageStyle::Plain, true});
+             const ImportOutcome o = importSetup({w.game(), &kGame, w.setups(), "Track.set",
+                                                  MessageStyle::Plain, true, -1, kDated});
              return quiet(o.done, o.messages);
          },
          {{kStore, kImported}}},
@@ -163,22 +166,23 @@ const std::vector<Command>& commands()
                                                         .layout = kLayout,
                                                         .setupChosen = true,
                                                         .selectedSlot = 3,
-                                                        .listedName = "B"});
+                                                        .listedName = "B",
+                                                        .history = kDated});
              return quiet(o.done, o.messages);
          }},
         {"restore",
          [](const World& w) {
-             const StoreCommandOutcome o = restoreStore(w.game(), kLayout);
+             const StoreCommandOutcome o = restoreStore(w.game(), kLayout, kDated);
              return quiet(o.done, o.messages);
          }},
         {"sort",
          [](const World& w) {
-             const StoreCommandOutcome o = sortStore(w.game(), kLayout);
+             const StoreCommandOutcome o = sortStore(w.game(), kLayout, kDated);
              return quiet(o.done, o.messages);
          }},
         {"sort over a setups.tmp linked outside",
          [](const World& w) {
-             const StoreCommandOutcome o = sortStore(w.game(), kLayout);
+             const StoreCommandOutcome o = sortStore(w.game(), kLayout, kDated);
              return quiet(o.done, o.messages);
          },
          {},
@@ -193,7 +197,7 @@ const std::vector<Command>& commands()
         {"store-import",
          [](const World& w) {
              const StoreCopyOutcome o =
-                 importStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame);
+                 importStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame, kDated);
              return o.done && o.messages.empty();
          }},
         {"rename",
@@ -243,16 +247,12 @@ FileTree snapshot(const World& world)
     return tree;
 }
 
-// The records carry the time: the same in every run, so that runs compare byte for byte.
-const FakeClock kHistoryClock(QDateTime(QDate(2026, 12, 6), QTime(21, 0), Qt::UTC));
-
 Outcome runOnce(const Command& command, Faults& faults)
 {
     World world;
     if (command.prepare)
         command.prepare(world);
     Outcome run;
-    const fixture::HistorySettingsInForce dated({.clock = &kHistoryClock});
     run.before = snapshot(world);
     {
         const fixture::InjectedFileFaults injected([&faults](FileStep step, const QString& path) {

@@ -23,7 +23,7 @@ public:
     // change ("import", "delete", ...) for the log and the history, which keeps the replaced
     // store as `history` says.
     static StoreChange begin(const StorePaths& paths, RecordLayout layout, QString command,
-                             HistorySettings history = HistorySettings::inForce());
+                             HistorySettings history);
 
     bool started() const { return lock_.held(); }
     // What a command says when it could not start: another one kept the store locked.

@@ -42,9 +42,10 @@ void finish(StoreCommandOutcome& outcome, StoreChange& change, const SetupTable&
 
 // The store's lock for the command, or the refusal when another command kept it.
 std::optional<StoreChange> beginChange(const StorePaths& paths, RecordLayout layout,
-                                       const QString& command, StoreCommandOutcome& failure)
+                                       const QString& command, const HistorySettings& history,
+                                       StoreCommandOutcome& failure)
 {
-    StoreChange change = StoreChange::begin(paths, layout, command);
+    StoreChange change = StoreChange::begin(paths, layout, command, history);
     if (!change.started()) {
         failure = refused<StoreCommandOutcome>(change.refusal(), change.refusalDetail());
         return std::nullopt;
@@ -64,7 +65,7 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
     std::optional<StoreChange> change =
-        beginChange(paths, request.layout, QStringLiteral("delete"), outcome);
+        beginChange(paths, request.layout, QStringLiteral("delete"), request.history, outcome);
     if (!change)
         return outcome;
     const std::optional<StoreRead> read = readStore(*change, outcome);
@@ -104,14 +105,15 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
     return outcome;
 }
 
-StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout)
+StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout,
+                                 const HistorySettings& history)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
     StoreCommandOutcome outcome;
     std::optional<StoreChange> change =
-        beginChange(paths, layout, QStringLiteral("restore"), outcome);
+        beginChange(paths, layout, QStringLiteral("restore"), history, outcome);
     if (!change)
         return outcome;
     const StoreRead backup = ReadSlots(paths.backup, layout);
@@ -140,13 +142,15 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
     return outcome;
 }
 
-StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout)
+StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout,
+                              const HistorySettings& history)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     StoreCommandOutcome outcome;
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
-    std::optional<StoreChange> change = beginChange(paths, layout, QStringLiteral("sort"), outcome);
+    std::optional<StoreChange> change =
+        beginChange(paths, layout, QStringLiteral("sort"), history, outcome);
     if (!change)
         return outcome;
     const std::optional<StoreRead> read = readStore(*change, outcome);

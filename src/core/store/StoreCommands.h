@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/HistorySettings.h"
 #include "core/store/StoreCommandOutcome.h"
 #include "core/store/StoreLayout.h"
 
@@ -19,6 +20,7 @@ struct DeleteRequest {
     // The selected line's name as listed. When given, a store that changed on disk since it was
     // listed, so that this slot now holds another setup or none, is left alone.
     std::optional<QByteArray> listedName = std::nullopt;
+    HistorySettings history = {};
 };
 
 // Delete Setup: reads setups.sav afresh, clears the selected slot, compacts the table and puts
@@ -29,10 +31,12 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request);
 // Restore Store: setups.sav becomes setups.bak again, slot for slot, gaps included. The backup
 // is only read and stays read-only. A missing or incomplete backup is refused. Done: the store
 // was replaced, so whatever setup was chosen is no longer the one listed.
-StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout);
+StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout,
+                                 const HistorySettings& history = {});
 
 // Sort Store: setups.sav rewritten through setups.tmp with its setups ordered by name in slots
 // 1 to N. The chosen setup stays chosen, though no line is selected any more.
-StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout);
+StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout,
+                              const HistorySettings& history = {});
 
 } // namespace tarvelin

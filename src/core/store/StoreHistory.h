@@ -48,7 +48,7 @@ class StoreHistory
 {
 public:
     explicit StoreHistory(const StorePaths& paths, RecordLayout layout,
-                          HistorySettings settings = HistorySettings::inForce());
+                          HistorySettings settings = {});
 
     // Unpinned generations beyond this many, oldest first, are pruned after each new one.
     static constexpr int kKeptUnpinned = 100;

@@ -90,12 +90,13 @@ HistoryPreviewOutcome previewGeneration(const QString& gameDirectory, RecordLayo
 }
 
 HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayout layout,
-                                        qint64 id, bool dryRun)
+                                        qint64 id, bool dryRun, const HistorySettings& history)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
-    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("history restore"));
+    StoreChange change =
+        StoreChange::begin(paths, layout, QStringLiteral("history restore"), history);
     if (!change.started())
         return refused<HistoryRestoreOutcome>(change.refusal(), change.refusalDetail());
     HistoryRestoreOutcome outcome;
@@ -131,8 +132,8 @@ CommandOutcome pinGeneration(const QString& gameDirectory, RecordLayout layout, 
         return refused(noGameDirectoryMessage());
     // Under the store's lock, though the store is not written: a command keeping a generation
     // meanwhile prunes the history.
-    const StoreChange change =
-        StoreChange::begin(paths, layout, pinned ? QStringLiteral("pin") : QStringLiteral("unpin"));
+    const StoreChange change = StoreChange::begin(
+        paths, layout, pinned ? QStringLiteral("pin") : QStringLiteral("unpin"), {});
     if (!change.started())
         return refused(change.refusal(), change.refusalDetail());
     const StoreHistory history(paths, layout);

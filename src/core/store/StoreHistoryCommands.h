@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/HistorySettings.h"
 #include "core/store/StoreCommandOutcome.h"
 #include "core/store/StoreGeneration.h"
 #include "core/store/StorePreview.h"
@@ -31,7 +32,8 @@ struct HistoryRestoreOutcome : StoreCommandOutcome {
     qint64 keptGeneration = 0; // the generation that now holds the replaced store; 0: none new
 };
 HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayout layout,
-                                        qint64 id, bool dryRun = false);
+                                        qint64 id, bool dryRun = false,
+                                        const HistorySettings& history = {});
 
 // Pins generation `id`, so retention never prunes it, or unpins it.
 CommandOutcome pinGeneration(const QString& gameDirectory, RecordLayout layout, qint64 id,

@@ -23,7 +23,8 @@ void passOver(StoreOpening& opening, const QString& why)
 // The game saves without the utility: a store that differs from the newest generation is kept
 // now, before anything else can replace it. Nothing is refused when that fails: the opening
 // changes no store.
-void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout layout)
+void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout layout,
+                  const HistorySettings& history)
 {
     const FileContents current = readWholeFile(paths.store, layout::kMaxStoreFileSize);
     if (!current.ok) {
@@ -31,7 +32,7 @@ void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout l
         return;
     }
     const KeepResult kept =
-        StoreHistory(paths, layout).keep(current.bytes, QStringLiteral("opening"));
+        StoreHistory(paths, layout, history).keep(current.bytes, QStringLiteral("opening"));
     for (const QString& step : kept.passedOver)
         passOver(opening, step);
     if (!kept)
@@ -41,7 +42,8 @@ void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout l
 
 } // namespace
 
-StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
+StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout,
+                      const HistorySettings& history)
 {
     StoreOpening opening;
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
@@ -69,7 +71,7 @@ StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout)
     }
 
     if (!read.missing)
-        keepGameSave(opening, paths, layout);
+        keepGameSave(opening, paths, layout, history);
     // What a crash or a player's mistake left is not a store to keep: setups.bak may be the only
     // copy of the setups it lost.
     if (read.missing || read.image.cutShort) {

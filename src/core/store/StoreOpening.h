@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/outcome/Message.h"
+#include "core/store/HistorySettings.h"
 #include "core/store/StoreList.h"
 
 #include <QStringList>
@@ -31,6 +32,7 @@ struct StoreOpening {
 // replaced atomically and only from a store read whole, all 300 slots present: a store that is
 // missing, empty, cut short or unreadable never costs the player the backup of the last good
 // opening.
-StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout);
+StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout,
+                      const HistorySettings& history = {});
 
 } // namespace tarvelin

@@ -6,8 +6,8 @@
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
-#include "core/store/StoreReading.h"
 #include "core/store/StorePaths.h"
+#include "core/store/StoreReading.h"
 
 #include <QDir>
 

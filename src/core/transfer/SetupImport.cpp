@@ -46,7 +46,8 @@ ImportOutcome importSetup(const ImportRequest& request)
         return refused<ImportOutcome>(noGameDirectoryMessage());
 
     const RecordLayout layout = request.profile->recordLayout();
-    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("import"));
+    StoreChange change =
+        StoreChange::begin(paths, layout, QStringLiteral("import"), request.history);
     if (!change.started())
         return refused<ImportOutcome>(change.refusal(), change.refusalDetail());
 

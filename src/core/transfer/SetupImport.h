@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/HistorySettings.h"
 #include "core/store/StoreCommandOutcome.h"
 #include "core/transfer/MessageStyle.h"
 
@@ -18,6 +19,7 @@ struct ImportRequest {
     // The file is deleted once its setup is in the store; otherwise it stays, made writable.
     bool deleteFileAfterImport = false;
     int selectedIndex = -1; // the store list's selected line (0-based), which stays selected
+    HistorySettings history = {};
 };
 
 struct ImportOutcome : StoreCommandOutcome {

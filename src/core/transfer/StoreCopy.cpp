@@ -88,7 +88,8 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
 }
 
 StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const QString& selectedFileName, const GameProfile& profile)
+                                 const QString& selectedFileName, const GameProfile& profile,
+                                 const HistorySettings& history)
 {
     if (transferFolder.isEmpty() || !isUsableFileName(selectedFileName))
         return importFailed(QStringLiteral("no file selected"));
@@ -103,7 +104,7 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     const FileContents contents = readWholeFile(copy, layout::kMaxStoreFileSize);
     if (!contents.ok)
         return importFailed(contents.error);
-    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("store-import"));
+    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("store-import"), history);
     if (!change.started())
         return refused<StoreCopyOutcome>(change.refusal(), change.refusalDetail());
     const CopyRead read = parseWithHeader(contents.bytes, layout);

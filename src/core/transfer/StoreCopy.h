@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/outcome/CommandOutcome.h"
+#include "core/store/HistorySettings.h"
 #include "core/store/StoreList.h"
 
 #include <QString>
@@ -36,6 +37,7 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
 // reads whole only as the other game's store, is refused. Any failure, including a copy that is not
 // a whole store of this game, ends with kNoCopyChosenText and leaves the store as it was.
 StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const QString& selectedFileName, const GameProfile& profile);
+                                 const QString& selectedFileName, const GameProfile& profile,
+                                 const HistorySettings& history = {});
 
 } // namespace tarvelin
