@@ -83,6 +83,9 @@ struct CommandSpec {
     std::string_view usage;   // after the program's name
     std::string_view summary; // one line
     CommandFunction run;
+    // The command works on a game's directory: the runner finds it (--game-dir, else the
+    // registry file, else the Wine prefix) before `run`, and refuses the command without it.
+    bool needsGameDirectory = false;
 };
 
 inline constexpr std::string_view kProgramName = "tarvelin-setup-utility";
