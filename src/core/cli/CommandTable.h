@@ -5,9 +5,9 @@
 #include <string_view>
 
 // The command line's one table: every command with its arguments, the options it takes, its
-// usage line, its summary and the function that runs it. Parsing, the usage checks, --help and
-// dispatch all read it; so can a man page or a shell completion generator, which need nothing
-// but these plain declarations.
+// usage line, its summary, the function that runs it and whether that function needs the game
+// directory found first. Parsing, the usage checks, --help and dispatch all read it; so can a man
+// page or a shell completion generator, which need nothing but these plain declarations.
 
 namespace tarvelin::cli
 {
