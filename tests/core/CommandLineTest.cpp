@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -305,6 +306,19 @@ TEST_F(CommandLineTest, HelpOfEveryCommandComesFromTheTable)
 
     EXPECT_EQ(run({"delete", "--game", "dtr", "--slot", "1", "--dry-run"}), 2);
     EXPECT_FALSE(err.contains(QStringLiteral("Usage:")));
+}
+
+// The runner finds the game directory before exactly the commands that take --game-dir; the
+// others (registry, files) run where no game is installed, and every store command finds its game.
+TEST_F(CommandLineTest, ExactlyTheCommandsTakingGameDirHaveTheGameFoundFirst)
+{
+    for (const cli::CommandSpec& command : cli::commandTable()) {
+        const bool takesGameDir =
+            std::ranges::any_of(command.options, [](const cli::CommandOption& option) {
+                return option.option == cli::Option::GameDir;
+            });
+        EXPECT_EQ(command.needsGameDirectory, takesGameDir) << command.name;
+    }
 }
 
 TEST_F(CommandLineTest, ExportTakesNameAndFolderAsOptionsOrAsArguments)

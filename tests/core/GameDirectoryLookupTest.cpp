@@ -2,6 +2,7 @@
 
 #include "core/game/GameProfile.h"
 #include "core/registry/Registry.h"
+#include "core/registry/WineImport.h"
 #include "core/registry/WinePath.h"
 #include "support/CommandLineRun.h"
 #include "support/StoreBytes.h"
@@ -164,6 +165,80 @@ TEST_F(GameDirectoryLookupTest, ImportWineShowsWritesAndTheCommandLineFindsTheGa
 
     EXPECT_EQ(run({"registry", "import-wine", "--wine-prefix", noPrefix}), 1);
     EXPECT_EQ(run({"registry", "import-wine", "--game", "sc", "--wine-prefix", prefix.root()}), 1);
+}
+
+// The import's outcome says for each game what the prefix has and what became of the registry
+// file's value; the command line prints nothing else.
+TEST_F(GameDirectoryLookupTest, ImportFromWineTellsPerGameWhatItFoundAndWrote)
+{
+    const QString dtr = prefix.folder(QStringLiteral("DTR"));
+    prefix.systemReg(gameKey(kDtrKey, "C:\\\\DTR") + gameKey(kScKey, "D:\\\\Sprint"));
+    ASSERT_TRUE(registry.createKey(DirtTrackRacingProfile.GameKey));
+    ASSERT_TRUE(registry.SetKeyValue(DirtTrackRacingProfile.GameKey, "Directory",
+                                     QStringLiteral("/elsewhere"), RegistryType::String));
+    const GameProfile* both[] = {&DirtTrackRacingProfile, &SprintCarsProfile};
+    const auto texts = [](const CommandOutcome& outcome) {
+        QStringList lines;
+        for (const Message& message : outcome.messages)
+            lines << message.text;
+        return lines;
+    };
+    const QString nowHolds =
+        registry.filePath() + QStringLiteral(" now holds the game directory found in Wine.");
+
+    WineImportOutcome outcome = importGameDirectoriesFromWine(registry, prefix.root(), both, false);
+    EXPECT_TRUE(outcome.done);
+    ASSERT_EQ(outcome.games.size(), 2);
+    EXPECT_EQ(outcome.games[0].found.linuxPath, dtr);
+    EXPECT_TRUE(outcome.games[0].written);
+    EXPECT_EQ(outcome.games[0].replaced, QStringLiteral("/elsewhere"));
+    EXPECT_EQ(outcome.games[1].found.windowsPath, QStringLiteral("D:\\Sprint"));
+    EXPECT_EQ(outcome.games[1].found.linuxPath, QString());
+    EXPECT_FALSE(outcome.games[1].written);
+    EXPECT_EQ(texts(outcome), (QStringList{dtr + " replaces /elsewhere for " +
+                                               DirtTrackRacingProfile.gameTitle + ".",
+                                           nowHolds}));
+    EXPECT_EQ(registryText(registry.QueryValue(DirtTrackRacingProfile.GameKey, "Directory")), dtr);
+
+    // The value already names the folder: written, nothing replaced.
+    outcome = importGameDirectoriesFromWine(registry, prefix.root(), both, false);
+    EXPECT_TRUE(outcome.done);
+    EXPECT_TRUE(outcome.games[0].written);
+    EXPECT_EQ(outcome.games[0].replaced, QString());
+    EXPECT_EQ(texts(outcome), QStringList{nowHolds});
+
+    // A registry file that cannot be written: the game found, not written, and why.
+    Registry unwritable(scratch.filePath(QStringLiteral("registry.reg/inside.reg")));
+    outcome = importGameDirectoriesFromWine(unwritable, prefix.root(), both, false);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_FALSE(outcome.games[0].written);
+    ASSERT_EQ(outcome.messages.size(), 1);
+    EXPECT_TRUE(outcome.messages[0].text.startsWith(unwritable.filePath() + " was not changed"));
+
+    // A dry run reads the prefix and writes nothing.
+    Registry fresh(scratch.filePath(QStringLiteral("fresh.reg")));
+    outcome = importGameDirectoriesFromWine(fresh, prefix.root(), both, true);
+    EXPECT_TRUE(outcome.done);
+    EXPECT_FALSE(outcome.games[0].written);
+    EXPECT_EQ(texts(outcome), QStringList{"Dry run: " + fresh.filePath() + " was not changed."});
+    EXPECT_FALSE(QFileInfo::exists(fresh.filePath()));
+
+    // Nothing on disk to import: not done. A game the prefix does not know is not installed.
+    const GameProfile* sprintCars[] = {&SprintCarsProfile};
+    outcome = importGameDirectoriesFromWine(registry, prefix.root(), sprintCars, false);
+    EXPECT_FALSE(outcome.done);
+    prefix.systemReg(gameKey(kDtrKey, "C:\\\\DTR"));
+    outcome = importGameDirectoriesFromWine(registry, prefix.root(), sprintCars, false);
+    EXPECT_FALSE(outcome.done);
+    ASSERT_EQ(outcome.games.size(), 1);
+    EXPECT_EQ(outcome.games[0].found.windowsPath, QString());
+    EXPECT_EQ(texts(outcome), QStringList{"No game directory to import from the Wine prefix " +
+                                          prefix.root() + "."});
+    // No registry in the prefix: no game is looked at.
+    QFile::remove(prefix.root() + QStringLiteral("/system.reg"));
+    outcome = importGameDirectoriesFromWine(registry, prefix.root(), both, false);
+    EXPECT_FALSE(outcome.done);
+    EXPECT_TRUE(outcome.games.empty());
 }
 
 } // namespace

@@ -51,8 +51,8 @@ TEST(Launch, StartsLaunchExeFromTheDiscRootWithoutTellingAnything)
         FakeProgramStarter starter;
 
         const LaunchOutcome outcome = Launch(DirtTrackRacingProfile, drives, starter);
-        EXPECT_TRUE(outcome.started) << name;
-        EXPECT_FALSE(outcome.message) << name;
+        EXPECT_TRUE(outcome.done) << name;
+        EXPECT_TRUE(outcome.messages.empty()) << name;
         ASSERT_EQ(starter.starts.size(), 1) << name;
         EXPECT_EQ(starter.starts[0].program, disc.root.filePath(QString::fromLatin1(name)));
         EXPECT_TRUE(starter.starts[0].args.isEmpty());
@@ -87,11 +87,11 @@ TEST(Launch, EveryFailureGivesTheProfilesCdMessage)
             starter.succeeds = c.startSucceeds;
 
             const LaunchOutcome outcome = Launch(*profile, drives, starter);
-            EXPECT_FALSE(outcome.started) << c.what;
+            EXPECT_FALSE(outcome.done) << c.what;
             EXPECT_EQ(starter.starts.size(), c.startsTried) << c.what;
-            ASSERT_TRUE(outcome.message) << c.what;
-            EXPECT_EQ(*outcome.message,
-                      (Message{profile->CdMissingMessage, MessageIcon::Exclamation}));
+            const std::vector<Message> cdMissing{
+                {profile->CdMissingMessage, MessageIcon::Exclamation}};
+            EXPECT_EQ(outcome.messages, cdMissing) << c.what;
         }
     }
     EXPECT_EQ(SprintCarsProfile.CdMissingMessage,

@@ -16,6 +16,13 @@ const QString kMsInfo = QString::fromLatin1(kSysInfoKey);
 const QString kShared = QString::fromLatin1(kSharedToolsKey);
 const QString kUnavailable = QString::fromLatin1(kSysInfoUnavailable);
 
+// The one message StartSysInfo gives when the tool does not start; empty when it started.
+QString messageOf(const CommandOutcome& outcome)
+{
+    EXPECT_EQ(outcome.done, outcome.messages.empty());
+    return outcome.messages.empty() ? QString() : outcome.messages.front().text;
+}
+
 class SystemInformationTest : public ::testing::Test
 {
 protected:
@@ -53,15 +60,16 @@ TEST_F(SystemInformationTest, PathValueStartsTheToolWithoutAMessage)
 {
     writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
                   "\"PATH\"=\"/opt/tools/msinfo\"\r\n");
-    EXPECT_EQ(StartSysInfo(registry, starter), std::nullopt);
+    EXPECT_EQ(messageOf(StartSysInfo(registry, starter)), QString());
     ASSERT_EQ(starter.starts.size(), 1);
     EXPECT_EQ(starter.starts[0].program, QStringLiteral("/opt/tools/msinfo"));
 
     // The path is read but the tool does not start: the message, and no second place is tried.
     starter.succeeds = false;
-    const std::optional<Message> message = StartSysInfo(registry, starter);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(*message, (Message{kUnavailable, MessageIcon::None, kApplicationTitle}));
+    const CommandOutcome outcome = StartSysInfo(registry, starter);
+    EXPECT_FALSE(outcome.done);
+    const std::vector<Message> unavailable{{kUnavailable, MessageIcon::None, kApplicationTitle}};
+    EXPECT_EQ(outcome.messages, unavailable);
     EXPECT_EQ(starter.starts.size(), 2);
 }
 
@@ -74,26 +82,26 @@ TEST_F(SystemInformationTest, SharedToolsFolderStartsTheToolOnlyWhenItsFileIsThe
                   tools.toUtf8() + "\"\r\n");
 
     // Folder present, file missing: the message, nothing started.
-    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
+    EXPECT_EQ(messageOf(StartSysInfo(registry, starter)), kUnavailable);
     EXPECT_TRUE(starter.starts.isEmpty());
 
     // The file's name is matched without regard to case, as on the games' file system.
     fixture::writeFile(tools + QStringLiteral("/msinfo32.exe"), "MZ");
-    EXPECT_EQ(StartSysInfo(registry, starter), std::nullopt);
+    EXPECT_EQ(messageOf(StartSysInfo(registry, starter)), QString());
     ASSERT_EQ(starter.starts.size(), 1);
     EXPECT_EQ(starter.starts[0].program, tools + QStringLiteral("/msinfo32.exe"));
 }
 
 TEST_F(SystemInformationTest, NeitherPlaceOrAPathOfAnotherTypeShowsTheMessageEachTime)
 {
-    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
-    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
+    EXPECT_EQ(messageOf(StartSysInfo(registry, starter)), kUnavailable);
+    EXPECT_EQ(messageOf(StartSysInfo(registry, starter)), kUnavailable);
     EXPECT_TRUE(starter.starts.isEmpty());
 
     writeRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
                   "\"PATH\"=hex:43,3a,5c\r\n");
     starter.succeeds = false;
-    EXPECT_EQ(StartSysInfo(registry, starter)->text, kUnavailable);
+    EXPECT_EQ(messageOf(StartSysInfo(registry, starter)), kUnavailable);
 }
 
 } // namespace

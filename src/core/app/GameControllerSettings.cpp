@@ -5,14 +5,15 @@
 namespace tarvelin
 {
 
-std::optional<Message> startGameControllerSettings(ProgramStarter& starter)
+CommandOutcome startGameControllerSettings(ProgramStarter& starter)
 {
-    if (starter.startDetached(QStringLiteral("jstest-gtk"), {}))
-        return std::nullopt;
-    if (starter.startDetached(QStringLiteral("wine"),
-                              {QStringLiteral("control"), QStringLiteral("joy.cpl")}))
-        return std::nullopt;
-    return Message{QString::fromLatin1(kNoControllerSettings), MessageIcon::Exclamation};
+    CommandOutcome outcome;
+    outcome.done = starter.startDetached(QStringLiteral("jstest-gtk"), {}) ||
+                   starter.startDetached(QStringLiteral("wine"),
+                                         {QStringLiteral("control"), QStringLiteral("joy.cpl")});
+    if (!outcome.done)
+        outcome.messages.push_back(exclamation(QString::fromLatin1(kNoControllerSettings)));
+    return outcome;
 }
 
 } // namespace tarvelin

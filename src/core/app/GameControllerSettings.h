@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/outcome/Message.h"
-
-#include <optional>
+#include "core/outcome/CommandOutcome.h"
 
 namespace tarvelin
 {
@@ -14,7 +12,7 @@ inline constexpr char kNoControllerSettings[] =
     "game controller panel, and try again.";
 
 // Opens the desktop's game-controller settings: jstest-gtk when it starts, else Wine's joy.cpl.
-// Returns the message to show when neither starts. The utility does not wait for the program.
-std::optional<Message> startGameControllerSettings(ProgramStarter& starter);
+// Done when one starts; else the one message to show. The utility does not wait for the program.
+CommandOutcome startGameControllerSettings(ProgramStarter& starter);
 
 } // namespace tarvelin

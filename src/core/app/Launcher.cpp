@@ -44,12 +44,12 @@ LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, Progr
         if (outcome.program.isEmpty())
             qCInfo(lcLauncher) << "no" << kLaunchProgram << "in" << root;
         else
-            outcome.started = starter.startDetachedIn(outcome.program, {}, root);
+            outcome.done = starter.startDetachedIn(outcome.program, {}, root);
     } else {
         qCInfo(lcLauncher) << "no optical drive with a disc mounted";
     }
-    if (!outcome.started)
-        outcome.message = Message{profile.CdMissingMessage, MessageIcon::Exclamation};
+    if (!outcome.done)
+        outcome.messages.push_back(exclamation(profile.CdMissingMessage));
     return outcome;
 }
 

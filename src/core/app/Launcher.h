@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/game/GameProfile.h"
-#include "core/outcome/Message.h"
+#include "core/outcome/CommandOutcome.h"
 #include "core/platform/DriveTable.h"
 #include "core/platform/ProgramStarter.h"
-
-#include <optional>
 
 namespace tarvelin
 {
@@ -19,12 +17,10 @@ inline constexpr char kLaunchProgram[] = "Launch.exe";
 // the first drive counts, whatever the later ones hold.
 QString GetCDROMDriveLetter(const DriveTable& drives);
 
-struct LaunchOutcome {
-    bool started = false;
+// Done: the launcher was started. Any failure carries the profile's CdMissingMessage.
+struct LaunchOutcome : CommandOutcome {
     // The game's launcher as it was found on the disc; empty when there was none.
     QString program;
-    // The profile's CdMissingMessage on any failure.
-    std::optional<Message> message;
 };
 
 // Starts "Launch.exe" from the root of the first optical drive, with that root as the working

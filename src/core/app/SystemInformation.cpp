@@ -44,23 +44,25 @@ QString sysInfoProgramIn(const QString& folder)
 
 } // namespace
 
-std::optional<Message> StartSysInfo(const Registry& registry, ProgramStarter& starter)
+CommandOutcome StartSysInfo(const Registry& registry, ProgramStarter& starter)
 {
+    CommandOutcome started;
+    started.done = true;
     QString path;
     if (GetKeyValue(registry, QString::fromLatin1(kSysInfoKey),
                     QString::fromLatin1(kSysInfoPathValue), path)) {
         if (starter.startDetached(path, {}))
-            return std::nullopt;
+            return started;
     } else {
         QString folder;
         if (GetKeyValue(registry, QString::fromLatin1(kSharedToolsKey),
                         QString::fromLatin1(kSharedToolsSysInfoValue), folder)) {
             const QString program = sysInfoProgramIn(folder);
             if (!program.isEmpty() && starter.startDetached(program, {}))
-                return std::nullopt;
+                return started;
         }
     }
-    return Message{QString::fromLatin1(kSysInfoUnavailable), MessageIcon::None};
+    return refused(Message{QString::fromLatin1(kSysInfoUnavailable), MessageIcon::None});
 }
 
 } // namespace tarvelin

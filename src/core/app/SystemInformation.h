@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/outcome/Message.h"
+#include "core/outcome/CommandOutcome.h"
 
 #include <QString>
-#include <optional>
 
 namespace tarvelin
 {
@@ -25,7 +24,7 @@ bool GetKeyValue(const Registry& registry, const QString& keyPath, const QString
                  QString& text);
 
 // Starts the system information tool named in the registry: the "PATH" of the MSINFO key, else
-// MSINFO32.EXE in the shared tools folder. Returns the message to show when neither starts.
-std::optional<Message> StartSysInfo(const Registry& registry, ProgramStarter& starter);
+// MSINFO32.EXE in the shared tools folder. Done when one starts; else the one message to show.
+CommandOutcome StartSysInfo(const Registry& registry, ProgramStarter& starter);
 
 } // namespace tarvelin

@@ -1,7 +1,8 @@
 #include "core/cli/CommandLine.h"
 
 #include "core/app/HelpIndex.h"
-#include "core/cli/Commands.h"
+#include "core/cli/CommandContext.h"
+#include "core/cli/GameResolution.h"
 #include "core/cli/TerminalText.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,11 @@ int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err)
     CommandContext context{
         invocation, out, err,
         Registry(registryFile.isEmpty() ? Registry::defaultFilePath() : registryFile)};
+    if (invocation.command->needsGameDirectory) {
+        context.game = resolveGame(context);
+        if (!context.game)
+            return kFailed;
+    }
     return invocation.command->run(context);
 }
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 // The command line's one table: every command with its arguments, the options it takes, its
-// usage line, its summary and the function that runs it. Parsing, the usage checks, --help and
-// dispatch all read it; so can a man page or a shell completion generator, which need nothing
-// but these plain declarations.
+// usage line, its summary, the function that runs it and whether that function needs the game
+// directory found first. Parsing, the usage checks, --help and dispatch all read it; so can a man
+// page or a shell completion generator, which need nothing but these plain declarations.
 
 namespace tarvelin::cli
 {
@@ -83,6 +83,9 @@ struct CommandSpec {
     std::string_view usage;   // after the program's name
     std::string_view summary; // one line
     CommandFunction run;
+    // The command works on a game's directory: the runner finds it (--game-dir, else the
+    // registry file, else the Wine prefix) before `run`, and refuses the command without it.
+    bool needsGameDirectory = false;
 };
 
 inline constexpr std::string_view kProgramName = "tarvelin-setup-utility";

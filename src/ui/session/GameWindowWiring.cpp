@@ -1,5 +1,6 @@
 #include "ui/session/GameWindowWiring.h"
 
+#include "core/Logging.h"
 #include "core/app/Launcher.h"
 #include "core/game/GameProfile.h"
 #include "ui/gamewindow/GameWindow.h"
@@ -39,13 +40,12 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
     QObject::connect(
         &window, &GameWindow::helpSearchRequested, &navigator,
         [&navigator, self](const QString& keyword) { navigator.showHelpSearch(keyword, self); });
-    QObject::connect(&window, &GameWindow::launchRequested, &navigator,
-                     [&navigator, &platform, self, &profile] {
-                         const LaunchOutcome outcome =
-                             Launch(profile, *platform.drives, *navigator.services().programs);
-                         if (outcome.message)
-                             showMessage(self, *outcome.message);
-                     });
+    QObject::connect(
+        &window, &GameWindow::launchRequested, &navigator, [&navigator, &platform, self, &profile] {
+            showCommandOutcome(self,
+                               Launch(profile, *platform.drives, *navigator.services().programs),
+                               lcLauncher());
+        });
 }
 
 void showInGameWindow(Navigator& navigator, const GameProfile& profile, const StoreState& store)

@@ -1,5 +1,6 @@
 #include "ui/session/Navigator.h"
 
+#include "core/Logging.h"
 #include "core/app/GameControllerSettings.h"
 #include "core/app/Links.h"
 #include "core/game/GameProfile.h"
@@ -198,8 +199,7 @@ void Navigator::switchGame(QWidget* gameWindow, const GameProfile& current)
 
 void Navigator::startControllerSettings(QWidget* from)
 {
-    if (const std::optional<Message> message = startGameControllerSettings(*services_.programs))
-        showMessage(from, *message);
+    showCommandOutcome(from, startGameControllerSettings(*services_.programs), lcStarter());
 }
 
 void Navigator::openLink(const QString& address)

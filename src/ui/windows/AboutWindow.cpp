@@ -1,5 +1,6 @@
 #include "ui/windows/AboutWindow.h"
 
+#include "core/Logging.h"
 #include "core/app/AboutTexts.h"
 #include "core/app/Links.h"
 #include "core/app/SystemInformation.h"
@@ -141,8 +142,7 @@ void AboutWindow::fillLabels()
 
 void AboutWindow::startSystemInformation()
 {
-    if (const std::optional<Message> message = StartSysInfo(registry_, programs_))
-        showMessage(this, *message);
+    showCommandOutcome(this, StartSysInfo(registry_, programs_), lcStarter());
 }
 
 void AboutWindow::closeBySliding()

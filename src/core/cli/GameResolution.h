@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/cli/CommandContext.h"
+
+#include <optional>
+
+namespace tarvelin::cli
+{
+
+// The game of --game; only called for a command the table gives that option as required.
+const GameProfile& profileOf(const CommandContext& context);
+
+// --wine-prefix, else $WINEPREFIX, else ~/.wine.
+QString winePrefix(const CommandContext& context);
+
+// The game directory: --game-dir, else the registry file, else the Wine prefix. Nothing, with
+// the player told where to point the utility, when none holds the game.
+std::optional<GameContext> resolveGame(CommandContext& context);
+
+} // namespace tarvelin::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+namespace tarvelin::cli
+{
+
+// A JSON object with its keys in the order the help documents, which QJsonObject would sort.
+class OrderedJson
+{
+public:
+    OrderedJson& add(const char* key, const QJsonValue& value);
+    // On one line: {"key": value, ...}
+    QString text() const;
+
+private:
+    QStringList fields_;
+};
+
+// Texts as a JSON array on one line.
+QString jsonArray(const QStringList& items);
+
+// Objects already written as JSON (OrderedJson::text), as an array with one object a line.
+QString jsonArrayOfLines(const QStringList& objects);
+
+} // namespace tarvelin::cli
