@@ -4,6 +4,7 @@
 #include "core/game/GameProfile.h"
 #include "core/store/StoreCommands.h"
 #include "core/store/StoreHistoryCommands.h"
+#include "core/store/StoreListing.h"
 #include "core/store/StoreOpening.h"
 #include "core/store/StoreReading.h"
 #include "core/transfer/SetupExport.h"
@@ -89,6 +90,12 @@ std::vector<Case> cases()
              return ranOf(o, o.table ? std::optional(stateOf(*o.table)) : std::nullopt);
          },
          false, "", 0},
+        {"list",
+         [](const fixture::GameDir& game) {
+             const auto o = listSetups(game.root(), kDtr);
+             return ranOf(o, o.store);
+         },
+         true, "", 0},
         {"opening",
          [](const fixture::GameDir& game) {
              const StoreOpening opening = ReadFile(game.root(), kDtr);
