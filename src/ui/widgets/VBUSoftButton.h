@@ -32,7 +32,6 @@ public:
     const QString& ovalLabel() const { return ovalLabel_; }
     const QColor& labelColor() const { return labelColor_; }
     Arrow arrow() const { return arrow_; }
-    bool hasPicture() const { return !picture_.isNull() || !ovalLabel_.isEmpty(); }
 
     QSize sizeHint() const override;
 

@@ -91,8 +91,7 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     closeButton_->setObjectName(QStringLiteral("VBUSoftButton1"));
     closeButton_->setAccessibleName(QStringLiteral("Close the volume window"));
     closeButton_->setToolTip(closeButton_->accessibleName());
-    closeButton_->setOvalLabel(QStringLiteral("Close"), QColor(255, 214, 90),
-                               VBUSoftButton::Arrow::Left);
+    closeButton_->setOvalLabel(QStringLiteral("Close"), art::kGold, VBUSoftButton::Arrow::Left);
 
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(
