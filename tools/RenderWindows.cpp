@@ -91,7 +91,7 @@ QWidget* historyAfterTwoChanges(tarvelin::Navigator& navigator, QWidget* window)
         qobject_cast<tarvelin::HistoryWindow*>(navigator.showHistoryWindow(game->profile(), game));
     if (!history)
         return nullptr;
-    QTreeWidget* list = history->controls().List1;
+    QTreeWidget* list = history->controls().keptStoreList;
     if (QTreeWidgetItem* older = list->topLevelItem(list->topLevelItemCount() - 1))
         older->setSelected(true);
     return history;
@@ -124,14 +124,14 @@ int main(int argc, char* argv[])
     NothingStarts programs;
     tarvelin::RecordingUrlOpener urls;
     tarvelin::MessageRecorder messages;
-    tarvelin::FormScroll::setStepPauseMs(0);
     // The platform outlives the navigator, whose windows use it until they are deleted.
     QuietMixer mixer;
     NoBeep beeper;
     NoDrives drives;
     tarvelin::ShellPlatform platform{&mixer, &beeper, &drives};
-    tarvelin::Navigator navigator(
-        {&registry, &programs, &urls, QStringLiteral(TARVELIN_HELP_SOURCE)});
+    tarvelin::Navigator navigator({&registry, &programs, &urls,
+                                   QStringLiteral(TARVELIN_HELP_SOURCE),
+                                   tarvelin::FormScroll::kInstantSlide});
     tarvelin::installWindowFactories(navigator, platform);
     navigator.setQuitFunction([] {});
 

@@ -32,8 +32,6 @@ QString labelText(QWidget& window, const char* name)
 class AboutWindowTest : public ::testing::Test
 {
 protected:
-    AboutWindowTest() { FormScroll::setStepPauseMs(0); }
-
     QTemporaryDir dir;
     Registry registry{dir.filePath(QStringLiteral("registry.reg"))};
     fixture::FakeProgramStarter programs;
@@ -44,7 +42,8 @@ protected:
 
 TEST_F(AboutWindowTest, LabelsSystemInformationMailAndClose)
 {
-    QPointer<AboutWindow> about = new AboutWindow(registry, programs, urls, &owner);
+    QPointer<AboutWindow> about =
+        new AboutWindow(registry, programs, urls, FormScroll::kInstantSlide, &owner);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
     EXPECT_EQ(about->objectName(), QStringLiteral("dtrAbout"));

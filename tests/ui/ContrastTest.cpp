@@ -147,13 +147,13 @@ TEST(ContrastTest, EveryTextOfEveryWindowStandsOutFromItsBackground)
     fixture::FakeProgramStarter programs;
     RecordingUrlOpener urls;
     MessageRecorder messages;
-    FormScroll::setStepPauseMs(0);
     fixture::FakeMixer mixer;
     fixture::FakeBeeper beeper;
     fixture::FakeDriveTable drives;
     ShellPlatform platform{&mixer, &beeper, &drives};
-    Navigator navigator(
-        {&registry, &programs, &urls, QStringLiteral(TARVELIN_SOURCE_DIR "/data/help")});
+    Navigator navigator({&registry, &programs, &urls,
+                         QStringLiteral(TARVELIN_SOURCE_DIR "/data/help"),
+                         FormScroll::kInstantSlide});
     installWindowFactories(navigator, platform);
     navigator.setQuitFunction([] {});
 

@@ -67,16 +67,14 @@ protected:
 
     const GameWindowControls& c() const { return window->controls(); }
 
-    void click(int button) { c().button[button]->click(); }
-
-    void selectSetup(int row) { fixture::clickRow(c().List1, row); }
-    void selectFile(int row) { fixture::clickRow(c().File1, row); }
+    void selectSetup(int row) { fixture::clickRow(c().storeList, row); }
+    void selectFile(int row) { fixture::clickRow(c().fileList, row); }
 
     QStringList listed() const
     {
         QStringList lines;
-        for (int row = 0; row < c().List1->count(); ++row)
-            lines << c().List1->item(row)->text();
+        for (int row = 0; row < c().storeList->count(); ++row)
+            lines << c().storeList->item(row)->text();
         return lines;
     }
 
@@ -100,13 +98,13 @@ TEST_F(GameWindowCommandsTest, OpeningShowsAddressTimeAndTheRememberedFolder)
     for (const char* name : {"Eldora.set", "Knox.SET", "Sprint.dts"})
         fixture::writeFile(setups + u'/' + QString::fromLatin1(name), "x");
     open({"Eldora"});
-    EXPECT_EQ(c().Text7->text(), QStringLiteral("Ip# 10.0.0.5"));
-    EXPECT_EQ(c().StatusBar1->timePanel()->text(),
+    EXPECT_EQ(c().addressBox->text(), QStringLiteral("Ip# 10.0.0.5"));
+    EXPECT_EQ(c().statusBar->timePanel()->text(),
               QLocale().toString(QTime(9, 30), QLocale::ShortFormat));
     EXPECT_EQ(window->folderBrowser().folder(), setups);
-    EXPECT_EQ(c().File1->count(), 2);
-    EXPECT_EQ(c().Label8->text(), QStringLiteral("2"));
-    EXPECT_EQ(window->progressIndicators().picture(2), c().picProgress[2]);
+    EXPECT_EQ(c().fileList->count(), 2);
+    EXPECT_EQ(c().fileTotalLabel->text(), QStringLiteral("2"));
+    EXPECT_EQ(window->progressIndicators().picture(2), c().progressPictures[2]);
     EXPECT_TRUE(messages.messages().isEmpty());
 }
 
@@ -114,23 +112,23 @@ TEST_F(GameWindowCommandsTest, ExportDeleteAndMenuImportMoveASetupOutAndBackIn)
 {
     open({"Eldora", "Knoxville", "Oval"});
     selectSetup(1);
-    EXPECT_EQ(c().Text3->text(), QStringLiteral("Knoxville"));
+    EXPECT_EQ(c().setupNameField->text(), QStringLiteral("Knoxville"));
 
-    click(2);
+    c().exportButton->click();
     EXPECT_EQ(setupFiles(), QStringList{QStringLiteral("Knoxville.set")});
     EXPECT_TRUE(isReadOnly(setups + QStringLiteral("/Knoxville.set")));
-    EXPECT_TRUE(c().Text3->text().isEmpty());
-    EXPECT_EQ(c().Label8->text(), QStringLiteral("1"));
+    EXPECT_TRUE(c().setupNameField->text().isEmpty());
+    EXPECT_EQ(c().fileTotalLabel->text(), QStringLiteral("1"));
     EXPECT_TRUE(window->progressIndicators().isRunning(2));
 
     selectSetup(1);
-    click(5);
+    c().deleteSetupButton->click();
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("Eldora"), QStringLiteral("Oval")}));
-    EXPECT_EQ(c().Text6->text(), QStringLiteral("2"));
-    EXPECT_EQ(c().Frame1->title(), QStringLiteral("Setup File"));
+    EXPECT_EQ(c().storeTotalLabel->text(), QStringLiteral("2"));
+    EXPECT_EQ(c().storeFrame->title(), QStringLiteral("Setup File"));
 
     selectFile(0);
-    EXPECT_EQ(c().Text1->text(), QStringLiteral("Knoxville"));
+    EXPECT_EQ(c().newFileNameField->text(), QStringLiteral("Knoxville"));
     window->menus().mnuImport->trigger();
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("Eldora"), QStringLiteral("Oval"),
                                      QStringLiteral("Knoxville")}));
@@ -140,7 +138,7 @@ TEST_F(GameWindowCommandsTest, ExportDeleteAndMenuImportMoveASetupOutAndBackIn)
                               fixture::usedSlot("Knoxville", 6, 2)}));
     // The menu entry takes the file away once its setup is in the store.
     EXPECT_TRUE(setupFiles().isEmpty());
-    EXPECT_EQ(c().Text4->text(), QStringLiteral("4"));
+    EXPECT_EQ(c().nextSlotField->text(), QStringLiteral("4"));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
@@ -148,11 +146,11 @@ TEST_F(GameWindowCommandsTest, RefusalsStopTheIndicatorAndChangeNothing)
 {
     open({"Eldora"});
     const QByteArray before = game.read("setups.sav");
-    click(2); // nothing selected, no name
+    c().exportButton->click(); // nothing selected, no name
     EXPECT_FALSE(window->progressIndicators().isRunning(2));
-    click(1); // no file chosen
+    c().importButton->click(); // no file chosen
     EXPECT_FALSE(window->progressIndicators().isRunning(1));
-    click(5); // no setup named
+    c().deleteSetupButton->click(); // no setup named
     EXPECT_EQ(messages.texts(), (QStringList{QStringLiteral("You did'nt choose a file to export."),
                                              QStringLiteral("You did'nt choose a file to import."),
                                              QStringLiteral("Please choose a file to Delete!")}));
@@ -164,13 +162,13 @@ TEST_F(GameWindowCommandsTest, SortThenRestoreBringsBackTheStoreAsOpened)
 {
     open({"b", "A", "C"});
     const QByteArray opened = game.read("setups.sav");
-    click(9);
+    c().sortButton->click();
     EXPECT_EQ(listed(),
               (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("b")}));
     EXPECT_EQ(game.read("setups.sav"),
               fixture::store({fixture::usedSlot("A", 6, 2), fixture::usedSlot("C", 6, 3),
                               fixture::usedSlot("b", 6, 1)}));
-    click(4);
+    c().restoreButton->click();
     EXPECT_EQ(listed(),
               (QStringList{QStringLiteral("b"), QStringLiteral("A"), QStringLiteral("C")}));
     EXPECT_EQ(game.read("setups.sav"), opened);
@@ -181,18 +179,18 @@ TEST_F(GameWindowCommandsTest, RenameThenTrashASetupFileWithTheirConfirmations)
     fixture::writeFile(setups + QStringLiteral("/fast.set"), fixture::usedSlot("fast", 6, 1));
     open({"Eldora"});
     selectFile(0);
-    c().Text1->setText(QStringLiteral("Oval"));
-    click(6);
+    c().newFileNameField->setText(QStringLiteral("Oval"));
+    c().renameFileButton->click();
     EXPECT_EQ(setupFiles(), QStringList{QStringLiteral("Oval.set")});
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts().first().endsWith(QStringLiteral(" was renamed sucessfully.")));
-    EXPECT_TRUE(c().Text1->text().isEmpty());
-    EXPECT_EQ(c().Frame2->title(), QStringLiteral("Source Files"));
+    EXPECT_TRUE(c().newFileNameField->text().isEmpty());
+    EXPECT_EQ(c().fileFrame->title(), QStringLiteral("Source Files"));
 
     messages.clear();
     selectFile(0);
     messages.queueAnswer(MessageAnswer::No);
-    click(7);
+    c().deleteFileButton->click();
     EXPECT_EQ(messages.messages().last().message.title, QStringLiteral("Operation Aborted"));
     EXPECT_EQ(setupFiles(), QStringList{QStringLiteral("Oval.set")});
 
@@ -201,7 +199,7 @@ TEST_F(GameWindowCommandsTest, RenameThenTrashASetupFileWithTheirConfirmations)
     window->menus().mnuDeleteFile1->trigger();
     EXPECT_EQ(trash.requested, QStringList{setups + QStringLiteral("/Oval.set")});
     EXPECT_TRUE(setupFiles().isEmpty());
-    EXPECT_EQ(c().Label8->text(), QStringLiteral("0"));
+    EXPECT_EQ(c().fileTotalLabel->text(), QStringLiteral("0"));
 }
 
 // A friend's setup, imported and so left writable, under the name of an export or a rename.
@@ -213,7 +211,7 @@ TEST_F(GameWindowCommandsTest, ExportAndRenameAskBeforeReplacingWithNoAsTheDefau
     open({"Eldora", "Knoxville"});
     const auto exportKnoxville = [this] {
         selectSetup(1);
-        click(2);
+        c().exportButton->click();
     };
     exportKnoxville(); // the recorder answers as the box's default button would
     messages.queueAnswer(MessageAnswer::No);
@@ -232,8 +230,8 @@ TEST_F(GameWindowCommandsTest, ExportAndRenameAskBeforeReplacingWithNoAsTheDefau
     window->folderBrowser().refreshFiles();
     const auto renameAToB = [this] {
         selectFile(0);
-        c().Text1->setText(QStringLiteral("B"));
-        click(6);
+        c().newFileNameField->setText(QStringLiteral("B"));
+        c().renameFileButton->click();
     };
     renameAToB(); // the default answer keeps B.set
     EXPECT_TRUE(fixture::readFile(setups + QStringLiteral("/B.set")).isEmpty());
@@ -248,9 +246,27 @@ TEST_F(GameWindowCommandsTest, ExportOfAStoreSortedOnDiskRefusesAndListsItAfresh
     open({"Alpha", "Bravo"});
     selectSetup(1);
     game.write("setups.sav", fixture::storeOf({"Bravo", "Alpha"}, 6));
-    click(2);
+    c().exportButton->click();
     EXPECT_TRUE(setupFiles().isEmpty());
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("Bravo"), QStringLiteral("Alpha")}));
+}
+
+// The game saved another setup into the listed line's slot after the window listed it: the
+// delete names the setup the player saw, so the one now in that slot stays.
+TEST_F(GameWindowCommandsTest, DeleteOfASlotRefilledOnDiskKeepsTheNewSetup)
+{
+    open({"Alpha", "Bravo", "Charlie"});
+    selectSetup(1);
+    const QByteArray refilled = fixture::storeOf({"Alpha", "Delta", "Charlie"}, 6);
+    game.write("setups.sav", refilled);
+    c().deleteSetupButton->click();
+    EXPECT_EQ(game.read("setups.sav"), refilled);
+    EXPECT_EQ(messages.texts(),
+              QStringList{QStringLiteral("Slot 2 of the store does not hold the selected setup: "
+                                         "the store has changed since it was listed. Nothing "
+                                         "was deleted.")});
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("Alpha"), QStringLiteral("Delta"),
+                                     QStringLiteral("Charlie")}));
 }
 
 // Another command holds the store: the sort waits, saying so, then refuses.
@@ -261,14 +277,14 @@ TEST_F(GameWindowCommandsTest, StatusBarSaysACommandWaitsForTheStoreLock)
     qputenv("TARVELIN_STORE_LOCK_WAIT_MS", "50");
     {
         const StoreLock other = StoreLock::acquire(game.savedGames(), std::chrono::seconds(1));
-        click(9);
+        c().sortButton->click();
     }
     qunsetenv("TARVELIN_STORE_LOCK_WAIT_MS");
     removeStoreLockNote();
-    EXPECT_EQ(c().StatusBar1->currentMessage(), storeLockNoteText(game.path("setups.sav")));
+    EXPECT_EQ(c().statusBar->currentMessage(), storeLockNoteText(game.path("setups.sav")));
     EXPECT_EQ(game.read("setups.sav"), fixture::storeOf({"b", "a"}, 6));
     QCoreApplication::processEvents(); // the command has ended
-    EXPECT_TRUE(c().StatusBar1->currentMessage().isEmpty());
+    EXPECT_TRUE(c().statusBar->currentMessage().isEmpty());
 }
 
 } // namespace

@@ -47,7 +47,6 @@ class HistoryWindowTest : public ::testing::Test
 protected:
     HistoryWindowTest()
     {
-        FormScroll::setStepPauseMs(0);
         installWindowFactories(navigator, platform);
         registry.ensureCreated();
         fixture::pointAtGame(registry, kDtr, game.root());
@@ -65,7 +64,7 @@ protected:
     MessageRecorder messages;
     fixture::FakeTrash trash;
     ShellPlatform platform{nullptr, nullptr, nullptr, &trash};
-    Navigator navigator{{&registry, nullptr, nullptr, {}}};
+    Navigator navigator{{&registry, nullptr, nullptr, {}, FormScroll::kInstantSlide}};
     GameWindow* gameWindow = nullptr;
 };
 
@@ -87,30 +86,30 @@ TEST_F(HistoryWindowTest, ListPreviewRestorePinAndCloseThroughTheButtons)
     ASSERT_NE(window, nullptr);
     const HistoryWindowControls& c = window->controls();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Backup History"));
-    for (VBUSoftButton* button : {c.Restore, c.Pin, c.Close})
+    for (VBUSoftButton* button : {c.restoreButton, c.pinButton, c.closeButton})
         EXPECT_EQ(button->accessibleName(), button->ovalLabel());
-    ASSERT_EQ(c.List1->topLevelItemCount(), 1);
-    EXPECT_EQ(c.List1->topLevelItem(0)->text(1), QStringLiteral("opening"));
-    EXPECT_EQ(c.List1->topLevelItem(0)->text(2), QStringLiteral("3"));
+    ASSERT_EQ(c.keptStoreList->topLevelItemCount(), 1);
+    EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(1), QStringLiteral("opening"));
+    EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(2), QStringLiteral("3"));
 
     // The focus alone chooses nothing, and leaves no line current for the arrow to skip.
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(c.List1, &focusIn);
+    QApplication::sendEvent(c.keptStoreList, &focusIn);
     EXPECT_EQ(window->selectedId(), 0);
-    EXPECT_FALSE(c.List1->currentIndex().isValid());
-    EXPECT_FALSE(c.Restore->isEnabled());
+    EXPECT_FALSE(c.keptStoreList->currentIndex().isValid());
+    EXPECT_FALSE(c.restoreButton->isEnabled());
 
     // The first arrow key in the focused list chooses the one line kept.
-    QTest::keyClick(c.List1, Qt::Key_Down);
+    QTest::keyClick(c.keptStoreList, Qt::Key_Down);
     ASSERT_EQ(window->selectedId(), 1);
-    EXPECT_TRUE(c.Restore->isEnabled());
-    EXPECT_EQ(itemsOf(c.preview[BringBack]), QStringList{"Oval"});
-    EXPECT_TRUE(itemsOf(c.preview[Remove]).isEmpty());
-    EXPECT_TRUE(itemsOf(c.preview[Change]).isEmpty());
+    EXPECT_TRUE(c.restoreButton->isEnabled());
+    EXPECT_EQ(itemsOf(c.previewLists[BringBack]), QStringList{"Oval"});
+    EXPECT_TRUE(itemsOf(c.previewLists[Remove]).isEmpty());
+    EXPECT_TRUE(itemsOf(c.previewLists[Change]).isEmpty());
 
     click(window, "Pin");
-    ASSERT_EQ(c.List1->topLevelItem(0)->text(3), QStringLiteral("Pinned"));
-    EXPECT_EQ(c.Pin->accessibleName(), QStringLiteral("Unpin"));
+    ASSERT_EQ(c.keptStoreList->topLevelItem(0)->text(3), QStringLiteral("Pinned"));
+    EXPECT_EQ(c.pinButton->accessibleName(), QStringLiteral("Unpin"));
 
     messages.queueAnswer(MessageAnswer::No);
     click(window, "Restore");
@@ -121,12 +120,12 @@ TEST_F(HistoryWindowTest, ListPreviewRestorePinAndCloseThroughTheButtons)
     EXPECT_EQ(messages.messages()[1].buttons, MessageButtons::YesNo);
     // The open game window shows the restored store; the store it replaced is listed.
     EXPECT_EQ(gameWindow->storeLines().size(), 3u);
-    ASSERT_EQ(c.List1->topLevelItemCount(), 2);
-    EXPECT_EQ(c.List1->topLevelItem(0)->text(1), QStringLiteral("history restore"));
+    ASSERT_EQ(c.keptStoreList->topLevelItemCount(), 2);
+    EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(1), QStringLiteral("history restore"));
     EXPECT_EQ(window->selectedId(), 0);
 
-    fixture::clickRow(c.List1, 0);
-    EXPECT_EQ(itemsOf(c.preview[Remove]), QStringList{"Oval"});
+    fixture::clickRow(c.keptStoreList, 0);
+    EXPECT_EQ(itemsOf(c.previewLists[Remove]), QStringList{"Oval"});
     click(window, "Restore");
     EXPECT_EQ(game.read("setups.sav"), afterDelete);
     EXPECT_EQ(gameWindow->storeLines().size(), 2u);

@@ -44,7 +44,6 @@ public:
 TEST(FormScrollTest, SlidesThroughItsOwnPositionsAndStopsPastTheBound)
 {
     // A child widget takes every position exactly, so the steps can be counted one by one.
-    FormScroll::setStepPauseMs(0);
     QWidget screen;
     screen.resize(800, 200);
     QWidget window(&screen);
@@ -52,14 +51,14 @@ TEST(FormScrollTest, SlidesThroughItsOwnPositionsAndStopsPastTheBound)
     screen.show();
     MoveCounter counter;
     window.installEventFilter(&counter);
-    FormScroll::ScrollOutLeft(window);
+    FormScroll::scrollOut(window, SlideDirection::Left, FormScroll::kInstantSlide);
     EXPECT_EQ(counter.moves, slideEdges(0, SlideDirection::Left).size());
     EXPECT_EQ(window.pos(), QPoint(-8400 / 15, 40));
 
     // 9900 twips is not yet beyond the bound: one more step.
     window.move(660, 40);
     counter.moves = 0;
-    FormScroll::ScrollOutRight(window);
+    FormScroll::scrollOut(window, SlideDirection::Right, FormScroll::kInstantSlide);
     EXPECT_EQ(counter.moves, 1);
     EXPECT_EQ(window.x(), 10200 / 15);
 }
@@ -69,7 +68,6 @@ class NavigationTest : public ::testing::Test
 protected:
     NavigationTest()
     {
-        FormScroll::setStepPauseMs(0);
         navigator.setGameWindowFactory([this](const GameProfile& profile, Navigator&) {
             ++gameWindowsMade;
             auto* window = new QWidget;
@@ -91,7 +89,7 @@ protected:
     fixture::FakeProgramStarter programs;
     RecordingUrlOpener urls;
     MessageRecorder messages;
-    Navigator navigator{{&registry, &programs, &urls, QString()}};
+    Navigator navigator{{&registry, &programs, &urls, QString(), FormScroll::kInstantSlide}};
     int gameWindowsMade = 0;
     int quits = 0;
 };
@@ -171,7 +169,7 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
     EXPECT_EQ(messages.messages().size(), 1);
 
     // Neither game installed: both directories empty.
-    DirectoriesWindow empty(registry);
+    DirectoriesWindow empty(registry, FormScroll::kInstantSlide);
     EXPECT_TRUE(empty.findChild<QLabel*>("Label3")->text().isEmpty());
     EXPECT_TRUE(empty.findChild<QLabel*>("Label5")->text().isEmpty());
     EXPECT_EQ(empty.findChild<QLabel*>("Label2")->text(), QStringLiteral("Dtr Game Directory"));
@@ -180,7 +178,7 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
     ASSERT_TRUE(registry.createKey(SprintCarsProfile.GameKey));
     ASSERT_TRUE(registry.SetKeyValue(SprintCarsProfile.GameKey, "Directory",
                                      QStringLiteral("/games/Sprint Cars"), RegistryType::String));
-    DirectoriesWindow one(registry);
+    DirectoriesWindow one(registry, FormScroll::kInstantSlide);
     EXPECT_TRUE(one.findChild<QLabel*>("Label3")->text().isEmpty());
     EXPECT_EQ(one.findChild<QLabel*>("Label5")->text(), QStringLiteral("/games/Sprint Cars"));
 }

@@ -56,11 +56,11 @@ protected:
     // Nothing chosen: the counter, the frame, the name field and the list all say so.
     void expectNothingChosen(const char* after) const
     {
-        EXPECT_EQ(c().Label9->text(), QStringLiteral("0")) << after;
-        EXPECT_EQ(c().Frame1->title(), QStringLiteral("Setup File")) << after;
-        EXPECT_TRUE(c().Text3->text().isEmpty()) << after;
-        EXPECT_EQ(c().List1->currentRow(), -1) << after;
-        EXPECT_TRUE(c().List1->selectedItems().isEmpty()) << after;
+        EXPECT_EQ(c().selectedPositionLabel->text(), QStringLiteral("0")) << after;
+        EXPECT_EQ(c().storeFrame->title(), QStringLiteral("Setup File")) << after;
+        EXPECT_TRUE(c().setupNameField->text().isEmpty()) << after;
+        EXPECT_EQ(c().storeList->currentRow(), -1) << after;
+        EXPECT_TRUE(c().storeList->selectedItems().isEmpty()) << after;
     }
 
     MessageRecorder messages;
@@ -73,22 +73,22 @@ protected:
 
 TEST_F(PlayerRulesTest, FocusArrivingInTheStoreListChoosesNothing)
 {
-    ASSERT_TRUE(c().List1->hasFocus());
+    ASSERT_TRUE(c().storeList->hasFocus());
     expectNothingChosen("opening");
 
-    c().Text3->setFocus(Qt::TabFocusReason);
-    c().List1->setFocus(Qt::BacktabFocusReason);
+    c().setupNameField->setFocus(Qt::TabFocusReason);
+    c().storeList->setFocus(Qt::BacktabFocusReason);
     expectNothingChosen("Shift+Tab");
-    QTest::keyClick(c().Text3, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(c().setupNameField, Qt::Key_Tab, Qt::ShiftModifier);
     expectNothingChosen("a second Shift+Tab");
 
     // A pop-up opened on line 4 and closed again, and the window activated again.
-    fixture::clickRow(c().List1, 3, Qt::RightButton);
+    fixture::clickRow(c().storeList, 3, Qt::RightButton);
     ASSERT_TRUE(window->menus().mnuCustom->isVisible());
     window->menus().mnuCustom->close();
-    c().List1->setFocus(Qt::PopupFocusReason);
-    c().List1->clearFocus();
-    c().List1->setFocus(Qt::ActiveWindowFocusReason);
+    c().storeList->setFocus(Qt::PopupFocusReason);
+    c().storeList->clearFocus();
+    c().storeList->setFocus(Qt::ActiveWindowFocusReason);
     expectNothingChosen("pop-up and reactivation");
 
     // Delete and export act on nothing: their own messages, the store untouched.
@@ -100,52 +100,52 @@ TEST_F(PlayerRulesTest, FocusArrivingInTheStoreListChoosesNothing)
                            QStringLiteral("Please choose a file to Delete!"),
                            QStringLiteral("You did'nt choose a file to export.")}));
     EXPECT_EQ(game.read("setups.sav"), store);
-    EXPECT_EQ(c().Text6->text(), QStringLiteral("5"));
+    EXPECT_EQ(c().storeTotalLabel->text(), QStringLiteral("5"));
 }
 
 TEST_F(PlayerRulesTest, TheArrowKeysAndTheClickChooseALine)
 {
     // The first cursor key chooses the first line, not the one after it.
-    QTest::keyClick(c().List1, Qt::Key_Down);
-    EXPECT_EQ(c().Label9->text(), QStringLiteral("1"));
-    EXPECT_EQ(c().Text3->text(), QStringLiteral("Eldora"));
-    QTest::keyClick(c().List1, Qt::Key_End);
-    EXPECT_EQ(c().Label9->text(), QStringLiteral("5"));
-    EXPECT_EQ(c().Frame1->title(), QStringLiteral("Dash"));
-    QTest::keyClick(c().List1, Qt::Key_Up);
-    EXPECT_EQ(c().Text3->text(), QStringLiteral("Oval"));
+    QTest::keyClick(c().storeList, Qt::Key_Down);
+    EXPECT_EQ(c().selectedPositionLabel->text(), QStringLiteral("1"));
+    EXPECT_EQ(c().setupNameField->text(), QStringLiteral("Eldora"));
+    QTest::keyClick(c().storeList, Qt::Key_End);
+    EXPECT_EQ(c().selectedPositionLabel->text(), QStringLiteral("5"));
+    EXPECT_EQ(c().storeFrame->title(), QStringLiteral("Dash"));
+    QTest::keyClick(c().storeList, Qt::Key_Up);
+    EXPECT_EQ(c().setupNameField->text(), QStringLiteral("Oval"));
 
-    fixture::clickRow(c().List1, 1);
-    EXPECT_EQ(c().Label9->text(), QStringLiteral("2"));
+    fixture::clickRow(c().storeList, 1);
+    EXPECT_EQ(c().selectedPositionLabel->text(), QStringLiteral("2"));
     // Leaving the list and coming back keeps the player's choice.
-    c().Text3->setFocus(Qt::TabFocusReason);
-    c().List1->setFocus(Qt::BacktabFocusReason);
-    EXPECT_EQ(c().Label9->text(), QStringLiteral("2"));
+    c().setupNameField->setFocus(Qt::TabFocusReason);
+    c().storeList->setFocus(Qt::BacktabFocusReason);
+    EXPECT_EQ(c().selectedPositionLabel->text(), QStringLiteral("2"));
     EXPECT_EQ(window->selectedSlot(), 2);
 }
 
 TEST_F(PlayerRulesTest, CountersAndCaptionsAreReadAsTheyShow)
 {
-    EXPECT_EQ(accessibleName(c().Label3), QStringLiteral("Total Setups:"));
-    EXPECT_EQ(accessibleName(c().Text6), QStringLiteral("Total Setups: 5"));
-    EXPECT_EQ(accessibleName(c().Label9), QStringLiteral("Selected Setup: 0"));
-    EXPECT_EQ(accessibleName(c().Label8), QStringLiteral("Total Setups: 0"));
-    EXPECT_EQ(accessibleName(c().Label7), QStringLiteral("Selected Setup: 0"));
-    EXPECT_EQ(accessibleName(c().Frame1), QStringLiteral("Setup File"));
-    EXPECT_EQ(accessibleName(c().Frame2), QStringLiteral("Source Files"));
-    EXPECT_EQ(accessibleName(c().Image2), QStringLiteral("SETUP UTILITY"));
-    EXPECT_TRUE(accessibleName(c().Text7).startsWith(QStringLiteral("Ip# ")));
-    QLabel* clock = c().StatusBar1->timePanel();
+    EXPECT_EQ(accessibleName(c().storeTotalCaption), QStringLiteral("Total Setups:"));
+    EXPECT_EQ(accessibleName(c().storeTotalLabel), QStringLiteral("Total Setups: 5"));
+    EXPECT_EQ(accessibleName(c().selectedPositionLabel), QStringLiteral("Selected Setup: 0"));
+    EXPECT_EQ(accessibleName(c().fileTotalLabel), QStringLiteral("Total Setups: 0"));
+    EXPECT_EQ(accessibleName(c().selectedFileLabel), QStringLiteral("Selected Setup: 0"));
+    EXPECT_EQ(accessibleName(c().storeFrame), QStringLiteral("Setup File"));
+    EXPECT_EQ(accessibleName(c().fileFrame), QStringLiteral("Source Files"));
+    EXPECT_EQ(accessibleName(c().titlePicture), QStringLiteral("SETUP UTILITY"));
+    EXPECT_TRUE(accessibleName(c().addressBox).startsWith(QStringLiteral("Ip# ")));
+    QLabel* clock = c().statusBar->timePanel();
     EXPECT_FALSE(clock->text().isEmpty());
     EXPECT_EQ(accessibleName(clock), clock->text());
-    EXPECT_EQ(accessibleName(c().StatusBar1->statusPanel()), QStringLiteral("Status"));
+    EXPECT_EQ(accessibleName(c().statusBar->statusPanel()), QStringLiteral("Status"));
 
-    QTest::keyClick(c().List1, Qt::Key_Down);
-    QTest::keyClick(c().List1, Qt::Key_Down);
-    EXPECT_EQ(accessibleName(c().Label9), QStringLiteral("Selected Setup: 2"));
-    EXPECT_EQ(accessibleName(c().Frame1), QStringLiteral("Knoxville"));
+    QTest::keyClick(c().storeList, Qt::Key_Down);
+    QTest::keyClick(c().storeList, Qt::Key_Down);
+    EXPECT_EQ(accessibleName(c().selectedPositionLabel), QStringLiteral("Selected Setup: 2"));
+    EXPECT_EQ(accessibleName(c().storeFrame), QStringLiteral("Knoxville"));
     fixture::click(window.get(), "VBUSoftButton5");
-    EXPECT_EQ(accessibleName(c().Text6), QStringLiteral("Total Setups: 4"));
+    EXPECT_EQ(accessibleName(c().storeTotalLabel), QStringLiteral("Total Setups: 4"));
 }
 
 TEST_F(PlayerRulesTest, FieldsNeverShownAreOutOfTheTreeAndTheTabChain)
@@ -158,22 +158,23 @@ TEST_F(PlayerRulesTest, FieldsNeverShownAreOutOfTheTreeAndTheTabChain)
     EXPECT_TRUE(children.contains(QStringLiteral("List1")) || children.contains("Frame1"));
     for (const char* hidden : {"Text4", "Text5", "Picture1", "Picture10"})
         EXPECT_FALSE(children.contains(QString::fromLatin1(hidden))) << hidden;
-    EXPECT_EQ(surface->indexOfChild(QAccessible::queryAccessibleInterface(c().Text4)), -1);
+    EXPECT_EQ(surface->indexOfChild(QAccessible::queryAccessibleInterface(c().nextSlotField)), -1);
 
-    for (QWidget* hidden : {static_cast<QWidget*>(c().Text4), static_cast<QWidget*>(c().Text5)})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(c().nextSlotField), static_cast<QWidget*>(c().gameDirectoryField)})
         EXPECT_EQ(hidden->focusPolicy(), Qt::NoFocus) << hidden->objectName().toStdString();
 }
 
 TEST_F(PlayerRulesTest, TabFollowsTheLayout)
 {
     QStringList chain;
-    QWidget* at = c().List1;
+    QWidget* at = c().storeList;
     do {
         chain << at->objectName();
         QTest::keyClick(at, Qt::Key_Tab);
         at = QApplication::focusWidget();
         ASSERT_NE(at, nullptr);
-    } while (at != c().List1 && chain.size() < 40);
+    } while (at != c().storeList && chain.size() < 40);
     EXPECT_EQ(chain,
               (QStringList{"List1",           "Text3",          "Label1",         "VBUSoftButton11",
                            "VBUSoftButton12", "VBUSoftButton2", "VBUSoftButton1", "VBUSoftButton9",
@@ -185,7 +186,9 @@ TEST_F(PlayerRulesTest, TabFollowsTheLayout)
 TEST_F(PlayerRulesTest, PictureButtonsRunOnSpaceAndEnter)
 {
     for (int number = 1; number <= 12; ++number) {
-        VBUSoftButton* button = c().button[size_t(number)];
+        auto* button =
+            window->findChild<VBUSoftButton*>(QStringLiteral("VBUSoftButton%1").arg(number));
+        ASSERT_NE(button, nullptr) << number;
         QSignalSpy clicked(button, &QAbstractButton::clicked);
         button->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(button->hasFocus()) << number;

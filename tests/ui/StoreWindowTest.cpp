@@ -38,7 +38,6 @@ class StoreWindowTest : public ::testing::Test
 protected:
     StoreWindowTest()
     {
-        FormScroll::setStepPauseMs(0);
         installWindowFactories(navigator, platform);
         registry.ensureCreated();
         fixture::pointAtGame(registry, kDtr, game.root());
@@ -65,7 +64,7 @@ protected:
     MessageRecorder messages;
     fixture::FakeTrash trash;
     ShellPlatform platform{nullptr, nullptr, nullptr, &trash};
-    Navigator navigator{{&registry, nullptr, nullptr, {}}};
+    Navigator navigator{{&registry, nullptr, nullptr, {}, FormScroll::kInstantSlide}};
     GameWindow* gameWindow = nullptr;
 };
 
@@ -161,7 +160,7 @@ TEST(StoreWindowLookup, GameDirectoryComesFromTheWinePrefixWhenTheRegistryFileHa
     fixture::FakeTrash trash;
 
     StoreWindow window(kDtr, &registry, StoreWindowServices{&trash, nullptr, prefix.path()});
-    EXPECT_EQ(window.controls().Text1->text(),
+    EXPECT_EQ(window.controls().gameDirectoryField->text(),
               QFileInfo(prefix.filePath(QStringLiteral("drive_c/Games/DTR"))).canonicalFilePath());
 }
 

@@ -37,7 +37,6 @@ class WindowWiringTest : public ::testing::Test
 protected:
     WindowWiringTest()
     {
-        FormScroll::setStepPauseMs(0);
         mixer.hasCard = false;
         installWindowFactories(navigator, platform);
         navigator.setQuitFunction([this] { ++quits; });
@@ -59,8 +58,9 @@ protected:
     fixture::FakeBeeper beeper;
     fixture::FakeDriveTable drives; // no optical drive
     ShellPlatform platform{&mixer, &beeper, &drives};
-    Navigator navigator{
-        {&registry, &programs, &urls, QStringLiteral(TARVELIN_SOURCE_DIR "/data/help")}};
+    Navigator navigator{{&registry, &programs, &urls,
+                         QStringLiteral(TARVELIN_SOURCE_DIR "/data/help"),
+                         FormScroll::kInstantSlide}};
     int quits = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/app/PictureCache.h"
 #include "core/game/GameProfile.h"
+#include "ui/art/DrawingColours.h"
 #include "ui/art/ShellFonts.h"
 
 #include <QCoreApplication>
@@ -166,9 +167,9 @@ void outlinedText(QPainter& painter, const QRectF& box, const QString& text, con
     QPainterPath path;
     path.addText(QPointF(x, y), font, text);
     QPainterPathStroker stroker(
-        QPen(Qt::black, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPen(kLetterOutline, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const QPainterPath stroke = stroker.createStroke(path);
-    const QColor shade(0, 0, 0, 200);
+    const QColor& shade = kLetterShade;
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.fillPath(stroke.translated(1, 1.5), shade);
@@ -229,11 +230,11 @@ QPainterPath sprintCarBody(const QRectF& r)
 void drawWheel(QPainter& painter, const QPointF& centre, qreal radius)
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(16, 16, 16));
+    painter.setBrush(kTyre);
     painter.drawEllipse(centre, radius, radius);
-    painter.setBrush(QColor(180, 180, 170));
+    painter.setBrush(kWheelRim);
     painter.drawEllipse(centre, radius * 0.45, radius * 0.45);
-    painter.setBrush(QColor(90, 90, 90));
+    painter.setBrush(kWheelHub);
     painter.drawEllipse(centre, radius * 0.15, radius * 0.15);
 }
 
@@ -252,12 +253,12 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
         tab.lineTo(box.left() + s * 0.46, box.top() + s * 0.18);
         tab.lineTo(box.left() + s * 0.08, box.top() + s * 0.18);
         tab.closeSubpath();
-        painter.setPen(QPen(QColor(90, 56, 10), pen));
-        painter.setBrush(QColor(0xe0, 0xa8, 0x3c));
+        painter.setPen(QPen(kFolderEdge, pen));
+        painter.setBrush(kFolderBack);
         painter.drawPath(tab);
         QLinearGradient front(box.topLeft(), box.bottomLeft());
-        front.setColorAt(0, QColor(0xff, 0xd6, 0x6e));
-        front.setColorAt(1, QColor(0xd8, 0x92, 0x28));
+        front.setColorAt(0, kFolderFrontTop);
+        front.setColorAt(1, kFolderFrontBottom);
         painter.setBrush(front);
         painter.drawRoundedRect(
             QRectF(box.left() + s * 0.08, box.top() + s * 0.28, s * 0.84, s * 0.56), s * 0.05,
@@ -265,12 +266,12 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
         break;
     }
     case Emblem::Flag: {
-        painter.setPen(QPen(QColor(60, 60, 60), pen * 1.2, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(QPen(kFlagPole, pen * 1.2, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(box.left() + s * 0.18, box.top() + s * 0.10),
                          QPointF(box.left() + s * 0.18, box.bottom() - s * 0.06));
         const QRectF cloth(box.left() + s * 0.22, box.top() + s * 0.12, s * 0.66, s * 0.46);
         paintChequers(painter, cloth, cloth.height() / 4);
-        painter.setPen(QPen(QColor(30, 30, 30), pen / 2));
+        painter.setPen(QPen(kFlagEdge, pen / 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(cloth);
         break;
@@ -290,25 +291,25 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
         arrow.lineTo(base, box.bottom() - s * 0.36);
         arrow.lineTo(base, box.bottom() - s * 0.15);
         arrow.closeSubpath();
-        painter.setPen(QPen(QColor(40, 20, 0), pen / 1.5));
+        painter.setPen(QPen(kCloseArrowEdge, pen / 1.5));
         painter.setBrush(kGold);
         painter.drawPath(arrow);
         break;
     }
     case Emblem::Monitor: {
-        painter.setPen(QPen(QColor(30, 30, 30), pen));
-        painter.setBrush(QColor(200, 204, 210));
+        painter.setPen(QPen(kMonitorEdge, pen));
+        painter.setBrush(kMonitorCase);
         painter.drawRoundedRect(
             QRectF(box.left() + s * 0.08, box.top() + s * 0.12, s * 0.84, s * 0.58), s * 0.05,
             s * 0.05);
         QLinearGradient screen(box.topLeft(), box.bottomRight());
-        screen.setColorAt(0, QColor(0x3a, 0x7b, 0xd5));
-        screen.setColorAt(1, QColor(0x12, 0x2c, 0x5c));
+        screen.setColorAt(0, kMonitorScreenTop);
+        screen.setColorAt(1, kMonitorScreenBottom);
         painter.setBrush(screen);
         painter.setPen(Qt::NoPen);
         painter.drawRect(QRectF(box.left() + s * 0.15, box.top() + s * 0.19, s * 0.70, s * 0.44));
-        painter.setBrush(QColor(200, 204, 210));
-        painter.setPen(QPen(QColor(30, 30, 30), pen));
+        painter.setBrush(kMonitorCase);
+        painter.setPen(QPen(kMonitorEdge, pen));
         painter.drawRect(QRectF(box.left() + s * 0.30, box.top() + s * 0.78, s * 0.40, s * 0.08));
         painter.setPen(QPen(kGold, pen));
         painter.drawText(QRectF(box.left() + s * 0.15, box.top() + s * 0.19, s * 0.70, s * 0.44),
@@ -319,8 +320,8 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
         QPainterPath pad;
         pad.addRoundedRect(QRectF(box.left() + s * 0.06, box.top() + s * 0.30, s * 0.88, s * 0.42),
                            s * 0.20, s * 0.20);
-        painter.setPen(QPen(QColor(20, 20, 20), pen));
-        painter.setBrush(QColor(70, 78, 92));
+        painter.setPen(QPen(kControllerEdge, pen));
+        painter.setBrush(kControllerBody);
         painter.drawPath(pad);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kCream);
@@ -343,7 +344,7 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
         cone.lineTo(box.left() + s * 0.30, box.bottom() - s * 0.38);
         cone.lineTo(box.left() + s * 0.12, box.bottom() - s * 0.38);
         cone.closeSubpath();
-        painter.setPen(QPen(QColor(20, 20, 20), pen / 1.5));
+        painter.setPen(QPen(kSpeakerEdge, pen / 1.5));
         painter.setBrush(kCream);
         painter.drawPath(cone);
         painter.setBrush(Qt::NoBrush);
@@ -358,7 +359,7 @@ void drawEmblem(QPainter& painter, Emblem emblem, const QRectF& r)
     }
     case Emblem::Mail: {
         const QRectF envelope(box.left() + s * 0.06, box.top() + s * 0.22, s * 0.88, s * 0.56);
-        painter.setPen(QPen(QColor(60, 40, 20), pen));
+        painter.setPen(QPen(kEnvelopeEdge, pen));
         painter.setBrush(kCream);
         painter.drawRoundedRect(envelope, s * 0.04, s * 0.04);
         QPainterPath flap;
@@ -463,27 +464,27 @@ QPixmap windowBackground(QSize size)
         QLinearGradient sky(area.topLeft(), area.bottomLeft());
         sky.setColorAt(0.0, kNight);
         sky.setColorAt(0.55, kNightLight);
-        sky.setColorAt(1.0, QColor(0x3b, 0x25, 0x18));
+        sky.setColorAt(1.0, kSkyHorizon);
         painter.fillRect(area, sky);
 
         // Floodlight glow over the middle of the track.
         QRadialGradient glow(QPointF(area.center().x(), area.height() * 0.18), area.width() * 0.45);
-        glow.setColorAt(0, QColor(255, 236, 190, 60));
-        glow.setColorAt(1, QColor(255, 236, 190, 0));
+        glow.setColorAt(0, kFloodlightGlow);
+        glow.setColorAt(1, kFloodlightGlowEnd);
         painter.fillRect(area, glow);
 
         // The dirt oval seen from the grandstand.
         const QRectF oval(area.width() * 0.06, area.height() * 0.58, area.width() * 0.88,
                           area.height() * 0.62);
-        painter.setPen(QPen(QColor(0xd8, 0x8a, 0x46, 70), area.height() * 0.05));
+        painter.setPen(QPen(kTrackGroove, area.height() * 0.05));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(oval);
-        painter.setPen(QPen(QColor(255, 255, 255, 40), 1.5));
+        painter.setPen(QPen(kTrackRail, 1.5));
         painter.drawEllipse(oval.adjusted(-area.height() * 0.03, -area.height() * 0.03,
                                           area.height() * 0.03, area.height() * 0.03));
 
         // Fine grain, so large areas do not look flat.
-        painter.setPen(QPen(QColor(255, 255, 255, 10), 1));
+        painter.setPen(QPen(kBackdropGrain, 1));
         for (qreal x = -area.height(); x < area.width(); x += 9)
             painter.drawLine(QPointF(x, area.height()), QPointF(x + area.height(), 0));
         return pixmap;
@@ -498,8 +499,8 @@ QPixmap buttonPanel(QSize size)
         prepare(painter);
         const QRectF area = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -1);
         QLinearGradient fill(area.topLeft(), area.bottomLeft());
-        fill.setColorAt(0, QColor(0x0a, 0x0d, 0x14, 200));
-        fill.setColorAt(1, QColor(0x16, 0x1b, 0x26, 220));
+        fill.setColorAt(0, kButtonPanelTop);
+        fill.setColorAt(1, kButtonPanelBottom);
         QColor frame = kGold;
         frame.setAlpha(90);
         painter.setPen(QPen(frame, 1));
@@ -517,8 +518,8 @@ QPixmap utilityBanner(QSize size)
         prepare(painter);
         const QRectF r(pixmap.rect());
         QLinearGradient ground(r.topLeft(), r.bottomLeft());
-        ground.setColorAt(0, QColor(0x32, 0x20, 0x14));
-        ground.setColorAt(1, QColor(0x14, 0x0e, 0x0a));
+        ground.setColorAt(0, kBannerGroundTop);
+        ground.setColorAt(1, kBannerGroundBottom);
         painter.fillRect(r, ground);
 
         // The chequered flag waves in from the right.
@@ -568,14 +569,14 @@ QPixmap setupUtilityBanner(QSize size)
         QLinearGradient red(area.topLeft(), area.bottomLeft());
         red.setColorAt(0, kFlagRed.lighter(115));
         red.setColorAt(1, kFlagRed.darker(160));
-        painter.setPen(QPen(QColor(0, 0, 0, 180), 1));
+        painter.setPen(QPen(kSetupBannerEdge, 1));
         painter.setBrush(red);
         painter.drawPath(stripe);
         const QString text = QStringLiteral("SETUP UTILITY");
         QFont font = fitted(programmeFont(area.height() * 0.8, true), text,
                             area.adjusted(slant, 2, -slant, -2).size());
         font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-        outlinedText(painter, area, text, font, QColor(0xfa, 0xfa, 0xf5), 2);
+        outlinedText(painter, area, text, font, kSetupBannerLetters, 2);
         return pixmap;
     });
 }
@@ -619,7 +620,7 @@ QPixmap gameLogo(const GameProfile& profile, QSize size)
         const QFont bottomFont =
             fitted(programmeFont(bottomBox.height(), true), bottom, bottomBox.size());
         if (sprint)
-            outlinedText(painter, topBox, top, topFont, QColor(0xf4, 0xf1, 0xe6), 2.5);
+            outlinedText(painter, topBox, top, topFont, kLogoLetters, 2.5);
         else
             outlinedText(painter, topBox, top, topFont, clay, 3);
         outlinedText(painter, bottomBox, bottom, bottomFont, clay, 3);
@@ -641,8 +642,8 @@ QPixmap gamePicture(const GameProfile& profile, QSize size)
         painter.setClipPath(plate);
 
         QLinearGradient sky(r.topLeft(), r.bottomLeft());
-        sky.setColorAt(0, sprint ? QColor(0x1d, 0x2b, 0x52) : QColor(0x3a, 0x1f, 0x3e));
-        sky.setColorAt(0.55, sprint ? QColor(0x5b, 0x3e, 0x6e) : QColor(0xb8, 0x5a, 0x2c));
+        sky.setColorAt(0, sprint ? kNightSkyTop : kDuskSkyTop);
+        sky.setColorAt(0.55, sprint ? kNightSkyMiddle : kDuskSkyMiddle);
         sky.setColorAt(0.56, kDirt.darker(120));
         sky.setColorAt(1, kDirt.darker(190));
         painter.fillRect(r, sky);
@@ -651,8 +652,8 @@ QPixmap gamePicture(const GameProfile& profile, QSize size)
             const QPointF centre(r.left() + r.width() * (0.1 + 0.2 * light),
                                  r.top() + r.height() * 0.12);
             QRadialGradient glow(centre, r.height() * 0.14);
-            glow.setColorAt(0, QColor(255, 250, 220, 220));
-            glow.setColorAt(1, QColor(255, 250, 220, 0));
+            glow.setColorAt(0, kTrackLight);
+            glow.setColorAt(1, kTrackLightEnd);
             painter.setPen(Qt::NoPen);
             painter.setBrush(glow);
             painter.drawEllipse(centre, r.height() * 0.14, r.height() * 0.14);
@@ -668,8 +669,8 @@ QPixmap gamePicture(const GameProfile& profile, QSize size)
         // A rooster tail of dirt behind the car.
         QRadialGradient dust(QPointF(r.left() + r.width() * 0.18, r.top() + r.height() * 0.62),
                              r.width() * 0.28);
-        dust.setColorAt(0, QColor(0xc8, 0x8a, 0x50, 170));
-        dust.setColorAt(1, QColor(0xc8, 0x8a, 0x50, 0));
+        dust.setColorAt(0, kDust);
+        dust.setColorAt(1, kDustEnd);
         painter.setPen(Qt::NoPen);
         painter.setBrush(dust);
         painter.drawEllipse(QPointF(r.left() + r.width() * 0.18, r.top() + r.height() * 0.62),
@@ -716,7 +717,7 @@ QPixmap makersLogo(QSize size)
         QFont font = fitted(programmeFont(area.height() * 0.7, false), name, words.size());
         font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         painter.setFont(font);
-        painter.setPen(QColor(0xe9, 0xe6, 0xdc));
+        painter.setPen(kMakersLetters);
         painter.drawText(words, Qt::AlignLeft | Qt::AlignVCenter, name);
         return pixmap;
     });
@@ -738,7 +739,7 @@ QPixmap carPicture(CarKind kind, QSize size, const QColor& body)
         paint.setColorAt(0, body.lighter(150));
         paint.setColorAt(0.55, body);
         paint.setColorAt(1, body.darker(170));
-        painter.setPen(QPen(QColor(10, 10, 10), qMax(1.0, r.height() / 40)));
+        painter.setPen(QPen(kCarOutline, qMax(1.0, r.height() / 40)));
         painter.setBrush(paint);
         painter.drawPath(shape);
         if (!sprint) {
@@ -749,8 +750,8 @@ QPixmap carPicture(CarKind kind, QSize size, const QColor& body)
             glass.lineTo(r.left() + r.width() * 0.75, r.top() + r.height() * 0.36);
             glass.closeSubpath();
             QLinearGradient tint(r.topLeft(), r.bottomLeft());
-            tint.setColorAt(0, QColor(0x9c, 0xc8, 0xff));
-            tint.setColorAt(1, QColor(0x1a, 0x2a, 0x40));
+            tint.setColorAt(0, kCarWindowTop);
+            tint.setColorAt(1, kCarWindowBottom);
             painter.setBrush(tint);
             painter.drawPath(glass);
             // The body's crease line along the side.
@@ -765,7 +766,7 @@ QPixmap carPicture(CarKind kind, QSize size, const QColor& body)
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(door);
         painter.setFont(posterFont(door.height() * 0.8));
-        painter.setPen(QColor(20, 20, 20));
+        painter.setPen(kCarNumber);
         painter.drawText(door, Qt::AlignCenter,
                          sprint ? QStringLiteral("17") : QStringLiteral("7"));
         const qreal radius = sprint ? r.height() * 0.22 : r.height() * 0.17;
@@ -779,7 +780,7 @@ QPixmap carPicture(CarKind kind, QSize size, const QColor& body)
 QPixmap carPicture(const GameProfile& profile, QSize size)
 {
     const CarKind kind = carKind(profile);
-    return carPicture(kind, size, kind == CarKind::SprintCar ? QColor(0x1f, 0x6f, 0xc4) : kFlagRed);
+    return carPicture(kind, size, kind == CarKind::SprintCar ? kSprintCarBody : kFlagRed);
 }
 
 QPixmap emblemPicture(Emblem emblem, QSize size)
@@ -806,9 +807,9 @@ QPixmap commandPicture(Emblem emblem, const QString& caption, QSize size, const 
         prepare(painter);
         const QRectF r = QRectF(pixmap.rect()).adjusted(1, 1, -1, -1);
         QLinearGradient face(r.topLeft(), r.bottomLeft());
-        face.setColorAt(0, QColor(0x4e, 0x58, 0x6a));
-        face.setColorAt(0.5, QColor(0x2c, 0x33, 0x40));
-        face.setColorAt(1, QColor(0x1a, 0x1f, 0x28));
+        face.setColorAt(0, kPlateTop);
+        face.setColorAt(0.5, kPlateMiddle);
+        face.setColorAt(1, kPlateBottom);
         painter.setPen(QPen(accent, 1.5));
         painter.setBrush(face);
         painter.drawRoundedRect(r, r.height() * 0.3, r.height() * 0.3);
@@ -869,8 +870,8 @@ QPixmap iconPixmap(int side)
         letter.lineTo(102, 136);
         letter.lineTo(61, 136);
         letter.closeSubpath();
-        painter.setPen(QPen(QColor(0x28, 0x18, 0x00), qMax(4.0, pixel), Qt::SolidLine,
-                            Qt::SquareCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(kIconOutline, qMax(4.0, pixel), Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
         painter.setBrush(kGold);
         painter.drawPath(letter);
         return pixmap;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/art/Palette.h"
+
 #include <QColor>
 #include <QIcon>
 #include <QPixmap>
@@ -21,25 +23,6 @@ struct GameProfile;
 // process and then handed out again.
 namespace art
 {
-
-// The one palette: night-race blue, dirt brown, gold; the application icon and the installed
-// SVG (data/desktop/tarvelin-setup-utility.svg) use the same values.
-inline const QColor kNight{0x14, 0x1b, 0x27};
-inline const QColor kNightLight{0x2a, 0x36, 0x4a};
-inline const QColor kDirt{0x9c, 0x5a, 0x2b};
-inline const QColor kDirtLight{0xd9, 0xa0, 0x62};
-inline const QColor kClay{0xb8, 0x5c, 0x24};
-inline const QColor kClayLight{0xf0, 0x9a, 0x3e};
-inline const QColor kGold{0xff, 0xd6, 0x5a};
-inline const QColor kCream{0xf4, 0xe9, 0xd2};
-inline const QColor kFlagRed{0xc8, 0x32, 0x28};
-inline const QColor kChequerDark{0x14, 0x14, 0x14};
-inline const QColor kChequerLight{0xf0, 0xf0, 0xf0};
-// The small menu pictures, drawn on the light menus rather than on the night artwork.
-inline const QColor kInk{0x22, 0x2a, 0x36};
-inline const QColor kMenuBlue{0x1f, 0x6f, 0xd1};
-inline const QColor kMenuGreen{0x2e, 0x9e, 0x3e};
-inline const QColor kMenuGold{0xe8, 0xa8, 0x17};
 
 enum class CarKind { LateModel, SprintCar };
 enum class Emblem { Folder, Flag, CloseLeft, CloseRight, Monitor, Controller, Speaker, Mail };

@@ -1,6 +1,7 @@
 #include "ui/art/MenuPictures.h"
 
 #include "ui/art/Artwork.h"
+#include "ui/art/DrawingColours.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -35,9 +36,9 @@ void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour)
 void sheet(QPainter& p, const QRectF& r)
 {
     p.setPen(QPen(kInk, 1));
-    p.setBrush(Qt::white);
+    p.setBrush(art::kMenuWhite);
     p.drawRect(r);
-    p.setPen(QPen(QColor(0x9a, 0xa4, 0xb2), 1));
+    p.setPen(QPen(art::kMenuPaperEdge, 1));
     for (qreal y = r.top() + 2.5; y < r.bottom() - 1; y += 2)
         p.drawLine(QPointF(r.left() + 1.5, y), QPointF(r.right() - 1.5, y));
 }
@@ -48,7 +49,7 @@ void about(QPainter& p)
     p.setBrush(kBlue);
     p.drawEllipse(QRectF(1.5, 0.5, 11, 11));
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
+    p.setBrush(art::kMenuWhite);
     p.drawEllipse(QRectF(6.2, 2.4, 1.8, 1.8));
     p.drawRect(QRectF(6.2, 5, 1.8, 4.6));
 }
@@ -56,7 +57,7 @@ void about(QPainter& p)
 void exitPicture(QPainter& p)
 {
     p.setPen(QPen(kInk, 1));
-    p.setBrush(QColor(0x8b, 0x5a, 0x2b));
+    p.setBrush(art::kMenuDoor);
     p.drawRect(QRectF(1.5, 0.5, 6, 11));
     p.setBrush(kGold);
     p.setPen(Qt::NoPen);
@@ -67,9 +68,9 @@ void exitPicture(QPainter& p)
 void search(QPainter& p)
 {
     p.setPen(QPen(kInk, 1.6));
-    p.setBrush(QColor(0xcf, 0xe8, 0xff));
+    p.setBrush(art::kMenuLens);
     p.drawEllipse(QRectF(1.5, 0.8, 7, 7));
-    p.setPen(QPen(QColor(0x7a, 0x4a, 0x1c), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(art::kMenuLensHandle, 2.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(7.8, 7.2), QPointF(11.8, 10.8));
 }
 
@@ -78,9 +79,9 @@ void contents(QPainter& p)
     p.setPen(QPen(kInk, 1));
     p.setBrush(kGreen);
     p.drawRect(QRectF(2.5, 0.5, 9, 11));
-    p.setBrush(Qt::white);
+    p.setBrush(art::kMenuWhite);
     p.drawRect(QRectF(2.5, 9.5, 9, 2));
-    p.setPen(QPen(Qt::white, 1));
+    p.setPen(QPen(art::kMenuWhite, 1));
     p.drawLine(QPointF(5, 3.5), QPointF(9.5, 3.5));
     p.drawLine(QPointF(5, 5.5), QPointF(9.5, 5.5));
 }
@@ -94,9 +95,9 @@ void importExport(QPainter& p)
 void homePage(QPainter& p)
 {
     p.setPen(QPen(kBlue.darker(140), 1));
-    p.setBrush(QColor(0x4f, 0xa3, 0xe8));
+    p.setBrush(art::kMenuGlobe);
     p.drawEllipse(QRectF(1.5, 0.5, 11, 11));
-    p.setPen(QPen(Qt::white, 0.9));
+    p.setPen(QPen(art::kMenuWhite, 0.9));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRectF(4.6, 0.5, 4.8, 11));
     p.drawLine(QPointF(1.5, 6), QPointF(12.5, 6));
@@ -132,9 +133,9 @@ void mainMenu(QPainter& p)
     p.setPen(QPen(kInk, 1));
     p.setBrush(kRed);
     p.drawPath(roof);
-    p.setBrush(QColor(0xf3, 0xe6, 0xc4));
+    p.setBrush(art::kMenuHouseWall);
     p.drawRect(QRectF(2.5, 6, 9, 5.5));
-    p.setBrush(QColor(0x8b, 0x5a, 0x2b));
+    p.setBrush(art::kMenuDoor);
     p.drawRect(QRectF(5.5, 7.5, 3, 4));
 }
 

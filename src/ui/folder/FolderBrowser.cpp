@@ -63,7 +63,6 @@ bool FolderBrowser::setFolder(const QString& folder)
     }
     show(changeFolder(registry_, options_.valueName, path, options_.pattern,
                       controls_.drives->volumes()));
-    Q_EMIT folderChanged(folder_);
     return true;
 }
 

@@ -74,9 +74,6 @@ public:
     QString selectedFilePath() const;
     const FolderBrowserControls& controls() const { return controls_; }
 
-Q_SIGNALS:
-    void folderChanged(const QString& folder);
-
 private:
     void show(const FolderView& view);
     void chooseDrive(const Volume& volume);

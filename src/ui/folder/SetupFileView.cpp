@@ -71,16 +71,6 @@ QString SetupFileView::nameAt(int index) const
     return model_->index(index).data(Qt::EditRole).toString();
 }
 
-void SetupFileView::selectIndex(int index)
-{
-    const QModelIndex item = model_->index(index);
-    if (!item.isValid()) {
-        selectionModel()->clear();
-        return;
-    }
-    selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
-}
-
 void SetupFileView::keyPressEvent(QKeyEvent* event)
 {
     const int before = selectedIndex();

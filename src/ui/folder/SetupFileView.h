@@ -23,7 +23,6 @@ public:
     int selectedIndex() const;
     QString selectedName() const;
     QString nameAt(int index) const;
-    void selectIndex(int index);
 
 Q_SIGNALS:
     // The player picked the file at `index`, by mouse or keyboard.

@@ -71,24 +71,25 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     popups_ = new PopupMenuFilter(this);
-    popups_->attachList(controls_.List1->viewport(), menus_.mnuCustom);
-    popups_->attachList(controls_.File1->viewport(), menus_.mnuCustom1);
+    popups_->attachList(controls_.storeList->viewport(), menus_.mnuCustom);
+    popups_->attachList(controls_.fileList->viewport(), menus_.mnuCustom1);
     popups_->attachSurface(surface, menus_.file);
-    selectAllOnFocus(controls_.Text1);
+    selectAllOnFocus(controls_.newFileNameField);
 
     const GameWindowControls& c = controls_;
     browser_ = new FolderBrowser(
-        {c.Drive1, c.Dir1, c.File1, c.Label7, c.Label8, c.Text1, c.Frame2},
+        {c.driveList, c.folderList, c.fileList, c.selectedFileLabel, c.fileTotalLabel,
+         c.newFileNameField, c.fileFrame},
         {profile.FolderValueName, profile.SetupFilePattern, profile.SetupFileExtension}, &registry_,
         *services_.volumes, this, this);
-    progress_ =
-        new ProgressIndicators({c.picProgress[1], c.picProgress[2], c.picProgress[3]}, this);
-    progress_->setRepaintedList(1, c.List1);
-    progress_->setRepaintedList(2, c.File1);
-    progress_->setRepaintedList(3, c.List1);
+    progress_ = new ProgressIndicators(
+        {c.progressPictures[1], c.progressPictures[2], c.progressPictures[3]}, this);
+    progress_->setRepaintedList(1, c.storeList);
+    progress_->setRepaintedList(2, c.fileList);
+    progress_->setRepaintedList(3, c.storeList);
     connectCommands();
     // The store list is where the player starts; it has the focus when the window opens.
-    controls_.List1->setFocus();
+    controls_.storeList->setFocus();
 }
 
 GameWindow::~GameWindow() = default;
@@ -99,18 +100,18 @@ void GameWindow::connectCommands()
     const auto onClick = [this](VBUSoftButton* button, auto slot) {
         connect(button, &QAbstractButton::clicked, this, slot);
     };
-    onClick(c.button[1], &GameWindow::importSetupFromButton);
-    onClick(c.button[2], &GameWindow::exportSetupFromButton);
-    onClick(c.button[3], [this] { openLink(links::SetupDownloadPage); });
-    onClick(c.button[4], &GameWindow::restoreStore);
-    onClick(c.button[5], &GameWindow::deleteSetup);
-    onClick(c.button[6], &GameWindow::renameSetupFile);
-    onClick(c.button[7], &GameWindow::deleteSetupFile);
-    onClick(c.button[8], &GameWindow::quitRequested);
-    onClick(c.button[9], &GameWindow::sortStore);
-    onClick(c.button[10], &GameWindow::launchRequested);
-    onClick(c.button[11], &GameWindow::controllerSettingsRequested);
-    onClick(c.button[12], &GameWindow::otherGameRequested);
+    onClick(c.importButton, &GameWindow::importSetupFromButton);
+    onClick(c.exportButton, &GameWindow::exportSetupFromButton);
+    onClick(c.downloadButton, [this] { openLink(links::SetupDownloadPage); });
+    onClick(c.restoreButton, &GameWindow::restoreStore);
+    onClick(c.deleteSetupButton, &GameWindow::deleteSetup);
+    onClick(c.renameFileButton, &GameWindow::renameSetupFile);
+    onClick(c.deleteFileButton, &GameWindow::deleteSetupFile);
+    onClick(c.exitButton, &GameWindow::quitRequested);
+    onClick(c.sortButton, &GameWindow::sortStore);
+    onClick(c.playButton, &GameWindow::launchRequested);
+    onClick(c.controllerButton, &GameWindow::controllerSettingsRequested);
+    onClick(c.otherGameButton, &GameWindow::otherGameRequested);
 
     const GameWindowMenus& m = menus_;
     const auto onChoice = [this](QAction* action, auto slot) {
@@ -129,13 +130,14 @@ void GameWindow::connectCommands()
     onChoice(m.contents, [this] { Q_EMIT helpRequested(QString()); });
     onChoice(m.browser, [this] { openLink(links::HomePage); });
 
-    connect(c.Label1, &ClickableLabel::clicked, this, [this] { openLink(links::GameMakerSite); });
+    connect(c.makerSiteLink, &ClickableLabel::clicked, this,
+            [this] { openLink(links::GameMakerSite); });
     if (profile_.DownloadPicture)
-        connect(c.Image5, &ClickableLabel::clicked, this,
+        connect(c.carPicture, &ClickableLabel::clicked, this,
                 [this] { openLink(links::SetupDownloadPage); });
 
     // Only the player's click or cursor key chooses a setup, never the list getting the focus.
-    connect(c.List1, &ChoiceList::lineChosen, this, &GameWindow::selectStoreLine);
+    connect(c.storeList, &ChoiceList::lineChosen, this, &GameWindow::selectStoreLine);
 }
 
 void GameWindow::openLink(const char* address)
@@ -148,16 +150,17 @@ void GameWindow::openLink(const char* address)
 
 void GameWindow::runOpeningSequence()
 {
-    controls_.Text7->showAddress(*services_.address);
-    controls_.Text5->setText(lookUpGameDirectory(profile_, registry_, services_.winePrefix));
+    controls_.addressBox->showAddress(*services_.address);
+    controls_.gameDirectoryField->setText(
+        lookUpGameDirectory(profile_, registry_, services_.winePrefix));
     // The lists open on the remembered folder, or on the process's current folder.
     browser_->openAt(currentFolder());
 
     const StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
     showStore(opening.store);
-    controls_.Text1->clear();
+    controls_.newFileNameField->clear();
     setFileCounters();
-    const int attached = SetMenuBitmaps(menuBar(), controls_.Picture);
+    const int attached = SetMenuBitmaps(menuBar(), controls_.menuPictures);
     if (attached != int(kMenuPictureTable.size()))
         qCInfo(lcGameWindow) << "menu pictures attached:" << attached;
     if (opening.backupKept)
@@ -166,12 +169,12 @@ void GameWindow::runOpeningSequence()
 
 QString GameWindow::gameDirectory() const
 {
-    return controls_.Text5->text();
+    return controls_.gameDirectoryField->text();
 }
 
 int GameWindow::selectedPosition() const
 {
-    return controls_.Label9->text().toInt();
+    return controls_.selectedPositionLabel->text().toInt();
 }
 
 int GameWindow::selectedSlot() const
@@ -187,7 +190,7 @@ void GameWindow::showStore(const StoreState& store)
     table_ = store.table;
     lines_ = store.lines;
     fillStoreList();
-    QListWidget* list = controls_.List1;
+    QListWidget* list = controls_.storeList;
     if (const int selected = store.counters.selected; selected > 0 && selected <= list->count()) {
         const QSignalBlocker quiet(list);
         list->setCurrentRow(selected - 1);
@@ -197,13 +200,13 @@ void GameWindow::showStore(const StoreState& store)
 
 void GameWindow::forgetChosenSetup()
 {
-    controls_.Text3->clear();
-    controls_.Frame1->setTitle(kStoreFrameCaption);
+    controls_.setupNameField->clear();
+    controls_.storeFrame->setTitle(kStoreFrameCaption);
 }
 
 void GameWindow::fillStoreList()
 {
-    QListWidget* list = controls_.List1;
+    QListWidget* list = controls_.storeList;
     const QSignalBlocker quiet(list);
     list->clear();
     for (const StoreLine& line : lines_)
@@ -214,19 +217,19 @@ void GameWindow::fillStoreList()
 
 void GameWindow::selectStoreLine(int row)
 {
-    QListWidgetItem* item = controls_.List1->item(row);
+    QListWidgetItem* item = controls_.storeList->item(row);
     if (!item)
         return;
-    controls_.Frame1->setTitle(item->text());
-    controls_.Label9->setText(QString::number(row + 1));
-    controls_.Text3->setText(item->text());
+    controls_.storeFrame->setTitle(item->text());
+    controls_.selectedPositionLabel->setText(QString::number(row + 1));
+    controls_.setupNameField->setText(item->text());
 }
 
 void GameWindow::setStoreCounters(const StoreCounters& counters)
 {
-    controls_.Text4->setText(QString::number(counters.nextSlot));
-    controls_.Text6->setText(QString::number(counters.total));
-    controls_.Label9->setText(QString::number(counters.selected));
+    controls_.nextSlotField->setText(QString::number(counters.nextSlot));
+    controls_.storeTotalLabel->setText(QString::number(counters.total));
+    controls_.selectedPositionLabel->setText(QString::number(counters.selected));
 }
 
 void GameWindow::setFileCounters()

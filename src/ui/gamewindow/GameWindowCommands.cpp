@@ -39,13 +39,13 @@ void focusAfterRename(const GameWindowControls& c, RenameResult result)
 {
     switch (result) {
     case RenameResult::NoFileSelected:
-        c.File1->setFocus();
+        c.fileList->setFocus();
         break;
     case RenameResult::SameName:
     case RenameResult::NoNewName:
     case RenameResult::UnusableName:
     case RenameResult::WouldReplace: // the player kept the other file: another name, then
-        c.Text1->setFocus();
+        c.newFileNameField->setFocus();
         break;
     case RenameResult::Renamed:
     case RenameResult::NotRenamed:
@@ -94,7 +94,7 @@ void GameWindow::exportSetup(bool fromMenu)
     request.gameDirectory = gameDirectory();
     request.profile = &profile_;
     request.selectedSlot = selectedSlot();
-    request.exportName = controls_.Text3->text();
+    request.exportName = controls_.setupNameField->text();
     request.folder = browser_->folder();
     request.style = fromMenu ? MessageStyle::Plain : MessageStyle::Marked;
     // The menu entry goes on from the table shown when setups.sav cannot be read; the button stops.
@@ -116,7 +116,7 @@ void GameWindow::exportSetup(bool fromMenu)
     if (outcome.table)
         table_ = *outcome.table;
     if (outcome.nameUsed) {
-        controls_.Text3->clear();
+        controls_.setupNameField->clear();
         browser_->refreshFiles();
         browser_->setCounters();
     }
@@ -140,7 +140,8 @@ void GameWindow::importSetup(bool fromMenu)
     request.profile = &profile_;
     request.folder = browser_->folder();
     // An emptied rename field means the player has no file chosen, whatever the list shows.
-    request.chosenFile = controls_.Text1->text().isEmpty() ? QString() : browser_->selectedFile();
+    request.chosenFile =
+        controls_.newFileNameField->text().isEmpty() ? QString() : browser_->selectedFile();
     request.style = fromMenu ? MessageStyle::Plain : MessageStyle::Marked;
     // The menu entry moves the setup into the store; the button copies it.
     request.deleteFileAfterImport = fromMenu;
@@ -151,7 +152,7 @@ void GameWindow::importSetup(bool fromMenu)
     showStoreOutcome(outcome);
     // The chosen file is used up, or there was none: the rename field no longer names one.
     if (outcome.done || request.chosenFile.isEmpty())
-        controls_.Text1->clear();
+        controls_.newFileNameField->clear();
     browser_->refreshFiles();
     browser_->setCounters();
 }
@@ -159,7 +160,8 @@ void GameWindow::importSetup(bool fromMenu)
 void GameWindow::deleteSetup()
 {
     DeleteRequest request{gameDirectory(), profile_.recordLayout(),
-                          !controls_.Text3->text().isEmpty(), selectedSlot(), std::nullopt};
+                          !controls_.setupNameField->text().isEmpty(), selectedSlot(),
+                          std::nullopt};
     if (const int position = selectedPosition(); position > 0 && position <= int(lines_.size()))
         request.listedName = lines_[size_t(position - 1)].name;
     const StoreCommandOutcome outcome = tarvelin::deleteSetup(request);
@@ -187,14 +189,14 @@ void GameWindow::sortStore()
     showStoreOutcome(outcome);
     // The sort keeps the chosen setup's name but empties the file rename field.
     if (outcome.done)
-        controls_.Text1->clear();
+        controls_.newFileNameField->clear();
 }
 
 void GameWindow::renameSetupFile()
 {
     const QString folder = browser_->folder();
     const QString selected = browser_->selectedFile();
-    const QString newName = controls_.Text1->text();
+    const QString newName = controls_.newFileNameField->text();
     SetupFileRenameOutcome outcome = tarvelin::renameSetupFile(folder, selected, newName, profile_);
     askBeforeReplacing(this, outcome, outcome.result == RenameResult::WouldReplace, [&] {
         return tarvelin::renameSetupFile(folder, selected, newName, profile_, true);
@@ -202,8 +204,8 @@ void GameWindow::renameSetupFile()
     showCommandOutcome(this, outcome, lcGameWindow());
     if (!outcome.newFileName.isEmpty())
         browser_->refreshFiles(); // the counters are not set again
-    controls_.Text1->clear();
-    controls_.Frame2->setTitle(kSourceFilesCaption);
+    controls_.newFileNameField->clear();
+    controls_.fileFrame->setTitle(kSourceFilesCaption);
     focusAfterRename(controls_, outcome.result);
 }
 
@@ -217,10 +219,10 @@ void GameWindow::deleteSetupFile()
     showCommandOutcome(this, outcome, lcGameWindow());
     browser_->refreshFiles();
     browser_->setCounters();
-    controls_.Text1->clear();
-    controls_.Frame2->setTitle(kSourceFilesCaption);
+    controls_.newFileNameField->clear();
+    controls_.fileFrame->setTitle(kSourceFilesCaption);
     if (outcome.noFileSelected)
-        controls_.File1->setFocus();
+        controls_.fileList->setFocus();
 }
 
 } // namespace tarvelin

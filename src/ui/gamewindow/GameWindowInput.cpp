@@ -73,7 +73,6 @@ bool PopupMenuFilter::eventFilter(QObject* watched, QEvent* event)
     if (!menu)
         return false;
     menu->popup(press->globalPosition().toPoint());
-    Q_EMIT menuShown(menu);
     return true;
 }
 

@@ -26,10 +26,6 @@ public:
     // A right press on the bare `surface` opens `menu`.
     void attachSurface(QWidget* surface, QMenu* menu);
 
-Q_SIGNALS:
-    // The menu that has just been opened, for tests and for the status line.
-    void menuShown(QMenu* menu);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -61,48 +61,55 @@ QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry, con
     return label;
 }
 
+// One oval command button: the member that holds it, its object name, place, label and name.
 struct OvalButton {
-    int number;
+    VBUSoftButton* GameWindowControls::*member;
+    const char* objectName;
     int left;
     int top;
-    const char* label;
-    QColor colour;
+    const char* label; // null: the profile's play label
+    const QColor& colour;
     VBUSoftButton::Arrow arrow;
-    const char* accessibleName;
+    const char* accessibleName; // null: "Play " and the game's title
 };
 
 void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowControls& c)
 {
     const bool sprint = profile.id == SprintCarsProfile.id;
-    const QColor gold(0xff, 0xd4, 0x5a);
-    const QColor green(0x7c, 0xf0, 0x7a);
-    const QColor sky(0x7c, 0xd0, 0xff);
-    const QColor red(0xff, 0x6b, 0x5a);
+    using Arrow = VBUSoftButton::Arrow;
+    using C = GameWindowControls;
     const OvalButton ovals[] = {
-        {2, 4200, 3960, "Export", gold, VBUSoftButton::Arrow::Right, "Export Setup"},
-        {1, 5760, 3960, "Import", sky, VBUSoftButton::Arrow::Left, "Import Setup"},
-        {9, 4200, 4920, "# Sort", QColor(0xff, 0xa5, 0x3c), VBUSoftButton::Arrow::None,
+        {&C::exportButton, "VBUSoftButton2", 4200, 3960, "Export", art::kOvalGold, Arrow::Right,
+         "Export Setup"},
+        {&C::importButton, "VBUSoftButton1", 5760, 3960, "Import", art::kOvalSky, Arrow::Left,
+         "Import Setup"},
+        {&C::sortButton, "VBUSoftButton9", 4200, 4920, "# Sort", art::kOvalOrange, Arrow::None,
          "Sort Store"},
-        {10, 5760, 4920, nullptr, green, VBUSoftButton::Arrow::None, nullptr},
-        {4, 360, 5880, "Restore", sky, VBUSoftButton::Arrow::None, "Restore Store"},
-        {5, 2400, 5880, "Delete", red, VBUSoftButton::Arrow::None, "Delete Setup"},
-        {3, 4200, 5880, "Download", QColor(0xd6, 0x9c, 0xff), VBUSoftButton::Arrow::None,
-         "Download Setups"},
-        {8, 5760, 5880, "X Exit", red, VBUSoftButton::Arrow::None, "Exit"},
-        {6, 7440, 5880, "Rename", gold, VBUSoftButton::Arrow::None, "Rename File"},
-        {7, 9480, 5880, "Delete", red, VBUSoftButton::Arrow::None, "Delete File"},
+        {&C::playButton, "VBUSoftButton10", 5760, 4920, nullptr, art::kOvalGreen, Arrow::None,
+         nullptr},
+        {&C::restoreButton, "VBUSoftButton4", 360, 5880, "Restore", art::kOvalSky, Arrow::None,
+         "Restore Store"},
+        {&C::deleteSetupButton, "VBUSoftButton5", 2400, 5880, "Delete", art::kOvalRed, Arrow::None,
+         "Delete Setup"},
+        {&C::downloadButton, "VBUSoftButton3", 4200, 5880, "Download", art::kOvalViolet,
+         Arrow::None, "Download Setups"},
+        {&C::exitButton, "VBUSoftButton8", 5760, 5880, "X Exit", art::kOvalRed, Arrow::None,
+         "Exit"},
+        {&C::renameFileButton, "VBUSoftButton6", 7440, 5880, "Rename", art::kOvalGold, Arrow::None,
+         "Rename File"},
+        {&C::deleteFileButton, "VBUSoftButton7", 9480, 5880, "Delete", art::kOvalRed, Arrow::None,
+         "Delete File"},
     };
     for (const OvalButton& oval : ovals) {
-        const QString name = QStringLiteral("VBUSoftButton%1").arg(oval.number);
         const QString label = oval.label ? QString::fromLatin1(oval.label) : profile.playLabel;
         const QString accessible = oval.accessibleName
                                        ? QString::fromLatin1(oval.accessibleName)
                                        : QStringLiteral("Play ") + profile.gameTitle;
-        auto* button = place(new VBUSoftButton(surface), name.toLatin1().constData(),
+        auto* button = place(new VBUSoftButton(surface), oval.objectName,
                              twipsRect(oval.left, oval.top, 1455, 735), accessible);
         button->setOvalLabel(label, oval.colour, oval.arrow);
         button->setToolTip(accessible);
-        c.button[oval.number] = button;
+        c.*oval.member = button;
     }
 
     QFont captionFont(QStringLiteral("DejaVu Sans"));
@@ -113,86 +120,90 @@ void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowContro
                              QStringLiteral("Game Controller Settings"));
     controller->setFont(captionFont);
     controller->setCaption(QStringLiteral("SET AND CALABRATE YOUR GAME CONTROLLER"));
-    c.button[11] = controller;
+    c.controllerButton = controller;
 
     auto* other =
         place(new VBUSoftButton(surface), "VBUSoftButton12", twipsRect(4200, 3600, 2895, 255),
               QStringLiteral("Switch to ") + profile.OtherProfile().gameTitle);
     other->setFont(captionFont);
     other->setCaption(profile.SwitchButtonCaption);
-    c.button[12] = other;
+    c.otherGameButton = other;
 }
 
 void buildStoreGroup(QWidget* surface, GameWindowControls& c)
 {
     // The frames are read by their captions, which change with the chosen setup and folder.
-    c.Frame1 = place(new QGroupBox(QStringLiteral("Setup File"), surface), "Frame1",
-                     twipsRect(720, 840, 2775, 4575));
-    c.Frame1->setAccessibleDescription(QStringLiteral("Setup store"));
-    c.List1 = place(new ChoiceList(c.Frame1), "List1", twipsRect(120, 240, 2535, 3840),
-                    QStringLiteral("Setups in the store"));
-    c.List1->setToolTip(QStringLiteral("List of all setups in the game."));
-    c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    c.List1->setUniformItemSizes(true);
-    c.Text3 = place(new QLineEdit(c.Frame1), "Text3", twipsRect(120, 4160, 2535, 315),
-                    QStringLiteral("Setup name for export"));
-    c.Text3->setToolTip(QStringLiteral("Rename the setups before export."));
+    c.storeFrame = place(new QGroupBox(QStringLiteral("Setup File"), surface), "Frame1",
+                         twipsRect(720, 840, 2775, 4575));
+    c.storeFrame->setAccessibleDescription(QStringLiteral("Setup store"));
+    c.storeList = place(new ChoiceList(c.storeFrame), "List1", twipsRect(120, 240, 2535, 3840),
+                        QStringLiteral("Setups in the store"));
+    c.storeList->setToolTip(QStringLiteral("List of all setups in the game."));
+    c.storeList->setSelectionMode(QAbstractItemView::SingleSelection);
+    c.storeList->setUniformItemSizes(true);
+    c.setupNameField = place(new QLineEdit(c.storeFrame), "Text3", twipsRect(120, 4160, 2535, 315),
+                             QStringLiteral("Setup name for export"));
+    c.setupNameField->setToolTip(QStringLiteral("Rename the setups before export."));
 
-    c.Label3 =
+    c.storeTotalCaption =
         caption(surface, "Label3", twipsRect(600, 120, 960, 255), QStringLiteral("Total Setups:"));
-    c.Text6 = counter(surface, "Text6", twipsRect(1560, 120, 540, 255), c.Label3,
-                      QStringLiteral("Total setups in the store"));
-    c.Label4 = caption(surface, "Label4", twipsRect(2160, 120, 1200, 255),
-                       QStringLiteral("Selected Setup:"));
-    c.Label9 = counter(surface, "Label9", twipsRect(3360, 120, 540, 255), c.Label4,
-                       QStringLiteral("Position of the selected setup in the store"));
+    c.storeTotalLabel = counter(surface, "Text6", twipsRect(1560, 120, 540, 255),
+                                c.storeTotalCaption, QStringLiteral("Total setups in the store"));
+    c.selectedSetupCaption = caption(surface, "Label4", twipsRect(2160, 120, 1200, 255),
+                                     QStringLiteral("Selected Setup:"));
+    c.selectedPositionLabel =
+        counter(surface, "Label9", twipsRect(3360, 120, 540, 255), c.selectedSetupCaption,
+                QStringLiteral("Position of the selected setup in the store"));
 }
 
 void buildFileGroup(QWidget* surface, const VolumeTable& volumes, GameWindowControls& c)
 {
-    c.Frame2 = place(new QGroupBox(QStringLiteral("Source Files"), surface), "Frame2",
-                     twipsRect(7800, 840, 2775, 4575));
-    c.Frame2->setAccessibleDescription(QStringLiteral("Setup files"));
-    c.File1 = place(new SetupFileView(c.Frame2), "File1", twipsRect(120, 1680, 2535, 2400),
-                    QStringLiteral("Setup files in the folder"));
-    c.Text1 = place(new QLineEdit(c.Frame2), "Text1", twipsRect(120, 4160, 2535, 315),
-                    QStringLiteral("New file name"));
-    c.Text1->setToolTip(QStringLiteral("The text you want to rename the selected file to."));
+    c.fileFrame = place(new QGroupBox(QStringLiteral("Source Files"), surface), "Frame2",
+                        twipsRect(7800, 840, 2775, 4575));
+    c.fileFrame->setAccessibleDescription(QStringLiteral("Setup files"));
+    c.fileList = place(new SetupFileView(c.fileFrame), "File1", twipsRect(120, 1680, 2535, 2400),
+                       QStringLiteral("Setup files in the folder"));
+    c.newFileNameField = place(new QLineEdit(c.fileFrame), "Text1", twipsRect(120, 4160, 2535, 315),
+                               QStringLiteral("New file name"));
+    c.newFileNameField->setToolTip(
+        QStringLiteral("The text you want to rename the selected file to."));
 
     // The drive and folder lists lie over the frame's upper part, in front of it.
-    c.Drive1 = place(new DriveList(volumes, surface), "Drive1", twipsRect(7920, 1080, 2535, 330),
-                     QStringLiteral("Drive of the setup folder"));
-    c.Dir1 = place(new FolderList(surface), "Dir1", twipsRect(7920, 1440, 2535, 1050),
-                   QStringLiteral("Setup folder"));
+    c.driveList = place(new DriveList(volumes, surface), "Drive1", twipsRect(7920, 1080, 2535, 330),
+                        QStringLiteral("Drive of the setup folder"));
+    c.folderList = place(new FolderList(surface), "Dir1", twipsRect(7920, 1440, 2535, 1050),
+                         QStringLiteral("Setup folder"));
 
-    c.Label5 =
+    c.fileTotalCaption =
         caption(surface, "Label5", twipsRect(7680, 120, 960, 255), QStringLiteral("Total Setups:"));
-    c.Label8 = counter(surface, "Label8", twipsRect(8640, 120, 540, 255), c.Label5,
-                       QStringLiteral("Total setup files in the folder"));
-    c.Label6 = caption(surface, "Label6", twipsRect(9240, 120, 1200, 255),
-                       QStringLiteral("Selected Setup:"));
-    c.Label7 = counter(surface, "Label7", twipsRect(10440, 120, 540, 255), c.Label6,
-                       QStringLiteral("Position of the selected file in the folder"));
+    c.fileTotalLabel =
+        counter(surface, "Label8", twipsRect(8640, 120, 540, 255), c.fileTotalCaption,
+                QStringLiteral("Total setup files in the folder"));
+    c.selectedFileCaption = caption(surface, "Label6", twipsRect(9240, 120, 1200, 255),
+                                    QStringLiteral("Selected Setup:"));
+    c.selectedFileLabel =
+        counter(surface, "Label7", twipsRect(10440, 120, 540, 255), c.selectedFileCaption,
+                QStringLiteral("Position of the selected file in the folder"));
 }
 
 void buildHiddenFields(QWidget* surface, GameWindowControls& c)
 {
     // Left of the client area and hidden: they hold values, the player never sees them.
-    c.Text4 = place(new QLineEdit(surface), "Text4", twipsRect(-2400, 2400, 1200, 285),
-                    QStringLiteral("Next free slot"));
-    c.Text5 = place(new QLineEdit(surface), "Text5", twipsRect(-2400, 2760, 1200, 285),
-                    QStringLiteral("Game directory"));
-    keepOutOfSight(c.Text4);
-    keepOutOfSight(c.Text5);
+    c.nextSlotField = place(new QLineEdit(surface), "Text4", twipsRect(-2400, 2400, 1200, 285),
+                            QStringLiteral("Next free slot"));
+    c.gameDirectoryField = place(new QLineEdit(surface), "Text5", twipsRect(-2400, 2760, 1200, 285),
+                                 QStringLiteral("Game directory"));
+    keepOutOfSight(c.nextSlotField);
+    keepOutOfSight(c.gameDirectoryField);
 
-    for (int number = 1; number <= int(c.Picture.size()); ++number) {
+    for (int number = 1; number <= int(c.menuPictures.size()); ++number) {
         const QString name = QStringLiteral("Picture%1").arg(number);
         auto* box = place(new QLabel(surface), name.toLatin1().constData(),
                           QRect(-40, 0, kMenuPictureWidth, kMenuPictureHeight),
                           QStringLiteral("Menu picture %1").arg(number));
         box->setPixmap(drawMenuPicture(number));
         keepOutOfSight(box);
-        c.Picture[number - 1] = box;
+        c.menuPictures[number - 1] = box;
     }
 }
 
@@ -209,56 +220,57 @@ void buildStatusArea(QWidget* surface, const GameProfile& profile, const Clock& 
         const QString name = QStringLiteral("picProgress%1").arg(n);
         auto* box = place(new ProgressPicture(surface), name.toLatin1().constData(),
                           progress[n - 1], QString::fromLatin1(progressNames[n - 1]));
-        box->setBackground(QColor(0x0d, 0x11, 0x18));
-        c.picProgress[n] = box;
+        box->setBackground(art::kProgressTrack);
+        c.progressPictures[n] = box;
     }
 
     const int barHeight = 20;
     const QRect client = twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips);
-    c.StatusBar1 = place(new GameStatusBar(clock, surface), "StatusBar1",
-                         QRect(0, client.height() - barHeight, client.width(), barHeight),
-                         QStringLiteral("Status bar"));
-    c.Text7 = place(new AddressBox(surface), "Text7", twipsRect(4440, 6840, 2535, 195));
-    c.Text7->raise();
+    c.statusBar = place(new GameStatusBar(clock, surface), "StatusBar1",
+                        QRect(0, client.height() - barHeight, client.width(), barHeight),
+                        QStringLiteral("Status bar"));
+    c.addressBox = place(new AddressBox(surface), "Text7", twipsRect(4440, 6840, 2535, 195));
+    c.addressBox->raise();
 
-    c.Label1 = place(new ClickableLabel(surface), "Label1", twipsRect(4920, 3120, 2055, 135),
-                     QStringLiteral("Game maker's web site"));
-    c.Label1->setText(QString::fromLatin1(links::GameMakerSite));
-    c.Label1->setAlignment(Qt::AlignCenter);
-    c.Label1->setToolTip(QString::fromLatin1(links::GameMakerSite));
+    c.makerSiteLink = place(new ClickableLabel(surface), "Label1", twipsRect(4920, 3120, 2055, 135),
+                            QStringLiteral("Game maker's web site"));
+    c.makerSiteLink->setText(QString::fromLatin1(links::GameMakerSite));
+    c.makerSiteLink->setAlignment(Qt::AlignCenter);
+    c.makerSiteLink->setToolTip(QString::fromLatin1(links::GameMakerSite));
 }
 
 void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowControls& c)
 {
     const QRect client = twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips);
-    c.Image3 = decoration(surface, "Image3", client, art::windowBackground(client.size()),
-                          QStringLiteral("Background"));
+    c.backgroundPicture =
+        decoration(surface, "Image3", client, art::windowBackground(client.size()),
+                   QStringLiteral("Background"));
     const QRect panel(266, 200, 226, 184);
-    c.Image4 = decoration(surface, "Image4", panel, art::buttonPanel(panel.size()),
-                          QStringLiteral("Button panel"));
+    c.buttonPanelPicture = decoration(surface, "Image4", panel, art::buttonPanel(panel.size()),
+                                      QStringLiteral("Button panel"));
     const QRect logo(244, 22, 270, 72);
-    c.Image8 = decoration(surface, "Image8", logo, art::gameLogo(profile, logo.size()),
-                          QStringLiteral("Game logo"));
+    c.gameLogoPicture = decoration(surface, "Image8", logo, art::gameLogo(profile, logo.size()),
+                                   QStringLiteral("Game logo"));
     const QRect banner(268, 96, 222, 24);
-    c.Image2 = decoration(surface, "Image2", banner, art::setupUtilityBanner(banner.size()),
-                          QStringLiteral("SETUP UTILITY"));
+    c.titlePicture = decoration(surface, "Image2", banner, art::setupUtilityBanner(banner.size()),
+                                QStringLiteral("SETUP UTILITY"));
     const QRect makers(60, 366, 160, 22);
-    c.Image10 = decoration(surface, "Image10", makers, art::makersLogo(makers.size()),
-                           QStringLiteral("Makers' logo"));
-    c.Image1 = decoration(surface, "Image1", QRect(12, 3, 22, 22), art::iconPixmap(22),
-                          QStringLiteral("Utility icon"));
+    c.makersLogoPicture = decoration(surface, "Image10", makers, art::makersLogo(makers.size()),
+                                     QStringLiteral("Makers' logo"));
+    c.iconPicture = decoration(surface, "Image1", QRect(12, 3, 22, 22), art::iconPixmap(22),
+                               QStringLiteral("Utility icon"));
 
     const QRect car(284, 124, 190, 76);
-    c.Image5 = place(new ClickableLabel(surface), "Image5", car,
-                     profile.DownloadPicture ? QStringLiteral("Download setups (car picture)")
-                                             : QStringLiteral("Car picture"));
-    c.Image5->setPixmap(art::carPicture(profile, car.size()));
+    c.carPicture = place(new ClickableLabel(surface), "Image5", car,
+                         profile.DownloadPicture ? QStringLiteral("Download setups (car picture)")
+                                                 : QStringLiteral("Car picture"));
+    c.carPicture->setPixmap(art::carPicture(profile, car.size()));
     if (profile.DownloadPicture) {
-        c.Image5->setToolTip(QStringLiteral("Download setups from the web."));
+        c.carPicture->setToolTip(QStringLiteral("Download setups from the web."));
     } else {
         // Here the car is only a picture: no hand pointer, no stop in the Tab order.
-        c.Image5->unsetCursor();
-        c.Image5->setFocusPolicy(Qt::NoFocus);
+        c.carPicture->unsetCursor();
+        c.carPicture->setFocusPolicy(Qt::NoFocus);
     }
 }
 
@@ -267,10 +279,12 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
 void orderTabChain(const GameWindowControls& c)
 {
     const QList<QWidget*> chain = {
-        c.List1,     c.Text3,     c.Image5,    c.Label1,     c.button[11], c.button[12],
-        c.button[2], c.button[1], c.button[9], c.button[10], c.button[4],  c.button[5],
-        c.button[3], c.button[8], c.button[6], c.button[7],  c.Text7,      c.Drive1,
-        c.Dir1,      c.File1,     c.Text1,
+        c.storeList,        c.setupNameField,  c.carPicture,       c.makerSiteLink,
+        c.controllerButton, c.otherGameButton, c.exportButton,     c.importButton,
+        c.sortButton,       c.playButton,      c.restoreButton,    c.deleteSetupButton,
+        c.downloadButton,   c.exitButton,      c.renameFileButton, c.deleteFileButton,
+        c.addressBox,       c.driveList,       c.folderList,       c.fileList,
+        c.newFileNameField,
     };
     QWidget* previous = nullptr;
     for (QWidget* widget : chain) {

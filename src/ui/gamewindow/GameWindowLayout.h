@@ -29,48 +29,63 @@ class VolumeTable;
 inline constexpr int kClientWidthTwips = 11220;
 inline constexpr int kClientHeightTwips = 7080;
 
-// Every control of a game window, each carrying its object name.
+// Every control of a game window. The members say what each control holds; the object names
+// (in the comments) are what tests and screen readers find the controls by.
 struct GameWindowControls {
-    QGroupBox* Frame1 = nullptr;
-    ChoiceList* List1 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Text6 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label9 = nullptr;
+    // The store group.
+    QGroupBox* storeFrame = nullptr;         // Frame1, captioned with the chosen setup
+    ChoiceList* storeList = nullptr;         // List1
+    QLineEdit* setupNameField = nullptr;     // Text3: the chosen setup's name, the export's name
+    QLabel* storeTotalCaption = nullptr;     // Label3
+    QLabel* storeTotalLabel = nullptr;       // Text6: setups in the store
+    QLabel* selectedSetupCaption = nullptr;  // Label4
+    QLabel* selectedPositionLabel = nullptr; // Label9: 1-based position of the chosen line
 
-    DriveList* Drive1 = nullptr;
-    FolderList* Dir1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    SetupFileView* File1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
+    // The file group.
+    DriveList* driveList = nullptr;        // Drive1
+    FolderList* folderList = nullptr;      // Dir1
+    QGroupBox* fileFrame = nullptr;        // Frame2, captioned with the clicked file
+    SetupFileView* fileList = nullptr;     // File1
+    QLineEdit* newFileNameField = nullptr; // Text1: the rename's new name
+    QLabel* fileTotalCaption = nullptr;    // Label5
+    QLabel* fileTotalLabel = nullptr;      // Label8: setup files in the folder
+    QLabel* selectedFileCaption = nullptr; // Label6
+    QLabel* selectedFileLabel = nullptr;   // Label7: 1-based position of the chosen file
 
-    QLineEdit* Text4 = nullptr;
-    QLineEdit* Text5 = nullptr;
+    // Hidden value holders.
+    QLineEdit* nextSlotField = nullptr;      // Text4: the slot the next import fills
+    QLineEdit* gameDirectoryField = nullptr; // Text5
 
-    // button[n] is VBUSoftButton<n>; button[0] stays empty.
-    std::array<VBUSoftButton*, 13> button{};
-    // picProgress[n] is picProgress<n>; picProgress[0] stays empty.
-    std::array<ProgressPicture*, 4> picProgress{};
+    // The command buttons, VBUSoftButton1 to VBUSoftButton12.
+    VBUSoftButton* importButton = nullptr;      // VBUSoftButton1
+    VBUSoftButton* exportButton = nullptr;      // VBUSoftButton2
+    VBUSoftButton* downloadButton = nullptr;    // VBUSoftButton3
+    VBUSoftButton* restoreButton = nullptr;     // VBUSoftButton4
+    VBUSoftButton* deleteSetupButton = nullptr; // VBUSoftButton5
+    VBUSoftButton* renameFileButton = nullptr;  // VBUSoftButton6
+    VBUSoftButton* deleteFileButton = nullptr;  // VBUSoftButton7
+    VBUSoftButton* exitButton = nullptr;        // VBUSoftButton8
+    VBUSoftButton* sortButton = nullptr;        // VBUSoftButton9
+    VBUSoftButton* playButton = nullptr;        // VBUSoftButton10
+    VBUSoftButton* controllerButton = nullptr;  // VBUSoftButton11
+    VBUSoftButton* otherGameButton = nullptr;   // VBUSoftButton12
+    // progressPictures[n] is picProgress<n>; progressPictures[0] stays empty.
+    std::array<ProgressPicture*, 4> progressPictures{};
 
-    AddressBox* Text7 = nullptr;
-    GameStatusBar* StatusBar1 = nullptr;
-    ClickableLabel* Label1 = nullptr;
+    AddressBox* addressBox = nullptr;        // Text7
+    GameStatusBar* statusBar = nullptr;      // StatusBar1
+    ClickableLabel* makerSiteLink = nullptr; // Label1
 
     // Picture1 to Picture10: the menu pictures, never shown themselves.
-    std::array<QLabel*, 10> Picture{};
+    std::array<QLabel*, 10> menuPictures{};
 
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
-    QLabel* Image3 = nullptr;
-    QLabel* Image4 = nullptr;
-    ClickableLabel* Image5 = nullptr;
-    QLabel* Image8 = nullptr;
-    QLabel* Image10 = nullptr;
+    QLabel* iconPicture = nullptr;        // Image1
+    QLabel* titlePicture = nullptr;       // Image2: SETUP UTILITY
+    QLabel* backgroundPicture = nullptr;  // Image3
+    QLabel* buttonPanelPicture = nullptr; // Image4
+    ClickableLabel* carPicture = nullptr; // Image5
+    QLabel* gameLogoPicture = nullptr;    // Image8
+    QLabel* makersLogoPicture = nullptr;  // Image10
 };
 
 // Creates the controls of `profile`'s game window on `surface`, the window's client area, each

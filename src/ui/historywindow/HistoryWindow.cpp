@@ -30,17 +30,17 @@ void applyStyle(QWidget* window)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     window->setFont(font);
-    window->setStyleSheet(QStringLiteral(R"(
-QLabel#Label1, QLabel#Label5 { color: #d9dde6; font-weight: bold; }
-QLabel#Label2 { color: #7cf07a; font-weight: bold; }
-QLabel#Label3 { color: #ffa094; font-weight: bold; }
-QLabel#Label4 { color: #ffd45a; font-weight: bold; }
+    window->setStyleSheet(art::paletteStyleSheet(QStringLiteral(R"(
+QLabel#Label1, QLabel#Label5 { color: $captionText; font-weight: bold; }
+QLabel#Label2 { color: $bringsBackCaption; font-weight: bold; }
+QLabel#Label3 { color: $removesCaption; font-weight: bold; }
+QLabel#Label4 { color: $changesCaption; font-weight: bold; }
 QTreeWidget, QListWidget {
-    background: #f7f5ee; color: #15181e;
-    border: 1px solid #0b0e14; border-radius: 2px;
-    selection-background-color: #c0462a; selection-color: #ffffff;
+    background: $fieldFill; color: $fieldText;
+    border: 1px solid $fieldBorder; border-radius: 2px;
+    selection-background-color: $selectionFill; selection-color: $selectionText;
 }
-)"));
+)")));
 }
 
 QString shortLocalTime(const QDateTime& time)
@@ -68,25 +68,25 @@ HistoryWindow::HistoryWindow(const GameProfile& profile, QString gameDirectory, 
     applyStyle(this);
     controls_ = buildHistoryWindowControls(this, profile);
     const HistoryWindowControls& c = controls_;
-    setTabOrder(c.List1, c.preview[BringBack]);
-    setTabOrder(c.preview[BringBack], c.preview[Remove]);
-    setTabOrder(c.preview[Remove], c.preview[Change]);
-    setTabOrder(c.preview[Change], c.Restore);
-    setTabOrder(c.Restore, c.Pin);
-    setTabOrder(c.Pin, c.Close);
+    setTabOrder(c.keptStoreList, c.previewLists[BringBack]);
+    setTabOrder(c.previewLists[BringBack], c.previewLists[Remove]);
+    setTabOrder(c.previewLists[Remove], c.previewLists[Change]);
+    setTabOrder(c.previewLists[Change], c.restoreButton);
+    setTabOrder(c.restoreButton, c.pinButton);
+    setTabOrder(c.pinButton, c.closeButton);
 
     // Only the player's click or arrow key chooses a line: the current line that a list gets
     // with the focus is not selected, and selection is what the preview follows.
-    connect(c.List1, &QTreeWidget::itemSelectionChanged, this, &HistoryWindow::showPreview);
-    connect(c.Restore, &QAbstractButton::clicked, this, &HistoryWindow::restoreSelected);
-    connect(c.Pin, &QAbstractButton::clicked, this, &HistoryWindow::togglePin);
-    connect(c.Close, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(c.keptStoreList, &QTreeWidget::itemSelectionChanged, this, &HistoryWindow::showPreview);
+    connect(c.restoreButton, &QAbstractButton::clicked, this, &HistoryWindow::restoreSelected);
+    connect(c.pinButton, &QAbstractButton::clicked, this, &HistoryWindow::togglePin);
+    connect(c.closeButton, &QAbstractButton::clicked, this, &QWidget::close);
     refresh();
 }
 
 qint64 HistoryWindow::selectedId() const
 {
-    const QList<QTreeWidgetItem*> selected = controls_.List1->selectedItems();
+    const QList<QTreeWidgetItem*> selected = controls_.keptStoreList->selectedItems();
     return selected.isEmpty() ? 0 : selected.first()->data(0, kIdRole).toLongLong();
 }
 
@@ -94,7 +94,7 @@ void HistoryWindow::refresh()
 {
     const qint64 keep = selectedId();
     const HistoryListOutcome listed = listHistory(gameDirectory_, layout_);
-    QTreeWidget* list = controls_.List1;
+    QTreeWidget* list = controls_.keptStoreList;
     {
         const QSignalBlocker quiet(list);
         list->clear();
@@ -117,49 +117,50 @@ void HistoryWindow::showPreview()
 {
     const HistoryWindowControls& c = controls_;
     const qint64 id = selectedId();
-    const QList<QTreeWidgetItem*> selected = c.List1->selectedItems();
+    const QList<QTreeWidgetItem*> selected = c.keptStoreList->selectedItems();
     showPinLabel(!selected.isEmpty() && !selected.first()->text(3).isEmpty());
-    c.Restore->setEnabled(id != 0);
-    c.Pin->setEnabled(id != 0);
+    c.restoreButton->setEnabled(id != 0);
+    c.pinButton->setEnabled(id != 0);
     if (id == 0) {
-        for (QListWidget* list : c.preview)
+        for (QListWidget* list : c.previewLists)
             list->clear();
-        c.Label5->setText(listedNothing() ? QStringLiteral("The history holds no kept store yet.")
-                                          : kNothingSelected);
+        c.previewNote->setText(listedNothing()
+                                   ? QStringLiteral("The history holds no kept store yet.")
+                                   : kNothingSelected);
         return;
     }
     const HistoryPreviewOutcome outcome = previewGeneration(gameDirectory_, layout_, id);
     if (!outcome.done) {
-        for (QListWidget* list : c.preview)
+        for (QListWidget* list : c.previewLists)
             list->clear();
-        c.Label5->setText(outcome.messages.empty() ? QString()
-                                                   : shownFileName(outcome.messages.front().text));
+        c.previewNote->setText(
+            outcome.messages.empty() ? QString() : shownFileName(outcome.messages.front().text));
         return;
     }
     const StorePreview& preview = outcome.preview;
-    fill(c.preview[BringBack], preview.bringBack);
-    fill(c.preview[Remove], preview.remove);
-    fill(c.preview[Change], preview.change);
+    fill(c.previewLists[BringBack], preview.bringBack);
+    fill(c.previewLists[Remove], preview.remove);
+    fill(c.previewLists[Change], preview.change);
     if (preview.changesNothing())
-        c.Label5->setText(
+        c.previewNote->setText(
             QStringLiteral("This kept store holds the same setups as the store now."));
     else
-        c.Label5->setText(preview.reorder
-                              ? QStringLiteral("Restoring also changes the order of the setups.")
-                              : QStringLiteral("The order of the setups stays as it is."));
+        c.previewNote->setText(
+            preview.reorder ? QStringLiteral("Restoring also changes the order of the setups.")
+                            : QStringLiteral("The order of the setups stays as it is."));
 }
 
 bool HistoryWindow::listedNothing() const
 {
-    return controls_.List1->topLevelItemCount() == 0;
+    return controls_.keptStoreList->topLevelItemCount() == 0;
 }
 
 void HistoryWindow::showPinLabel(bool pinned)
 {
     const QString label = pinned ? QStringLiteral("Unpin") : QStringLiteral("Pin");
-    controls_.Pin->setOvalLabel(label, QColor(0xff, 0xd4, 0x5a));
-    controls_.Pin->setAccessibleName(label);
-    controls_.Pin->setToolTip(label);
+    controls_.pinButton->setOvalLabel(label, art::kOvalGold);
+    controls_.pinButton->setAccessibleName(label);
+    controls_.pinButton->setToolTip(label);
 }
 
 void HistoryWindow::restoreSelected()
@@ -167,7 +168,7 @@ void HistoryWindow::restoreSelected()
     const qint64 id = selectedId();
     if (id == 0)
         return;
-    const QString when = controls_.List1->selectedItems().first()->text(0);
+    const QString when = controls_.keptStoreList->selectedItems().first()->text(0);
     const Message question{
         QStringLiteral("Put the store kept on %1 back as setups.sav? The store as it is now is "
                        "kept in the history, so this can be undone.")
@@ -179,7 +180,7 @@ void HistoryWindow::restoreSelected()
     if (outcome.store)
         Q_EMIT gameStoreRead(*outcome.store);
     showCommandOutcome(this, outcome, lcHistoryWindow());
-    controls_.List1->clearSelection();
+    controls_.keptStoreList->clearSelection();
     refresh();
 }
 
@@ -188,7 +189,7 @@ void HistoryWindow::togglePin()
     const qint64 id = selectedId();
     if (id == 0)
         return;
-    const bool pinned = controls_.List1->selectedItems().first()->text(3).isEmpty();
+    const bool pinned = controls_.keptStoreList->selectedItems().first()->text(3).isEmpty();
     const CommandOutcome outcome = pinGeneration(gameDirectory_, layout_, id, pinned);
     showCommandOutcome(this, outcome, lcHistoryWindow());
     refresh();

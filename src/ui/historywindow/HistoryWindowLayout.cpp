@@ -26,37 +26,38 @@ QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
 
 void buildPictures(QWidget* surface, const GameProfile& profile, HistoryWindowControls& c)
 {
-    c.Image3 = decoration(surface, "Image3", {0, 0, kHistoryWindowWidth, kHistoryWindowHeight},
-                          QStringLiteral("Background"));
-    c.Image3->setPixmap(art::windowBackground(c.Image3->size()));
-    c.Image1 = decoration(surface, "Image1", {8, 8, 32, 32}, QStringLiteral("Utility icon"));
-    c.Image1->setPixmap(art::iconPixmap(c.Image1->width()));
-    c.Image2 =
+    c.backgroundPicture =
+        decoration(surface, "Image3", {0, 0, kHistoryWindowWidth, kHistoryWindowHeight},
+                   QStringLiteral("Background"));
+    c.backgroundPicture->setPixmap(art::windowBackground(c.backgroundPicture->size()));
+    c.iconPicture = decoration(surface, "Image1", {8, 8, 32, 32}, QStringLiteral("Utility icon"));
+    c.iconPicture->setPixmap(art::iconPixmap(c.iconPicture->width()));
+    c.titlePicture =
         decoration(surface, "Image2", {48, 12, 222, 24}, QStringLiteral("Setup Utility banner"));
-    c.Image2->setPixmap(art::setupUtilityBanner(c.Image2->size()));
-    c.Image5 = decoration(surface, "Image5", {488, 4, 144, 52}, QStringLiteral("Car picture"));
-    c.Image5->setPixmap(art::carPicture(profile, c.Image5->size()));
+    c.titlePicture->setPixmap(art::setupUtilityBanner(c.titlePicture->size()));
+    c.carPicture = decoration(surface, "Image5", {488, 4, 144, 52}, QStringLiteral("Car picture"));
+    c.carPicture->setPixmap(art::carPicture(profile, c.carPicture->size()));
 }
 
 void buildGenerations(QWidget* surface, HistoryWindowControls& c)
 {
-    c.Label1 = placedLabel(surface, "Label1", {8, 62, 624, 18},
-                           QStringLiteral("&Kept stores, newest first:"));
-    c.List1 = place(new KeptStoreList(surface), "List1", {8, 82, 624, 170},
-                    QStringLiteral("Kept stores, newest first"));
-    c.Label1->setBuddy(c.List1);
-    c.List1->setColumnCount(4);
-    c.List1->setHeaderLabels({QStringLiteral("Kept"), QStringLiteral("Replaced by"),
-                              QStringLiteral("Setups"), QStringLiteral("Pinned")});
-    c.List1->setRootIsDecorated(false);
-    c.List1->setUniformRowHeights(true);
-    c.List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    c.List1->setAllColumnsShowFocus(true);
-    c.List1->header()->setStretchLastSection(false);
-    c.List1->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    c.List1->setColumnWidth(1, 170);
-    c.List1->setColumnWidth(2, 70);
-    c.List1->setColumnWidth(3, 70);
+    c.keptStoresCaption = placedLabel(surface, "Label1", {8, 62, 624, 18},
+                                      QStringLiteral("&Kept stores, newest first:"));
+    c.keptStoreList = place(new KeptStoreList(surface), "List1", {8, 82, 624, 170},
+                            QStringLiteral("Kept stores, newest first"));
+    c.keptStoresCaption->setBuddy(c.keptStoreList);
+    c.keptStoreList->setColumnCount(4);
+    c.keptStoreList->setHeaderLabels({QStringLiteral("Kept"), QStringLiteral("Replaced by"),
+                                      QStringLiteral("Setups"), QStringLiteral("Pinned")});
+    c.keptStoreList->setRootIsDecorated(false);
+    c.keptStoreList->setUniformRowHeights(true);
+    c.keptStoreList->setSelectionMode(QAbstractItemView::SingleSelection);
+    c.keptStoreList->setAllColumnsShowFocus(true);
+    c.keptStoreList->header()->setStretchLastSection(false);
+    c.keptStoreList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    c.keptStoreList->setColumnWidth(1, 170);
+    c.keptStoreList->setColumnWidth(2, 70);
+    c.keptStoreList->setColumnWidth(3, 70);
 }
 
 void buildPreview(QWidget* surface, HistoryWindowControls& c)
@@ -69,16 +70,16 @@ void buildPreview(QWidget* surface, HistoryWindowControls& c)
                                       "Restoring changes"};
     for (int i = 0; i < 3; ++i) {
         const int left = 8 + i * 210;
-        c.caption[size_t(i)] =
+        c.previewCaptions[size_t(i)] =
             placedLabel(surface, names[i], {left, 260, 204, 18}, QString::fromLatin1(captions[i]));
-        c.preview[size_t(i)] = place(new QListWidget(surface), lists[i], {left, 280, 204, 130},
-                                     QString::fromLatin1(accessible[i]));
-        c.caption[size_t(i)]->setBuddy(c.preview[size_t(i)]);
-        c.preview[size_t(i)]->setSelectionMode(QAbstractItemView::NoSelection);
-        c.preview[size_t(i)]->setUniformItemSizes(true);
+        c.previewLists[size_t(i)] = place(new QListWidget(surface), lists[i], {left, 280, 204, 130},
+                                          QString::fromLatin1(accessible[i]));
+        c.previewCaptions[size_t(i)]->setBuddy(c.previewLists[size_t(i)]);
+        c.previewLists[size_t(i)]->setSelectionMode(QAbstractItemView::NoSelection);
+        c.previewLists[size_t(i)]->setUniformItemSizes(true);
     }
-    c.Label5 = placedLabel(surface, "Label5", {8, 414, 624, 34});
-    c.Label5->setWordWrap(true);
+    c.previewNote = placedLabel(surface, "Label5", {8, 414, 624, 34});
+    c.previewNote->setWordWrap(true);
 }
 
 VBUSoftButton* oval(QWidget* surface, const char* name, int left, const char* label,
@@ -99,9 +100,9 @@ HistoryWindowControls buildHistoryWindowControls(QWidget* surface, const GamePro
     buildPictures(surface, profile, c);
     buildGenerations(surface, c);
     buildPreview(surface, c);
-    c.Restore = oval(surface, "Restore", 8, "Restore", QColor(0x7c, 0xd0, 0xff));
-    c.Pin = oval(surface, "Pin", 272, "Pin", QColor(0xff, 0xd4, 0x5a));
-    c.Close = oval(surface, "Close", 535, "Close", QColor(0x7c, 0xf0, 0x7a));
+    c.restoreButton = oval(surface, "Restore", 8, "Restore", art::kOvalSky);
+    c.pinButton = oval(surface, "Pin", 272, "Pin", art::kOvalGold);
+    c.closeButton = oval(surface, "Close", 535, "Close", art::kOvalGreen);
     return c;
 }
 

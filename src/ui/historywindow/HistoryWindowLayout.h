@@ -13,21 +13,23 @@ namespace tarvelin
 struct GameProfile;
 class VBUSoftButton;
 
-// Every control of a backup history window, each carrying its object name.
+// Every control of a backup history window; the object names are in the comments.
 struct HistoryWindowControls {
-    QLabel* Image3 = nullptr;     // background
-    QLabel* Image1 = nullptr;     // utility icon
-    QLabel* Image2 = nullptr;     // banner
-    QLabel* Image5 = nullptr;     // car picture
-    QLabel* Label1 = nullptr;     // caption over the generations
-    QTreeWidget* List1 = nullptr; // the generations: time, command, setups, pinned
-    // The preview of the selected generation: what a restore brings back, removes, changes.
-    std::array<QLabel*, 3> caption{};
-    std::array<QListWidget*, 3> preview{};
-    QLabel* Label5 = nullptr; // whether the order changes; what to do when nothing is selected
-    VBUSoftButton* Restore = nullptr;
-    VBUSoftButton* Pin = nullptr;
-    VBUSoftButton* Close = nullptr;
+    QLabel* backgroundPicture = nullptr;  // Image3
+    QLabel* iconPicture = nullptr;        // Image1
+    QLabel* titlePicture = nullptr;       // Image2
+    QLabel* carPicture = nullptr;         // Image5
+    QLabel* keptStoresCaption = nullptr;  // Label1
+    QTreeWidget* keptStoreList = nullptr; // List1: time, command, setups, pinned
+    // The preview of the selected generation: what a restore brings back, removes, changes
+    // (Label2 to Label4 over List2 to List4), indexed by PreviewList.
+    std::array<QLabel*, 3> previewCaptions{};
+    std::array<QListWidget*, 3> previewLists{};
+    // Label5: whether the order changes; what to do when nothing is selected.
+    QLabel* previewNote = nullptr;
+    VBUSoftButton* restoreButton = nullptr; // Restore
+    VBUSoftButton* pinButton = nullptr;     // Pin
+    VBUSoftButton* closeButton = nullptr;   // Close
 };
 
 inline constexpr int kHistoryWindowWidth = 640;

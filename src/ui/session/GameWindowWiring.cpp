@@ -64,8 +64,9 @@ void showInGameWindow(Navigator& navigator, const GameProfile& profile, const St
 QWidget* createStoreWindow(const GameProfile& profile, Navigator& navigator,
                            ShellPlatform& platform)
 {
-    auto* window = new StoreWindow(profile, navigator.services().registry,
-                                   StoreWindowServices{platform.trash, nullptr, {}});
+    auto* window = new StoreWindow(
+        profile, navigator.services().registry,
+        StoreWindowServices{platform.trash, nullptr, {}, navigator.services().slidePace});
     QObject::connect(window, &StoreWindow::gameStoreRead, &navigator,
                      [&navigator, &profile](const StoreState& store) {
                          showInGameWindow(navigator, profile, store);
@@ -100,10 +101,11 @@ void installWindowFactories(Navigator& navigator, ShellPlatform& platform)
             connectGameWindow(*window, owner, platform);
             return window;
         });
-    navigator.setVolumeWindowFactory([&platform](Navigator&) -> QWidget* {
+    navigator.setVolumeWindowFactory([&platform](Navigator& owner) -> QWidget* {
         auto* window = new VolumeWindow(*platform.mixer, *platform.beeper);
-        window->setCloseAction(
-            [](QWidget& volume) { FormScroll::scrollOutAndClose(volume, SlideDirection::Left); });
+        window->setCloseAction([pace = owner.services().slidePace](QWidget& volume) {
+            FormScroll::scrollOutAndClose(volume, SlideDirection::Left, pace);
+        });
         return window;
     });
     navigator.setHistoryWindowFactory(

@@ -117,7 +117,9 @@ QWidget* Navigator::showGame(const GameProfile& profile, QWidget* instead)
 QWidget* Navigator::showDirectories(QWidget* besides)
 {
     return showKept(
-        kDirectories, [this] { return new DirectoriesWindow(*services_.registry); }, besides);
+        kDirectories,
+        [this] { return new DirectoriesWindow(*services_.registry, services_.slidePace); },
+        besides);
 }
 
 QWidget* Navigator::showVolume(QWidget* besides)
@@ -170,8 +172,8 @@ AboutWindow* Navigator::showAbout(QWidget* gameWindow)
 {
     // Modal over its game window, so it can only be asked for again once it has closed: each
     // opening is a fresh window with its labels filled afresh.
-    auto* about =
-        new AboutWindow(*services_.registry, *services_.programs, *services_.urls, gameWindow);
+    auto* about = new AboutWindow(*services_.registry, *services_.programs, *services_.urls,
+                                  services_.slidePace, gameWindow);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->show();
     return about;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/FormScroll.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -31,6 +33,8 @@ public:
         ProgramStarter* programs = nullptr;
         UrlOpener* urls = nullptr;
         QString helpDirectory;
+        // How the secondary windows slide away: visibly, or at once for tests and screenshots.
+        FormScroll::SlidePace slidePace = FormScroll::kVisibleSlide;
     };
     // Builds the game window of a profile; the navigator shows it and keeps it once.
     using GameWindowFactory = std::function<QWidget*(const GameProfile&, Navigator&)>;

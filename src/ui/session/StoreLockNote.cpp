@@ -21,7 +21,7 @@ void showNote(const QString& storePath)
         auto* game = qobject_cast<GameWindow*>(widget);
         if (!game || StorePaths::forGameDirectory(game->gameDirectory()).store != storePath)
             continue;
-        GameStatusBar* bar = game->controls().StatusBar1;
+        GameStatusBar* bar = game->controls().statusBar;
         bar->showMessage(note);
         // The command waits on in this same thread: the note is painted now, and it goes once
         // the event loop runs again, that is once the command has ended.

@@ -36,18 +36,18 @@ void applyStyle(QWidget* window)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     window->setFont(font);
-    window->setStyleSheet(QStringLiteral(R"(
-QLabel#Label2 { color: #d9dde6; font-weight: bold; }
-QLabel#Picture1 { background: #0b0e14; border: 1px solid #5a6478; }
-QLabel#Label1 { color: #ffd45a; background: transparent; }
-QLabel#Label3 { background: #ffd45a; }
-QFrame#Frame1 { border: 1px solid #5a6478; border-radius: 6px; background: rgba(10, 13, 20, 170); }
+    window->setStyleSheet(art::paletteStyleSheet(QStringLiteral(R"(
+QLabel#Label2 { color: $captionText; font-weight: bold; }
+QLabel#Picture1 { background: $bannerFrameFill; border: 1px solid $groupBorder; }
+QLabel#Label1 { color: $valueGold; background: transparent; }
+QLabel#Label3 { background: $valueGold; }
+QFrame#Frame1 { border: 1px solid $groupBorder; border-radius: 6px; background: $groupFill; }
 QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
-    background: #f7f5ee; color: #15181e;
-    border: 1px solid #0b0e14; border-radius: 2px;
-    selection-background-color: #c0462a; selection-color: #ffffff;
+    background: $fieldFill; color: $fieldText;
+    border: 1px solid $fieldBorder; border-radius: 2px;
+    selection-background-color: $selectionFill; selection-color: $selectionText;
 }
-)"));
+)")));
 }
 
 } // namespace
@@ -75,21 +75,22 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
         return Message{QString::fromLatin1(kDriveNotAccessible)};
     };
     options.keepUnreadableDriveShown = true;
-    browser_ = new FolderBrowser({c.Drive1, c.Dir1, c.File1}, std::move(options), registry_,
-                                 *services_.volumes, this, this);
+    browser_ = new FolderBrowser({c.driveList, c.folderList, c.fileList}, std::move(options),
+                                 registry_, *services_.volumes, this, this);
 
-    connect(c.button[1], &QAbstractButton::clicked, this, &StoreWindow::importCopy);
-    connect(c.button[2], &QAbstractButton::clicked, this, &StoreWindow::exportCopy);
-    connect(c.button[3], &QAbstractButton::clicked, this, &StoreWindow::deleteCopy);
-    connect(c.button[4], &QAbstractButton::clicked, this, &StoreWindow::slideAndClose);
-    connect(c.Label1, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
-    connect(c.Picture1, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
+    connect(c.importButton, &QAbstractButton::clicked, this, &StoreWindow::importCopy);
+    connect(c.exportButton, &QAbstractButton::clicked, this, &StoreWindow::exportCopy);
+    connect(c.deleteButton, &QAbstractButton::clicked, this, &StoreWindow::deleteCopy);
+    connect(c.closeButton, &QAbstractButton::clicked, this, &StoreWindow::slideAndClose);
+    connect(c.movingBanner, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
+    connect(c.bannerFrame, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
 
     // Opening: the lists open on the remembered folder, or on the process's folder; the
     // game directory is looked up as the game window looks it up.
     browser_->openAt(currentFolder());
     if (registry_)
-        c.Text1->setText(lookUpGameDirectory(profile, *registry_, services_.winePrefix));
+        c.gameDirectoryField->setText(
+            lookUpGameDirectory(profile, *registry_, services_.winePrefix));
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -97,7 +98,8 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
     connect(timer_, &QTimer::timeout, this, &StoreWindow::moveBanner);
     // The whole text shows whichever font stands in for Arial.
     const int textTwips =
-        (c.Label1->fontMetrics().horizontalAdvance(c.Label1->text()) + 4) * kTwipsPerPixel;
+        (c.movingBanner->fontMetrics().horizontalAdvance(c.movingBanner->text()) + 4) *
+        kTwipsPerPixel;
     bannerWidth_ = qMax(bannerWidth_, textTwips);
     placeBanner();
     timer_->start();
@@ -121,15 +123,15 @@ void StoreWindow::placeBanner()
 {
     // The position is kept in twips: reading it back from the pixel geometry would lose the
     // 25-twip steps to rounding.
-    controls_.Label1->setGeometry(
+    controls_.movingBanner->setGeometry(
         twipsRect(bannerLeft_, kBannerTopTwips, bannerWidth_, kBannerHeightTwips));
-    controls_.Picture1->update();
+    controls_.bannerFrame->update();
 }
 
 void StoreWindow::exportCopy()
 {
     const StoreCopyOutcome outcome =
-        exportStoreCopy(controls_.Text1->text(), browser_->folder(), profile_);
+        exportStoreCopy(controls_.gameDirectoryField->text(), browser_->folder(), profile_);
     if (outcome.store)
         Q_EMIT gameStoreRead(*outcome.store);
     // The copy shows in the list before any message is read.
@@ -139,8 +141,9 @@ void StoreWindow::exportCopy()
 
 void StoreWindow::importCopy()
 {
-    const StoreCopyOutcome outcome = importStoreCopy(controls_.Text1->text(), browser_->folder(),
-                                                     browser_->selectedFile(), profile_);
+    const StoreCopyOutcome outcome =
+        importStoreCopy(controls_.gameDirectoryField->text(), browser_->folder(),
+                        browser_->selectedFile(), profile_);
     if (outcome.store)
         Q_EMIT gameStoreRead(*outcome.store);
     showCommandOutcome(this, outcome, lcStoreWindow());
@@ -156,13 +159,13 @@ void StoreWindow::deleteCopy()
     showCommandOutcome(this, outcome, lcStoreWindow());
     browser_->refreshFiles();
     if (outcome.noFileSelected)
-        controls_.File1->setFocus();
+        controls_.fileList->setFocus();
 }
 
 void StoreWindow::slideAndClose()
 {
     timer_->stop();
-    FormScroll::scrollOutAndClose(*this, profile_.StoreCloseSlide);
+    FormScroll::scrollOutAndClose(*this, profile_.StoreCloseSlide, services_.slidePace);
 }
 
 } // namespace tarvelin

@@ -2,6 +2,7 @@
 
 #include "core/transfer/StoreCopy.h"
 #include "ui/storewindow/StoreWindowLayout.h"
+#include "ui/widgets/FormScroll.h"
 
 #include <QWidget>
 #include <memory>
@@ -23,6 +24,7 @@ struct StoreWindowServices {
     Trash* trash = nullptr;               // where deleted copies go
     const VolumeTable* volumes = nullptr; // the drive list
     QString winePrefix; // where a game missing from the registry file is looked up; empty: default
+    FormScroll::SlidePace slidePace = FormScroll::kVisibleSlide; // how the closing slide goes
 };
 
 // The whole-store window of one game (`dtrSav` or `ScSav`): copies the game's store out to a

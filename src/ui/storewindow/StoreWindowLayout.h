@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <array>
 
 class QFrame;
 class QLabel;
@@ -28,23 +27,25 @@ inline constexpr int kBannerHeightTwips = 300;
 inline constexpr int kBannerStartLeftTwips = 120;
 inline constexpr int kBannerWidthTwips = 5040;
 
-// Every control of a whole-store window, each carrying its object name.
+// Every control of a whole-store window; the object names are in the comments.
 struct StoreWindowControls {
-    DriveList* Drive1 = nullptr;
-    FolderList* Dir1 = nullptr;
-    SetupFileView* File1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    ClickableLabel* Picture1 = nullptr;
-    ClickableLabel* Label1 = nullptr;
-    // button[n] is VBUSoftButton<n>; button[0] stays empty.
-    std::array<VBUSoftButton*, 5> button{};
-    QFrame* Frame1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
-    QLabel* Image3 = nullptr;
-    QLabel* Image5 = nullptr;
+    DriveList* driveList = nullptr;          // Drive1
+    FolderList* folderList = nullptr;        // Dir1
+    SetupFileView* fileList = nullptr;       // File1: the whole-store copies in the folder
+    QLineEdit* gameDirectoryField = nullptr; // Text1
+    QLabel* gameDirectoryCaption = nullptr;  // Label2
+    ClickableLabel* bannerFrame = nullptr;   // Picture1
+    ClickableLabel* movingBanner = nullptr;  // Label1, sliding inside the banner frame
+    VBUSoftButton* importButton = nullptr;   // VBUSoftButton1
+    VBUSoftButton* exportButton = nullptr;   // VBUSoftButton2
+    VBUSoftButton* deleteButton = nullptr;   // VBUSoftButton3
+    VBUSoftButton* closeButton = nullptr;    // VBUSoftButton4
+    QFrame* folderFrame = nullptr;           // Frame1
+    QLabel* divider = nullptr;               // Label3
+    QLabel* iconPicture = nullptr;           // Image1
+    QLabel* titlePicture = nullptr;          // Image2
+    QLabel* backgroundPicture = nullptr;     // Image3
+    QLabel* carPicture = nullptr;            // Image5
 };
 
 // Builds the controls on `surface`, a client area of kStoreClientWidthTwips by

@@ -15,8 +15,6 @@ namespace tarvelin::FormScroll
 
 namespace
 {
-int stepPauseMs = 6;
-
 int pixelsOf(int twips)
 {
     return static_cast<int>(std::floor(static_cast<double>(twips) / kTwipsPerPixel));
@@ -34,12 +32,7 @@ SlideBounds boundsOf(const QWidget& window)
 
 } // namespace
 
-void setStepPauseMs(int milliseconds)
-{
-    stepPauseMs = milliseconds;
-}
-
-void scrollOut(QWidget& window, SlideDirection direction)
+void scrollOut(QWidget& window, SlideDirection direction, SlidePace pace)
 {
     const QPointer<QWidget> guard(&window);
     const int top = window.pos().y();
@@ -51,26 +44,16 @@ void scrollOut(QWidget& window, SlideDirection direction)
         // The events processed may have closed the window.
         if (guard.isNull())
             return;
-        if (stepPauseMs > 0)
-            QThread::msleep(static_cast<unsigned long>(stepPauseMs));
+        if (pace.stepPauseMs > 0)
+            QThread::msleep(static_cast<unsigned long>(pace.stepPauseMs));
     }
 }
 
-void ScrollOutLeft(QWidget& window)
-{
-    scrollOut(window, SlideDirection::Left);
-}
-
-void ScrollOutRight(QWidget& window)
-{
-    scrollOut(window, SlideDirection::Right);
-}
-
-void scrollOutAndClose(QWidget& window, SlideDirection direction)
+void scrollOutAndClose(QWidget& window, SlideDirection direction, SlidePace pace)
 {
     const QPointer<QWidget> guard(&window);
     const QPoint home = window.pos();
-    scrollOut(window, direction);
+    scrollOut(window, direction, pace);
     if (guard.isNull())
         return;
     // A window deleted on close is only deleted later, so it may still be moved back.

@@ -7,20 +7,23 @@ class QWidget;
 namespace tarvelin::FormScroll
 {
 
+// How long a slide rests after each step so that the player sees it move; the window system
+// stays responsive throughout. Windows are handed their pace by whoever creates them, as they are
+// handed the platform services: the utility slides visibly, tests and screenshots at once.
+struct SlidePace {
+    int stepPauseMs = 6;
+};
+inline constexpr SlidePace kVisibleSlide{};
+inline constexpr SlidePace kInstantSlide{0};
+
 // Slide a top-level window off the screen and return when it has gone; the caller then closes
 // it. The window is moved through the positions of slideEdges() one per pass through the event
 // queue. The positions are counted here rather than read back from the window, so the slide ends
 // even where the window system ignores moves (Wayland).
-void ScrollOutLeft(QWidget& window);
-void ScrollOutRight(QWidget& window);
-void scrollOut(QWidget& window, SlideDirection direction);
+void scrollOut(QWidget& window, SlideDirection direction, SlidePace pace);
 
 // Slides, closes, and puts the closed window back where it stood, so that a window kept for
 // reopening does not come back off the screen.
-void scrollOutAndClose(QWidget& window, SlideDirection direction);
-
-// Pause after each step so the slide can be seen; the window system stays responsive throughout.
-// Tests set 0.
-void setStepPauseMs(int milliseconds);
+void scrollOutAndClose(QWidget& window, SlideDirection direction, SlidePace pace);
 
 } // namespace tarvelin::FormScroll

@@ -24,8 +24,8 @@ QPixmap clockPicture()
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 2));
-    painter.setBrush(Qt::white);
+    painter.setPen(QPen(art::kClockHands, 2));
+    painter.setBrush(art::kClockFace);
     painter.drawEllipse(QRectF(2, 2, 28, 28));
     painter.drawLine(QPointF(16, 16), QPointF(16, 7));
     painter.drawLine(QPointF(16, 16), QPointF(23, 16));

@@ -16,8 +16,8 @@ namespace
 // The oval's metal face, darker when pressed and lighter under the pointer.
 QLinearGradient faceGradient(const QRectF& area, bool pressed, bool hovered)
 {
-    QColor top(pressed ? 0x4a : 0x78, pressed ? 0x4e : 0x7e, pressed ? 0x58 : 0x8c);
-    QColor bottom(pressed ? 0x22 : 0x2c, pressed ? 0x24 : 0x30, pressed ? 0x2a : 0x38);
+    QColor top = pressed ? art::kOvalPressedFaceTop : art::kOvalFaceTop;
+    QColor bottom = pressed ? art::kOvalPressedFaceBottom : art::kOvalFaceBottom;
     if (hovered && !pressed) {
         top = top.lighter(125);
         bottom = bottom.lighter(140);
@@ -150,7 +150,7 @@ void VBUSoftButton::paintEvent(QPaintEvent*)
         placed.moveCenter(target.center());
         painter.drawPixmap(placed, picture_, picture_.rect());
         if (hovered_ && isEnabled()) {
-            painter.setPen(QPen(QColor(255, 214, 90, 200), 2));
+            painter.setPen(QPen(art::kPictureHoverRing, 2));
             painter.setBrush(Qt::NoBrush);
             painter.drawRoundedRect(placed.adjusted(1, 1, -1, -1), 6, 6);
         }
@@ -204,22 +204,22 @@ void VBUSoftButton::paintOval(QPainter& painter, const QRectF& area) const
 
     // Drop shadow, then the rim, then the face.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, pressed ? 40 : 90));
+    painter.setBrush(pressed ? art::kOvalPressedShadow : art::kOvalShadow);
     painter.drawEllipse(oval.translated(2, 2));
-    painter.setBrush(QColor(0x1a, 0x1a, 0x1e));
+    painter.setBrush(art::kOvalRim);
     painter.drawEllipse(oval);
     const QRectF face = oval.adjusted(2, 2, -2, -2);
     painter.setBrush(faceGradient(face, pressed, hovered_ && isEnabled()));
     painter.drawEllipse(face);
     if (hovered_ && isEnabled()) {
-        painter.setPen(QPen(QColor(255, 214, 90, 220), 1.6));
+        painter.setPen(QPen(art::kOvalHoverRing, 1.6));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(oval.adjusted(0.8, 0.8, -0.8, -0.8));
         painter.setPen(Qt::NoPen);
     }
 
     if (arrow_ != Arrow::None) {
-        painter.setBrush(QColor(255, 255, 255, 48));
+        painter.setBrush(art::kOvalArrow);
         painter.drawPath(arrowPath(face.adjusted(4, 3, -4, -3), arrow_));
     }
 
@@ -227,8 +227,8 @@ void VBUSoftButton::paintOval(QPainter& painter, const QRectF& area) const
     QRectF glint = face.adjusted(face.width() * 0.12, 1.5, -face.width() * 0.12, 0);
     glint.setHeight(face.height() * 0.42);
     QLinearGradient shine(glint.topLeft(), glint.bottomLeft());
-    shine.setColorAt(0, QColor(255, 255, 255, 90));
-    shine.setColorAt(1, QColor(255, 255, 255, 0));
+    shine.setColorAt(0, art::kOvalGlint);
+    shine.setColorAt(1, art::kOvalGlintEnd);
     painter.setBrush(shine);
     painter.drawEllipse(glint);
 
@@ -243,9 +243,9 @@ void VBUSoftButton::paintOval(QPainter& painter, const QRectF& area) const
             break;
     }
     painter.setFont(labelFont);
-    painter.setPen(QColor(0, 0, 0, 170));
+    painter.setPen(art::kOvalLabelShadow);
     painter.drawText(face.translated(1, 1), Qt::AlignCenter, ovalLabel_);
-    painter.setPen(isEnabled() ? labelColor_ : QColor(0x90, 0x90, 0x90));
+    painter.setPen(isEnabled() ? labelColor_ : art::kOvalDisabledLabel);
     painter.drawText(face, Qt::AlignCenter, ovalLabel_);
 }
 
@@ -254,8 +254,8 @@ void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
     const bool pressed = isDown();
     const bool hovered = hovered_ && isEnabled();
     QLinearGradient gradient(area.topLeft(), area.bottomLeft());
-    QColor top = pressed ? QColor(0x2a, 0x33, 0x44) : QColor(0x4c, 0x5d, 0x7a);
-    QColor bottom = pressed ? QColor(0x1c, 0x22, 0x2e) : QColor(0x26, 0x2f, 0x40);
+    QColor top = pressed ? art::kCaptionButtonPressedTop : art::kCaptionButtonTop;
+    QColor bottom = pressed ? art::kCaptionButtonPressedBottom : art::kCaptionButtonBottom;
     if (hovered && !pressed) {
         top = top.lighter(125);
         bottom = bottom.lighter(125);
@@ -263,7 +263,7 @@ void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
     const qreal radius = std::min<qreal>(6, area.height() / 2);
-    painter.setPen(QPen(hovered ? QColor(255, 214, 90) : QColor(0x12, 0x16, 0x1e), 1));
+    painter.setPen(QPen(hovered ? art::kCaptionButtonHoverEdge : art::kCaptionButtonEdge, 1));
     painter.setBrush(gradient);
     painter.drawRoundedRect(area, radius, radius);
 
@@ -277,7 +277,7 @@ void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
            QFontMetricsF(captionFont).horizontalAdvance(text()) > textArea.width())
         captionFont.setPixelSize(QFontInfo(captionFont).pixelSize() - 1);
     painter.setFont(captionFont);
-    painter.setPen(isEnabled() ? QColor(0xf4, 0xf1, 0xe6) : QColor(0x9a, 0x9a, 0x9a));
+    painter.setPen(isEnabled() ? art::kCaptionButtonText : art::kCaptionButtonDisabledText);
     const QString shown =
         QFontMetrics(captionFont).elidedText(text(), Qt::ElideRight, int(textArea.width()));
     painter.drawText(textArea, Qt::AlignCenter, shown);
@@ -285,7 +285,7 @@ void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
 
 void VBUSoftButton::paintFocus(QPainter& painter, const QRectF& area) const
 {
-    QPen pen(QColor(0x3d, 0xa5, 0xff), 1.4, Qt::DashLine);
+    QPen pen(art::kFocusRing, 1.4, Qt::DashLine);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     if (face_ == Face::Oval) {

@@ -30,9 +30,6 @@ public:
     void setPicture(const QPixmap& picture);
 
     const QString& ovalLabel() const { return ovalLabel_; }
-    const QColor& labelColor() const { return labelColor_; }
-    Arrow arrow() const { return arrow_; }
-    bool hasPicture() const { return !picture_.isNull() || !ovalLabel_.isEmpty(); }
 
     QSize sizeHint() const override;
 

@@ -31,14 +31,14 @@ void rule(QWidget* parent, const char* name, const QRect& place, QFrame::Shape s
     line->setObjectName(QString::fromLatin1(name));
     line->setGeometry(place);
     line->setFrameShape(shape);
-    line->setStyleSheet(QStringLiteral("QFrame { color: rgba(255,214,90,140); }"));
+    line->setStyleSheet(art::paletteStyleSheet(QStringLiteral("QFrame { color: $aboutRule; }")));
 }
 
 } // namespace
 
 AboutWindow::AboutWindow(const Registry& registry, ProgramStarter& programs, UrlOpener& urls,
-                         QWidget* owner)
-    : QDialog(owner), registry_(registry), programs_(programs), urls_(urls)
+                         FormScroll::SlidePace slidePace, QWidget* owner)
+    : QDialog(owner), registry_(registry), programs_(programs), urls_(urls), slidePace_(slidePace)
 {
     setObjectName(QStringLiteral("dtrAbout"));
     setWindowTitle(QString::fromLatin1(kAboutCaption));
@@ -83,13 +83,14 @@ void AboutWindow::buildCredits()
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(240, 2430, 6720, 1920));
-    frame->setStyleSheet(QStringLiteral("QFrame#Frame1 { border: 1px solid rgba(255,214,90,110); "
-                                        "border-radius: 8px; background: rgba(0,0,0,60); }"
-                                        "QLabel { color: #f4e9d2; }"));
+    frame->setStyleSheet(
+        art::paletteStyleSheet(QStringLiteral("QFrame#Frame1 { border: 1px solid $panelBorder; "
+                                              "border-radius: 8px; background: $panelFill; }"
+                                              "QLabel { color: $cream; }")));
     QLabel* heading =
         placedLabel(frame, "Label7", twipsRect(180, 120, 3000, 300), QStringLiteral("CREDITS"));
     heading->setFont(impactFont(11));
-    heading->setStyleSheet(QStringLiteral("QLabel { color: #ffd65a; }"));
+    heading->setStyleSheet(art::paletteStyleSheet(QStringLiteral("QLabel { color: $gold; }")));
 
     const char* const names[] = {"Label6", "Label8", "Label9", "Label10", "Label11"};
     const QStringList credits = creditLines();
@@ -147,7 +148,7 @@ void AboutWindow::startSystemInformation()
 
 void AboutWindow::closeBySliding()
 {
-    FormScroll::scrollOut(*this, SlideDirection::Left);
+    FormScroll::scrollOut(*this, SlideDirection::Left, slidePace_);
     close();
 }
 

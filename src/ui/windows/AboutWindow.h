@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/FormScroll.h"
+
 #include <QDialog>
 
 namespace tarvelin
@@ -17,7 +19,7 @@ class AboutWindow : public QDialog
 
 public:
     AboutWindow(const Registry& registry, ProgramStarter& programs, UrlOpener& urls,
-                QWidget* owner);
+                FormScroll::SlidePace slidePace, QWidget* owner);
 
     // The close button: slide off to the left, then close.
     void closeBySliding();
@@ -36,6 +38,7 @@ private:
     const Registry& registry_;
     ProgramStarter& programs_;
     UrlOpener& urls_;
+    FormScroll::SlidePace slidePace_;
 };
 
 } // namespace tarvelin

@@ -30,15 +30,18 @@ QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place,
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     value->setAccessibleName(profile.gameTitle + QStringLiteral(" game directory"));
     value->setToolTip(directory);
-    value->setStyleSheet(QStringLiteral("QLabel { background: rgba(0,0,0,110); color: #f4e9d2; "
-                                        "border: 1px solid #56627a; border-radius: 3px; "
-                                        "padding: 0 4px; }"));
+    value->setStyleSheet(art::paletteStyleSheet(
+        QStringLiteral("QLabel { background: $directoryFill; color: $cream; "
+                       "border: 1px solid $directoryBorder; border-radius: 3px; "
+                       "padding: 0 4px; }")));
     return value;
 }
 
 } // namespace
 
-DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) : QWidget(parent)
+DirectoriesWindow::DirectoriesWindow(const Registry& registry, FormScroll::SlidePace slidePace,
+                                     QWidget* parent)
+    : QWidget(parent), slidePace_(slidePace)
 {
     setObjectName(QStringLiteral("Dir"));
     setWindowTitle(QStringLiteral("Dirt Track And Sprint Car Game Directory"));
@@ -63,8 +66,9 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(180, 900, 8640, 2190));
-    frame->setStyleSheet(QStringLiteral("QFrame#Frame1 { border: 1px solid rgba(255,214,90,110); "
-                                        "border-radius: 8px; background: rgba(0,0,0,60); }"));
+    frame->setStyleSheet(
+        art::paletteStyleSheet(QStringLiteral("QFrame#Frame1 { border: 1px solid $panelBorder; "
+                                              "border-radius: 8px; background: $panelFill; }")));
 
     const QRect carPlace = twipsRect(360, 1110, 1080, 600);
     QLabel* lateModel = placedLabel(this, "Image2", carPlace, QString());
@@ -99,7 +103,7 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, QWidget* parent) 
 
 void DirectoriesWindow::closeBySliding()
 {
-    FormScroll::scrollOutAndClose(*this, SlideDirection::Right);
+    FormScroll::scrollOutAndClose(*this, SlideDirection::Right, slidePace_);
 }
 
 void DirectoriesWindow::paintEvent(QPaintEvent*)

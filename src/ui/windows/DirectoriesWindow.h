@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/FormScroll.h"
+
 #include <QWidget>
 
 namespace tarvelin
@@ -14,13 +16,16 @@ class DirectoriesWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit DirectoriesWindow(const Registry& registry, QWidget* parent = nullptr);
+    DirectoriesWindow(const Registry& registry, FormScroll::SlidePace slidePace,
+                      QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void closeBySliding();
+
+    FormScroll::SlidePace slidePace_;
 };
 
 } // namespace tarvelin

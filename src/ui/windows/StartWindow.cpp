@@ -63,8 +63,9 @@ void StartWindow::buildPictures()
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twipsRect(180, 1200, 7740, 3000));
-    frame->setStyleSheet(QStringLiteral("QFrame#Frame1 { border: 1px solid rgba(255,214,90,110); "
-                                        "border-radius: 10px; background: rgba(0,0,0,70); }"));
+    frame->setStyleSheet(art::paletteStyleSheet(
+        QStringLiteral("QFrame#Frame1 { border: 1px solid $panelBorder; "
+                       "border-radius: 10px; background: $startPanelFill; }")));
 
     const QRect dirtPlace = twipsRect(360, 1380, 3600, 2250);
     VBUSoftButton* dirt = placedSoftButton(this, "VBUSoftButton1", dirtPlace,
@@ -92,7 +93,7 @@ void StartWindow::buildPictures()
     VBUSoftButton* quit =
         placedSoftButton(this, "VBUSoftButton3", quitPlace, QStringLiteral("Quit"));
     quit->setPicture(art::commandPicture(art::Emblem::Flag, QStringLiteral("QUIT"),
-                                         quitPlace.size(), QColor(0xff, 0x8a, 0x70)));
+                                         quitPlace.size(), art::kQuitAccent));
     connect(quit, &QAbstractButton::clicked, this, &StartWindow::quitRequested);
 }
 
@@ -140,7 +141,7 @@ void StartWindow::buildAdjustments()
     underlined.setUnderline(true);
     link->setFont(underlined);
     QPalette linkColour = link->palette();
-    linkColour.setColor(QPalette::WindowText, QColor(0x9c, 0xc8, 0xff));
+    linkColour.setColor(QPalette::WindowText, art::kStartLink);
     link->setPalette(linkColour);
     connect(link, &ClickableLabel::clicked, this, &StartWindow::gameMakerSiteRequested);
 }
@@ -150,9 +151,10 @@ void StartWindow::buildStatusBar()
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     status->setSizeGripEnabled(false);
-    status->setStyleSheet(QStringLiteral("QStatusBar { background: #0d1118; color: #f4e9d2; }"
-                                         "QStatusBar QLabel { color: #f4e9d2; padding: 0 6px; }"
-                                         "QStatusBar::item { border: 1px solid #3a4558; }"));
+    status->setStyleSheet(art::paletteStyleSheet(
+        QStringLiteral("QStatusBar { background: $startStatusFill; color: $cream; }"
+                       "QStatusBar QLabel { color: $cream; padding: 0 6px; }"
+                       "QStatusBar::item { border: 1px solid $startStatusBorder; }")));
     auto* text = new QLabel(QStringLiteral("Status"), status);
     text->setObjectName(QStringLiteral("statusText"));
     clock_ = new QLabel(status);

@@ -59,8 +59,8 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::StyledPanel);
 
-    label1_ = new QLabel(QStringLiteral("Volume Controller"), frame);
-    label1_->setObjectName(QStringLiteral("Label1"));
+    headingLabel_ = new QLabel(QStringLiteral("Volume Controller"), frame);
+    headingLabel_->setObjectName(QStringLiteral("Label1"));
 
     slider_ = new QScrollBar(Qt::Horizontal, frame);
     slider_->setObjectName(QStringLiteral("VScroll1"));
@@ -91,8 +91,7 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     closeButton_->setObjectName(QStringLiteral("VBUSoftButton1"));
     closeButton_->setAccessibleName(QStringLiteral("Close the volume window"));
     closeButton_->setToolTip(closeButton_->accessibleName());
-    closeButton_->setOvalLabel(QStringLiteral("Close"), QColor(255, 214, 90),
-                               VBUSoftButton::Arrow::Left);
+    closeButton_->setOvalLabel(QStringLiteral("Close"), art::kGold, VBUSoftButton::Arrow::Left);
 
     auto* sliderRow = new QHBoxLayout;
     sliderRow->addWidget(
@@ -100,7 +99,7 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     sliderRow->addWidget(slider_, 1);
     sliderRow->addWidget(beepButton);
     auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(label1_);
+    frameLayout->addWidget(headingLabel_);
     frameLayout->addLayout(sliderRow);
     frameLayout->addWidget(progress_);
 
@@ -171,7 +170,7 @@ void VolumeWindow::openMixer()
     progress_->setValue(0);
     const VolumeController::Opening opening = controller_.open();
     if (opening.controlFound)
-        label1_->setText(QStringLiteral("Volume Controller"));
+        headingLabel_->setText(QStringLiteral("Volume Controller"));
     if (opening.message)
         showMessage(this, *opening.message);
 }

@@ -42,7 +42,7 @@ private:
     std::function<void(QWidget&)> closeAction_;
     bool opened_ = false;
 
-    QLabel* label1_ = nullptr;
+    QLabel* headingLabel_ = nullptr;
     QScrollBar* slider_ = nullptr;
     QProgressBar* progress_ = nullptr;
     VBUSoftButton* closeButton_ = nullptr;
