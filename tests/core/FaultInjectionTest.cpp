@@ -123,7 +123,7 @@ const std::vector<Command>& commands()
     static const std::vector<Command> all = {
         {"opening backup",
          [](const World& w) {
-             const StoreOpening o = ReadFile(w.game(), kLayout, kDated);
+             const StoreOpening o = openStoreAndBackUp(w.game(), kLayout, kDated);
              return o.backupWritten && o.keptGeneration != 0;
          }},
         {"export",
@@ -416,7 +416,7 @@ TEST(FaultInjection, EveryRefusalHoldsWhateverFileStepFails)
              makeFifo(w, "copies/Dtr setups.sav");
          }},
         {"opening of a store cut short",
-         [](const World& w) { return ReadFile(w.game(), kLayout).backupWritten; },
+         [](const World& w) { return openStoreAndBackUp(w.game(), kLayout).backupWritten; },
          {},
          [](const World& w) {
              fixture::writeFile(w.path(kStore), fixture::readFile(w.path(kStore)).left(1000));

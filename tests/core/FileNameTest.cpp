@@ -186,7 +186,7 @@ TEST_F(FileNameCommands, AGameFolderNamedSoOpensChangesAndCopiesItsStore)
     const QString gameDirectory = decodeFileName(gameBytes);
     const RecordLayout layout = profile.recordLayout();
 
-    const StoreOpening opening = ReadFile(gameDirectory, layout);
+    const StoreOpening opening = openStoreAndBackUp(gameDirectory, layout);
     ASSERT_TRUE(opening.storeRead);
     EXPECT_EQ(opening.store.counters.total, 2);
     EXPECT_EQ(rawRead(saved + "/setups.bak"), store);

@@ -43,7 +43,7 @@ std::vector<Named> writingCommands()
     return {
         {"opening",
          [](auto& g, auto&) {
-             return ReadFile(g, kLayout).backupWritten;
+             return openStoreAndBackUp(g, kLayout).backupWritten;
          }},
         {"delete",
          [](auto& g, auto&) {
@@ -159,7 +159,7 @@ TEST_F(HostileInput, ReadOnlyFolderFailsEachWriteWithTheOldFilesWhole)
 TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)
 {
     game.write("setups.sav", {});
-    const StoreOpening opening = ReadFile(game.root(), kLayout);
+    const StoreOpening opening = openStoreAndBackUp(game.root(), kLayout);
     EXPECT_TRUE(opening.storeRead && opening.store.lines.empty());
     // An empty file is no store to back up: the last good backup stays.
     EXPECT_FALSE(opening.backupWritten);

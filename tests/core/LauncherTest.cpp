@@ -28,17 +28,17 @@ struct Disc {
     }
 };
 
-TEST(GetCDROMDriveLetter, UsesOnlyTheFirstOpticalDrive)
+TEST(opticalDiscRoot, UsesOnlyTheFirstOpticalDrive)
 {
     FakeDriveTable drives;
-    EXPECT_EQ(GetCDROMDriveLetter(drives), QStringLiteral("Unknown"));
+    EXPECT_EQ(opticalDiscRoot(drives), QStringLiteral("Unknown"));
 
     drives.drives = {sr0, sr1};
     drives.mounts = {{sr1, QStringLiteral("/media/cdrom1")}};
-    EXPECT_EQ(GetCDROMDriveLetter(drives), QStringLiteral("Unknown"));
+    EXPECT_EQ(opticalDiscRoot(drives), QStringLiteral("Unknown"));
 
     drives.mounts.insert(sr0, QStringLiteral("/media/cdrom0"));
-    EXPECT_EQ(GetCDROMDriveLetter(drives), QStringLiteral("/media/cdrom0"));
+    EXPECT_EQ(opticalDiscRoot(drives), QStringLiteral("/media/cdrom0"));
 }
 
 TEST(Launch, StartsLaunchExeFromTheDiscRootWithoutTellingAnything)

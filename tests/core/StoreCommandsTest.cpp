@@ -119,7 +119,7 @@ TEST_F(StoreCommandsTest, RestoreRefusesABadBackupAndOtherwiseUndoesChangesKeepi
     EXPECT_EQ(
         game.read("setups.sav"),
         fixture::store({fixture::dtrSlot("A", 1), unusedSlot(), fixture::dtrSlot("B", 2)}, 9));
-    ASSERT_TRUE(ReadFile(game.root(), kDtr).backupWritten);
+    ASSERT_TRUE(openStoreAndBackUp(game.root(), kDtr).backupWritten);
     const QByteArray backup = game.read("setups.bak");
     ASSERT_TRUE(remove(3).done);
 

@@ -119,7 +119,7 @@ TEST_F(StoreHistoryTest, NothingNewIsKeptWhenTheStoreIsAlreadyTheNewestOrNotRepl
 {
     const QByteArray store = storeOf({"b", "a"});
     game.write("setups.sav", store);
-    ASSERT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 1);
+    ASSERT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
     // The opening already holds this store: the sort replaces it without a second copy.
     ASSERT_TRUE(sortStore(game.root(), kDtr).done);
     ASSERT_EQ(generations().size(), 1u);
@@ -142,11 +142,11 @@ TEST_F(StoreHistoryTest, NothingNewIsKeptWhenTheStoreIsAlreadyTheNewestOrNotRepl
 TEST_F(StoreHistoryTest, AnOpeningKeepsAStoreTheGameSavedSince)
 {
     game.write("setups.sav", storeOf({"Oval"}));
-    EXPECT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 1);
-    EXPECT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 0);
+    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
+    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 0);
     const QByteArray saved = storeOf({"Oval", "Saved by the game"});
     game.write("setups.sav", saved);
-    const StoreOpening opening = ReadFile(game.root(), kDtr);
+    const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
     EXPECT_TRUE(opening.backupWritten);
     ASSERT_EQ(opening.keptGeneration, 2);
     EXPECT_EQ(generations().front().command, QStringLiteral("opening"));
@@ -309,7 +309,7 @@ TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
                                            "state could not be kept in the backup history.")
                                 .arg(game.path("setups.sav"));
     game.write("setups.sav", storeOf({"older"}));
-    ASSERT_EQ(ReadFile(game.root(), kDtr).keptGeneration, 1);
+    ASSERT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
 
     const std::vector<std::function<std::vector<Message>()>> commands = {
         [&] {

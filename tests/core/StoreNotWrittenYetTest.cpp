@@ -98,7 +98,7 @@ std::vector<Case> cases()
          true, "", 0},
         {"opening",
          [](const fixture::GameDir& game) {
-             const StoreOpening opening = ReadFile(game.root(), kDtr);
+             const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
              Ran ran{opening.storeRead, {}, opening.store};
              return ran;
          },
@@ -159,7 +159,7 @@ TEST(StoreNotWrittenYet, TheNextSlotIsTheOneAnImportFills)
     const fixture::GameDir game;
     game.write("setups.sav", fixture::store({fixture::dtrSlot("A", 1), fixture::unusedSlot(),
                                              fixture::dtrSlot("C", 3)}));
-    const StoreOpening opening = ReadFile(game.root(), kDtr);
+    const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
     ASSERT_TRUE(opening.storeRead);
     EXPECT_EQ(opening.store.counters.nextSlot, 2);
 
@@ -175,7 +175,7 @@ TEST(StoreNotWrittenYet, TheNextSlotIsTheOneAnImportFills)
     // A full store has no next slot in it.
     std::vector<QByteArray> full(300, fixture::dtrSlot("X", 1));
     game.write("setups.sav", fixture::store(full));
-    EXPECT_EQ(ReadFile(game.root(), kDtr).store.counters.nextSlot, 301);
+    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).store.counters.nextSlot, 301);
 }
 
 } // namespace

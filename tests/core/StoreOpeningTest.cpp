@@ -36,7 +36,7 @@ TEST_F(StoreOpeningTest, ListsTheStoreWithEachLinesRealSlotAndLeavesAReadOnlyCop
         0x01020304);
     game.write("setups.sav", store);
 
-    const StoreOpening opening = ReadFile(game.root(), kDtr);
+    const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
 
     ASSERT_TRUE(opening.storeRead);
     EXPECT_TRUE(opening.backupWritten);
@@ -65,7 +65,7 @@ TEST_F(StoreOpeningTest, ReadOnlyBackupAndStoreAreReplacedAndRestored)
     ASSERT_TRUE(setReadOnly(game.path("setups.bak")));
     ASSERT_TRUE(setReadOnly(game.path("setups.sav")));
 
-    const StoreOpening opening = ReadFile(game.root(), kDtr);
+    const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
 
     EXPECT_TRUE(opening.backupWritten);
     EXPECT_EQ(game.read("setups.bak"), store);
@@ -81,7 +81,7 @@ TEST_F(StoreOpeningTest, MissingStoreOrWrongGameDirectoryListsNothingAndWritesNo
     for (const QString& directory :
          {game.root(), game.root() + QStringLiteral("/missing"), QString()}) {
         SCOPED_TRACE(directory.toStdString());
-        const StoreOpening opening = ReadFile(directory, kDtr);
+        const StoreOpening opening = openStoreAndBackUp(directory, kDtr);
         EXPECT_EQ(opening.storeRead, directory == game.root());
         EXPECT_FALSE(opening.passedOver.isEmpty());
         EXPECT_TRUE(opening.store.lines.empty());
@@ -112,7 +112,7 @@ TEST_F(StoreOpeningTest, MissingEmptyOrCutShortStoreKeepsTheGoodBackupAndSaysSo)
         if (cut)
             game.write("setups.sav", whole.left(*cut));
 
-        const StoreOpening opening = ReadFile(game.root(), kDtr);
+        const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
 
         EXPECT_FALSE(opening.backupWritten);
         EXPECT_EQ(game.read("setups.bak"), backup);
@@ -126,7 +126,7 @@ TEST_F(StoreOpeningTest, MissingEmptyOrCutShortStoreKeepsTheGoodBackupAndSaysSo)
     // The whole store, even an empty one of 300 unused slots, is backed up without a word.
     for (const QByteArray& store : {whole, fixture::store({})}) {
         game.write("setups.sav", store);
-        const StoreOpening opening = ReadFile(game.root(), kDtr);
+        const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
         EXPECT_TRUE(opening.backupWritten);
         EXPECT_FALSE(opening.backupKept);
         EXPECT_EQ(game.read("setups.bak"), store);
@@ -140,7 +140,7 @@ TEST_F(StoreOpeningTest, UnreadableStoreLeavesTheBackupAlone)
     game.write("setups.sav", fixture::storeOf({"a"}, kDtr.trailingWordCount));
     const fixture::InjectedFileFaults faults(fixture::failing(FileStep::Read));
 
-    const StoreOpening opening = ReadFile(game.root(), kDtr);
+    const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
 
     EXPECT_FALSE(opening.storeRead);
     EXPECT_TRUE(opening.store.lines.empty());

@@ -26,7 +26,7 @@ QString findLaunchProgram(const QString& root)
 
 } // namespace
 
-QString GetCDROMDriveLetter(const DriveTable& drives)
+QString opticalDiscRoot(const DriveTable& drives)
 {
     const QStringList devices = drives.opticalDrives();
     if (devices.isEmpty())
@@ -38,7 +38,7 @@ QString GetCDROMDriveLetter(const DriveTable& drives)
 LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, ProgramStarter& starter)
 {
     LaunchOutcome outcome;
-    const QString root = GetCDROMDriveLetter(drives);
+    const QString root = opticalDiscRoot(drives);
     if (root != QLatin1String(kUnknownDrive)) {
         outcome.program = findLaunchProgram(root);
         if (outcome.program.isEmpty())

@@ -15,7 +15,7 @@ inline constexpr char kLaunchProgram[] = "Launch.exe";
 
 // The root of the first optical drive (the folder its disc is mounted on), or "Unknown". Only
 // the first drive counts, whatever the later ones hold.
-QString GetCDROMDriveLetter(const DriveTable& drives);
+QString opticalDiscRoot(const DriveTable& drives);
 
 // Done: the launcher was started. Any failure carries the profile's CdMissingMessage.
 struct LaunchOutcome : CommandOutcome {

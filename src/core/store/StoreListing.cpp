@@ -26,7 +26,7 @@ StoreCommandOutcome backUpStore(const QString& gameDirectory, RecordLayout layou
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
-    const StoreOpening opening = ReadFile(gameDirectory, layout);
+    const StoreOpening opening = openStoreAndBackUp(gameDirectory, layout);
     if (opening.backupKept)
         return refused<StoreCommandOutcome>(*opening.backupKept);
     if (!opening.storeRead || !opening.backupWritten)

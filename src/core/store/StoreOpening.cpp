@@ -42,8 +42,8 @@ void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout l
 
 } // namespace
 
-StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout,
-                      const HistorySettings& history)
+StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layout,
+                                const HistorySettings& history)
 {
     StoreOpening opening;
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);

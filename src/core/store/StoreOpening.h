@@ -23,16 +23,17 @@ struct StoreOpening {
     std::optional<Message> backupKept;
 };
 
-// The store part of a game window's opening: read setups.sav, list it, and rewrite setups.bak
-// from it, leaving the backup read-only. Only a kept backup is shown to the player (backupKept);
-// a game directory that is empty or wrong gives an empty list and counters 1, 0, 0, and writes
-// nothing.
+// The store part of a game window's opening, and the command line's backup: read setups.sav and
+// list it, keep it in the backup history when the game saved it since the newest generation, and
+// rewrite setups.bak from it, leaving the backup read-only. Only a kept backup is shown to the
+// player (backupKept); a game directory that is empty or wrong gives an empty list and counters 1,
+// 0, 0, and writes nothing.
 //
 // A missing setups.sav in an existing "saved games" folder reads as an empty store. The backup is
 // replaced atomically and only from a store read whole, all 300 slots present: a store that is
 // missing, empty, cut short or unreadable never costs the player the backup of the last good
 // opening.
-StoreOpening ReadFile(const QString& gameDirectory, RecordLayout layout,
-                      const HistorySettings& history = {});
+StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layout,
+                                const HistorySettings& history = {});
 
 } // namespace tarvelin

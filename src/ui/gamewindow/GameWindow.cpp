@@ -156,7 +156,7 @@ void GameWindow::runOpeningSequence()
     // The lists open on the remembered folder, or on the process's current folder.
     browser_->openAt(currentFolder());
 
-    const StoreOpening opening = ReadFile(gameDirectory(), profile_.recordLayout());
+    const StoreOpening opening = openStoreAndBackUp(gameDirectory(), profile_.recordLayout());
     showStore(opening.store);
     controls_.newFileNameField->clear();
     setFileCounters();
