@@ -7,6 +7,7 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/PathInfo.h"
 
+#include <optional>
 #include <sys/stat.h>
 
 namespace tarvelin
@@ -46,6 +47,67 @@ SetupFileRenameOutcome notRenamed(const QString& fileName, const QString& why)
         why);
 }
 
+// The refusals the names alone decide; none when the new name may be tried on the disk.
+std::optional<SetupFileRenameOutcome> nameRefusal(const QString& selectedFileName,
+                                                  const QString& newName, const QString& suffix)
+{
+    if (newName == selectedFileName || newName + suffix == selectedFileName)
+        return refusedAs(RenameResult::SameName,
+                         {QStringLiteral("Can't rename a file to itself. Try Again.")});
+    if (newName.isEmpty() || newName == QLatin1String("New File Name"))
+        return refusedAs(RenameResult::NoNewName,
+                         {QStringLiteral("Please choose the file's new name.")});
+    if (!isUsableFileName(newName) || !isUsableFileName(newName + suffix))
+        return refusedAs(RenameResult::UnusableName,
+                         {QStringLiteral("\"%1\" can't be a file name: a name may not contain "
+                                         "\"/\" or be \".\" or \"..\". Try Again.")
+                              .arg(newName),
+                          MessageIcon::Exclamation});
+    return std::nullopt;
+}
+
+// Copies the selected file to its new name and deletes it only once the copy is complete.
+SetupFileRenameOutcome renameByCopy(const QString& folder, const QString& selectedFileName,
+                                    const QString& newFileName, bool replaceExisting,
+                                    QStringList& passedOver)
+{
+    const QString source = joinPath(folder, selectedFileName);
+    const QString target = joinPath(folder, newFileName);
+    if (!refuseLink(target))
+        return notRenamed(selectedFileName,
+                          QStringLiteral("%1 is a link to another file.").arg(newFileName));
+    if (sameFile(source, target))
+        return notRenamed(selectedFileName,
+                          QStringLiteral("%1 is the same file.").arg(newFileName));
+    if (isReadOnly(target))
+        return notRenamed(selectedFileName,
+                          QStringLiteral("%1 exists and is read-only.").arg(newFileName));
+    if (!replaceExisting && wouldReplaceFile(target))
+        return refusedAs(RenameResult::WouldReplace, replaceQuestion(newFileName));
+    if (const FileResult copied = copyFile(source, target, kMaxSetupFileSize); !copied)
+        return notRenamed(selectedFileName, copied.error);
+
+    if (const FileResult readOnly = setReadOnly(target); !readOnly)
+        passedOver << readOnly.error;
+    SetupFileRenameOutcome outcome;
+    if (const FileResult removed = removeFile(source); removed) {
+        outcome.done = true;
+        outcome.result = RenameResult::Renamed;
+        outcome.messages.push_back(
+            {selectedFileName + QStringLiteral(" was renamed sucessfully.")});
+    } else {
+        // Both names now hold the setup; saying "renamed" alone would hide the old one.
+        outcome = refusedAs(RenameResult::CopiedSourceKept,
+                            {QStringLiteral("%1 was copied to %2, but %1 could not be "
+                                            "deleted: both files now exist.")
+                                 .arg(selectedFileName, newFileName),
+                             MessageIcon::Exclamation},
+                            removed.error);
+    }
+    outcome.newFileName = newFileName;
+    return outcome;
+}
+
 } // namespace
 
 SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& selectedFileName,
@@ -68,54 +130,11 @@ SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& sel
     if (!fileSelected) {
         outcome = refusedAs(RenameResult::NoFileSelected,
                             {QStringLiteral("Please choose a file to rename")});
-    } else if (newName == selectedFileName || newName + suffix == selectedFileName) {
-        outcome = refusedAs(RenameResult::SameName,
-                            {QStringLiteral("Can't rename a file to itself. Try Again.")});
-    } else if (newName.isEmpty() || newName == QLatin1String("New File Name")) {
-        outcome = refusedAs(RenameResult::NoNewName,
-                            {QStringLiteral("Please choose the file's new name.")});
-    } else if (!isUsableFileName(newName) || !isUsableFileName(newName + suffix)) {
-        outcome = refusedAs(RenameResult::UnusableName,
-                            {QStringLiteral("\"%1\" can't be a file name: a name may not contain "
-                                            "\"/\" or be \".\" or \"..\". Try Again.")
-                                 .arg(newName),
-                             MessageIcon::Exclamation});
+    } else if (auto refusal = nameRefusal(selectedFileName, newName, suffix)) {
+        outcome = *std::move(refusal);
     } else {
-        const QString newFileName = newName + suffix;
-        const QString target = joinPath(folder, newFileName);
-        if (const FileResult link = refuseLink(target); !link) {
-            outcome = notRenamed(selectedFileName,
-                                 QStringLiteral("%1 is a link to another file.").arg(newFileName));
-        } else if (sameFile(source, target)) {
-            outcome = notRenamed(selectedFileName,
-                                 QStringLiteral("%1 is the same file.").arg(newFileName));
-        } else if (isReadOnly(target)) {
-            outcome = notRenamed(selectedFileName,
-                                 QStringLiteral("%1 exists and is read-only.").arg(newFileName));
-        } else if (!replaceExisting && wouldReplaceFile(target)) {
-            outcome = refusedAs(RenameResult::WouldReplace, replaceQuestion(newFileName));
-        } else if (const FileResult copied = copyFile(source, target, kMaxSetupFileSize); !copied) {
-            outcome = notRenamed(selectedFileName, copied.error);
-        } else {
-            if (const FileResult readOnly = setReadOnly(target); !readOnly)
-                passedOver << readOnly.error;
-            const FileResult removed = removeFile(source);
-            if (removed) {
-                outcome.done = true;
-                outcome.result = RenameResult::Renamed;
-                outcome.messages.push_back(
-                    {selectedFileName + QStringLiteral(" was renamed sucessfully.")});
-            } else {
-                // Both names now hold the setup; saying "renamed" alone would hide the old one.
-                outcome = refusedAs(RenameResult::CopiedSourceKept,
-                                    {QStringLiteral("%1 was copied to %2, but %1 could not be "
-                                                    "deleted: both files now exist.")
-                                         .arg(selectedFileName, newFileName),
-                                     MessageIcon::Exclamation},
-                                    removed.error);
-            }
-            outcome.newFileName = newFileName;
-        }
+        outcome =
+            renameByCopy(folder, selectedFileName, newName + suffix, replaceExisting, passedOver);
     }
     outcome.passedOver = passedOver;
     return outcome;

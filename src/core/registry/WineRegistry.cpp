@@ -44,12 +44,69 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\r';
 }
 
+void skipSpaces(QByteArrayView text, qsizetype& pos)
+{
+    while (pos < text.size() && isSpace(text[pos]))
+        ++pos;
+}
+
 QByteArrayView trimmedStart(QByteArrayView line)
 {
     qsizetype start = 0;
-    while (start < line.size() && isSpace(line[start]))
-        ++start;
+    skipSpaces(line, start);
     return line.sliced(start);
+}
+
+// "\x" and one to four hex digits; a "\x" without a digit stands for 'x'.
+char16_t readHexEscape(QByteArrayView line, qsizetype& pos)
+{
+    if (pos >= line.size() || hexDigit(line[pos]) < 0)
+        return u'x';
+    char16_t unit = 0;
+    for (int digits = 0; digits < 4 && pos < line.size() && hexDigit(line[pos]) >= 0; ++digits)
+        unit = static_cast<char16_t>(unit * 16 + hexDigit(line[pos++]));
+    return unit;
+}
+
+// "\N", "\NN" or "\NNN" in octal, its first digit already read.
+char16_t readOctalEscape(QByteArrayView line, qsizetype& pos, char first)
+{
+    auto unit = static_cast<char16_t>(first - '0');
+    for (int digits = 1; digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7';
+         ++digits)
+        unit = static_cast<char16_t>(unit * 8 + (line[pos++] - '0'));
+    return unit;
+}
+
+// The character the escape at `pos`, just after its backslash, stands for; leaves `pos` after it.
+char16_t readEscape(QByteArrayView line, qsizetype& pos)
+{
+    const char escaped = line[pos++];
+    switch (escaped) {
+    case 'a':
+        return 0x07;
+    case 'b':
+        return 0x08;
+    case 'e':
+        return 0x1B;
+    case 'f':
+        return 0x0C;
+    case 'n':
+        return 0x0A;
+    case 'r':
+        return 0x0D;
+    case 't':
+        return 0x09;
+    case 'v':
+        return 0x0B;
+    case 'x':
+        return readHexEscape(line, pos);
+    default:
+        break;
+    }
+    if (escaped >= '0' && escaped <= '7')
+        return readOctalEscape(line, pos, escaped);
+    return static_cast<unsigned char>(escaped); // "\\", "\"", "\]" stand for themselves
 }
 
 // Reads one string as Wine writes it: plain bytes are UTF-8; "\\" and the quote or bracket
@@ -78,54 +135,7 @@ bool decodeString(QByteArrayView line, qsizetype& pos, char endChar, QString* ou
         flushRun(pos);
         if (++pos >= line.size())
             return false;
-        const char escaped = line[pos++];
-        char16_t unit = 0;
-        switch (escaped) {
-        case 'a':
-            unit = 0x07;
-            break;
-        case 'b':
-            unit = 0x08;
-            break;
-        case 'e':
-            unit = 0x1B;
-            break;
-        case 'f':
-            unit = 0x0C;
-            break;
-        case 'n':
-            unit = 0x0A;
-            break;
-        case 'r':
-            unit = 0x0D;
-            break;
-        case 't':
-            unit = 0x09;
-            break;
-        case 'v':
-            unit = 0x0B;
-            break;
-        case 'x':
-            if (pos >= line.size() || hexDigit(line[pos]) < 0) {
-                unit = u'x';
-                break;
-            }
-            for (int digits = 0; digits < 4 && pos < line.size() && hexDigit(line[pos]) >= 0;
-                 ++digits)
-                unit = static_cast<char16_t>(unit * 16 + hexDigit(line[pos++]));
-            break;
-        default:
-            if (escaped >= '0' && escaped <= '7') {
-                unit = static_cast<char16_t>(escaped - '0');
-                for (int digits = 1;
-                     digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7';
-                     ++digits)
-                    unit = static_cast<char16_t>(unit * 8 + (line[pos++] - '0'));
-            } else {
-                unit = static_cast<unsigned char>(escaped); // "\\", "\"", "\]" stand for themselves
-            }
-        }
-        out->append(QChar(unit));
+        out->append(QChar(readEscape(line, pos)));
         runStart = pos;
     }
     return false;
@@ -174,39 +184,52 @@ private:
     qsizetype last_ = 0;
 };
 
+// The line after one that ends in "\". A key's header never continues a value: the value was
+// cut there, and the key begins whether or not this value's key was asked for.
+bool nextHexLine(LineReader& lines, QByteArrayView* data)
+{
+    if (!lines.next(data))
+        return false;
+    if (trimmedStart(*data).startsWith('[')) {
+        lines.unread();
+        return false;
+    }
+    return true;
+}
+
+// One byte "0a" at `pos` and the comma after it; false when anything else but a "\" or the
+// end of the line follows.
+bool readHexByte(QByteArrayView data, qsizetype& pos, QByteArray* out)
+{
+    const int high = hexDigit(data[pos]);
+    const int low = pos + 1 < data.size() ? hexDigit(data[pos + 1]) : -1;
+    if (high < 0 || low < 0)
+        return false;
+    out->append(static_cast<char>(high * 16 + low));
+    pos += 2;
+    skipSpaces(data, pos);
+    if (pos < data.size() && data[pos] == ',')
+        ++pos;
+    else if (pos < data.size() && data[pos] != '\\')
+        return false;
+    return true;
+}
+
 // "01,02,\" + "  03" as bytes. A line ending in "\" goes on in the next line.
 bool readHexBytes(QByteArrayView data, LineReader& lines, QByteArray* out)
 {
     qsizetype pos = 0;
     for (;;) {
-        while (pos < data.size() && isSpace(data[pos]))
-            ++pos;
+        skipSpaces(data, pos);
         if (pos >= data.size())
             return true;
         if (data[pos] == '\\') {
-            if (!lines.next(&data))
+            if (!nextHexLine(lines, &data))
                 return false;
-            // A key's header never continues a value: the value was cut there, and the key
-            // begins whether or not this value's key was asked for.
-            if (trimmedStart(data).startsWith('[')) {
-                lines.unread();
-                return false;
-            }
             pos = 0;
-            continue;
+        } else if (!readHexByte(data, pos, out)) {
+            return false;
         }
-        const int high = hexDigit(data[pos]);
-        const int low = pos + 1 < data.size() ? hexDigit(data[pos + 1]) : -1;
-        if (high < 0 || low < 0)
-            return false;
-        out->append(static_cast<char>(high * 16 + low));
-        pos += 2;
-        while (pos < data.size() && isSpace(data[pos]))
-            ++pos;
-        if (pos < data.size() && data[pos] == ',')
-            ++pos;
-        else if (pos < data.size() && data[pos] != '\\')
-            return false;
     }
 }
 
@@ -313,6 +336,64 @@ QString utf16Text(const QByteArray& bytes)
     return decoder(QByteArrayView(bytes).first(bytes.size() - bytes.size() % 2));
 }
 
+// The key a line "[Software\\Ratbag\\Game\\1.00] 1234567890" (the path, then when it was
+// written) opens when it is one of `wanted`, else null. A key seen again adds to the first.
+WineKey* openKey(QByteArrayView line, const QStringList& wanted, QList<WineKey>& keys)
+{
+    const QByteArrayView rawPath = line.sliced(1);
+    if (std::all_of(wanted.cbegin(), wanted.cend(),
+                    [&](const QString& w) { return plainlyDifferent(rawPath, w); }))
+        return nullptr;
+    qsizetype pos = 1;
+    QString keyPath;
+    if (!decodeString(line, pos, ']', &keyPath))
+        return nullptr;
+    keyPath = normalizedKeyPath(keyPath);
+    if (std::none_of(wanted.cbegin(), wanted.cend(),
+                     [&](const QString& w) { return sameName(w, keyPath); }))
+        return nullptr;
+    const auto found = std::find_if(
+        keys.begin(), keys.end(), [&](const WineKey& key) { return sameName(key.path, keyPath); });
+    if (found != keys.end())
+        return &*found;
+    keys.append(WineKey{keyPath, {}});
+    return &keys.last();
+}
+
+// A value read again replaces the first of its name.
+void keepValue(WineKey& key, WineValue value)
+{
+    auto existing = std::find_if(key.values.begin(), key.values.end(),
+                                 [&](const WineValue& v) { return sameName(v.name, value.name); });
+    if (existing != key.values.end())
+        *existing = std::move(value);
+    else
+        key.values.append(std::move(value));
+}
+
+// The wanted keys of the lines after the header.
+QList<WineKey> readWantedKeys(LineReader& lines, const QStringList& wanted)
+{
+    QList<WineKey> keys;
+    WineKey* current = nullptr;
+    QByteArrayView line;
+    while (lines.next(&line)) {
+        line = trimmedStart(line);
+        if (line.startsWith('[')) {
+            current = openKey(line, wanted, keys);
+            continue;
+        }
+        // Comments (';'), key attributes ("#time=", "#class=", "#link") and the lines of
+        // values in keys nobody asked for are passed over.
+        if (!current || !(line.startsWith('"') || line.startsWith('@')))
+            continue;
+        WineValue value;
+        if (readValue(line, lines, &value))
+            keepValue(*current, std::move(value));
+    }
+    return keys;
+}
+
 } // namespace
 
 QString wow64KeyPath(const QString& keyPath)
@@ -337,48 +418,7 @@ WineRegistry WineRegistry::parse(QByteArrayView bytes, const QStringList& keyPat
     for (const QString& path : keyPaths)
         wanted << normalizedKeyPath(path);
 
-    WineKey* current = nullptr;
-    QString keyPath;
-    while (lines.next(&line)) {
-        line = trimmedStart(line);
-        if (line.startsWith('[')) {
-            // "[Software\\Ratbag\\Game\\1.00] 1234567890": the path, then when it was written.
-            current = nullptr;
-            const QByteArrayView rawPath = line.sliced(1);
-            if (std::all_of(wanted.cbegin(), wanted.cend(),
-                            [&](const QString& w) { return plainlyDifferent(rawPath, w); }))
-                continue;
-            qsizetype pos = 1;
-            if (!decodeString(line, pos, ']', &keyPath))
-                continue;
-            keyPath = normalizedKeyPath(keyPath);
-            if (!std::any_of(wanted.cbegin(), wanted.cend(),
-                             [&](const QString& w) { return sameName(w, keyPath); }))
-                continue;
-            for (WineKey& key : registry.keys_)
-                if (sameName(key.path, keyPath))
-                    current = &key;
-            if (!current) {
-                registry.keys_.append(WineKey{keyPath, {}});
-                current = &registry.keys_.last();
-            }
-            continue;
-        }
-        // Comments (';'), key attributes ("#time=", "#class=", "#link") and the lines of
-        // values in keys nobody asked for are passed over.
-        if (!current || !(line.startsWith('"') || line.startsWith('@')))
-            continue;
-        WineValue value;
-        if (!readValue(line, lines, &value))
-            continue;
-        auto existing =
-            std::find_if(current->values.begin(), current->values.end(),
-                         [&](const WineValue& v) { return sameName(v.name, value.name); });
-        if (existing != current->values.end())
-            *existing = std::move(value);
-        else
-            current->values.append(std::move(value));
-    }
+    registry.keys_ = readWantedKeys(lines, wanted);
     return registry;
 }
 
