@@ -32,11 +32,11 @@ int depthOf(const QTreeWidgetItem* item)
     return depth;
 }
 
-void readTree(const QTreeWidget& tree, PlainControl& control)
+void readTree(QTreeWidget& tree, PlainControl& control)
 {
     control.kind = PlainKind::Tree;
     int row = 0;
-    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it, ++row) {
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it, ++row) {
         control.rows.push_back((*it)->text(0).toUtf8());
         control.depths.push_back(depthOf(*it));
         if (*it == tree.currentItem())
@@ -45,7 +45,7 @@ void readTree(const QTreeWidget& tree, PlainControl& control)
 }
 
 // The kinds are tried from the most derived class down: a QListWidget is a QListView too.
-PlainControl readControl(const QWidget& widget)
+PlainControl readControl(QWidget& widget)
 {
     PlainControl control;
     control.objectName = widget.objectName();
@@ -59,7 +59,7 @@ PlainControl readControl(const QWidget& widget)
         for (int row = 0; row < list->count(); ++row)
             control.rows.push_back(list->item(row)->text().toUtf8());
         control.current = list->currentRow();
-    } else if (const auto* tree = qobject_cast<const QTreeWidget*>(&widget)) {
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(&widget)) {
         readTree(*tree, control);
     } else if (const auto* view = qobject_cast<const QListView*>(&widget)) {
         control.kind = PlainKind::FileList;
@@ -94,8 +94,8 @@ PlainControl readControl(const QWidget& widget)
 // a group box's controls follow it.
 void readControls(const QWidget& parent, int parentIndex, std::vector<PlainControl>& controls)
 {
-    for (const QObject* child : parent.children()) {
-        const auto* widget = qobject_cast<const QWidget*>(child);
+    for (QObject* child : parent.children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
         if (!widget)
             continue;
         controls.push_back(readControl(*widget));
