@@ -1,5 +1,7 @@
 // Each command that replaces a store, in process on a full store, with its backup history and
 // without it (the keep step switched off): the history's own cost beside each writing command.
+// The command with its history is also set beside its floor: the store and a generation of it
+// written by plain calls, flushed together and renamed, which no command that keeps one can skip.
 // Every iteration starts from a store that differs from the newest generation, so each one keeps
 // a new generation; once a hundred are kept, each also prunes the oldest. The history restore
 // reads the pinned generation's list in both runs, which is the command's own work.
@@ -84,16 +86,64 @@ double elapsedUs(const QElapsedTimer& timer)
     return static_cast<double>(timer.nsecsElapsed()) / 1000;
 }
 
-// Each iteration runs the command once with its history and once without, on two games of
-// their own, so that both meet the same load on the shared disk; the table takes the medians.
-void measurePair(benchmark::State& state, const QString& name, int count,
+// The two files a command that keeps a generation puts on the disk, by plain calls: the store
+// of a game of its own and a copy of its old bytes in another folder.
+class PlainPair
+{
+public:
+    PlainPair(const QString& name, int count)
+        : store_(StorePaths::forGameDirectory(
+                     bench::gameDirectoryWith(name + QStringLiteral("-plain-pair"),
+                                              bench::storeBytes(count)))
+                     .store.toStdString()),
+          kept_(bench::scratchFolder().toStdString() + '/' + name.toStdString() + ".kept"),
+          stores_(twoStores(count))
+    {
+    }
+
+    // One write of both files, in microseconds.
+    double write()
+    {
+        const std::string& old = stores_[iteration_ % 2];
+        const std::string& next = stores_[++iteration_ % 2];
+        QElapsedTimer timer;
+        timer.start();
+        bench::floor::writeTwoAtomically(kept_, old, store_, next);
+        return elapsedUs(timer);
+    }
+
+private:
+    std::string store_;
+    std::string kept_;
+    std::array<std::string, 2> stores_;
+    qint64 iteration_ = 0;
+};
+
+// "history: delete, kept vs not (...)" set beside the plain pair: "history: delete, kept vs
+// plain-call pair (...)".
+std::string againstPlainPair(const std::string& figure)
+{
+    const std::string versus = "kept vs not";
+    std::string renamed = figure;
+    renamed.replace(renamed.find(versus), versus.size(), "kept vs plain-call pair");
+    return renamed;
+}
+
+// Each iteration writes the plain pair, then runs the command once with its history and once
+// without, on games of their own, so that all meet the same load on the shared disk; the table
+// takes the medians.
+void measurePair(benchmark::State& state, const std::string& figure, const QString& name, int count,
                  const std::function<void(Run&)>& prepare, const Command& command)
 {
     std::array<Run, 2> runs{Run(name, true, count), Run(name, false, count)};
     for (Run& run : runs)
         prepare(run);
+    PlainPair plainPair(name, count);
+    std::vector<double> plainPairSamples;
     std::array<std::vector<double>, 2> samples;
     for (auto _ : state) {
+        plainPairSamples.push_back(plainPair.write());
+
         for (std::size_t i = 0; i < runs.size(); ++i) {
             runs[i].reset();
             QElapsedTimer timer;
@@ -107,6 +157,9 @@ void measurePair(benchmark::State& state, const QString& name, int count,
     }
     state.counters[bench::kMedianCounter] = bench::median(samples[0]);
     state.counters[bench::kFloorMedianCounter] = bench::median(samples[1]);
+    const std::string row = bench::kRowCounterPrefix + againstPlainPair(figure);
+    state.counters[row] = bench::median(samples[0]);
+    state.counters[row + bench::kFloorSuffix] = bench::median(plainPairSamples);
 }
 
 QString importFile()
@@ -237,11 +290,12 @@ void registerPair(const std::string& figure, const QString& name, int count,
 {
     benchmark::RegisterBenchmark(
         figure.c_str(),
-        [=](benchmark::State& state) { measurePair(state, name, count, prepare, command); })
+        [=](benchmark::State& state) { measurePair(state, figure, name, count, prepare, command); })
         ->UseManualTime()
         ->MinTime(1.0)
         ->Unit(benchmark::kMicrosecond);
     bench::setTarget(figure, {1.3, 0, {}});
+    bench::setTarget(againstPlainPair(figure), {1.3, 0, {}});
 }
 
 const bool registered = [] {
