@@ -1,18 +1,15 @@
 // A setups.sav missing from an existing "saved games" folder is a store the game has not written
-// yet: every command reads it as an empty store. A missing folder is no game at all.
+// yet: every command reads it as an empty store.
 
 #include "core/game/GameProfile.h"
 #include "core/store/StoreCommands.h"
 #include "core/store/StoreHistoryCommands.h"
-#include "core/store/StoreListing.h"
 #include "core/store/StoreOpening.h"
-#include "core/store/StoreReading.h"
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
 #include "support/StoreBytes.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -90,19 +87,6 @@ std::vector<Case> cases()
              return ranOf(o, o.table ? std::optional(stateOf(*o.table)) : std::nullopt);
          },
          false, "", 0},
-        {"list",
-         [](const fixture::GameDir& game) {
-             const auto o = listSetups(game.root(), kDtr);
-             return ranOf(o, o.store);
-         },
-         true, "", 0},
-        {"opening",
-         [](const fixture::GameDir& game) {
-             const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
-             Ran ran{opening.storeRead, {}, opening.store};
-             return ran;
-         },
-         true, "", 0},
     };
 }
 
@@ -128,8 +112,7 @@ TEST(StoreNotWrittenYet, EveryCommandReadsAMissingStoreAsAnEmptyOne)
     }
 }
 
-TEST(StoreNotWrittenYet,
-     AHistoryGenerationComesBackIntoAStoreDeletedSinceAndAFolderMissingIsNoStore)
+TEST(StoreNotWrittenYet, AHistoryGenerationComesBackIntoAStoreDeletedSince)
 {
     const fixture::GameDir game;
     const QByteArray kept = fixture::store({fixture::dtrSlot("B", 2), fixture::dtrSlot("A", 1)});
@@ -146,12 +129,6 @@ TEST(StoreNotWrittenYet,
     const HistoryRestoreOutcome restored = restoreGeneration(game.root(), kDtr, id);
     ASSERT_TRUE(restored.done);
     EXPECT_EQ(game.read("setups.sav"), kept);
-
-    // Without its folder there is no game here, empty or not.
-    ASSERT_TRUE(QDir(game.savedGames()).removeRecursively());
-    EXPECT_FALSE(readGameStore(StorePaths::forGameDirectory(game.root()), kDtr).ok);
-    EXPECT_FALSE(sortStore(game.root(), kDtr).done);
-    EXPECT_FALSE(QFile::exists(game.path("setups.sav")));
 }
 
 TEST(StoreNotWrittenYet, TheNextSlotIsTheOneAnImportFills)
@@ -171,11 +148,6 @@ TEST(StoreNotWrittenYet, TheNextSlotIsTheOneAnImportFills)
     ASSERT_TRUE(imported.done);
     EXPECT_EQ(imported.importedSlot, opening.store.counters.nextSlot);
     EXPECT_EQ(imported.store->counters.nextSlot, 4);
-
-    // A full store has no next slot in it.
-    std::vector<QByteArray> full(300, fixture::dtrSlot("X", 1));
-    game.write("setups.sav", fixture::store(full));
-    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).store.counters.nextSlot, 301);
 }
 
 } // namespace
