@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 
 namespace
@@ -273,8 +274,13 @@ TEST_F(Completion, ZshAndFishOfferWhatBashOffers)
     struct Case {
         QStringList line;
         Words offered;
+        // zsh and fish keep "--to=DIR" as one word, and fish offers the whole word; bash splits
+        // it at "=" (above).
+        std::optional<Words> fishOffered = std::nullopt;
     };
     const std::vector<Case> cases = {
+        {{"list", "--game=d"}, {"dtr"}, Words{"--game=dtr"}},
+        {{"store-export", "--to=s"}, {"setups"}, Words{"--to=setups"}},
         {{"exp"}, {"export"}},
         {{"registry", ""}, {"get", "set", "delete", "import-wine"}},
         {{"help", "reg"}, {"registry"}},
@@ -312,7 +318,9 @@ TEST_F(Completion, ZshAndFishOfferWhatBashOffers)
         }
         for (const Case& c : cases) {
             SCOPED_TRACE(c.line.join(' ').toStdString());
-            EXPECT_EQ(complete(c.line), c.offered) << "bash";
+            if (!c.fishOffered) {
+                EXPECT_EQ(complete(c.line), c.offered) << "bash";
+            }
             QStringList arguments;
             if (shell.program == QLatin1String("zsh")) {
                 arguments = QStringList{"-f", zshDriver, script} + c.line;
@@ -335,7 +343,8 @@ TEST_F(Completion, ZshAndFishOfferWhatBashOffers)
                     word.chop(1);
                 words.insert(word.toStdString());
             }
-            EXPECT_EQ(words, c.offered);
+            const bool fish = shell.program == QLatin1String("fish");
+            EXPECT_EQ(words, fish && c.fishOffered ? *c.fishOffered : c.offered);
         }
     }
 }
