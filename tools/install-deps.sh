@@ -8,7 +8,7 @@ set -euo pipefail
 
 build=(cmake ninja-build g++ ccache qt6-base-dev libasound2-dev fonts-dejavu-core)
 tests=(
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev zsh fish
     xvfb openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus-x11
 )
 package=(dpkg-dev file lintian appstream desktop-file-utils man-db bash-completion)

@@ -1,5 +1,6 @@
 #include "core/cli/CommandLine.h"
 
+#include "core/cli/CommandTable.h"
 #include "core/platform/FileIO.h"
 #include "core/registry/Registry.h"
 #include "support/CommandLineRun.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace tarvelin;
 
@@ -194,8 +196,7 @@ TEST_F(CommandLineTest, WrongUsageIsOneLineAndChangesNothing)
         QString line; // the whole line on stderr
     };
     const std::vector<Case> cases = {
-        {{"delete", "--game", "dtr", "--slot", "1", "--dry-run"},
-         "delete: --dry-run is not an option of delete"},
+        {{"list", "--game", "dtr", "--dry-run"}, "list: --dry-run is not an option of list"},
         {{"sort", "--game", "dtr", "--slot", "5"}, "sort: --slot is not an option of sort"},
         {{"trash-file", setupFile, "--game", "dtr"},
          "trash-file: --game is not an option of trash-file"},
@@ -301,11 +302,40 @@ TEST_F(CommandLineTest, HelpOfEveryCommandComesFromTheTable)
     // The help is shown even when the rest of the line would be refused.
     ASSERT_EQ(run({"delete", "--help"}), 0);
     EXPECT_TRUE(out.startsWith(QStringLiteral("Usage: tarvelin-setup-utility delete ")));
-    ASSERT_EQ(run({"registry", "-h"}), 0);
-    EXPECT_EQ(out, global);
-
-    EXPECT_EQ(run({"delete", "--game", "dtr", "--slot", "1", "--dry-run"}), 2);
+    EXPECT_EQ(run({"delete", "--game", "dtr", "--slot", "1", "--replace"}), 2);
     EXPECT_FALSE(err.contains(QStringLiteral("Usage:")));
+
+    // help [COMMAND] shows what --help shows; the first word of two-word commands lists them.
+    struct Help {
+        QStringList line;
+        QStringList sameAs;
+    };
+    const std::vector<Help> helps = {
+        {{"help"}, {"--help"}},
+        {{"help", "delete"}, {"delete", "--help"}},
+        {{"help", "registry", "set"}, {"registry", "set", "--help"}},
+        {{"help", "history"}, {"history", "-h"}},
+        {{"help", "registry"}, {"registry", "--help"}},
+    };
+    for (const Help& help : helps) {
+        SCOPED_TRACE(help.line.join(' ').toStdString());
+        ASSERT_EQ(run(help.sameAs), 0);
+        const QString expected = out;
+        ASSERT_EQ(run(help.line), 0);
+        EXPECT_EQ(out, expected);
+    }
+    EXPECT_EQ(out.section('\n', 0, 0),
+              QStringLiteral("Usage: tarvelin-setup-utility registry SUBCOMMAND [options]"));
+    for (const char* subcommand :
+         {"get KEY NAME", "set KEY NAME VALUE", "delete KEY NAME", "import-wine [--game"}) {
+        EXPECT_TRUE(out.contains(QStringLiteral("\n  registry ") + QLatin1String(subcommand)))
+            << subcommand;
+    }
+    EXPECT_FALSE(out.contains(QStringLiteral("history list")));
+    EXPECT_EQ(run({"help", "frobnicate"}), 2);
+    EXPECT_EQ(err, QStringLiteral("help: frobnicate is not a command; see --help\n"));
+    EXPECT_EQ(run({"-V"}), 0);
+    EXPECT_EQ(out, QStringLiteral("tarvelin-setup-utility " TARVELIN_VERSION "\n"));
 }
 
 // The runner finds the game directory before exactly the commands that take --game-dir; the
@@ -411,6 +441,216 @@ TEST_F(CommandLineTest, DeleteOfAnUnusedSlotSaysSoAndBackupKeepsTheBackupOfADama
     EXPECT_TRUE(err.contains(game.path("setups.sav"))) << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("was kept"))) << err.toStdString();
     EXPECT_EQ(game.read("setups.bak"), backup);
+}
+
+// The files every command below works on: a store of three setups and one generation of its
+// history (the store before a delete), a backup, a setup file, a whole-store copy and a registry
+// file that names the game.
+class EveryCommandTest : public CommandLineTest
+{
+protected:
+    void SetUp() override
+    {
+        game.write("setups.sav", fixture::storeOf({"c", "b", "a", "d"}, 6));
+        ASSERT_EQ(run(QStringList{"delete", "--slot", "4"} + dtr), 0) << err.toStdString();
+        game.write("setups.bak", fixture::storeOf({"old"}, 6));
+        fixture::writeFile(setupFile, fixture::usedSlot("fast", 6, 1));
+        fixture::writeFile(copy, fixture::storeOf({"x", "y"}, 6));
+        ASSERT_EQ(run({"registry", "set", key, "Directory", game.root()}), 0);
+    }
+
+    // The command's --json output as an object; a test failure when it is anything else.
+    QJsonObject runJson(const QStringList& line, int& exitCode)
+    {
+        exitCode = run(line + QStringList{"--json"});
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(out.toUtf8(), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << out.toStdString();
+        EXPECT_TRUE(document.isObject()) << out.toStdString();
+        return document.object();
+    }
+
+    // What a dry run could change: the game, the files beside it with the registry, the history.
+    std::vector<fixture::FileTree> everyFile() const
+    {
+        return {fixture::snapshotTree(game.root()), fixture::snapshotTree(scratch.path()),
+                fixture::snapshotTree(qEnvironmentVariable("XDG_STATE_HOME"))};
+    }
+
+    const QStringList dtr{"--game", "dtr", "--game-dir", game.root()};
+    const QString setupFile = scratch.filePath("fast.set");
+    const QString copy = scratch.filePath("Dtr setups.sav");
+    const QString key = QStringLiteral("Software\\Ratbag\\Dirt Track Racing\\1.00");
+};
+
+QString compact(const QJsonValue& value)
+{
+    return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+}
+
+// Every command that changes a file, run with --dry-run: done as the command itself would be, its
+// JSON saying what it would write, replace or remove, its messages saying "would", and not a byte
+// nor a mode changed anywhere.
+TEST_F(EveryCommandTest, DryRunOfEveryChangingCommandSaysWhatWouldChangeAndChangesNothing)
+{
+    const QString renamed = scratch.filePath("Renamed.set");
+    struct Case {
+        QStringList line; // after it: the game, unless the command takes none
+        std::vector<std::pair<const char*, QJsonValue>> fields;
+        QString changes = {}; // the store change, compact
+    };
+    const std::vector<Case> cases = {
+        {{"export", "--slot", "2", "--name", "Out", "--to", scratch.path()},
+         {{"file", scratch.filePath("Out.set")}, {"replaced", false}}},
+        {{"export", "--slot", "2", "--name", "fast", "--to", scratch.path(), "--replace"},
+         {{"file", setupFile}, {"replaced", true}}},
+        {{"import", setupFile, "--delete"},
+         {{"slot", 4}, {"file_deleted", true}, {"setups", 4}},
+         R"({"add":["fast"],"change":[],"remove":[],"reorder":false})"},
+        {{"delete", "--slot", "1"},
+         {{"slot", 1}, {"setups", 2}},
+         R"({"add":[],"change":[],"remove":["c"],"reorder":false})"},
+        {{"sort"}, {{"setups", 3}}, R"({"add":[],"change":[],"remove":[],"reorder":true})"},
+        {{"restore"},
+         {{"setups", 1}},
+         R"({"add":["old"],"change":[],"remove":["c","b","a"],"reorder":false})"},
+        {{"backup"}, {{"backup", game.path("setups.bak")}, {"setups", 3}}},
+        {{"store-export", "--to", scratch.path()},
+         {{"file", copy}, {"replaced", true}, {"setups", 3}}},
+        {{"store-import", copy},
+         {{"store", game.path("setups.sav")}, {"setups", 2}},
+         R"({"add":["x","y"],"change":[],"remove":["c","b","a"],"reorder":false})"},
+        {{"history", "restore", "1"},
+         {{"generation", 1}},
+         R"({"bring_back":["d"],"change":[],"remove":[],"reorder":false})"},
+        {{"history", "pin", "1"}, {{"generation", 1}, {"pinned", true}}},
+        {{"history", "unpin", "1"}, {{"generation", 1}, {"pinned", false}}},
+        {{"rename-file", setupFile, "Renamed"}, {{"new_file", renamed}}},
+        {{"trash-file", setupFile}, {{"file", setupFile}}},
+        {{"registry", "set", key, "Directory", "elsewhere"}, {{"value", "elsewhere"}}},
+        {{"registry", "delete", key, "Directory"}, {{"name", "Directory"}}},
+    };
+    // What a write cut short left: a command that takes the store's lock clears it, a dry run
+    // takes none.
+    game.write("setups.tmp", "left over");
+    const std::vector<fixture::FileTree> before = everyFile();
+    std::set<std::string> covered;
+    for (const Case& c : cases) {
+        const cli::CommandSpec* command = cli::parseInvocation(c.line).command;
+        ASSERT_NE(command, nullptr) << c.line.join(' ').toStdString();
+        covered.insert(std::string(command->name));
+        QStringList line = c.line + QStringList{"--dry-run"};
+        if (command->needsGameDirectory)
+            line += dtr;
+        else if (command->name == "rename-file")
+            line += QStringList{"--game", "dtr"};
+        SCOPED_TRACE(line.join(' ').toStdString());
+
+        int exitCode = -1;
+        const QJsonObject result = runJson(line, exitCode);
+        EXPECT_EQ(exitCode, 0) << out.toStdString();
+        EXPECT_EQ(err, QString()) << "the messages are in the JSON";
+        EXPECT_EQ(result.value("done"), QJsonValue(true));
+        EXPECT_EQ(result.value("dry_run"), QJsonValue(true));
+        const QJsonArray messages = result.value("messages").toArray();
+        EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [](const QJsonValue& m) {
+            return m.toString().contains(QStringLiteral(" would "));
+        })) << out.toStdString();
+        for (const auto& [field, value] : c.fields)
+            EXPECT_EQ(result.value(QLatin1String(field)), value) << field;
+        if (!c.changes.isEmpty()) {
+            EXPECT_EQ(compact(result.value("changes")), c.changes);
+        }
+        EXPECT_EQ(everyFile(), before);
+    }
+
+    // Every command that takes --dry-run is in the table, but the Wine import, which has its own.
+    for (const cli::CommandSpec& command : cli::commandTable()) {
+        const bool dryRun = std::ranges::any_of(command.options, [](const cli::CommandOption& o) {
+            return o.option == cli::Option::DryRun;
+        });
+        if (dryRun && command.name != "registry import-wine") {
+            EXPECT_TRUE(covered.contains(std::string(command.name))) << command.name;
+        }
+    }
+}
+
+// Every command's --json: one object on standard output with "done" (as the exit code says),
+// "dry_run" where the command takes --dry-run, "messages" (nothing on standard error) and the
+// command's own fields, for a refusal too. The listings keep their own shapes when done.
+TEST_F(EveryCommandTest, JsonOfEveryCommandIsOneObjectWithItsFieldsRefusalsIncluded)
+{
+    struct Case {
+        QStringList line; // after it: the game, unless the command takes none
+        int exitCode;
+        QStringList fields; // beside done, dry_run and messages
+    };
+    const QStringList exportOut{"export", "--slot", "1", "--name", "Out", "--to", scratch.path()};
+    const std::vector<Case> cases = {
+        {exportOut, 0, {"file", "replaced"}},
+        {exportOut, 1, {"file", "replaced"}}, // read-only now
+        {{"import", setupFile}, 0, {"file", "slot", "file_deleted", "store", "setups"}},
+        {{"delete", "--slot", "9"}, 1, {"slot", "store", "setups"}},
+        {{"sort"}, 0, {"store", "setups"}},
+        {{"backup"}, 0, {"backup", "setups"}},
+        {{"restore"}, 0, {"store", "setups"}},
+        {{"store-export", "--to", scratch.path()}, 0, {"file", "replaced", "setups"}},
+        {{"store-import", copy}, 0, {"file", "store", "setups"}},
+        {{"history", "restore", "1"}, 0, {"generation", "kept_generation", "setups", "changes"}},
+        {{"history", "pin", "1"}, 0, {"generation", "pinned"}},
+        {{"history", "unpin", "99"}, 1, {"generation", "pinned"}},
+        {{"rename-file", setupFile, "Renamed", "--game", "dtr"}, 0, {"file", "new_file"}},
+        {{"trash-file", scratch.path()}, 1, {"file", "in_trash"}},
+        {{"registry", "get", key, "Directory"}, 0, {"registry", "key", "name", "value"}},
+        {{"registry", "set", key, "Count", "10", "--dword"},
+         0,
+         {"registry", "key", "name", "value"}},
+        {{"registry", "delete", key, "Nothing"}, 0, {"registry", "key", "name"}},
+        {{"registry", "import-wine"}, 1, {"registry", "prefix", "games"}},
+    };
+    // The registry names no Sprint Cars directory and no Wine prefix holds it: refused.
+    const QStringList noGame{"--game", "sc"};
+    const std::vector<Case> listings = {
+        {QStringList{"list"} + noGame, 1, {}},
+        {QStringList{"history", "list"} + noGame, 1, {}},
+        {QStringList{"history", "show", "1"} + noGame, 1, {}},
+    };
+    std::set<std::string> covered{"help"};
+    for (const auto& table : {cases, listings}) {
+        for (const Case& c : table) {
+            const cli::CommandSpec* command = cli::parseInvocation(c.line).command;
+            ASSERT_NE(command, nullptr) << c.line.join(' ').toStdString();
+            covered.insert(std::string(command->name));
+            const bool takesDryRun =
+                std::ranges::any_of(command->options, [](const cli::CommandOption& o) {
+                    return o.option == cli::Option::DryRun;
+                });
+            const QStringList line =
+                c.line +
+                (command->needsGameDirectory && !c.line.contains("--game") ? dtr : QStringList{});
+            SCOPED_TRACE(line.join(' ').toStdString());
+
+            int exitCode = -1;
+            const QJsonObject result = runJson(line, exitCode);
+            EXPECT_EQ(exitCode, c.exitCode) << out.toStdString();
+            EXPECT_EQ(err, QString());
+            QStringList keys = QStringList{"done", "messages"} + c.fields;
+            if (takesDryRun)
+                keys << "dry_run";
+            keys.sort();
+            EXPECT_EQ(result.keys(), keys) << out.toStdString();
+            EXPECT_EQ(result.value("done"), QJsonValue(c.exitCode == 0));
+            const QJsonArray messages = result.value("messages").toArray();
+            EXPECT_TRUE(std::all_of(messages.begin(), messages.end(),
+                                    [](const QJsonValue& m) { return m.isString(); }));
+            if (c.exitCode != 0) {
+                EXPECT_FALSE(messages.isEmpty()) << "a refusal says why";
+            }
+            EXPECT_TRUE(out.startsWith(QStringLiteral("{\"done\": "))) << "the documented order";
+        }
+    }
+    for (const cli::CommandSpec& command : cli::commandTable())
+        EXPECT_TRUE(covered.contains(std::string(command.name))) << command.name;
 }
 
 } // namespace

@@ -83,7 +83,6 @@ TEST_F(HistoryCommandLineTest, UnknownIdsFailAndMalformedOnesAreWrongUsage)
         EXPECT_EQ(run({"history", command, "0"}), 2);
         EXPECT_EQ(run({"history", command}), 2);
     }
-    EXPECT_EQ(run({"history", "pin", "1", "--json"}), 2);
     ASSERT_EQ(run({"history", "list", "--json"}), 0);
     EXPECT_EQ(out, "[]\n");
     // A foreign file in the history folder is named on standard error, and the list goes on.

@@ -1,15 +1,20 @@
-// The manual page as man renders it and the bash completion as bash runs it, both written from
-// the command table; and the built program's word on where its help pages are.
+// The manual page as man renders it and the bash, zsh and fish completions as those shells run
+// them, all written from the command table; and the built program's word on where its help pages
+// are.
 #include "clidocs/BashCompletion.h"
+#include "clidocs/FishCompletion.h"
 #include "clidocs/ManPage.h"
+#include "clidocs/ZshCompletion.h"
 #include "core/cli/CommandTable.h"
 #include "support/FileTree.h"
 #include "support/ProgramRun.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 
 namespace
@@ -96,7 +101,30 @@ TEST(ManPage, RendersWithoutWarningsAndListsEveryCommandAndOption)
         QStringLiteral("--to DIR The folder to write into. Taken by export and store-export.")));
     EXPECT_TRUE(optionPart.contains(
         QStringLiteral("Taken by the program without a command and every command.")));
-    for (const char* heading : {"NAME", "SYNOPSIS", "DESCRIPTION", "EXIT STATUS", "ENVIRONMENT"})
+    // Every folder the program uses, by its variable and its default.
+    const QString environment = flat.section(QStringLiteral(" ENVIRONMENT "), 1);
+    for (const char* folder :
+         {"XDG_CONFIG_HOME Holds tarvelin-setup-utility/registry.reg",
+          "XDG_STATE_HOME Holds the backup history under tarvelin-setup-utility/history",
+          "XDG_CACHE_HOME Holds the windows' drawn pictures under tarvelin-setup-utility/pictures",
+          "XDG_DATA_HOME Holds the demo's games under tarvelin-setup-utility/demo",
+          "~/.local/state/tarvelin-setup-utility/history/",
+          "~/.cache/tarvelin-setup-utility/pictures/",
+          "~/.local/share/tarvelin-setup-utility/demo/",
+          "~/.config/tarvelin-setup-utility/registry.reg"})
+        EXPECT_TRUE(environment.contains(QLatin1String(folder))) << folder;
+    // Each command's own --json fields.
+    const QString json = flat.section(QStringLiteral(" JSON OUTPUT "), 1)
+                             .section(QStringLiteral(" EXIT STATUS "), 0, 0);
+    for (const cli::CommandSpec& command : cli::commandTable()) {
+        if (!command.jsonFields.empty()) {
+            EXPECT_TRUE(json.contains(text(command.name) + QStringLiteral(" \u201c") +
+                                      text(command.jsonFields).section(QLatin1Char(':'), 0, 0)))
+                << command.name;
+        }
+    }
+    for (const char* heading :
+         {"NAME", "SYNOPSIS", "DESCRIPTION", "JSON OUTPUT", "EXIT STATUS", "ENVIRONMENT", "FILES"})
         EXPECT_TRUE(page.contains(QStringLiteral("\n%1\n").arg(QLatin1String(heading)))) << heading;
     EXPECT_TRUE(flat.contains(QStringLiteral("tarvelin-setup-utility 6.2.2 2026-12-07")));
     EXPECT_FALSE(page.contains(QChar(0x2212))) << "an option's dash set as a minus sign";
@@ -186,16 +214,19 @@ TEST_F(Completion, EachCommandsOwnOptionsUntilGiven)
               (Words{"--demo", "--registry", "--verbose", "--help", "--version"}));
     EXPECT_EQ(complete({"list", "--"}), (Words{"--game", "--game-dir", "--wine-prefix", "--json",
                                                "--registry", "--verbose", "--help"}));
+    EXPECT_EQ(complete({"-"}), (Words{"--demo", "--registry", "--verbose", "--help", "--version"}));
     EXPECT_EQ(complete({"list", "--game", "sc", "--j"}), Words{"--json"});
     EXPECT_EQ(complete({"list", "--game", "sc", "--g"}), Words{"--game-dir"}) << "--game is given";
     EXPECT_EQ(complete({"list", "--game", "=", "sc", "--g"}), Words{"--game-dir"});
-    EXPECT_EQ(complete({"trash-file", "--"}), (Words{"--registry", "--verbose", "--help"}));
-    EXPECT_EQ(complete({"registry", "set", "K", "N", "V", "--d"}), Words{"--dword"});
-    EXPECT_EQ(complete({"import", "--d"}), Words{"--delete"});
-    EXPECT_EQ(complete({"export", "--d"}), Words{}) << "export takes no --delete";
+    EXPECT_EQ(complete({"trash-file", "--"}),
+              (Words{"--dry-run", "--json", "--registry", "--verbose", "--help"}));
+    EXPECT_EQ(complete({"registry", "set", "K", "N", "V", "--d"}), (Words{"--dword", "--dry-run"}));
+    EXPECT_EQ(complete({"import", "--d"}), (Words{"--delete", "--dry-run"}));
+    EXPECT_EQ(complete({"export", "--d"}), Words{"--dry-run"}) << "export takes no --delete";
     // Nothing more to write but options: they are offered without a dash typed.
     EXPECT_EQ(complete({"import", "--game", "dtr", "fast.set", "--delete", ""}),
-              (Words{"--game-dir", "--wine-prefix", "--registry", "--verbose", "--help"}));
+              (Words{"--game-dir", "--wine-prefix", "--dry-run", "--json", "--registry",
+                     "--verbose", "--help"}));
 }
 
 TEST_F(Completion, GamesFoldersAndFilesWhereTheyAreTaken)
@@ -220,6 +251,102 @@ TEST_F(Completion, GamesFoldersAndFilesWhereTheyAreTaken)
     // After "--" every word is an argument, even one that begins with a dash.
     EXPECT_EQ(complete({"import", "--", "-"}), Words{});
     EXPECT_EQ(complete({"import", "--", "fa"}), Words{"fast.set"});
+}
+
+// zsh runs its completion function outside a completion widget: compadd, _describe, _files and
+// compset stand in for zsh's own, offering what matches the word being completed as zsh would.
+constexpr char kZshDriver[] = R"zsh(
+offer() { local word; for word; do [[ $word == ${PREFIX}* ]] && print -r -- $word; done }
+compadd() { while [[ $1 == -* && $1 != -- ]]; do shift; done; [[ $1 == -- ]] && shift; offer "$@" }
+_describe() { shift 3; offer "${(@)${(@P)1}%%:*}" }
+_files() { if [[ $1 == -/ ]]; then offer *(N/); else offer *(N); fi }
+compset() { [[ $1 == -P ]] && PREFIX=${PREFIX#*=} }
+script=$1; shift
+words=(tarvelin-setup-utility "$@"); CURRENT=${#words}; PREFIX=${words[CURRENT]}
+source $script
+exit 0 # nothing offered is no failure; an error in the script is on standard error
+)zsh";
+
+// The same lines offer the same words in every shell, each completing from its own script. A
+// shell that is not installed is checked by its script's text: every word of the table is in it.
+TEST_F(Completion, ZshAndFishOfferWhatBashOffers)
+{
+    struct Case {
+        QStringList line;
+        Words offered;
+        // zsh and fish keep "--to=DIR" as one word, and fish offers the whole word; bash splits
+        // it at "=" (above).
+        std::optional<Words> fishOffered = std::nullopt;
+    };
+    const std::vector<Case> cases = {
+        {{"list", "--game=d"}, {"dtr"}, Words{"--game=dtr"}},
+        {{"store-export", "--to=s"}, {"setups"}, Words{"--to=setups"}},
+        {{"exp"}, {"export"}},
+        {{"registry", ""}, {"get", "set", "delete", "import-wine"}},
+        {{"help", "reg"}, {"registry"}},
+        {{"--verbose", "registry", "--dry-run", "d"}, {"delete"}},
+        {{"list", "--game", "sc", "--g"}, {"--game-dir"}},
+        {{"trash-file", "--"}, {"--dry-run", "--json", "--registry", "--verbose", "--help"}},
+        {{"import", "--d"}, {"--delete", "--dry-run"}},
+        {{"list", "--game", ""}, {"dtr", "sc"}},
+        {{"delete", "--slot", ""}, {}},
+        {{"export", "--game", "dtr", "--to", ""}, {"setups"}},
+        {{"import", "f"}, {"fast.set"}},
+        {{"export", "--slot", "1", "Oval", ""}, {"setups"}},
+        {{"nosuch", ""}, {}},
+    };
+    struct Shell {
+        QString program;
+        std::string script;
+    };
+    const std::vector<Shell> shells = {{QStringLiteral("zsh"), cli::zshCompletion()},
+                                       {QStringLiteral("fish"), cli::fishCompletion()}};
+    const QString zshDriver = folder.filePath(QStringLiteral("driver.zsh"));
+    fixture::writeRawFile(zshDriver.toLocal8Bit(), kZshDriver);
+    for (const Shell& shell : shells) {
+        SCOPED_TRACE(shell.program.toStdString());
+        const QString script = folder.filePath(QStringLiteral("completion.") + shell.program);
+        fixture::writeRawFile(script.toLocal8Bit(), QByteArray::fromStdString(shell.script));
+        if (QStandardPaths::findExecutable(shell.program).isEmpty()) {
+            const QString written = QString::fromStdString(shell.script);
+            for (const cli::CommandSpec& command : cli::commandTable())
+                EXPECT_TRUE(written.contains(text(command.name))) << command.name;
+            for (const cli::OptionSpec& option : cli::optionTable())
+                EXPECT_TRUE(written.contains(QStringLiteral("--") + text(option.name)))
+                    << option.name;
+            continue;
+        }
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.line.join(' ').toStdString());
+            if (!c.fishOffered) {
+                EXPECT_EQ(complete(c.line), c.offered) << "bash";
+            }
+            QStringList arguments;
+            if (shell.program == QLatin1String("zsh")) {
+                arguments = QStringList{"-f", zshDriver, script} + c.line;
+            } else {
+                // Written as typed: the table's words need no quotes, and fish would complete
+                // the quotes too.
+                arguments = {
+                    "--no-config", "-c",
+                    QStringLiteral("source '%1'; complete -C \"tarvelin-setup-utility %2\"")
+                        .arg(script, c.line.join(' '))};
+            }
+            const Ran ran = runProgram(shell.program, arguments, {.folder = work});
+            EXPECT_EQ(ran.exitCode, 0) << ran.err.toStdString();
+            EXPECT_EQ(ran.err.toStdString(), "");
+            Words words;
+            for (const QString& line : ran.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+                // fish: "word<TAB>summary", and a folder as "setups/".
+                QString word = line.section(QLatin1Char('\t'), 0, 0);
+                if (word.endsWith(QLatin1Char('/')))
+                    word.chop(1);
+                words.insert(word.toStdString());
+            }
+            const bool fish = shell.program == QLatin1String("fish");
+            EXPECT_EQ(words, fish && c.fishOffered ? *c.fishOffered : c.offered);
+        }
+    }
 }
 
 // The windows find their help as the program reports it, beside the built executable.

@@ -58,7 +58,7 @@ TEST_F(CommandLineProcess, WrongUsageEndsWithOneLineAndTouchesNoStore)
     const std::vector<QStringList> lines = {
         {"--game", "dtr"},
         {"--bogus"},
-        {"delete", "--game", "dtr", "--game-dir", game.root(), "--slot", "1", "--dry-run"},
+        {"delete", "--game", "dtr", "--game-dir", game.root(), "--slot", "1", "--replace"},
         {"sort", "--game", "dtr", "--game-dir", game.root(), "--slot", "5"},
     };
     for (const QStringList& line : lines) {

@@ -1,9 +1,6 @@
 #include "clidocs/BashCompletion.h"
 
-#include "core/cli/CommandTable.h"
-
-#include <algorithm>
-#include <vector>
+#include "clidocs/CompletionWords.h"
 
 namespace tarvelin::cli
 {
@@ -24,70 +21,9 @@ std::string quoted(std::string_view text)
     return out + "'";
 }
 
-// How the script completes a value or an argument of this kind.
-std::string_view completionOf(ValueKind kind)
-{
-    switch (kind) {
-    case ValueKind::Game:
-        return "game";
-    case ValueKind::File:
-        return "file";
-    case ValueKind::Directory:
-        return "directory";
-    case ValueKind::None:
-    case ValueKind::Text:
-    case ValueKind::Slot:
-    case ValueKind::Id:
-        break;
-    }
-    return "none";
-}
-
-std::string spelling(Option option)
-{
-    return "--" + std::string(optionSpec(option).name);
-}
-
-std::string joined(const std::vector<std::string>& words)
-{
-    std::string out;
-    for (const std::string& word : words)
-        out += (out.empty() ? "" : " ") + word;
-    return out;
-}
-
 std::string optionWords(std::span<const CommandOption> options)
 {
-    std::vector<std::string> words;
-    for (const CommandOption& option : options)
-        words.push_back(spelling(option.option));
-    return joined(words);
-}
-
-// The first word of each command, each once, in the table's order; and the second words of the
-// two-word commands under their first.
-struct CommandWords {
-    std::vector<std::string> first;
-    std::vector<std::pair<std::string, std::vector<std::string>>> second;
-};
-
-CommandWords commandWords()
-{
-    CommandWords words;
-    for (const CommandSpec& command : commandTable()) {
-        const std::size_t blank = command.name.find(' ');
-        const std::string first(command.name.substr(0, blank));
-        if (std::find(words.first.begin(), words.first.end(), first) == words.first.end())
-            words.first.push_back(first);
-        if (blank == std::string_view::npos)
-            continue;
-        auto group = std::find_if(words.second.begin(), words.second.end(),
-                                  [&](const auto& g) { return g.first == first; });
-        if (group == words.second.end())
-            group = words.second.insert(words.second.end(), {first, {}});
-        group->second.emplace_back(command.name.substr(blank + 1));
-    }
-    return words;
+    return joined(optionSpellings(options));
 }
 
 // The program's part of the script: its data, from the table.
@@ -120,12 +56,8 @@ std::string tables()
         out += "\n        [" + quoted(command.name) + "]=" + quoted(optionWords(command.options));
     out += "\n    )\n";
     out += "    local -A arguments=(";
-    for (const CommandSpec& command : commandTable()) {
-        std::vector<std::string> kinds;
-        for (const ArgumentSpec& argument : command.arguments)
-            kinds.emplace_back(completionOf(argument.kind));
-        out += "\n        [" + quoted(command.name) + "]=" + quoted(joined(kinds));
-    }
+    for (const CommandSpec& command : commandTable())
+        out += "\n        [" + quoted(command.name) + "]=" + quoted(joined(argumentKinds(command)));
     out += "\n    )\n";
     return out;
 }
@@ -139,6 +71,7 @@ _tarvelin_setup_utility_value()
 {
     case $1 in
     game) mapfile -t COMPREPLY < <(compgen -W 'dtr sc' -- "$cur") ;;
+    command) mapfile -t COMPREPLY < <(compgen -W "$commands" -- "$cur") ;;
     directory)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")

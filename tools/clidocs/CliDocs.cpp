@@ -1,7 +1,10 @@
-// Writes the manual page and the bash completion from the command table, at build time:
-//   tarvelin-cli-docs VERSION DATE MANPAGE COMPLETION
+// Writes the manual page and the bash, zsh and fish completions from the command table, at build
+// time:
+//   tarvelin-cli-docs VERSION DATE MANPAGE BASH ZSH FISH
 #include "clidocs/BashCompletion.h"
+#include "clidocs/FishCompletion.h"
 #include "clidocs/ManPage.h"
+#include "clidocs/ZshCompletion.h"
 
 #include <cstdio>
 #include <fstream>
@@ -26,11 +29,13 @@ bool write(const char* path, const std::string& text)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: tarvelin-cli-docs VERSION DATE MANPAGE COMPLETION\n");
+    if (argc != 7) {
+        std::fprintf(stderr, "usage: tarvelin-cli-docs VERSION DATE MANPAGE BASH ZSH FISH\n");
         return 2;
     }
     const bool written = write(argv[3], tarvelin::cli::manPage(argv[1], argv[2])) &&
-                         write(argv[4], tarvelin::cli::bashCompletion());
+                         write(argv[4], tarvelin::cli::bashCompletion()) &&
+                         write(argv[5], tarvelin::cli::zshCompletion()) &&
+                         write(argv[6], tarvelin::cli::fishCompletion());
     return written ? 0 : 1;
 }

@@ -170,6 +170,61 @@ void addOption(std::string& page, const OptionSpec& option)
         page += takers + "\n";
 }
 
+// Each command's own --json fields, from the table: "file: the setup file; replaced: ..." as
+// one tagged paragraph a command.
+void addJsonShapes(std::string& page)
+{
+    page += ".SH JSON OUTPUT\n"
+            "With " +
+            bold("--json") +
+            " a command prints one JSON object on standard output, done or refused, and its "
+            "messages go into it instead of onto standard error; the exit status is the same.\n"
+            "A usage error (exit status 2) is still one line on standard error.\n"
+            ".PP\n"
+            ".nf\n"
+            "{\"done\": true, \"dry_run\": false, \"messages\": [\"...\"], ...}\n"
+            ".fi\n"
+            ".PP\n"
+            "\\(lqdone\\(rq is false when the command refused or failed; "
+            "\\(lqdry_run\\(rq is there for the commands that take " +
+            bold("--dry-run") +
+            "; \\(lqmessages\\(rq are the lines the command would print on standard error. "
+            "The command's own fields follow.\n"
+            "A dry run's \\(lqchanges\\(rq of the store is {\"add\": [...], \"remove\": "
+            "[...], \"change\": [...], \"reorder\": false}, by setup name.\n"
+            "When done, " +
+            bold("list") + ", " + bold("history list") + " and " + bold("history show") +
+            " print their own shapes instead:\n"
+            ".TP\n" +
+            bold("list") +
+            "\n{\"game\", \"gameDirectory\", \"store\", \"count\", \"nextSlot\", "
+            "\"setups\": [{\"position\", \"slot\", \"name\"}, ...]}\n"
+            ".TP\n" +
+            bold("history list") +
+            "\n[{\"id\", \"time\", \"command\", \"setups\", \"bytes\", \"pinned\"}, ...], "
+            "newest first\n"
+            ".TP\n" +
+            bold("history show") +
+            "\n{\"bring_back\": [...], \"remove\": [...], \"change\": [...], \"reorder\": "
+            "false}\n"
+            ".PP\n"
+            "The other commands' own fields:\n";
+    for (const CommandSpec& command : commandTable()) {
+        if (command.jsonFields.empty())
+            continue;
+        page += ".TP\n" + bold(command.name) + "\n";
+        std::string_view rest = command.jsonFields;
+        while (!rest.empty()) {
+            const std::size_t end = rest.find("; ");
+            const std::string_view field = rest.substr(0, end);
+            rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
+            const std::size_t colon = field.find(": ");
+            page += "\\(lq" + escaped(field.substr(0, colon)) +
+                    "\\(rq: " + escaped(field.substr(colon + 2)) + (rest.empty() ? ".\n" : ";\n");
+        }
+    }
+}
+
 } // namespace
 
 std::string manPage(std::string_view version, std::string_view date)
@@ -219,6 +274,7 @@ std::string manPage(std::string_view version, std::string_view date)
     page += ".SH OPTIONS\n";
     for (const OptionSpec& option : optionTable())
         addOption(page, option);
+    addJsonShapes(page);
     page += ".SH EXIT STATUS\n"
             ".TP\n0\nThe command succeeded.\n"
             ".TP\n1\nThe command refused or failed; nothing was changed.\n"
@@ -234,8 +290,32 @@ std::string manPage(std::string_view version, std::string_view date)
             ".TP\n.B WINEPREFIX\nThe Wine prefix a game missing from the registry file is "
             "looked up in (default \\fI~/.wine\\fR).\n"
             ".TP\n.B XDG_DATA_HOME\nHolds the demo's games under "
-            "\\fItarvelin\\-setup\\-utility/demo\\fR.\n";
+            "\\fItarvelin\\-setup\\-utility/demo\\fR (default \\fI~/.local/share\\fR).\n"
+            ".TP\n.B XDG_STATE_HOME\nHolds the backup history under "
+            "\\fItarvelin\\-setup\\-utility/history\\fR (default \\fI~/.local/state\\fR).\n"
+            ".TP\n.B XDG_CACHE_HOME\nHolds the windows' drawn pictures under "
+            "\\fItarvelin\\-setup\\-utility/pictures\\fR (default \\fI~/.cache\\fR).\n";
     page += ".SH FILES\n"
+            ".TP\n.I data/saved games/setups.sav\n"
+            "Below a game's directory: the game's store of setups; \\fIsetups.bak\\fR beside "
+            "it is its backup, rewritten by " +
+            bold("backup") + " and put back by " + bold("restore") +
+            ", and \\fIsetups.tmp\\fR a scratch file of a write.\n"
+            ".TP\n.I ~/.config/tarvelin\\-setup\\-utility/registry.reg\n"
+            "The registry file, in the Windows \\fI.reg\\fR format: the games' directories "
+            "(\\fB$XDG_CONFIG_HOME\\fR, " +
+            bold("--registry") +
+            " or \\fB$TARVELIN_REGISTRY\\fR choose another).\n"
+            ".TP\n.I ~/.local/state/tarvelin\\-setup\\-utility/history/\n"
+            "The backup history: one folder a store, one file a generation "
+            "(\\fB$XDG_STATE_HOME\\fR).\n"
+            ".TP\n.I ~/.cache/tarvelin\\-setup\\-utility/pictures/\n"
+            "The windows' artwork, drawn once per build; never needed "
+            "(\\fB$XDG_CACHE_HOME\\fR).\n"
+            ".TP\n.I ~/.local/share/tarvelin\\-setup\\-utility/demo/\n"
+            "The demo's games and setup files, built by " +
+            bold("--demo") +
+            " (\\fB$XDG_DATA_HOME\\fR).\n"
             ".TP\n.I /usr/share/tarvelin\\-setup\\-utility/help\n"
             "The help pages the windows show (\\fIshare/tarvelin\\-setup\\-utility/help\\fR "
             "beside the folder of the program);\n" +

@@ -31,6 +31,11 @@ struct CommandContext {
     QTextStream& err;
     Registry registry;
     std::optional<GameContext> game = std::nullopt;
+
+    // The result as one JSON object on standard output instead of lines.
+    bool json() const { return invocation.has(Option::Json); }
+    // Only say what would change.
+    bool dryRun() const { return invocation.has(Option::DryRun); }
 };
 
 } // namespace tarvelin::cli

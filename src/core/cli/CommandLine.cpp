@@ -29,6 +29,11 @@ QString helpPagesLine()
 
 } // namespace
 
+QString programHelp()
+{
+    return usageText() + helpPagesLine();
+}
+
 int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err)
 {
     if (!invocation.usageError.isEmpty()) {
@@ -38,8 +43,10 @@ int runCommand(const Invocation& invocation, QTextStream& out, QTextStream& err)
     if (invocation.has(Option::Help)) {
         if (invocation.command)
             out << commandHelp(*invocation.command);
+        else if (!invocation.group.isEmpty())
+            out << groupHelp(invocation.group);
         else
-            out << usageText() << helpPagesLine();
+            out << programHelp();
         return kSuccess;
     }
     if (invocation.has(Option::Version)) {

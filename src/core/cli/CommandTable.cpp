@@ -1,6 +1,7 @@
 #include "core/cli/CommandTable.h"
 
 #include "core/cli/FileCommandLine.h"
+#include "core/cli/HelpCommandLine.h"
 #include "core/cli/HistoryCommandLine.h"
 #include "core/cli/RegistryCommandLine.h"
 #include "core/cli/StoreCommandLine.h"
@@ -28,10 +29,20 @@ constexpr OptionSpec kOptions[] = {
      "a slot number, 1 to 300, as the second column of list shows"},
     {Name, "name", 0, "NAME", ValueKind::Text, "the name of the file, without .set or .dts"},
     {To, "to", 0, "DIR", ValueKind::Directory, "the folder to write into"},
-    {Json, "json", 0, {}, ValueKind::None, "print JSON"},
+    {Json,
+     "json",
+     0,
+     {},
+     ValueKind::None,
+     "print the result as JSON on standard output, the messages included (see JSON OUTPUT)"},
     {Delete, "delete", 0, {}, ValueKind::None, "delete the setup file once it is in the store"},
     {Dword, "dword", 0, {}, ValueKind::None, "write VALUE as a whole number (dword), not as text"},
-    {DryRun, "dry-run", 0, {}, ValueKind::None, "only show what would be written"},
+    {DryRun,
+     "dry-run",
+     0,
+     {},
+     ValueKind::None,
+     "only show what would be written, replaced or removed; nothing is changed"},
     {Replace,
      "replace",
      0,
@@ -45,7 +56,7 @@ constexpr OptionSpec kOptions[] = {
      ValueKind::None,
      "show the program's diagnostics (the tarvelin.* log) on standard error"},
     {Help, "help", 'h', {}, ValueKind::None, "show the help, or the command's own"},
-    {Version, "version", 0, {}, ValueKind::None, "print the version"},
+    {Version, "version", 'V', {}, ValueKind::None, "print the version"},
     {Demo,
      "demo",
      0,
@@ -68,9 +79,11 @@ constexpr CommandOption kGameOption{.option = Game, .required = true};
 constexpr CommandOption kGameDirOption{.option = GameDir};
 constexpr CommandOption kWinePrefixOption{.option = WinePrefix};
 
+constexpr CommandOption kDryRunOption{.option = DryRun};
+
 constexpr CommandOption kStoreOptions[] = {kGameOption, kGameDirOption, kWinePrefixOption};
-constexpr CommandOption kListOptions[] = {
-    kGameOption, kGameDirOption, kWinePrefixOption, {.option = Json}};
+constexpr CommandOption kStoreChangeOptions[] = {kGameOption, kGameDirOption, kWinePrefixOption,
+                                                 kDryRunOption};
 constexpr CommandOption kExportOptions[] = {
     kGameOption,
     kGameDirOption,
@@ -81,32 +94,35 @@ constexpr CommandOption kExportOptions[] = {
      .help = "the file's name: DIR/NAME.set, or NAME.dts for Sprint Cars"},
     {.option = To, .required = true, .help = "the folder the setup file is written into"},
     {.option = Replace},
+    kDryRunOption,
 };
 constexpr CommandOption kImportOptions[] = {
-    kGameOption, kGameDirOption, kWinePrefixOption, {.option = Delete}};
+    kGameOption, kGameDirOption, kWinePrefixOption, {.option = Delete}, kDryRunOption};
 constexpr CommandOption kDeleteOptions[] = {
     kGameOption,
     kGameDirOption,
     kWinePrefixOption,
     {.option = Slot, .required = true, .help = "the slot of the setup to delete"},
+    kDryRunOption,
 };
 constexpr CommandOption kStoreExportOptions[] = {
     kGameOption,
     kGameDirOption,
     kWinePrefixOption,
     {.option = To, .required = true, .help = "the folder the copy of the store is written into"},
+    kDryRunOption,
 };
-constexpr CommandOption kHistoryJsonOptions[] = {
-    kGameOption, kGameDirOption, kWinePrefixOption, {.option = Json}};
 constexpr CommandOption kHistoryRestoreOptions[] = {
     kGameOption,
     kGameDirOption,
     kWinePrefixOption,
     {.option = DryRun, .help = "only show what the restore would change; the store is not changed"},
 };
-constexpr CommandOption kRenameOptions[] = {{.option = Game, .required = true},
-                                            {.option = Replace}};
-constexpr CommandOption kRegistrySetOptions[] = {{.option = Dword}};
+constexpr CommandOption kRenameOptions[] = {
+    {.option = Game, .required = true}, {.option = Replace}, kDryRunOption};
+constexpr CommandOption kTrashOptions[] = {kDryRunOption};
+constexpr CommandOption kRegistryChangeOptions[] = {kDryRunOption};
+constexpr CommandOption kRegistrySetOptions[] = {{.option = Dword}, kDryRunOption};
 constexpr CommandOption kImportWineOptions[] = {
     {.option = Game, .help = "only this game (default: both)"},
     {.option = WinePrefix, .help = "the Wine prefix (default $WINEPREFIX, else ~/.wine)"},
@@ -114,7 +130,7 @@ constexpr CommandOption kImportWineOptions[] = {
 };
 
 constexpr CommandOption kEveryCommand[] = {
-    {.option = Registry}, {.option = Verbose}, {.option = Help}};
+    {.option = Json}, {.option = Registry}, {.option = Verbose}, {.option = Help}};
 constexpr CommandOption kWindows[] = {{.option = Demo},
                                       {.option = Registry},
                                       {.option = Verbose},
@@ -161,112 +177,153 @@ constexpr ArgumentSpec kKeyNameValue[] = {
     {.name = "VALUE", .kind = ValueKind::Text, .help = "the value", .mayBeEmpty = true},
 };
 
+constexpr ArgumentSpec kHelpArguments[] = {
+    {.name = "COMMAND",
+     .kind = ValueKind::Command,
+     .help = "a command, or the first word of two-word commands (history, registry)",
+     .optional = true},
+    {.name = "SUBCOMMAND",
+     .kind = ValueKind::Text,
+     .help = "the second word of a two-word command",
+     .optional = true},
+};
+
 // The game directory is found before the command runs.
 constexpr bool kNeedsGameDirectory = true;
 
 constexpr CommandSpec kCommands[] = {
     {"list",
      {},
-     kListOptions,
+     kStoreOptions,
      "list --game dtr|sc [--json]",
      "list the setups in the game's store: position, slot and name",
      runList,
      kNeedsGameDirectory},
     {"export", kExportArguments, kExportOptions,
-     "export --game dtr|sc --slot K --name NAME --to DIR [--replace]",
+     "export --game dtr|sc --slot K --name NAME --to DIR [--replace] [--dry-run]",
      "write the setup in slot K to DIR/NAME.set (.dts), left read-only; an existing file only "
      "with --replace",
-     runExport, kNeedsGameDirectory},
-    {"import", kSetupFile, kImportOptions, "import --game dtr|sc FILE [--delete]",
+     runExport, kNeedsGameDirectory,
+     "file: the setup file; replaced: whether a file of that name was "
+     "replaced"},
+    {"import", kSetupFile, kImportOptions, "import --game dtr|sc FILE [--delete] [--dry-run]",
      "put the setup of FILE into the first free slot; the file is kept unless --delete", runImport,
-     kNeedsGameDirectory},
+     kNeedsGameDirectory,
+     "file: the setup file; slot: the slot its setup went into (0: none); "
+     "file_deleted: whether the file was deleted; store: setups.sav; "
+     "setups: the setups the store holds"},
     {"delete",
      {},
      kDeleteOptions,
-     "delete --game dtr|sc --slot K",
+     "delete --game dtr|sc --slot K [--dry-run]",
      "delete the setup in slot K; the later setups move up one slot",
      runDelete,
-     kNeedsGameDirectory},
+     kNeedsGameDirectory,
+     "slot: the slot named; store: setups.sav; setups: the setups the "
+     "store holds; changes: in a dry run, the setups added, removed, "
+     "changed and whether they are reordered"},
     {"sort",
      {},
-     kStoreOptions,
-     "sort --game dtr|sc",
+     kStoreChangeOptions,
+     "sort --game dtr|sc [--dry-run]",
      "sort the store by name, by character code",
      runSort,
-     kNeedsGameDirectory},
+     kNeedsGameDirectory,
+     "store: setups.sav; setups: the setups the store holds; changes: in a "
+     "dry run, as for delete"},
     {"backup",
      {},
-     kStoreOptions,
-     "backup --game dtr|sc",
+     kStoreChangeOptions,
+     "backup --game dtr|sc [--dry-run]",
      "rewrite setups.bak from setups.sav",
      runBackup,
-     kNeedsGameDirectory},
+     kNeedsGameDirectory,
+     "backup: setups.bak; setups: the setups it holds"},
     {"restore",
      {},
-     kStoreOptions,
-     "restore --game dtr|sc",
+     kStoreChangeOptions,
+     "restore --game dtr|sc [--dry-run]",
      "put setups.bak back as setups.sav",
      runRestore,
-     kNeedsGameDirectory},
+     kNeedsGameDirectory,
+     "store: setups.sav; setups: the setups the store holds; changes: in a "
+     "dry run, as for delete"},
     {"store-export",
      {},
      kStoreExportOptions,
-     "store-export --game dtr|sc --to DIR",
+     "store-export --game dtr|sc --to DIR [--dry-run]",
      "copy the whole store into DIR as \"Dtr setups.sav\" or \"Sc setups.sav\"",
      runStoreExport,
-     kNeedsGameDirectory},
-    {"store-import", kStoreCopy, kStoreOptions, "store-import --game dtr|sc FILE",
-     "replace the whole store by the copy FILE", runStoreImport, kNeedsGameDirectory},
+     kNeedsGameDirectory,
+     "file: the copy; replaced: whether an older copy was replaced; "
+     "setups: the setups it holds"},
+    {"store-import", kStoreCopy, kStoreChangeOptions, "store-import --game dtr|sc FILE [--dry-run]",
+     "replace the whole store by the copy FILE", runStoreImport, kNeedsGameDirectory,
+     "file: the copy; store: setups.sav; setups: the setups the store "
+     "holds; changes: in a dry run, as for delete"},
     {"history list",
      {},
-     kHistoryJsonOptions,
+     kStoreOptions,
      "history list --game dtr|sc [--json]",
      "list the generations of the store's backup history, newest first",
      runHistoryList,
      kNeedsGameDirectory},
-    {"history show", kGenerationId, kHistoryJsonOptions, "history show --game dtr|sc ID [--json]",
+    {"history show", kGenerationId, kStoreOptions, "history show --game dtr|sc ID [--json]",
      "show what restoring generation ID would bring back, remove, change and reorder",
      runHistoryShow, kNeedsGameDirectory},
     {"history restore", kGenerationId, kHistoryRestoreOptions,
      "history restore --game dtr|sc ID [--dry-run]",
      "put generation ID back as setups.sav; the store it replaces is kept in the history",
-     runHistoryRestore, kNeedsGameDirectory},
-    {"history pin", kGenerationId, kStoreOptions, "history pin --game dtr|sc ID",
-     "keep generation ID until it is unpinned", runHistoryPin, kNeedsGameDirectory},
-    {"history unpin", kGenerationId, kStoreOptions, "history unpin --game dtr|sc ID",
+     runHistoryRestore, kNeedsGameDirectory,
+     "generation: ID; kept_generation: the generation that keeps the store "
+     "replaced (0: none); setups: the setups the store holds, unless a dry "
+     "run; changes: as history show prints them"},
+    {"history pin", kGenerationId, kStoreChangeOptions, "history pin --game dtr|sc ID [--dry-run]",
+     "keep generation ID until it is unpinned", runHistoryPin, kNeedsGameDirectory,
+     "generation: ID; pinned: true"},
+    {"history unpin", kGenerationId, kStoreChangeOptions,
+     "history unpin --game dtr|sc ID [--dry-run]",
      "let generation ID be pruned again with the older generations", runHistoryUnpin,
-     kNeedsGameDirectory},
+     kNeedsGameDirectory, "generation: ID; pinned: false"},
     {"rename-file", kRenameArguments, kRenameOptions,
-     "rename-file --game dtr|sc FILE NEWNAME [--replace]",
+     "rename-file --game dtr|sc FILE NEWNAME [--replace] [--dry-run]",
      "rename a setup file to NEWNAME.set (.dts), left read-only; over an existing file only with "
      "--replace",
-     runRenameFile},
-    {"trash-file",
-     kTrashArguments,
-     {},
-     "trash-file FILE",
-     "move a setup file or a copy (never a folder) to the trash",
-     runTrashFile},
+     runRenameFile, false, "file: FILE; new_file: the file it is renamed to"},
+    {"trash-file", kTrashArguments, kTrashOptions, "trash-file FILE [--dry-run]",
+     "move a setup file or a copy (never a folder) to the trash", runTrashFile, false,
+     "file: FILE; in_trash: where it lies in the trash"},
     {"registry get",
      kKeyName,
      {},
      "registry get KEY NAME",
      "print a registry value",
-     runRegistryGet},
-    {"registry set", kKeyNameValue, kRegistrySetOptions, "registry set KEY NAME VALUE [--dword]",
-     "write a registry value, creating the key when missing", runRegistrySet},
-    {"registry delete",
-     kKeyName,
-     {},
-     "registry delete KEY NAME",
-     "delete a registry value",
-     runRegistryDelete},
+     runRegistryGet,
+     false,
+     "registry: the registry file; key: KEY; name: NAME; value: the value, "
+     "text or number"},
+    {"registry set", kKeyNameValue, kRegistrySetOptions,
+     "registry set KEY NAME VALUE [--dword] [--dry-run]",
+     "write a registry value, creating the key when missing", runRegistrySet, false,
+     "registry: the registry file; key: KEY; name: NAME; value: VALUE"},
+    {"registry delete", kKeyName, kRegistryChangeOptions, "registry delete KEY NAME [--dry-run]",
+     "delete a registry value", runRegistryDelete, false,
+     "registry: the registry file; key: KEY; name: NAME"},
     {"registry import-wine",
      {},
      kImportWineOptions,
      "registry import-wine [--game dtr|sc] [--wine-prefix DIR] [--dry-run]",
      "show where Wine installed the games and write their Linux folders as the game directories",
-     runRegistryImportWine},
+     runRegistryImportWine,
+     false,
+     "registry: the registry file; prefix: the Wine prefix; games: one "
+     "object a game, with game, windows_path, linux_path and written"},
+    {"help",
+     kHelpArguments,
+     {},
+     "help [COMMAND [SUBCOMMAND]]",
+     "show the program's help, or the help of COMMAND: its usage, arguments and options",
+     runHelp},
 };
 
 } // namespace

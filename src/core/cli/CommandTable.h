@@ -42,6 +42,7 @@ enum class ValueKind {
     Game,      // dtr or sc
     Slot,      // a slot number, 1 to 300
     Id,        // a whole number from 1: a generation of the backup history
+    Command,   // a command's name, or the first word of a two-word one
 };
 
 struct OptionSpec {
@@ -69,6 +70,7 @@ struct ArgumentSpec {
     bool standsForOption = false;
     Option option = Option::Help;
     bool mayBeEmpty = false; // a registry value may be set to nothing
+    bool optional = false;   // written [NAME] in the usage line; only the last ones may be
 };
 
 struct CommandContext;
@@ -86,6 +88,10 @@ struct CommandSpec {
     // The command works on a game's directory: the runner finds it (--game-dir, else the
     // registry file, else the Wine prefix) before `run`, and refuses the command without it.
     bool needsGameDirectory = false;
+    // With --json, the command's own fields after "done", "dry_run" and "messages", each with
+    // what it holds: "file: the setup file; replaced: ...". Empty: the command prints its own
+    // JSON (a listing) or none.
+    std::string_view jsonFields = {};
 };
 
 inline constexpr std::string_view kProgramName = "tarvelin-setup-utility";

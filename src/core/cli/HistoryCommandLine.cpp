@@ -2,11 +2,13 @@
 
 #include "core/cli/CommandReport.h"
 #include "core/cli/JsonOutput.h"
+#include "core/cli/StoreChangeOutput.h"
 #include "core/cli/TerminalText.h"
 #include "core/game/GameProfile.h"
 #include "core/store/StoreHistoryCommands.h"
 
 #include <QTextStream>
+#include <algorithm>
 
 namespace tarvelin::cli
 {
@@ -26,7 +28,7 @@ RecordLayout layoutOf(const CommandContext& context)
 
 void printGenerations(CommandContext& context, const std::vector<Generation>& generations)
 {
-    if (context.invocation.has(Option::Json)) {
+    if (context.json()) {
         QStringList objects;
         for (const Generation& g : generations) {
             objects << OrderedJson()
@@ -47,34 +49,14 @@ void printGenerations(CommandContext& context, const std::vector<Generation>& ge
     }
 }
 
-void printPreview(CommandContext& context, const StorePreview& preview)
-{
-    const auto section = [&context](const char* title, const QStringList& names) {
-        context.out << title << ' ' << names.size() << '\n';
-        for (const QString& name : names)
-            context.out << '\t' << name << '\n';
-    };
-    section("Bring back:", preview.bringBack);
-    section("Remove:", preview.remove);
-    section("Change:", preview.change);
-    context.out << "Order changes: " << (preview.reorder ? "yes" : "no") << '\n';
-}
-
-void printPreviewJson(CommandContext& context, const StorePreview& preview)
-{
-    context.out << QStringLiteral("{\"bring_back\": %1, \"remove\": %2, \"change\": %3, "
-                                  "\"reorder\": %4}")
-                       .arg(jsonArray(preview.bringBack), jsonArray(preview.remove),
-                            jsonArray(preview.change),
-                            preview.reorder ? QStringLiteral("true") : QStringLiteral("false"))
-                << '\n';
-}
-
 QStringList restoredLines(const CommandContext& context, const HistoryRestoreOutcome& outcome,
                           qint64 id, bool dryRun)
 {
     if (dryRun)
-        return {QStringLiteral("Dry run: %1 was not changed.").arg(context.game->paths.store)};
+        return {QStringLiteral("Dry run: %1 would become generation %2 again. Nothing was "
+                               "changed.")
+                    .arg(context.game->paths.store)
+                    .arg(id)};
     QStringList lines{QStringLiteral("Restored generation %1: the store now holds %2 setups.")
                           .arg(id)
                           .arg(outcome.store->counters.total)};
@@ -84,16 +66,36 @@ QStringList restoredLines(const CommandContext& context, const HistoryRestoreOut
     return lines;
 }
 
+// A dry run finds the generation as the pin would, and changes nothing.
+CommandOutcome wouldPin(const CommandContext& context, qint64 id)
+{
+    const HistoryListOutcome list = listHistory(context.game->gameDirectory, layoutOf(context));
+    if (!list.done)
+        return list;
+    if (std::ranges::none_of(list.generations, [id](const Generation& g) { return g.id == id; }))
+        return refused(unknownGenerationMessage(id));
+    CommandOutcome outcome;
+    outcome.done = true;
+    return outcome;
+}
+
 int runPin(CommandContext& context, bool pinned)
 {
     const qint64 id = generationId(context);
-    const CommandOutcome outcome =
-        pinGeneration(context.game->gameDirectory, layoutOf(context), id, pinned);
-    return report(context, outcome,
-                  {QStringLiteral("Generation %1 is %2.")
-                       .arg(id)
-                       .arg(pinned ? QStringLiteral("pinned: it is kept until it is unpinned")
-                                   : QStringLiteral("no longer pinned"))});
+    const CommandOutcome outcome = context.dryRun() ? wouldPin(context, id)
+                                                    : pinGeneration(context.game->gameDirectory,
+                                                                    layoutOf(context), id, pinned);
+    const QString line =
+        context.dryRun()
+            ? QStringLiteral("Dry run: generation %1 would be %2; nothing was changed.")
+                  .arg(id)
+                  .arg(pinned ? QStringLiteral("pinned") : QStringLiteral("unpinned"))
+            : QStringLiteral("Generation %1 is %2.")
+                  .arg(id)
+                  .arg(pinned ? QStringLiteral("pinned: it is kept until it is unpinned")
+                              : QStringLiteral("no longer pinned"));
+    return report(context, outcome, {line},
+                  OrderedJson().add("generation", id).add("pinned", pinned));
 }
 
 } // namespace
@@ -104,34 +106,41 @@ int runHistoryList(CommandContext& context)
     // A file in the history folder that is no generation is named, and the list goes on.
     for (const QString& file : outcome.passedOver)
         context.err << terminalText(QStringLiteral("Passed over %1").arg(file)) << Qt::endl;
-    if (outcome.done)
-        printGenerations(context, outcome.generations);
-    return report(context, outcome);
+    if (!outcome.done)
+        return report(context, outcome);
+    printGenerations(context, outcome.generations);
+    return reportAsLines(context, outcome);
 }
 
 int runHistoryShow(CommandContext& context)
 {
     const HistoryPreviewOutcome outcome =
         previewGeneration(context.game->gameDirectory, layoutOf(context), generationId(context));
-    if (outcome.done) {
-        if (context.invocation.has(Option::Json))
-            printPreviewJson(context, outcome.preview);
-        else
-            printPreview(context, outcome.preview);
-    }
-    return report(context, outcome);
+    if (!outcome.done)
+        return report(context, outcome);
+    if (context.json())
+        context.out << previewJson(outcome.preview) << '\n';
+    else
+        printPreview(context.out, outcome.preview);
+    return reportAsLines(context, outcome);
 }
 
 int runHistoryRestore(CommandContext& context)
 {
     const qint64 id = generationId(context);
-    const bool dryRun = context.invocation.has(Option::DryRun);
+    const bool dryRun = context.dryRun();
     const HistoryRestoreOutcome outcome =
         restoreGeneration(context.game->gameDirectory, layoutOf(context), id, dryRun);
     if (!outcome.done)
         return report(context, outcome);
-    printPreview(context, outcome.preview);
-    return report(context, outcome, restoredLines(context, outcome, id, dryRun));
+    if (!context.json())
+        printPreview(context.out, outcome.preview);
+    OrderedJson fields;
+    fields.add("generation", id).add("kept_generation", outcome.keptGeneration);
+    if (!dryRun)
+        fields.add("setups", outcome.store->counters.total);
+    fields.addWritten("changes", previewJson(outcome.preview));
+    return report(context, outcome, restoredLines(context, outcome, id, dryRun), fields);
 }
 
 int runHistoryPin(CommandContext& context)

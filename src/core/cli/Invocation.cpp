@@ -186,6 +186,7 @@ private:
             return QStringLiteral("%1 is not a command").arg(first);
         if (words_.size() < 2) {
             missingSubcommand_ = true;
+            invocation_.group = first;
             return QStringLiteral("%1: needs %2").arg(first, oneOf(under, first.size() + 1));
         }
         const QString both = first + QLatin1Char(' ') + words_.at(1);
@@ -259,7 +260,7 @@ private:
             const ArgumentSpec& definition = definitions[i];
             const qsizetype at = static_cast<qsizetype>(i);
             if (at >= written.size()) {
-                if (definition.standsForOption)
+                if (definition.standsForOption || definition.optional)
                     continue; // the option is checked as an option
                 return fail(prefix() + QStringLiteral("needs %1").arg(text(definition.name)));
             }
@@ -359,6 +360,14 @@ void addOptions(QString& help, std::span<const CommandOption> options)
     }
 }
 
+void addCommands(QString& help, const std::vector<const CommandSpec*>& commands)
+{
+    for (const CommandSpec* command : commands) {
+        help += QStringLiteral("  ") + text(command->usage) + QLatin1Char('\n');
+        addWrapped(help, QStringLiteral("      "), text(command->summary));
+    }
+}
+
 } // namespace
 
 Invocation parseInvocation(const QStringList& arguments)
@@ -372,6 +381,7 @@ QString usageText()
     QString help = QStringLiteral("Usage: %1 [--demo] [--registry FILE] [--verbose]\n"
                                   "       %1 COMMAND [options]\n"
                                   "       %1 COMMAND --help\n"
+                                  "       %1 help [COMMAND]\n"
                                   "\n")
                        .arg(program);
     addWrapped(help, QString(),
@@ -379,10 +389,10 @@ QString usageText()
                               "builds demo games and setup files in a scratch folder and opens "
                               "the windows on them."));
     help += QStringLiteral("\nCommands:\n");
-    for (const CommandSpec& command : commandTable()) {
-        help += QStringLiteral("  ") + text(command.usage) + QLatin1Char('\n');
-        addWrapped(help, QStringLiteral("      "), text(command.summary));
-    }
+    std::vector<const CommandSpec*> commands;
+    for (const CommandSpec& command : commandTable())
+        commands.push_back(&command);
+    addCommands(help, commands);
     help += QStringLiteral("\nThe game's store is found through --game-dir DIR, else the "
                            "registry file, else\nthe Wine prefix.\n\nOptions:\n");
     for (const OptionSpec& option : optionTable())
@@ -406,6 +416,25 @@ QString commandHelp(const CommandSpec& command)
     }
     help += QStringLiteral("\nOptions:\n");
     addOptions(help, command.options);
+    addOptions(help, everyCommandOptions());
+    return help;
+}
+
+} // namespace tarvelin::cli
+
+namespace tarvelin::cli
+{
+
+QString groupHelp(const QString& group)
+{
+    const std::vector<const CommandSpec*> commands = commandsUnder(group);
+    if (commands.empty())
+        return {};
+    QString help = QStringLiteral("Usage: %1 %2 SUBCOMMAND [options]\n"
+                                  "       %1 %2 SUBCOMMAND --help\n\nSubcommands:\n")
+                       .arg(text(kProgramName), group);
+    addCommands(help, commands);
+    help += QStringLiteral("\nOptions of every command:\n");
     addOptions(help, everyCommandOptions());
     return help;
 }

@@ -14,6 +14,8 @@ namespace tarvelin::cli
 // before or after the command.
 struct Invocation {
     const CommandSpec* command = nullptr; // none: the windows (or the program's --help)
+    // The first word of two-word commands, given alone with --help ("registry --help").
+    QString group;
     // The command's arguments, in the table's order; an argument that stands for an option
     // (export's NAME DIR) has been moved to that option.
     QStringList arguments;
@@ -38,8 +40,10 @@ struct Invocation {
 
 Invocation parseInvocation(const QStringList& arguments);
 
-// The program's help, listing every command; and one command's own.
+// The program's help, listing every command; one command's own; and that of the commands whose
+// first word is `group` ("history", "registry"), empty when there are none.
 QString usageText();
 QString commandHelp(const CommandSpec& command);
+QString groupHelp(const QString& group);
 
 } // namespace tarvelin::cli

@@ -16,6 +16,18 @@ OrderedJson& OrderedJson::add(const char* key, const QJsonValue& value)
     return *this;
 }
 
+OrderedJson& OrderedJson::addWritten(const char* key, const QString& json)
+{
+    fields_ << QStringLiteral("\"%1\": %2").arg(QLatin1StringView(key), json);
+    return *this;
+}
+
+OrderedJson& OrderedJson::append(const OrderedJson& other)
+{
+    fields_ << other.fields_;
+    return *this;
+}
+
 QString OrderedJson::text() const
 {
     return QStringLiteral("{") + fields_.join(QStringLiteral(", ")) + QStringLiteral("}");

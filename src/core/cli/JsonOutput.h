@@ -12,6 +12,10 @@ class OrderedJson
 {
 public:
     OrderedJson& add(const char* key, const QJsonValue& value);
+    // A value already written as JSON (another object's text()).
+    OrderedJson& addWritten(const char* key, const QString& json);
+    // The other object's keys after these.
+    OrderedJson& append(const OrderedJson& other);
     // On one line: {"key": value, ...}
     QString text() const;
 

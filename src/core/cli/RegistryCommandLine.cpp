@@ -6,6 +6,8 @@
 #include "core/registry/RegistryCommands.h"
 #include "core/registry/WineImport.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace tarvelin::cli
@@ -27,38 +29,101 @@ void printFound(CommandContext& context, const WineGameImport& game)
         out << game.found.windowsPath << " -> " << game.found.linuxPath << '\n';
 }
 
+QJsonValue jsonValue(const RegistryValue& value)
+{
+    if (const auto* number = std::get_if<qint32>(&value))
+        return *number;
+    if (const auto* text = std::get_if<QString>(&value))
+        return *text;
+    return {};
+}
+
+OrderedJson valueFields(const CommandContext& context)
+{
+    const QStringList& args = context.invocation.arguments;
+    return OrderedJson()
+        .add("registry", context.registry.filePath())
+        .add("key", args[0])
+        .add("name", args[1]);
+}
+
+// What a dry run of set or delete says: the value as named, the file left as it was.
+QString wouldLine(const CommandContext& context, const QString& what)
+{
+    const QStringList& args = context.invocation.arguments;
+    return QStringLiteral("Dry run: \"%1\" under [HKEY_LOCAL_MACHINE\\%2] would be %3. %4 was "
+                          "not changed.")
+        .arg(args[1], args[0], what, context.registry.filePath());
+}
+
+// A dry run of set: the names are checked as the write checks them, and nothing is written.
+CommandOutcome wouldSet(const CommandContext& context)
+{
+    const QStringList& args = context.invocation.arguments;
+    if (const QString problem = Registry::namesProblem(args[0], &args[1]); !problem.isEmpty())
+        return refused(exclamation(
+            QStringLiteral("%1 was not changed: %2.").arg(context.registry.filePath(), problem)));
+    CommandOutcome outcome;
+    outcome.done = true;
+    return outcome;
+}
+
+int reportSet(CommandContext& context, const RegistryValue& value, RegistryType type)
+{
+    const QStringList& args = context.invocation.arguments;
+    const CommandOutcome outcome =
+        context.dryRun() ? wouldSet(context)
+                         : setRegistryValue(context.registry, args[0], args[1], value, type);
+    const QStringList lines =
+        context.dryRun()
+            ? QStringList{wouldLine(context, QStringLiteral("set to \"%1\"").arg(args[2]))}
+            : QStringList{};
+    return report(context, outcome, lines, valueFields(context).add("value", jsonValue(value)));
+}
+
 } // namespace
 
 int runRegistryGet(CommandContext& context)
 {
     const QStringList& args = context.invocation.arguments;
     const RegistryValueOutcome outcome = getRegistryValue(context.registry, args[0], args[1]);
-    if (const auto* number = std::get_if<qint32>(&outcome.value))
-        context.out << *number << '\n';
-    else if (const auto* text = std::get_if<QString>(&outcome.value))
-        context.out << *text << '\n';
-    return report(context, outcome);
+    if (!context.json()) {
+        if (const auto* number = std::get_if<qint32>(&outcome.value))
+            context.out << *number << '\n';
+        else if (const auto* text = std::get_if<QString>(&outcome.value))
+            context.out << *text << '\n';
+    }
+    return report(context, outcome, {},
+                  valueFields(context).add("value", jsonValue(outcome.value)));
 }
 
 int runRegistrySet(CommandContext& context)
 {
     const QStringList& args = context.invocation.arguments;
     if (!context.invocation.has(Option::Dword))
-        return report(context, setRegistryValue(context.registry, args[0], args[1], args[2],
-                                                RegistryType::String));
+        return reportSet(context, args[2], RegistryType::String);
     bool ok = false;
     const qint32 number = args[2].toInt(&ok, 0);
     if (!ok)
         return wrongUsage(context,
                           QStringLiteral("--dword needs a whole number, not \"%1\"").arg(args[2]));
-    return report(
-        context, setRegistryValue(context.registry, args[0], args[1], number, RegistryType::Dword));
+    return reportSet(context, number, RegistryType::Dword);
 }
 
 int runRegistryDelete(CommandContext& context)
 {
     const QStringList& args = context.invocation.arguments;
-    return report(context, deleteRegistryValue(context.registry, args[0], args[1]));
+    if (!context.dryRun())
+        return report(context, deleteRegistryValue(context.registry, args[0], args[1]), {},
+                      valueFields(context));
+    // Deleting a value that is not there changes nothing, and is done all the same.
+    const bool present = getRegistryValue(context.registry, args[0], args[1]).done;
+    CommandOutcome outcome;
+    outcome.done = true;
+    return report(context, outcome,
+                  {wouldLine(context, present ? QStringLiteral("deleted")
+                                              : QStringLiteral("left as it is: it is not there"))},
+                  valueFields(context));
 }
 
 int runRegistryImportWine(CommandContext& context)
@@ -69,6 +134,20 @@ int runRegistryImportWine(CommandContext& context)
     const QString prefix = winePrefix(context);
     const WineImportOutcome outcome = importGameDirectoriesFromWine(
         context.registry, prefix, games, context.invocation.has(Option::DryRun));
+    if (context.json()) {
+        QJsonArray games;
+        for (const WineGameImport& game : outcome.games) {
+            games.append(QJsonObject{{QStringLiteral("game"), game.profile->id},
+                                     {QStringLiteral("windows_path"), game.found.windowsPath},
+                                     {QStringLiteral("linux_path"), game.found.linuxPath},
+                                     {QStringLiteral("written"), game.written}});
+        }
+        return report(context, outcome, {},
+                      OrderedJson()
+                          .add("registry", context.registry.filePath())
+                          .add("prefix", prefix)
+                          .add("games", games));
+    }
     if (!outcome.games.empty()) {
         context.out << "Wine prefix: " << prefix << '\n';
         for (const WineGameImport& game : outcome.games)

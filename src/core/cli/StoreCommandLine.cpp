@@ -1,6 +1,7 @@
 #include "core/cli/StoreCommandLine.h"
 
 #include "core/cli/CommandReport.h"
+#include "core/cli/StoreChangeOutput.h"
 #include "core/cli/TerminalText.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
@@ -23,28 +24,53 @@ namespace tarvelin::cli
 namespace
 {
 
-// The store's new size, once a command changed it.
-QStringList storeSizeLine(const StoreCommandOutcome& outcome, const QString& what)
+// What a command that rewrites the store reports: the store's new size, or in a dry run what the
+// store would hold and how it would differ; and in --json the same as fields.
+struct StoreReport {
+    QStringList lines;
+    OrderedJson fields;
+};
+
+StoreReport storeReport(const CommandContext& context, const StoreCommandOutcome& outcome,
+                        const QString& what)
 {
+    StoreReport result;
+    const QString& store = context.game->paths.store;
+    result.fields.add("store", store);
     if (!outcome.store)
-        return {};
-    return {QStringLiteral("%1 %2 setups.").arg(what).arg(outcome.store->counters.total)};
+        return result;
+    const int setups = outcome.store->counters.total;
+    result.fields.add("setups", setups);
+    if (outcome.wouldChange) {
+        result.lines << QStringLiteral("Dry run: %1 would hold %2 setups (%3). Nothing was "
+                                       "changed.")
+                            .arg(store)
+                            .arg(setups)
+                            .arg(changeSummary(*outcome.wouldChange));
+        result.fields.addWritten("changes", changesJson(*outcome.wouldChange));
+    } else if (outcome.storeWritten) {
+        result.lines << QStringLiteral("%1 %2 setups.").arg(what).arg(setups);
+    }
+    return result;
 }
 
-QStringList copyWrittenLine(const StoreCopyOutcome& outcome, const QString& from)
+int reportStoreChange(CommandContext& context, const StoreCommandOutcome& outcome,
+                      const QString& what, const OrderedJson& before = {})
 {
-    if (!outcome.store)
-        return {};
-    return {QStringLiteral("%1 now holds the %2 setups of %3.")
-                .arg(outcome.writtenPath)
-                .arg(outcome.store->counters.total)
-                .arg(from)};
+    StoreReport result = storeReport(context, outcome, what);
+    return report(context, outcome, result.lines, OrderedJson(before).append(result.fields));
+}
+
+// What a dry run would do to a file the command writes.
+QString wouldWrite(bool existed)
+{
+    return existed ? QStringLiteral("would be replaced") : QStringLiteral("would be written");
 }
 
 void printListing(CommandContext& context, const StoreState& store)
 {
     const GameContext& game = *context.game;
-    if (context.invocation.has(Option::Json)) {
+    if (context.json()) {
         QJsonArray setups;
         int position = 0;
         for (const StoreLine& line : store.lines) {
@@ -76,9 +102,10 @@ int runList(CommandContext& context)
     const GameContext& game = *context.game;
     const StoreCommandOutcome outcome =
         listSetups(game.gameDirectory, game.profile->recordLayout());
-    if (outcome.done)
-        printListing(context, *outcome.store);
-    return report(context, outcome);
+    if (!outcome.done)
+        return report(context, outcome);
+    printListing(context, *outcome.store);
+    return reportAsLines(context, outcome);
 }
 
 int runExport(CommandContext& context)
@@ -86,6 +113,9 @@ int runExport(CommandContext& context)
     const GameContext& game = *context.game;
     const Invocation& line = context.invocation;
     const QString folder = absolutePath(line.value(Option::To));
+    const QString target =
+        joinPath(folder, line.value(Option::Name) + game.profile->SetupFileExtension);
+    const bool existed = PathInfo::exists(target);
     const ExportOutcome outcome = exportSetup({
         .gameDirectory = game.gameDirectory,
         .profile = game.profile,
@@ -94,32 +124,53 @@ int runExport(CommandContext& context)
         .folder = folder,
         .style = MessageStyle::Marked,
         .replaceExisting = line.has(Option::Replace),
+        .dryRun = context.dryRun(),
     });
+    const OrderedJson fields = OrderedJson()
+                                   .add("file", outcome.done ? outcome.writtenFile : target)
+                                   .add("replaced", outcome.done && existed);
     if (outcome.wouldReplace)
-        return fail(context, QStringLiteral("%1 already exists. Nothing was exported; give "
-                                            "--replace to replace it.")
-                                 .arg(joinPath(folder, line.value(Option::Name) +
-                                                           game.profile->SetupFileExtension)));
-    if (outcome.done)
+        return fail(context,
+                    QStringLiteral("%1 already exists. Nothing was exported; give --replace to "
+                                   "replace it.")
+                        .arg(target),
+                    fields);
+    QStringList lines;
+    if (outcome.done && context.dryRun())
+        lines << QStringLiteral("Dry run: %1 %2. Nothing was written.")
+                     .arg(outcome.writtenFile, wouldWrite(existed));
+    else if (outcome.done && !context.json())
         context.out << terminalText(outcome.writtenFile) << '\n';
-    return report(context, outcome);
+    return report(context, outcome, lines, fields);
 }
 
 int runImport(CommandContext& context)
 {
     const GameContext& game = *context.game;
     const QFileInfo file(context.invocation.arguments.at(0));
+    const bool deleteFile = context.invocation.has(Option::Delete);
     const ImportOutcome outcome = importSetup({
         .gameDirectory = game.gameDirectory,
         .profile = game.profile,
         .folder = absolutePath(file.path()),
         .chosenFile = file.fileName(),
         .style = MessageStyle::Marked,
-        .deleteFileAfterImport = context.invocation.has(Option::Delete),
+        .deleteFileAfterImport = deleteFile,
+        .dryRun = context.dryRun(),
     });
-    if (outcome.importedSlot != 0)
+    if (outcome.importedSlot != 0 && !context.json())
         context.out << outcome.importedSlot << '\n';
-    return report(context, outcome, storeSizeLine(outcome, QStringLiteral("The store now holds")));
+    StoreReport result = storeReport(context, outcome, QStringLiteral("The store now holds"));
+    if (outcome.done && context.dryRun() && deleteFile)
+        result.lines.prepend(QStringLiteral("Dry run: %1 would be deleted once it is in the store.")
+                                 .arg(file.filePath()));
+    return report(context, outcome, result.lines,
+                  OrderedJson()
+                      .add("file", file.filePath())
+                      .add("slot", outcome.importedSlot)
+                      .add("file_deleted",
+                           outcome.fileRemoved || (outcome.done && context.dryRun() && deleteFile))
+                      .append(result.fields));
 }
 
 int runDelete(CommandContext& context)
@@ -131,47 +182,97 @@ int runDelete(CommandContext& context)
         .setupChosen = true, // naming a slot chooses its setup
         .selectedSlot = context.invocation.slot(),
         .listedName = std::nullopt, // the slot is taken as named, whatever it holds now
+        .dryRun = context.dryRun(),
     });
-    return report(context, outcome, storeSizeLine(outcome, QStringLiteral("The store now holds")));
+    return reportStoreChange(context, outcome, QStringLiteral("The store now holds"),
+                             OrderedJson().add("slot", context.invocation.slot()));
 }
 
 int runSort(CommandContext& context)
 {
     const GameContext& game = *context.game;
-    const StoreCommandOutcome outcome = sortStore(game.gameDirectory, game.profile->recordLayout());
-    return report(context, outcome, storeSizeLine(outcome, QStringLiteral("Sorted")));
+    const StoreCommandOutcome outcome =
+        sortStore(game.gameDirectory, game.profile->recordLayout(), {}, context.dryRun());
+    return reportStoreChange(context, outcome, QStringLiteral("Sorted"));
 }
 
 int runBackup(CommandContext& context)
 {
     const GameContext& game = *context.game;
-    return report(context, backUpStore(game.gameDirectory, game.profile->recordLayout()));
+    const StoreCommandOutcome outcome =
+        backUpStore(game.gameDirectory, game.profile->recordLayout(), context.dryRun());
+    OrderedJson fields;
+    fields.add("backup", game.paths.backup);
+    if (outcome.store)
+        fields.add("setups", outcome.store->counters.total);
+    return report(context, outcome,
+                  context.dryRun() ? QStringList{QStringLiteral("Dry run: nothing was changed.")}
+                                   : QStringList{},
+                  fields);
 }
 
 int runRestore(CommandContext& context)
 {
     const GameContext& game = *context.game;
     const StoreCommandOutcome outcome =
-        restoreStore(game.gameDirectory, game.profile->recordLayout());
-    return report(context, outcome,
-                  storeSizeLine(outcome, QStringLiteral("Restored from setups.bak:")));
+        restoreStore(game.gameDirectory, game.profile->recordLayout(), {}, context.dryRun());
+    return reportStoreChange(context, outcome, QStringLiteral("Restored from setups.bak:"));
 }
 
 int runStoreExport(CommandContext& context)
 {
     const GameContext& game = *context.game;
+    const QString folder = context.invocation.value(Option::To);
+    const bool existed = PathInfo::exists(joinPath(folder, game.profile->StoreCopyFileName));
     const StoreCopyOutcome outcome =
-        exportStoreCopy(game.gameDirectory, context.invocation.value(Option::To), *game.profile);
-    return report(context, outcome, copyWrittenLine(outcome, game.paths.store));
+        exportStoreCopy(game.gameDirectory, folder, *game.profile, context.dryRun());
+    OrderedJson fields;
+    fields.add("file", outcome.writtenPath).add("replaced", outcome.done && existed);
+    QStringList lines;
+    if (outcome.store) {
+        fields.add("setups", outcome.store->counters.total);
+        if (context.dryRun())
+            lines << QStringLiteral("Dry run: %1 %2 with the %3 setups of %4. Nothing was "
+                                    "written.")
+                         .arg(outcome.writtenPath, wouldWrite(existed))
+                         .arg(outcome.store->counters.total)
+                         .arg(game.paths.store);
+        else
+            lines << QStringLiteral("%1 now holds the %2 setups of %3.")
+                         .arg(outcome.writtenPath)
+                         .arg(outcome.store->counters.total)
+                         .arg(game.paths.store);
+    }
+    return report(context, outcome, lines, fields);
 }
 
 int runStoreImport(CommandContext& context)
 {
     const GameContext& game = *context.game;
     const QFileInfo copy(context.invocation.arguments.at(0));
-    const StoreCopyOutcome outcome =
-        importStoreCopy(game.gameDirectory, copy.path(), copy.fileName(), *game.profile);
-    return report(context, outcome, copyWrittenLine(outcome, copy.filePath()));
+    const StoreCopyOutcome outcome = importStoreCopy(
+        game.gameDirectory, copy.path(), copy.fileName(), *game.profile, {}, context.dryRun());
+    OrderedJson fields;
+    fields.add("file", copy.filePath()).add("store", game.paths.store);
+    QStringList lines;
+    if (outcome.store) {
+        const int setups = outcome.store->counters.total;
+        fields.add("setups", setups);
+        if (outcome.wouldChange) {
+            lines << QStringLiteral("Dry run: %1 would hold the %2 setups of %3 (%4). Nothing "
+                                    "was changed.")
+                         .arg(game.paths.store)
+                         .arg(setups)
+                         .arg(copy.filePath(), changeSummary(*outcome.wouldChange));
+            fields.addWritten("changes", changesJson(*outcome.wouldChange));
+        } else {
+            lines << QStringLiteral("%1 now holds the %2 setups of %3.")
+                         .arg(outcome.writtenPath)
+                         .arg(setups)
+                         .arg(copy.filePath());
+        }
+    }
+    return report(context, outcome, lines, fields);
 }
 
 } // namespace tarvelin::cli

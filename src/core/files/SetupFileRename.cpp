@@ -68,7 +68,7 @@ std::optional<SetupFileRenameOutcome> nameRefusal(const QString& selectedFileNam
 
 // Copies the selected file to its new name and deletes it only once the copy is complete.
 SetupFileRenameOutcome renameByCopy(const QString& folder, const QString& selectedFileName,
-                                    const QString& newFileName, bool replaceExisting,
+                                    const QString& newFileName, bool replaceExisting, bool dryRun,
                                     QStringList& passedOver)
 {
     const QString source = joinPath(folder, selectedFileName);
@@ -84,6 +84,15 @@ SetupFileRenameOutcome renameByCopy(const QString& folder, const QString& select
                           QStringLiteral("%1 exists and is read-only.").arg(newFileName));
     if (!replaceExisting && wouldReplaceFile(target))
         return refusedAs(RenameResult::WouldReplace, replaceQuestion(newFileName));
+    if (dryRun) {
+        SetupFileRenameOutcome outcome;
+        outcome.done = true;
+        outcome.result = RenameResult::Renamed;
+        outcome.newFileName = newFileName;
+        outcome.messages.push_back(
+            {QStringLiteral("%1 would be renamed to %2.").arg(selectedFileName, newFileName)});
+        return outcome;
+    }
     if (const FileResult copied = copyFile(source, target, kMaxSetupFileSize); !copied)
         return notRenamed(selectedFileName, copied.error);
 
@@ -112,7 +121,7 @@ SetupFileRenameOutcome renameByCopy(const QString& folder, const QString& select
 
 SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& selectedFileName,
                                        const QString& newName, const GameProfile& profile,
-                                       bool replaceExisting)
+                                       bool replaceExisting, bool dryRun)
 {
     const QString suffix = profile.SetupFileExtension;
     const QString source = joinPath(folder, selectedFileName);
@@ -121,7 +130,7 @@ SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& sel
     QStringList passedOver;
 
     // Made writable before anything is checked, and left so when the rename is refused.
-    if (fileSelected) {
+    if (fileSelected && !dryRun) {
         if (const FileResult writable = setNormal(source); !writable)
             passedOver << writable.error;
     }
@@ -133,8 +142,8 @@ SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& sel
     } else if (auto refusal = nameRefusal(selectedFileName, newName, suffix)) {
         outcome = *std::move(refusal);
     } else {
-        outcome =
-            renameByCopy(folder, selectedFileName, newName + suffix, replaceExisting, passedOver);
+        outcome = renameByCopy(folder, selectedFileName, newName + suffix, replaceExisting, dryRun,
+                               passedOver);
     }
     outcome.passedOver = passedOver;
     return outcome;

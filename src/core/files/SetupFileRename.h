@@ -29,9 +29,11 @@ struct SetupFileRenameOutcome : CommandOutcome {
 // Renames the selected setup file of `folder` to `newName` + the profile's suffix, by copying it,
 // leaving the copy read-only and deleting the original only once the copy is complete. The
 // selected file is made writable first, whatever follows. An existing file of the new name is
-// replaced only with `replaceExisting` (the player said yes), and never when it is read-only.
+// replaced only with `replaceExisting` (the player said yes), and never when it is read-only. A
+// dry run makes every check, changes no file (not even the selected file's mode) and ends done,
+// with newFileName the name the file would get.
 SetupFileRenameOutcome renameSetupFile(const QString& folder, const QString& selectedFileName,
                                        const QString& newName, const GameProfile& profile,
-                                       bool replaceExisting = false);
+                                       bool replaceExisting = false, bool dryRun = false);
 
 } // namespace tarvelin

@@ -2,6 +2,7 @@
 
 #include "core/outcome/CommandOutcome.h"
 #include "core/store/StoreList.h"
+#include "core/store/StorePreview.h"
 
 #include <optional>
 
@@ -14,6 +15,9 @@ struct StoreCommandOutcome : CommandOutcome {
     // The store as read or written by the command; the window reloads its table, list and
     // counters from it. Nothing: the command did not get to read the store, keep what is shown.
     std::optional<StoreState> store;
+    // A dry run's answer: what writing the store would change, set once the command got as far
+    // as its write and stopped there. `store` is then the store it would have written.
+    std::optional<StorePreview> wouldChange;
 };
 
 // Texts shared by the store commands.

@@ -4,6 +4,7 @@
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
+#include "core/store/StoreReading.h"
 
 namespace tarvelin
 {
@@ -12,45 +13,57 @@ namespace
 {
 
 // Reads setups.sav for a command that rewrites it. An unreadable store is never rewritten: what
-// would be written is unknown.
-std::optional<StoreRead> readStore(StoreChange& change, StoreCommandOutcome& failure)
+// would be written is unknown. A dry run (no change) reads it without the lock: it writes nothing,
+// so it neither waits for another command nor tidies what one left.
+std::optional<StoreRead> readStore(const StorePaths& paths, RecordLayout layout,
+                                   std::optional<StoreChange>& change, StoreCommandOutcome& failure)
 {
-    StoreRead read = change.readStore();
+    StoreRead read = change ? change->readStore() : readGameStore(paths, layout);
     if (!read.ok) {
-        failure =
-            refused<StoreCommandOutcome>(storeUnreadableMessage(change.paths().store), read.error);
+        failure = refused<StoreCommandOutcome>(storeUnreadableMessage(paths.store), read.error);
         return std::nullopt;
     }
     return read;
 }
 
 // Writes the new table and says what the window shows afterwards: the new store, or, when the
-// write failed, the old one as it still lies on disk.
-void finish(StoreCommandOutcome& outcome, StoreChange& change, const SetupTable& newTable,
-            const SetupTable& oldTable, RecordLayout layout, QByteArrayView excess,
-            bool throughScratch)
+// write failed, the old one as it still lies on disk. A dry run (no change) stops here and says
+// what the write would change.
+void finish(StoreCommandOutcome& outcome, std::optional<StoreChange>& change,
+            const SetupTable& newTable, const SetupTable& oldTable, RecordLayout layout,
+            QByteArrayView excess, bool throughScratch)
 {
-    const FileResult written = change.replace(newTable, layout, excess, throughScratch);
+    if (!change) {
+        outcome.done = true;
+        outcome.store = stateOf(newTable);
+        outcome.wouldChange = previewRestore(oldTable, newTable, layout);
+        return;
+    }
+    const FileResult written = change->replace(newTable, layout, excess, throughScratch);
     outcome.done = written.ok;
     outcome.storeWritten = written.ok;
     outcome.store = stateOf(written ? newTable : oldTable);
     if (!written) {
-        outcome.messages.push_back(change.notWrittenMessage());
+        outcome.messages.push_back(change->notWrittenMessage());
         outcome.detail = written.error;
     }
 }
 
-// The store's lock for the command, or the refusal when another command kept it.
-std::optional<StoreChange> beginChange(const StorePaths& paths, RecordLayout layout,
-                                       const QString& command, const HistorySettings& history,
-                                       StoreCommandOutcome& failure)
+// The store's lock for the command, or the refusal when another command kept it. False: the
+// command cannot go on. A dry run takes no lock and starts no change.
+bool beginChange(std::optional<StoreChange>& started, bool dryRun, const StorePaths& paths,
+                 RecordLayout layout, const QString& command, const HistorySettings& history,
+                 StoreCommandOutcome& failure)
 {
+    if (dryRun)
+        return true;
     StoreChange change = StoreChange::begin(paths, layout, command, history);
     if (!change.started()) {
         failure = refused<StoreCommandOutcome>(change.refusal(), change.refusalDetail());
-        return std::nullopt;
+        return false;
     }
-    return change;
+    started.emplace(std::move(change));
+    return true;
 }
 
 } // namespace
@@ -64,11 +77,11 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
     StoreCommandOutcome outcome;
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
-    std::optional<StoreChange> change =
-        beginChange(paths, request.layout, QStringLiteral("delete"), request.history, outcome);
-    if (!change)
+    std::optional<StoreChange> change;
+    if (!beginChange(change, request.dryRun, paths, request.layout, QStringLiteral("delete"),
+                     request.history, outcome))
         return outcome;
-    const std::optional<StoreRead> read = readStore(*change, outcome);
+    const std::optional<StoreRead> read = readStore(paths, request.layout, change, outcome);
     if (!read)
         return outcome;
     const SetupTable& onDisk = read->image.table;
@@ -101,20 +114,19 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request)
     if (slot != 0)
         table.entry(slot).used = 0;
     table.CompactTable();
-    finish(outcome, *change, table, onDisk, request.layout, read->image.excess, true);
+    finish(outcome, change, table, onDisk, request.layout, read->image.excess, true);
     return outcome;
 }
 
 StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout,
-                                 const HistorySettings& history)
+                                 const HistorySettings& history, bool dryRun)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
     StoreCommandOutcome outcome;
-    std::optional<StoreChange> change =
-        beginChange(paths, layout, QStringLiteral("restore"), history, outcome);
-    if (!change)
+    std::optional<StoreChange> change;
+    if (!beginChange(change, dryRun, paths, layout, QStringLiteral("restore"), history, outcome))
         return outcome;
     const StoreRead backup = ReadSlots(paths.backup, layout);
     if (backup.missing) {
@@ -134,8 +146,8 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
             backup.error);
     }
 
-    const StoreRead current = change->readStore();
-    finish(outcome, *change, backup.image.table, current.image.table, layout, backup.image.excess,
+    const StoreRead current = change ? change->readStore() : readGameStore(paths, layout);
+    finish(outcome, change, backup.image.table, current.image.table, layout, backup.image.excess,
            false);
     if (!outcome.done && !current.ok)
         outcome.store.reset(); // neither file's table is what the store holds
@@ -143,22 +155,21 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
 }
 
 StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout,
-                              const HistorySettings& history)
+                              const HistorySettings& history, bool dryRun)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     StoreCommandOutcome outcome;
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
-    std::optional<StoreChange> change =
-        beginChange(paths, layout, QStringLiteral("sort"), history, outcome);
-    if (!change)
+    std::optional<StoreChange> change;
+    if (!beginChange(change, dryRun, paths, layout, QStringLiteral("sort"), history, outcome))
         return outcome;
-    const std::optional<StoreRead> read = readStore(*change, outcome);
+    const std::optional<StoreRead> read = readStore(paths, layout, change, outcome);
     if (!read)
         return outcome;
     SetupTable table = read->image.table;
     table.SortTable();
-    finish(outcome, *change, table, read->image.table, layout, read->image.excess, true);
+    finish(outcome, change, table, read->image.table, layout, read->image.excess, true);
     return outcome;
 }
 

@@ -21,7 +21,12 @@ struct DeleteRequest {
     // listed, so that this slot now holds another setup or none, is left alone.
     std::optional<QByteArray> listedName = std::nullopt;
     HistorySettings history = {};
+    // Only say what the delete would change: no lock, no generation, nothing written.
+    bool dryRun = false;
 };
+
+// A dry run (dryRun) goes as far as the write and stops there: done, `store` the store it would
+// write and `wouldChange` what that changes; no lock is taken and nothing is written.
 
 // Delete Setup: reads setups.sav afresh, clears the selected slot, compacts the table and puts
 // the new store in place through setups.tmp. setups.bak is never touched. With no line
@@ -32,11 +37,11 @@ StoreCommandOutcome deleteSetup(const DeleteRequest& request);
 // is only read and stays read-only. A missing or incomplete backup is refused. Done: the store
 // was replaced, so whatever setup was chosen is no longer the one listed.
 StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layout,
-                                 const HistorySettings& history = {});
+                                 const HistorySettings& history = {}, bool dryRun = false);
 
 // Sort Store: setups.sav rewritten through setups.tmp with its setups ordered by name in slots
 // 1 to N. The chosen setup stays chosen, though no line is selected any more.
 StoreCommandOutcome sortStore(const QString& gameDirectory, RecordLayout layout,
-                              const HistorySettings& history = {});
+                              const HistorySettings& history = {}, bool dryRun = false);
 
 } // namespace tarvelin

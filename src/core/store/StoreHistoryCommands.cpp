@@ -95,12 +95,16 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
-    StoreChange change =
-        StoreChange::begin(paths, layout, QStringLiteral("history restore"), history);
-    if (!change.started())
-        return refused<HistoryRestoreOutcome>(change.refusal(), change.refusalDetail());
+    // A dry run writes nothing: it takes no lock and leaves what another command left.
+    std::optional<StoreChange> change;
+    if (!dryRun) {
+        change = StoreChange::begin(paths, layout, QStringLiteral("history restore"), history);
+        if (!change->started())
+            return refused<HistoryRestoreOutcome>(change->refusal(), change->refusalDetail());
+    }
     HistoryRestoreOutcome outcome;
-    const std::optional<RestorePair> pair = readPair(paths, layout, id, outcome, &change);
+    const std::optional<RestorePair> pair =
+        readPair(paths, layout, id, outcome, change ? &*change : nullptr);
     if (!pair)
         return outcome;
     outcome.preview = previewOf(*pair, layout);
@@ -110,12 +114,12 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
         outcome.store = stateOf(pair->present.image.table);
         return outcome;
     }
-    const FileResult written = change.replaceBytes(pair->bytes, false);
+    const FileResult written = change->replaceBytes(pair->bytes, false);
     outcome.done = written.ok;
     outcome.storeWritten = written.ok;
-    outcome.keptGeneration = change.keptGeneration();
+    outcome.keptGeneration = change->keptGeneration();
     if (!written) {
-        outcome.messages.push_back(change.notWrittenMessage());
+        outcome.messages.push_back(change->notWrittenMessage());
         outcome.detail = written.error;
         outcome.store = stateOf(pair->present.image.table);
         return outcome;

@@ -7,6 +7,34 @@
 namespace tarvelin
 {
 
+namespace
+{
+
+// What `backup` would do, by the opening's own rule: only a store read whole replaces the backup.
+StoreCommandOutcome backUpDryRun(const StorePaths& paths, RecordLayout layout)
+{
+    const StoreRead read = readGameStore(paths, layout);
+    if (!read.ok)
+        return refused<StoreCommandOutcome>(
+            exclamation(QStringLiteral("The backup would not be written: %1").arg(read.error)));
+    if (read.missing || read.image.cutShort)
+        return refused<StoreCommandOutcome>(
+            exclamation(QStringLiteral("The store %1 is missing, empty or incomplete, so the "
+                                       "backup %2 would be kept as it is.")
+                            .arg(paths.store, paths.backup)));
+    StoreCommandOutcome outcome;
+    outcome.done = true;
+    outcome.store = stateOf(read.image.table);
+    outcome.messages.push_back({QStringLiteral("%1 would hold the %2 setups of %3.")
+                                    .arg(paths.backup)
+                                    .arg(outcome.store->counters.total)
+                                    .arg(paths.store),
+                                MessageIcon::Information});
+    return outcome;
+}
+
+} // namespace
+
 StoreCommandOutcome listSetups(const QString& gameDirectory, RecordLayout layout)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
@@ -21,11 +49,13 @@ StoreCommandOutcome listSetups(const QString& gameDirectory, RecordLayout layout
     return outcome;
 }
 
-StoreCommandOutcome backUpStore(const QString& gameDirectory, RecordLayout layout)
+StoreCommandOutcome backUpStore(const QString& gameDirectory, RecordLayout layout, bool dryRun)
 {
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<StoreCommandOutcome>(noGameDirectoryMessage());
+    if (dryRun)
+        return backUpDryRun(paths, layout);
     const StoreOpening opening = openStoreAndBackUp(gameDirectory, layout);
     if (opening.backupKept)
         return refused<StoreCommandOutcome>(*opening.backupKept);

@@ -16,6 +16,9 @@ StoreCommandOutcome listSetups(const QString& gameDirectory, RecordLayout layout
 // setups.bak rewritten from setups.sav as a game window's opening rewrites it. Done: the backup
 // now equals the store, and the messages name the steps passed over and the files; not done: a
 // kept backup, or a store that was not read or a backup that was not written, with the reasons.
-StoreCommandOutcome backUpStore(const QString& gameDirectory, RecordLayout layout);
+// A dry run reads the store alone: done when the backup would be rewritten, with `store` what it
+// would hold; nothing is kept or written.
+StoreCommandOutcome backUpStore(const QString& gameDirectory, RecordLayout layout,
+                                bool dryRun = false);
 
 } // namespace tarvelin

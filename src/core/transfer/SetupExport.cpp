@@ -118,6 +118,11 @@ ExportOutcome exportSetup(const ExportRequest& request)
         outcome.messages.push_back(replaceQuestion(fileName));
         return outcome;
     }
+    if (request.dryRun) {
+        outcome.done = true;
+        outcome.writtenFile = target;
+        return outcome;
+    }
     if (const FileResult written = saveFileAtomically(target, serializeSetupFile(record, layout));
         !written) {
         return refused(

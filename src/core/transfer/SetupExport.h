@@ -27,6 +27,8 @@ struct ExportRequest {
     std::optional<QByteArray> listedName = std::nullopt;
     // The player agreed to replace an existing file of the export's name (never a read-only one).
     bool replaceExisting = false;
+    // Only say what the export would write: every check is made, nothing is written.
+    bool dryRun = false;
 };
 
 // done: a file was written.
@@ -46,7 +48,8 @@ struct ExportOutcome : CommandOutcome {
 
 // Export: the selected setup of setups.sav, cut out whole, written to folder/NAME.set (.dts for
 // Sprint Cars) and left read-only. Refused, with a message each, for the root folder, an empty
-// name, no selected setup, a name that is no file name, or a read-only file of that name.
+// name, no selected setup, a name that is no file name, or a read-only file of that name. A dry
+// run stops before the write: done, writtenFile the file it would write.
 ExportOutcome exportSetup(const ExportRequest& request);
 
 } // namespace tarvelin

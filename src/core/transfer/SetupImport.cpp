@@ -6,6 +6,7 @@
 #include "core/store/StoreChange.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
+#include "core/store/StoreReading.h"
 
 namespace tarvelin
 {
@@ -46,13 +47,16 @@ ImportOutcome importSetup(const ImportRequest& request)
         return refused<ImportOutcome>(noGameDirectoryMessage());
 
     const RecordLayout layout = request.profile->recordLayout();
-    StoreChange change =
-        StoreChange::begin(paths, layout, QStringLiteral("import"), request.history);
-    if (!change.started())
-        return refused<ImportOutcome>(change.refusal(), change.refusalDetail());
+    // A dry run writes nothing: it takes no lock and leaves what another command left.
+    std::optional<StoreChange> change;
+    if (!request.dryRun) {
+        change = StoreChange::begin(paths, layout, QStringLiteral("import"), request.history);
+        if (!change->started())
+            return refused<ImportOutcome>(change->refusal(), change->refusalDetail());
+    }
 
     // The store is read afresh: the game may have saved into it since the window listed it.
-    const StoreRead read = change.readStore();
+    const StoreRead read = change ? change->readStore() : readGameStore(paths, layout);
     if (!read.ok)
         return refused<ImportOutcome>(storeUnreadableMessage(paths.store), read.error);
     const SetupTable& onDisk = read.image.table;
@@ -87,9 +91,16 @@ ImportOutcome importSetup(const ImportRequest& request)
     // A file holding an unused slot adds nothing, and the store is left alone.
     if (record->isUsed()) {
         table.entry(slot) = *record;
-        const FileResult written = change.replace(table, layout, read.image.excess, false);
+        if (!change) {
+            outcome.done = true;
+            outcome.importedSlot = slot;
+            outcome.store = stateOf(table, request.selectedIndex);
+            outcome.wouldChange = previewRestore(onDisk, table, layout);
+            return outcome;
+        }
+        const FileResult written = change->replace(table, layout, read.image.excess, false);
         if (!written) {
-            outcome.messages.push_back(change.notWrittenMessage());
+            outcome.messages.push_back(change->notWrittenMessage());
             outcome.detail = written.error;
             outcome.store = stateOf(onDisk, request.selectedIndex);
             return outcome; // the file is kept: the setup is nowhere else
@@ -99,6 +110,10 @@ ImportOutcome importSetup(const ImportRequest& request)
     }
     outcome.done = true;
     outcome.store = stateOf(table, request.selectedIndex);
+    if (!change) {
+        outcome.wouldChange = StorePreview{};
+        return outcome;
+    }
     handleImportedFile(request, path, outcome);
     return outcome;
 }

@@ -20,6 +20,8 @@ struct ImportRequest {
     bool deleteFileAfterImport = false;
     int selectedIndex = -1; // the store list's selected line (0-based), which stays selected
     HistorySettings history = {};
+    // Only say what the import would do: no lock, no generation, nothing written or deleted.
+    bool dryRun = false;
 };
 
 struct ImportOutcome : StoreCommandOutcome {
@@ -30,7 +32,8 @@ struct ImportOutcome : StoreCommandOutcome {
 // Import: re-reads setups.sav, puts the setup of the chosen file into its first free slot and
 // rewrites the store, keeping any bytes after slot 300. The file is then deleted when asked, else
 // kept and made writable. A full store, or a file that is not exactly one setup of this game, is
-// refused with a message and nothing changes, the file included.
+// refused with a message and nothing changes, the file included. A dry run stops before the write:
+// done, with the slot the setup would take, the store it would write and what that changes.
 ImportOutcome importSetup(const ImportRequest& request);
 
 } // namespace tarvelin

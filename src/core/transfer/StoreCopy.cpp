@@ -7,8 +7,10 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
+#include "core/store/StoreCommandOutcome.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
+#include "core/store/StoreReading.h"
 
 namespace tarvelin
 {
@@ -46,7 +48,7 @@ StoreCopyOutcome importFailed(const QString& why, StoreCopyOutcome outcome = {})
 } // namespace
 
 StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const GameProfile& profile)
+                                 const GameProfile& profile, bool dryRun)
 {
     const RecordLayout layout = profile.recordLayout();
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
@@ -70,11 +72,16 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
     const QString copy = joinPath(transferFolder, profile.StoreCopyFileName);
     // Root may write over a read-only file; the player's read-only copy is kept all the same.
     FileResult written = refuseLink(copy);
+    if (written && isReadOnly(copy))
+        written = FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy));
+    if (written && dryRun) {
+        outcome.done = true;
+        outcome.writtenPath = copy;
+        return outcome;
+    }
     if (written)
-        written = isReadOnly(copy)
-                      ? FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy))
-                      : saveFileAtomically(
-                            copy, serializeWithHeader(read.image.table, layout, read.header));
+        written =
+            saveFileAtomically(copy, serializeWithHeader(read.image.table, layout, read.header));
     if (!written) {
         return refused(
             exclamation(QStringLiteral("The copy was not written. %1").arg(written.error)),
@@ -89,7 +96,7 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
 
 StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile,
-                                 const HistorySettings& history)
+                                 const HistorySettings& history, bool dryRun)
 {
     if (transferFolder.isEmpty() || !isUsableFileName(selectedFileName))
         return importFailed(QStringLiteral("no file selected"));
@@ -104,9 +111,13 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     const FileContents contents = readWholeFile(copy, layout::kMaxStoreFileSize);
     if (!contents.ok)
         return importFailed(contents.error);
-    StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("store-import"), history);
-    if (!change.started())
-        return refused<StoreCopyOutcome>(change.refusal(), change.refusalDetail());
+    // A dry run writes nothing: it takes no lock and leaves what another command left.
+    std::optional<StoreChange> change;
+    if (!dryRun) {
+        change = StoreChange::begin(paths, layout, QStringLiteral("store-import"), history);
+        if (!change->started())
+            return refused<StoreCopyOutcome>(change->refusal(), change->refusalDetail());
+    }
     const CopyRead read = parseWithHeader(contents.bytes, layout);
     // A copy cut short is damaged. Bytes after slot 300 are kept, as the store keeps them, unless
     // the file reads as a whole store of the other game: then this game's walk found garbage, and
@@ -120,6 +131,16 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
             QStringLiteral("%1 is not a whole store of %2").arg(copy, profile.gameTitle));
 
     StoreCopyOutcome outcome;
+    if (!change) {
+        const StoreRead present = readGameStore(paths, layout);
+        if (!present.ok)
+            return refused(storeUnreadableMessage(paths.store), present.error, std::move(outcome));
+        outcome.done = true;
+        outcome.writtenPath = paths.store;
+        outcome.store = stateOf(read.image.table);
+        outcome.wouldChange = previewRestore(present.image.table, read.image.table, layout);
+        return outcome;
+    }
     // The copy's own attributes do not matter to the import: a copy on a read-only medium
     // imports all the same.
     if (const FileResult normal = setNormal(copy); !normal)
@@ -132,11 +153,11 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     const QByteArray header = profile.storeImportHeader == StoreImportHeader::AsRead
                                   ? read.header
                                   : QByteArray(layout::kHeaderSize, '\0');
-    if (const FileResult written = change.replaceBytes(
+    if (const FileResult written = change->replaceBytes(
             serializeWithHeader(read.image.table, layout, header, read.image.excess), false);
         !written) {
-        if (change.historyRefused())
-            return refused(change.notWrittenMessage(), written.error, std::move(outcome));
+        if (change->historyRefused())
+            return refused(change->notWrittenMessage(), written.error, std::move(outcome));
         return importFailed(written.error, std::move(outcome));
     }
     if (const FileResult normal = setNormal(paths.store); !normal)

@@ -3,6 +3,7 @@
 #include "core/outcome/CommandOutcome.h"
 #include "core/store/HistorySettings.h"
 #include "core/store/StoreList.h"
+#include "core/store/StorePreview.h"
 
 #include <QString>
 #include <optional>
@@ -20,6 +21,9 @@ struct StoreCopyOutcome : CommandOutcome {
     // when it is open, takes it as its table, list and counters, so that it never writes an older
     // table back over the store. Unset: the store was not read; the game window keeps its list.
     std::optional<StoreState> store;
+    // A dry run's answer, once it got as far as the write: what an import would change in the
+    // store (an export changes no store and leaves it unset).
+    std::optional<StorePreview> wouldChange;
 };
 
 // The message of every failed whole-store import.
@@ -28,9 +32,10 @@ inline constexpr char kNoCopyChosenText[] = "You did'nt choose a file to import.
 // Copies the game's store into `transferFolder` as the profile's StoreCopyFileName: the store's
 // header as read and its 300 slots rebuilt from what was read, left writable. The file-system
 // root and a copy that is a link are refused. A store that cannot be read writes no copy, so a good
-// copy is never replaced by an empty one.
+// copy is never replaced by an empty one. A dry run (dryRun, for both) makes every check and stops
+// before the first change to any file: done, writtenPath the file it would write.
 StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const GameProfile& profile);
+                                 const GameProfile& profile, bool dryRun = false);
 
 // Replaces the game's store by the selected copy, keeping its slot positions and any bytes after
 // slot 300; the header written is the profile's StoreImportHeader. A copy cut short, or one that
@@ -38,6 +43,6 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
 // a whole store of this game, ends with kNoCopyChosenText and leaves the store as it was.
 StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile,
-                                 const HistorySettings& history = {});
+                                 const HistorySettings& history = {}, bool dryRun = false);
 
 } // namespace tarvelin

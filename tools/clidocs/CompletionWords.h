@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/cli/CommandTable.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// What every shell's completion takes from the command table, in the table's order.
+
+namespace tarvelin::cli
+{
+
+// The first word of each command, each once; and the second words of the two-word commands under
+// their first.
+struct CommandWords {
+    std::vector<std::string> first;
+    std::vector<std::pair<std::string, std::vector<std::string>>> second;
+};
+CommandWords commandWords();
+
+// How a value or an argument of this kind is completed: "game", "command", "file", "directory",
+// or "none" (typed by the user).
+std::string_view completionOf(ValueKind kind);
+
+// "--game", or "-h" for a short name.
+std::string longSpelling(Option option);
+// The options' long spellings.
+std::vector<std::string> optionSpellings(std::span<const CommandOption> options);
+
+// The completion kinds of a command's arguments, in order.
+std::vector<std::string> argumentKinds(const CommandSpec& command);
+
+std::string joined(const std::vector<std::string>& words, std::string_view separator = " ");
+
+} // namespace tarvelin::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace tarvelin::cli
+{
+
+// The zsh completion function for the program (_tarvelin-setup-utility, for a vendor-completions
+// folder), from the command table: what the bash completion offers, with each command's and
+// option's summary beside it. Options may come before the command and values may follow "=".
+std::string zshCompletion();
+
+} // namespace tarvelin::cli
