@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every benchmark, then prints one table of figures, floors and ratios.
 #include "PeakMemory.h"
 #include "RatioTable.h"

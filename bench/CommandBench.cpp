@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each store command in process on a full store, against the plain calls that move the same
 // bytes (read the files it reads, write atomically the files it writes). Files a command changes
 // are put back between iterations, outside the timing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each command run end to end as a process, against the same executable's --version: the floor
 // of starting the process and its libraries. Files a command changes are put back between runs,
 // outside the timing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file list of a folder of setup files, against the plain directory listing.
 #include "BenchFixtures.h"
 #include "FloorCalls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each command that replaces a store, in process on a full store, with its backup history and
 // without it (the keep step switched off): the history's own cost beside each writing command.
 // The command with its history is also set beside its floor: the store and a generation of it

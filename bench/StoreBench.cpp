@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store file read and written whole, against the same bytes moved by plain calls.
 #include "BenchFixtures.h"
 #include "FloorCalls.h"

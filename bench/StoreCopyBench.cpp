@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-store export and import in process on a full store, against the plain calls that
 // move the same bytes: one read of the source and one atomic write of the target.
 #include "BenchFixtures.h"

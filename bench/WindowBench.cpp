@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window opened offscreen, against the sum of its floors: once with a bare window of its
 // size, once with a window of the same widgets built plainly. The three steps of the opening are
 // timed apart too, to show where its time goes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes either fail to parse or parse into a file that, written and read again, holds the
 // same keys and values: the registry file is never rewritten into something it did not say.
 #include "core/registry/RegFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz target's kept inputs without libFuzzer, so that every input in its corpus stays a
 // regression test of the normal build: each file named, or found under a folder named, on the
 // command line goes once through LLVMFuzzerTestOneInput. A target that finds a fault aborts.

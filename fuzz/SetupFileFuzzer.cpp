@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single-setup file is accepted only when it is exactly one slot, and an accepted file is
 // written back byte for byte.
 #include "core/store/StoreFormat.h"

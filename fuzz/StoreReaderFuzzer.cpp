@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes given as a store must parse without a fault, and what is written back from the
 // table must read again as the same table: the writer never produces a file the reader misreads.
 #include "core/store/StoreFormat.h"

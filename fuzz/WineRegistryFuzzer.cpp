@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes given as a Wine system.reg must read without a fault, and what is read for a key must
 // not depend on which other keys were asked for: passing over the unwanted ones never drops or
 // changes a wanted one.

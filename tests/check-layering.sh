@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Holds the layering of the two libraries:
 #  - nothing under src/core/ includes a ui/ header or a Qt Gui/Widgets header;
 #  - inside src/core/ and inside src/ui/ each folder includes only the folders listed before it in

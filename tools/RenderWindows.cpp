@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of the utility on the demo data into PNG files, offscreen. Nothing is
 // started and no link is opened: the platform services are stand-ins that only record.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, from Debian's packages, what building and running the utility needs; with --tests also
 # what its tests need, with --package what building and checking its Debian package needs, with
 # --ci everything the CI run uses (the three, and the compilers and checkers of its further

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every window on the demo data into docs/screenshots/ (offscreen, no display needed).
 set -euo pipefail
 cd "$(dirname "$0")/.."

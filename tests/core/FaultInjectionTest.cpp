@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command that writes a file, run once with each of its file steps failing in turn: no
 // setup may be lost, no file left half written, and no failure may pass for a success.
 #include "core/files/SetupFileRename.h"

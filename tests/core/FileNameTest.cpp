@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names that are not UTF-8, as Linux allows: every command must reach the file by its own bytes.
 // The fixtures are made and checked with plain POSIX calls on raw bytes, never through the
 // utility's own name conversion.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history commands of the command line: their JSON, their refusals and exit codes.
 #include "core/store/StoreHistory.h"
 #include "core/store/StorePaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders, stores and names as players' machines really have them: missing, protected, empty,
 // linked, misnamed. Each is met with a message or the documented result, and nothing is lost.
 // (Damaged stores, gaps, high-byte and long names, the other game's files and garbled registry

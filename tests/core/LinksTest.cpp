@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Symbolic links in the game folder and in the player's folders, made for real: nothing is
 // written through a link the utility did not choose, and no mode changes through one.
 #include "core/files/SetupFileRename.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sort keeps the exact order of the exchange sort it stands for, equal names included.
 
 #include "core/store/SetupName.h"

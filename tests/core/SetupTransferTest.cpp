@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
 #include "core/transfer/SetupExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backup history: what each writing command keeps, what an opening keeps, restore and its
 // undo, retention and pins, refusals when the history cannot be written, damaged files.
 #include "core/store/StoreHistory.h"

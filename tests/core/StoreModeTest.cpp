@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store's mode through every command that replaces it: whichever way the new store is written
 // (over the old one, or through setups.tmp), it keeps the old one's permission bits, and a
 // read-only store is made writable by its owner and no more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A setups.sav missing from an existing "saved games" folder is a store the game has not written
 // yet: every command reads it as an empty store.
 

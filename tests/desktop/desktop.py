@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A desktop for the real-display tests: Xvfb, openbox, a D-Bus session and the AT-SPI bus.
 
 The utility runs there as a player would run it. The tests press real keys and click with

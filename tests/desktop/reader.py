@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The utility as a screen reader sees it, over AT-SPI. Import after desktop.Desktop.start()."""
 
 import subprocess

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game window on a desktop: focus chooses nothing, the counters are read with their
 captions, the titles are exact, and a setup goes out and in by the keyboard alone.
 

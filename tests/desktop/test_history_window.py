@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The backup history on a desktop, by the keyboard and a screen reader alone: opened from the
 Setup File menu, a frame titled exactly, its lines and preview read, focus choosing nothing,
 and a deleted setup brought back with Restore.

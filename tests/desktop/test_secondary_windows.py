@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The start window's secondary windows on a 1280 by 1024 desktop: frames with exact titles,
 opened beside the start window without covering it, the volume keys going the right way, and
 the directories window sliding right off the screen when it closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual page as man renders it and the bash, zsh and fish completions as those shells run
 // them, all written from the command table; and the built program's word on where its help pages
 // are.

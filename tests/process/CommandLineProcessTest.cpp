@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built command line as a player runs it: what reaches standard error, and a wrong line
 // that never opens the windows.
 #include "support/FileTree.h"

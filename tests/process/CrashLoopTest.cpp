@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line killed at random moments while it rewrites a full store: the store must
 // always be one of the whole files it can be, and the next run must work.
 #include "support/StoreBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several utilities change one store at the same moment, as scripts with `&` or `xargs -P` do:
 // every change lands, and none is reported that did not.
 #include "support/StoreBytes.h"

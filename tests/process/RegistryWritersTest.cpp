@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several running utilities change the registry at the same moment: each keeps its value.
 #include "core/registry/Registry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A FIFO where the utility expects a file: every command that would read it ends at once with a
 // refusal, instead of waiting for a writer that never comes. Each run is bounded, so a hang
 // fails the test rather than stalling the whole run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every window, measured on the window's rendered picture: the colour that
 // stands out most from the text's background must reach 4.5:1 against it (WCAG AA).
 

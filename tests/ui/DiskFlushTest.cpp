@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How often the game window flushes files to the disk. This test executable stands in for the C
 // library's fdatasync and fsync, which Qt reaches through the dynamic linker, and counts the calls.
 #include "core/game/GameProfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window's buttons and menu entries drive the store and file commands end to end.
 
 #include "core/game/GameProfile.h"

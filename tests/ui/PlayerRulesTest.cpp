@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player meets with the keyboard and a screen reader in the game window: focus never
 // chooses a setup, the counters are read with their captions, Tab follows the layout, and every
 // picture button runs from the keyboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the manual page and the bash, zsh and fish completions from the command table, at build
 // time:
 //   tarvelin-cli-docs VERSION DATE MANPAGE BASH ZSH FISH

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/StorePreview.h"
 
 #include "core/names/Windows1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/art/Artwork.h"
 
 #include "core/app/PictureCache.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/art/GameWindowStyle.h"
 
 #include "ui/art/Palette.h"

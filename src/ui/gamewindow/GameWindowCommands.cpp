@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window's store and file commands: each gathers the controls' values, calls the
 // command function the command line also calls, and shows what it hands back.
 
