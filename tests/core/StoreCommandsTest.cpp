@@ -1,11 +1,19 @@
 #include "core/store/StoreCommands.h"
 
+#include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/store/StoreHistory.h"
+#include "core/store/StoreHistoryCommands.h"
 #include "core/store/StoreOpening.h"
+#include "core/store/StorePaths.h"
+#include "core/transfer/SetupImport.h"
+#include "core/transfer/StoreCopy.h"
 #include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
+#include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -160,6 +168,65 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
                       std::vector{storeNotWrittenMessage(game.path("setups.sav"))});
             EXPECT_EQ(game.read("setups.sav"), store);
             EXPECT_FALSE(game.exists("setups.tmp"));
+        }
+    }
+}
+
+// Every command that rewrites the store, on a store that does not read whole as a Dirt Track
+// Racing store: each refuses, names the file and what is wrong, and the store keeps its bytes.
+TEST_F(StoreCommandsTest, ADamagedStoreIsNeverRewrittenAndTheRefusalSaysWhy)
+{
+    QTemporaryDir files;
+    fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
+    fixture::writeFile(files.filePath("Dtr setups.sav"), fixture::storeOf({"X"}, 6));
+    const QByteArray backup = fixture::storeOf({"Backed up"}, 6);
+    const qint64 generation = StoreHistory(StorePaths::forGameDirectory(game.root()), kDtr)
+                                  .keep(fixture::storeOf({"Kept"}, 6), "test")
+                                  .keptId;
+    ASSERT_NE(generation, 0);
+    const std::vector<std::function<CommandOutcome()>> commands = {
+        [&] { return remove(1); },
+        [&] { return sortStore(game.root(), kDtr); },
+        [&] { return restoreStore(game.root(), kDtr); },
+        [&] {
+            return importSetup({.gameDirectory = game.root(),
+                                .profile = &DirtTrackRacingProfile,
+                                .folder = files.path(),
+                                .chosenFile = "Track.set",
+                                .style = MessageStyle::Marked});
+        },
+        [&] {
+            return importStoreCopy(game.root(), files.path(), "Dtr setups.sav",
+                                   DirtTrackRacingProfile);
+        },
+        [&] { return restoreGeneration(game.root(), kDtr, generation); },
+    };
+    struct Damage {
+        QByteArray store;
+        QString defect;
+    };
+    const std::vector<Damage> damages = {
+        {fixture::storeOf({"a", "b", "c"}, 6).left(1000), "the file ends before slot 77 of 300"},
+        {fixture::le32(0) + fixture::le32(1) + "a" + '\0' + fixture::fixedPart(6, 1).left(100),
+         "slot 1 runs past the end of the file"},
+        {fixture::le32(0) + fixture::le32(1) + "no end", "the name in slot 1 has no end"},
+        {fixture::storeOf({"Sprint", "Cars"}, fixture::kScTrailingWords),
+         "its setups are records of the other game"},
+    };
+    for (const Damage& damage : damages) {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << damage.defect.toStdString() << ", command " << i);
+            game.write("setups.sav", damage.store);
+            game.write("setups.bak", backup);
+            const CommandOutcome outcome = commands[i]();
+            EXPECT_FALSE(outcome.done);
+            ASSERT_FALSE(outcome.messages.empty());
+            EXPECT_EQ(
+                outcome.messages.back().text.toStdString(),
+                storeDamagedMessage(game.path("setups.sav"), damage.defect).text.toStdString());
+            EXPECT_EQ(game.read("setups.sav"), damage.store);
+            EXPECT_FALSE(game.exists("setups.tmp"));
+            EXPECT_TRUE(QFile::exists(files.filePath("Track.set")));
         }
     }
 }

@@ -139,18 +139,27 @@ TEST_F(StoreHistoryTest, NothingNewIsKeptWhenTheStoreIsAlreadyTheNewestOrNotRepl
     EXPECT_EQ(generations().size(), 1u);
 }
 
-TEST_F(StoreHistoryTest, AnOpeningKeepsAStoreTheGameSavedSince)
+// A first run on a backup of five setups keeps that backup before replacing it; after that an
+// opening keeps only what the game saved since, and never a backup the history already holds
+// (written with header 0 from a store whose header is not).
+TEST_F(StoreHistoryTest, AnOpeningKeepsTheBackupItReplacesAndAStoreTheGameSavedSince)
 {
-    game.write("setups.sav", storeOf({"Oval"}));
-    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
+    const QByteArray backup = storeOf({"1", "2", "3", "4", "5"});
+    game.write("setups.bak", backup);
+    game.write("setups.sav", fixture::store({fixture::dtrSlot("Oval", 1)}, 7));
+    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 2);
+    EXPECT_EQ(bytesOf(1), backup);
+    EXPECT_EQ(generations().back().command, QStringLiteral("setups.bak"));
     EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 0);
+
     const QByteArray saved = storeOf({"Oval", "Saved by the game"});
     game.write("setups.sav", saved);
     const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
     EXPECT_TRUE(opening.backupWritten);
-    ASSERT_EQ(opening.keptGeneration, 2);
+    ASSERT_EQ(opening.keptGeneration, 3);
+    EXPECT_EQ(generations().size(), 3u);
     EXPECT_EQ(generations().front().command, QStringLiteral("opening"));
-    EXPECT_EQ(bytesOf(2), saved);
+    EXPECT_EQ(bytesOf(3), saved);
 }
 
 TEST_F(StoreHistoryTest, ARestoreReturnsTheBytesExactlyAndCanItselfBeUndone)
@@ -302,7 +311,6 @@ TEST_F(StoreHistoryTest, APrunedFileCarriesTheNextGenerationAndLeftoversGo)
 TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
 {
     const QByteArray before = storeOf({"b", "a"});
-    game.write("setups.bak", storeOf({"z"}));
     fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
     fixture::writeFile(files.filePath("Dtr setups.sav"), storeOf({"X"}));
     const QString refusal = QStringLiteral("The store %1 was not changed, because its present "
@@ -310,6 +318,7 @@ TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
                                 .arg(game.path("setups.sav"));
     game.write("setups.sav", storeOf({"older"}));
     ASSERT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
+    game.write("setups.bak", storeOf({"z"}));
 
     const std::vector<std::function<std::vector<Message>()>> commands = {
         [&] {

@@ -37,7 +37,8 @@ public:
     const QString& command() const { return command_; }
 
     // The store as it is is kept in the backup history first; when that fails the store is not
-    // touched and the replacement fails.
+    // touched and the replacement fails. So does a store that does not read whole as a store of
+    // this game: whatever a command changed, it changed a misreading of it.
     FileResult replace(const SetupTable& table, RecordLayout layout, QByteArrayView excess,
                        bool throughScratch);
     FileResult replaceBytes(const QByteArray& bytes, bool throughScratch);
@@ -46,6 +47,8 @@ public:
     // store, or the store itself could not be written.
     Message notWrittenMessage() const;
     bool historyRefused() const { return historyRefused_; }
+    // The last replacement was refused because the store does not read whole as its game's.
+    bool storeDamaged() const { return !defect_.isEmpty(); }
     // The generation the last replacement kept; 0 when the store equalled the newest one.
     qint64 keptGeneration() const { return keptGeneration_; }
 
@@ -62,6 +65,7 @@ private:
     StoreLock lock_;
     std::optional<QByteArray> storeRead_; // the store's bytes as this change last read them
     bool historyRefused_ = false;
+    QString defect_; // why the store on disk does not read whole, when that refused a replacement
     qint64 keptGeneration_ = 0;
 };
 

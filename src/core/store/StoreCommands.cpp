@@ -21,6 +21,13 @@ std::optional<StoreRead> readStore(StoreChange& change, StoreCommandOutcome& fai
             refused<StoreCommandOutcome>(storeUnreadableMessage(change.paths().store), read.error);
         return std::nullopt;
     }
+    // Nor is one that does not read whole: the slot or order the player chose is a misreading.
+    if (!read.defect.isEmpty()) {
+        failure = refused<StoreCommandOutcome>(
+            storeDamagedMessage(change.paths().store, read.defect), read.defect);
+        failure.store = stateOf(read.image.table);
+        return std::nullopt;
+    }
     return read;
 }
 

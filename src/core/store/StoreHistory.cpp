@@ -265,6 +265,21 @@ FileContents StoreHistory::bytesOf(qint64 id) const
     return contents;
 }
 
+bool StoreHistory::holds(QByteArrayView storeBytes) const
+{
+    const auto setupsOf = [](QByteArrayView bytes) {
+        return bytes.sliced(std::min<qsizetype>(layout::kHeaderSize, bytes.size()));
+    };
+    for (const Generation& generation : list().generations) {
+        if (generation.bytes != storeBytes.size())
+            continue;
+        const FileContents kept = bytesOf(generation.id);
+        if (kept.ok && setupsOf(kept.bytes) == setupsOf(storeBytes))
+            return true;
+    }
+    return false;
+}
+
 KeepResult StoreHistory::keep(const QByteArray& storeBytes, const QString& command) const
 {
     Staged staged = stage(storeBytes, command);

@@ -62,6 +62,10 @@ public:
     // The store bytes of a generation, checked against its record.
     FileContents bytesOf(qint64 id) const;
 
+    // Some generation holds these setups: its bytes equal `storeBytes` but for the header, which
+    // a backup carries as 0 whatever its store's was.
+    bool holds(QByteArrayView storeBytes) const;
+
     // Keeps `storeBytes` as a new generation replaced by `command`, unless they equal the newest
     // generation byte for byte, then prunes. A failure leaves no new generation behind.
     KeepResult keep(const QByteArray& storeBytes, const QString& command) const;

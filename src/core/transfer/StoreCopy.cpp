@@ -7,6 +7,7 @@
 #include "core/platform/FileIO.h"
 #include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
+#include "core/store/StoreDefect.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 
@@ -107,17 +108,12 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     StoreChange change = StoreChange::begin(paths, layout, QStringLiteral("store-import"), history);
     if (!change.started())
         return refused<StoreCopyOutcome>(change.refusal(), change.refusalDetail());
+    // A copy that does not read whole is damaged or the other game's: its table would replace
+    // every setup of the store with what a misaligned walk found.
+    if (const QString defect = storeDefect(contents.bytes, layout); !defect.isEmpty())
+        return importFailed(QStringLiteral("%1 is not a whole store of %2: %3")
+                                .arg(copy, profile.gameTitle, defect));
     const CopyRead read = parseWithHeader(contents.bytes, layout);
-    // A copy cut short is damaged. Bytes after slot 300 are kept, as the store keeps them, unless
-    // the file reads as a whole store of the other game: then this game's walk found garbage, and
-    // would replace every setup of the store with it.
-    const StoreImage asOtherGame =
-        parseStore(contents.bytes, profile.OtherProfile().recordLayout());
-    const bool otherGames =
-        !read.image.excess.isEmpty() && !asOtherGame.cutShort && asOtherGame.excess.isEmpty();
-    if (read.image.cutShort || otherGames)
-        return importFailed(
-            QStringLiteral("%1 is not a whole store of %2").arg(copy, profile.gameTitle));
 
     StoreCopyOutcome outcome;
     // The copy's own attributes do not matter to the import: a copy on a read-only medium
@@ -135,9 +131,9 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     if (const FileResult written = change.replaceBytes(
             serializeWithHeader(read.image.table, layout, header, read.image.excess), false);
         !written) {
-        if (change.historyRefused())
-            return refused(change.notWrittenMessage(), written.error, std::move(outcome));
-        return importFailed(written.error, std::move(outcome));
+        // The copy was chosen and read: what failed is the store's write, and the player is told
+        // that, not that no copy was chosen.
+        return refused(change.notWrittenMessage(), written.error, std::move(outcome));
     }
     if (const FileResult normal = setNormal(paths.store); !normal)
         outcome.passedOver << normal.error;
