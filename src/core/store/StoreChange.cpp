@@ -22,7 +22,7 @@ StoreChange::StoreChange(StorePaths paths, RecordLayout layout, QString command,
 StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QString command,
                                HistorySettings history)
 {
-    StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
+    StoreLock lock = StoreLock::acquire(storeLockFolder(paths), storeLockWait(),
                                         [&paths] { noticeStoreLockWait(paths.store); });
     if (!lock.held())
         qCWarning(lcStore).noquote() << command << "refused:" << lock.error();

@@ -96,7 +96,7 @@ StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layou
     }
     // Held while the store is read and the backup written from it, so the backup is a store
     // that existed, never one half changed by another command.
-    const StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
+    const StoreLock lock = StoreLock::acquire(storeLockFolder(paths), storeLockWait(),
                                               [&paths] { noticeStoreLockWait(paths.store); });
 
     const StoreRead read = readGameStore(paths, layout);
