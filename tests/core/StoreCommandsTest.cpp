@@ -146,23 +146,29 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
 {
     const QByteArray store = fixture::storeOf({"b", "a"}, kDtr.trailingWordCount);
     game.write("setups.bak", fixture::storeOf({"z"}, kDtr.trailingWordCount));
-    const std::vector<std::function<StoreCommandOutcome()>> commands = {
+    QTemporaryDir copies;
+    fixture::writeFile(copies.filePath("Dtr setups.sav"), fixture::storeOf({"X"}, 6));
+    const std::vector<std::function<CommandOutcome()>> commands = {
         [&] { return remove(1); },
         [&] { return sortStore(game.root(), kDtr); },
         [&] { return restoreStore(game.root(), kDtr); },
+        [&] {
+            return importStoreCopy(game.root(), copies.path(), "Dtr setups.sav",
+                                   DirtTrackRacingProfile);
+        },
     };
     for (const FileStep failing : {FileStep::Write, FileStep::Commit, FileStep::Rename}) {
         for (const auto& command : commands) {
             game.write("setups.sav", store);
             // The store's own write fails; the history's is the fault walk's.
-            const StoreCommandOutcome outcome = [&] {
+            const CommandOutcome outcome = [&] {
                 const fixture::InjectedFileFaults faults([&](FileStep step, const QString& path) {
                     return step != failing || path.contains(QStringLiteral("/history/"));
                 });
                 return command();
             }();
             if (failing == FileStep::Rename && outcome.done)
-                continue; // restore writes setups.sav without a scratch file to rename
+                continue; // restores write setups.sav without a scratch file to rename
             EXPECT_FALSE(outcome.done);
             EXPECT_EQ(outcome.messages,
                       std::vector{storeNotWrittenMessage(game.path("setups.sav"))});
