@@ -364,8 +364,8 @@ TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
 }
 
 // Files planted in a history folder: damaged generations, a record naming another generation,
-// names of more or fewer digits than ours, a folder. Each is listed as passed over, none decides
-// the next id or is written over, and ids go on past them.
+// names of more or fewer digits than ours, a folder, a link at a generation's pinned name. Each is
+// listed as passed over, none decides the next id or is written over, and ids go on past them.
 TEST_F(StoreHistoryTest, PlantedAndDamagedFilesAreNeverWrittenOverAndIdsGoOnPastThem)
 {
     const qint64 good = keepThroughSort(storeOf({"b", "a"}));
@@ -386,12 +386,15 @@ TEST_F(StoreHistoryTest, PlantedAndDamagedFilesAreNeverWrittenOverAndIdsGoOnPast
     for (const auto& [name, bytes] : planted)
         fixture::writeFile(folder + "/" + name, bytes);
     QDir(folder).mkdir("0000000006.generation");
+    const QString outside = files.filePath("outside");
+    fixture::writeFile(outside, "not a generation");
+    ASSERT_TRUE(QFile::link(outside, folder + "/0000000001.pinned.generation"));
 
     const HistoryListOutcome listed = listHistory(game.root(), kDtr);
     ASSERT_TRUE(listed.done);
     ASSERT_EQ(listed.generations.size(), 1u);
     EXPECT_EQ(listed.generations[0].id, good);
-    EXPECT_EQ(listed.passedOver.size(), 9);
+    EXPECT_EQ(listed.passedOver.size(), 10);
     std::vector<qint64> ids;
     for (const char* name : {"new", "newer", "newest"})
         ids.push_back(history().keep(storeOf({name}), "test").keptId);
@@ -400,6 +403,9 @@ TEST_F(StoreHistoryTest, PlantedAndDamagedFilesAreNeverWrittenOverAndIdsGoOnPast
     for (const auto& [name, bytes] : planted)
         EXPECT_EQ(fixture::readFile(folder + "/" + name), bytes) << name.toStdString();
     EXPECT_FALSE(previewGeneration(game.root(), kDtr, 3).done);
+    EXPECT_TRUE(previewGeneration(game.root(), kDtr, good).done);
+    EXPECT_FALSE(pinGeneration(game.root(), kDtr, good, true).done);
+    EXPECT_EQ(fixture::readFile(outside), "not a generation");
 }
 
 // A generation whose body is not a whole store of the game (kept from a damaged store, or

@@ -217,8 +217,10 @@ qint64 StoreHistory::freeIdAfter(qint64 id) const
 
 QString StoreHistory::existingPath(qint64 id) const
 {
+    // As find() takes it: a pinned name that is no regular file (a planted link) is passed over.
     const QString pinned = generationPath(id, true);
-    return entryExists(pinned) ? pinned : generationPath(id, false);
+    const PathInfo info(pinned);
+    return info.isFile() && !info.isSymLink() ? pinned : generationPath(id, false);
 }
 
 FileResult StoreHistory::usable() const
@@ -459,6 +461,9 @@ FileResult StoreHistory::setPinned(qint64 id, bool pinned) const
     const FileContents bytes = bytesOf(id);
     if (!bytes.ok)
         return FileResult::failure(bytes.error);
+    // A link planted at the other name would take the generation wherever it points.
+    if (FileResult notLink = refuseLink(to); !notLink)
+        return notLink;
     Generation record = *found;
     record.pinned = pinned;
     // The new file first, then the old one goes: cut short between, both hold the same store,
