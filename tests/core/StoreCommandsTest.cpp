@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/StoreCommands.h"
 
+#include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
+#include "core/store/StoreHistory.h"
+#include "core/store/StoreHistoryCommands.h"
 #include "core/store/StoreOpening.h"
+#include "core/store/StorePaths.h"
+#include "core/transfer/SetupImport.h"
+#include "core/transfer/StoreCopy.h"
 #include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
+#include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -139,28 +147,117 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
 {
     const QByteArray store = fixture::storeOf({"b", "a"}, kDtr.trailingWordCount);
     game.write("setups.bak", fixture::storeOf({"z"}, kDtr.trailingWordCount));
-    const std::vector<std::function<StoreCommandOutcome()>> commands = {
-        [&] { return remove(1); },
-        [&] { return sortStore(game.root(), kDtr); },
-        [&] { return restoreStore(game.root(), kDtr); },
+    QTemporaryDir copies;
+    fixture::writeFile(copies.filePath("Dtr setups.sav"), fixture::storeOf({"X"}, 6));
+    // Delete, sort and import rewrite what they read; restore, the whole-store import and the
+    // history's restore put a whole store back, which is how a player recovers, after the damaged
+    // one is kept in the history.
+    struct Command {
+        std::function<CommandOutcome()> run;
+        QByteArray replacement; // empty: refused
+    };
+    const std::vector<Command> commands = {
+        {[&] { return remove(1); }, {}},
+        {[&] { return sortStore(game.root(), kDtr); }, {}},
+        {[&] { return restoreStore(game.root(), kDtr); }, backup},
+        [&] {
+            return importStoreCopy(game.root(), copies.path(), "Dtr setups.sav",
+                                   DirtTrackRacingProfile);
+        },
     };
     for (const FileStep failing : {FileStep::Write, FileStep::Commit, FileStep::Rename}) {
         for (const auto& command : commands) {
             game.write("setups.sav", store);
             // The store's own write fails; the history's is the fault walk's.
-            const StoreCommandOutcome outcome = [&] {
+            const CommandOutcome outcome = [&] {
                 const fixture::InjectedFileFaults faults([&](FileStep step, const QString& path) {
                     return step != failing || path.contains(QStringLiteral("/history/"));
                 });
                 return command();
             }();
             if (failing == FileStep::Rename && outcome.done)
-                continue; // restore writes setups.sav without a scratch file to rename
+                continue; // restores write setups.sav without a scratch file to rename
             EXPECT_FALSE(outcome.done);
             EXPECT_EQ(outcome.messages,
                       std::vector{storeNotWrittenMessage(game.path("setups.sav"))});
             EXPECT_EQ(game.read("setups.sav"), store);
             EXPECT_FALSE(game.exists("setups.tmp"));
+        }
+    }
+}
+
+// Every command that rewrites the store, on a store that does not read whole as a Dirt Track
+// Racing store: each refuses, names the file and what is wrong, and the store keeps its bytes.
+TEST_F(StoreCommandsTest, ADamagedStoreIsNeverRewrittenAndTheRefusalSaysWhy)
+{
+    QTemporaryDir files;
+    fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
+    fixture::writeFile(files.filePath("Dtr setups.sav"), fixture::storeOf({"X"}, 6));
+    const QByteArray backup = fixture::storeOf({"Backed up"}, 6);
+    const qint64 generation = StoreHistory(StorePaths::forGameDirectory(game.root()), kDtr)
+                                  .keep(fixture::storeOf({"Kept"}, 6), "test")
+                                  .keptId;
+    ASSERT_NE(generation, 0);
+    // Delete, sort and import rewrite what they read; restore, the whole-store import and the
+    // history's restore put a whole store back, which is how a player recovers, after the damaged
+    // one is kept in the history.
+    struct Command {
+        std::function<CommandOutcome()> run;
+        QByteArray replacement; // empty: refused
+    };
+    const std::vector<Command> commands = {
+        {[&] { return remove(1); }, {}},
+        {[&] { return sortStore(game.root(), kDtr); }, {}},
+        {[&] { return restoreStore(game.root(), kDtr); }, backup},
+        {[&] {
+             return importSetup({.gameDirectory = game.root(),
+                                 .profile = &DirtTrackRacingProfile,
+                                 .folder = files.path(),
+                                 .chosenFile = "Track.set",
+                                 .style = MessageStyle::Marked});
+         },
+         {}},
+        {[&] {
+             return importStoreCopy(game.root(), files.path(), "Dtr setups.sav",
+                                    DirtTrackRacingProfile);
+         },
+         fixture::storeOf({"X"}, 6)},
+        {[&] { return restoreGeneration(game.root(), kDtr, generation); },
+         fixture::storeOf({"Kept"}, 6)},
+    };
+    struct Damage {
+        QByteArray store;
+        QString defect;
+    };
+    const std::vector<Damage> damages = {
+        {fixture::storeOf({"a", "b", "c"}, 6).left(1000), "the file ends before slot 77 of 300"},
+        {fixture::le32(0) + fixture::le32(1) + "a" + '\0' + fixture::fixedPart(6, 1).left(100),
+         "slot 1 runs past the end of the file"},
+        {fixture::le32(0) + fixture::le32(1) + "no end", "the name in slot 1 has no end"},
+        {fixture::storeOf({"Sprint", "Cars"}, fixture::kScTrailingWords),
+         "its setups are records of the other game"},
+    };
+    for (const Damage& damage : damages) {
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << damage.defect.toStdString() << ", command " << i);
+            game.write("setups.sav", damage.store);
+            game.write("setups.bak", backup);
+            const CommandOutcome outcome = commands[i].run();
+            EXPECT_FALSE(game.exists("setups.tmp"));
+            if (!commands[i].replacement.isEmpty()) {
+                EXPECT_TRUE(outcome.done);
+                EXPECT_EQ(game.read("setups.sav").mid(4), commands[i].replacement.mid(4));
+                EXPECT_TRUE(StoreHistory(StorePaths::forGameDirectory(game.root()), kDtr)
+                                .holds(damage.store));
+                continue;
+            }
+            EXPECT_FALSE(outcome.done);
+            ASSERT_FALSE(outcome.messages.empty());
+            EXPECT_EQ(
+                outcome.messages.back().text.toStdString(),
+                storeDamagedMessage(game.path("setups.sav"), damage.defect).text.toStdString());
+            EXPECT_EQ(game.read("setups.sav"), damage.store);
+            EXPECT_TRUE(QFile::exists(files.filePath("Track.set")));
         }
     }
 }

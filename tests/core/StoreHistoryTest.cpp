@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <unistd.h>
 
 using namespace tarvelin;
@@ -140,18 +141,27 @@ TEST_F(StoreHistoryTest, NothingNewIsKeptWhenTheStoreIsAlreadyTheNewestOrNotRepl
     EXPECT_EQ(generations().size(), 1u);
 }
 
-TEST_F(StoreHistoryTest, AnOpeningKeepsAStoreTheGameSavedSince)
+// A first run on a backup of five setups keeps that backup before replacing it; after that an
+// opening keeps only what the game saved since, and never a backup the history already holds
+// (written with header 0 from a store whose header is not).
+TEST_F(StoreHistoryTest, AnOpeningKeepsTheBackupItReplacesAndAStoreTheGameSavedSince)
 {
-    game.write("setups.sav", storeOf({"Oval"}));
-    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
+    const QByteArray backup = storeOf({"1", "2", "3", "4", "5"});
+    game.write("setups.bak", backup);
+    game.write("setups.sav", fixture::store({fixture::dtrSlot("Oval", 1)}, 7));
+    EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 2);
+    EXPECT_EQ(bytesOf(1), backup);
+    EXPECT_EQ(generations().back().command, QStringLiteral("setups.bak"));
     EXPECT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 0);
+
     const QByteArray saved = storeOf({"Oval", "Saved by the game"});
     game.write("setups.sav", saved);
     const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
     EXPECT_TRUE(opening.backupWritten);
-    ASSERT_EQ(opening.keptGeneration, 2);
+    ASSERT_EQ(opening.keptGeneration, 3);
+    EXPECT_EQ(generations().size(), 3u);
     EXPECT_EQ(generations().front().command, QStringLiteral("opening"));
-    EXPECT_EQ(bytesOf(2), saved);
+    EXPECT_EQ(bytesOf(3), saved);
 }
 
 TEST_F(StoreHistoryTest, ARestoreReturnsTheBytesExactlyAndCanItselfBeUndone)
@@ -303,7 +313,6 @@ TEST_F(StoreHistoryTest, APrunedFileCarriesTheNextGenerationAndLeftoversGo)
 TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
 {
     const QByteArray before = storeOf({"b", "a"});
-    game.write("setups.bak", storeOf({"z"}));
     fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
     fixture::writeFile(files.filePath("Dtr setups.sav"), storeOf({"X"}));
     const QString refusal = QStringLiteral("The store %1 was not changed, because its present "
@@ -311,6 +320,7 @@ TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
                                 .arg(game.path("setups.sav"));
     game.write("setups.sav", storeOf({"older"}));
     ASSERT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
+    game.write("setups.bak", storeOf({"z"}));
 
     const std::vector<std::function<std::vector<Message>()>> commands = {
         [&] {
@@ -354,26 +364,112 @@ TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
     }
 }
 
-TEST_F(StoreHistoryTest, DamagedAndForeignFilesArePassedOverAndReported)
+// Files planted in a history folder: damaged generations, a record naming another generation,
+// names of more or fewer digits than ours, a folder, a link at a generation's pinned name. Each is
+// listed as passed over, none decides the next id or is written over, and ids go on past them.
+TEST_F(StoreHistoryTest, PlantedAndDamagedFilesAreNeverWrittenOverAndIdsGoOnPastThem)
 {
     const qint64 good = keepThroughSort(storeOf({"b", "a"}));
+    ASSERT_EQ(good, 1);
     const QString folder = history().folder();
-    const QString goodFile = QDir(folder).entryList(QDir::Files).first();
-    const QByteArray whole = fixture::readFile(QDir(folder).filePath(goodFile));
-    fixture::writeFile(folder + "/0000000007.generation", whole.left(whole.size() - 10));
-    fixture::writeFile(folder + "/0000000008.generation", "garbage");
-    fixture::writeFile(folder + "/0000000009.generation", whole); // names generation 1
-    fixture::writeFile(folder + "/notes.txt", "mine");
-    QDir(folder).mkdir("0000000010.generation");
+    const QByteArray whole =
+        fixture::readFile(QDir(folder).entryInfoList(QDir::Files)[0].filePath());
+    const std::vector<std::pair<QString, QByteArray>> planted = {
+        {"0000000003.generation", whole.left(whole.size() - 10)},
+        {"0000000004.generation", "garbage"},
+        {"0000000005.pinned.generation", whole}, // names generation 1
+        {"9999999999.generation", "garbage"},
+        {"999999999999999.generation", whole},
+        {"99999999999.generation", QByteArray(whole).replace("\"id\":1,", "\"id\":99999999999,")},
+        {"000000006.generation", whole},
+        {"notes.txt", "mine"},
+    };
+    for (const auto& [name, bytes] : planted)
+        fixture::writeFile(folder + "/" + name, bytes);
+    QDir(folder).mkdir("0000000006.generation");
+    const QString outside = files.filePath("outside");
+    fixture::writeFile(outside, "not a generation");
+    ASSERT_TRUE(QFile::link(outside, folder + "/0000000001.pinned.generation"));
 
     const HistoryListOutcome listed = listHistory(game.root(), kDtr);
     ASSERT_TRUE(listed.done);
     ASSERT_EQ(listed.generations.size(), 1u);
     EXPECT_EQ(listed.generations[0].id, good);
-    EXPECT_EQ(listed.passedOver.size(), 5);
-    // A damaged file's id is never given again: the next generation comes after it.
-    EXPECT_EQ(history().keep(storeOf({"new"}), "test").keptId, 11);
-    EXPECT_FALSE(previewGeneration(game.root(), kDtr, 7).done);
+    EXPECT_EQ(listed.passedOver.size(), 10);
+    std::vector<qint64> ids;
+    for (const char* name : {"new", "newer", "newest"})
+        ids.push_back(history().keep(storeOf({name}), "test").keptId);
+    EXPECT_EQ(ids, (std::vector<qint64>{2, 7, 8}));
+    EXPECT_EQ(generations().size(), 4u);
+    for (const auto& [name, bytes] : planted)
+        EXPECT_EQ(fixture::readFile(folder + "/" + name), bytes) << name.toStdString();
+    EXPECT_FALSE(previewGeneration(game.root(), kDtr, 3).done);
+    EXPECT_TRUE(previewGeneration(game.root(), kDtr, good).done);
+    EXPECT_FALSE(pinGeneration(game.root(), kDtr, good, true).done);
+    EXPECT_EQ(fixture::readFile(outside), "not a generation");
+}
+
+// A generation whose body is not a whole store of the game (kept from a damaged store, or
+// damaged since) is never written as the store, in a dry run or for real.
+TEST_F(StoreHistoryTest, AGenerationThatIsNoWholeStoreIsNeverRestored)
+{
+    const QByteArray store = storeOf({"Present"});
+    const std::vector<QByteArray> bodies = {
+        {},
+        storeOf({"a", "b"}).left(700),
+        fixture::storeOf({"Sprint"}, fixture::kScTrailingWords),
+    };
+    for (const QByteArray& body : bodies) {
+        const qint64 id = history().keep(body, "test").keptId;
+        ASSERT_NE(id, 0);
+        game.write("setups.sav", store);
+        for (const bool dryRun : {true, false}) {
+            SCOPED_TRACE(testing::Message() << body.size() << (dryRun ? " dry run" : ""));
+            const HistoryRestoreOutcome outcome = restoreGeneration(game.root(), kDtr, id, dryRun);
+            EXPECT_FALSE(outcome.done);
+            ASSERT_EQ(outcome.messages.size(), 1u);
+            EXPECT_TRUE(outcome.messages[0].text.contains("not a whole store"));
+            EXPECT_EQ(game.read("setups.sav"), store);
+        }
+    }
+}
+
+// A history root or a store's history folder that is a link is never followed: the command that
+// would keep a generation through it refuses, as for a history that cannot be written, and the
+// history commands refuse with the reason.
+TEST_F(StoreHistoryTest, AHistoryRootOrFolderThatIsALinkIsRefused)
+{
+    const QByteArray before = storeOf({"b", "a"});
+    game.write("setups.sav", before);
+    const QString root = StoreHistory::rootFolder();
+    const QString aside = root + ".aside";
+    ASSERT_TRUE(QDir().mkpath(root));
+    ASSERT_TRUE(QDir().rename(root, aside));
+    // The other tests' history comes back whatever happens here.
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        QFile::remove(root);
+        QDir(root).removeRecursively();
+        QDir().rename(aside, root);
+    });
+    for (const bool linkIsRoot : {true, false}) {
+        SCOPED_TRACE(linkIsRoot ? "root" : "folder");
+        const QString elsewhere = files.filePath(linkIsRoot ? "root" : "folder");
+        ASSERT_TRUE(QDir().mkpath(elsewhere));
+        ASSERT_TRUE(linkIsRoot || QDir().mkpath(root));
+        const QString link = linkIsRoot ? root : history().folder();
+        ASSERT_TRUE(QFile::link(elsewhere, link));
+
+        const StoreCommandOutcome sorted = sortStore(game.root(), kDtr);
+        EXPECT_FALSE(sorted.done);
+        ASSERT_EQ(sorted.messages.size(), 1u);
+        EXPECT_TRUE(sorted.messages[0].text.contains("backup history"));
+        EXPECT_EQ(game.read("setups.sav"), before);
+        EXPECT_FALSE(listHistory(game.root(), kDtr).done);
+        EXPECT_TRUE(
+            QDir(elsewhere).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QFile::remove(link);
+        QDir(root).removeRecursively();
+    }
 }
 
 TEST_F(StoreHistoryTest, ThePreviewNamesWhatARestoreBringsBackRemovesAndChanges)

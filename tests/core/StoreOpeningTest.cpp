@@ -95,7 +95,9 @@ TEST_F(StoreOpeningTest, MissingStoreOrWrongGameDirectoryListsNothingAndWritesNo
     EXPECT_FALSE(QFile::exists(game.root() + QStringLiteral("/missing")));
 }
 
-TEST_F(StoreOpeningTest, MissingEmptyOrCutShortStoreKeepsTheGoodBackupAndSaysSo)
+// A store missing, empty, cut short or of the other game never replaces the backup. The player
+// is told once: of a kept backup, and of a damaged store even when there is no backup to keep.
+TEST_F(StoreOpeningTest, MissingEmptyCutShortOrForeignStoreKeepsTheGoodBackupAndSaysSo)
 {
     std::vector<QByteArray> names;
     for (int i = 0; i < 50; ++i)
@@ -104,24 +106,49 @@ TEST_F(StoreOpeningTest, MissingEmptyOrCutShortStoreKeepsTheGoodBackupAndSaysSo)
     const QByteArray whole = fixture::storeOf({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
                                               kDtr.trailingWordCount);
 
-    std::vector<std::optional<qsizetype>> cuts{std::nullopt, 0, 3, 4, 1000, whole.size() - 1};
-    for (const std::optional<qsizetype>& cut : cuts) {
-        SCOPED_TRACE(cut ? std::to_string(*cut) : std::string("missing"));
-        game.write("setups.bak", backup);
-        ASSERT_TRUE(setReadOnly(game.path("setups.bak")));
-        QFile::remove(game.path("setups.sav"));
-        if (cut)
-            game.write("setups.sav", whole.left(*cut));
+    struct Row {
+        std::optional<QByteArray> store; // nothing: no setups.sav
+        bool damaged;
+    };
+    const std::vector<Row> rows = {
+        {std::nullopt, false},
+        {whole.left(0), false},
+        {whole.left(3), true},
+        {whole.left(1000), true},
+        {whole.left(whole.size() - 1), true},
+        {fixture::le32(0) + fixture::le32(1) + "no end", true},
+        {fixture::storeOf({"Sprint", "Cars"}, fixture::kScTrailingWords), true},
+    };
+    for (const Row& row : rows) {
+        for (const bool withBackup : {true, false}) {
+            SCOPED_TRACE(testing::Message()
+                         << (row.store ? row.store->size() : -1) << (withBackup ? " backup" : ""));
+            QFile::remove(game.path("setups.bak"));
+            if (withBackup) {
+                game.write("setups.bak", backup);
+                ASSERT_TRUE(setReadOnly(game.path("setups.bak")));
+            }
+            QFile::remove(game.path("setups.sav"));
+            if (row.store)
+                game.write("setups.sav", *row.store);
 
-        const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
+            const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
 
-        EXPECT_FALSE(opening.backupWritten);
-        EXPECT_EQ(game.read("setups.bak"), backup);
-        EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
-        ASSERT_TRUE(opening.backupKept);
-        EXPECT_TRUE(opening.backupKept->text.contains(game.path("setups.sav")));
-        EXPECT_TRUE(opening.backupKept->text.contains(QStringLiteral("kept")));
-        QFile(game.path("setups.bak")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+            EXPECT_FALSE(opening.backupWritten);
+            EXPECT_EQ(game.exists("setups.bak"), withBackup);
+            ASSERT_EQ(opening.backupKept.has_value(), withBackup || row.damaged);
+            if (!opening.backupKept)
+                continue;
+            EXPECT_TRUE(opening.backupKept->text.contains(game.path("setups.sav")));
+            EXPECT_EQ(opening.backupKept->text.contains(QStringLiteral("does not read whole")),
+                      row.damaged);
+            if (!withBackup)
+                continue;
+            EXPECT_TRUE(opening.backupKept->text.contains(QStringLiteral("kept")));
+            EXPECT_EQ(game.read("setups.bak"), backup);
+            EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
+            QFile(game.path("setups.bak")).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
     }
 
     // The whole store, even an empty one of 300 unused slots, is backed up without a word.

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Several utilities change one store at the same moment, as scripts with `&` or `xargs -P` do:
 // every change lands, and none is reported that did not.
+#include "core/platform/PathInfo.h"
 #include "support/StoreBytes.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+
+using tarvelin::PathInfo;
 
 namespace
 {
@@ -39,16 +43,17 @@ QList<QByteArray> namesIn(const QByteArray& store)
 class ParallelWriters : public ::testing::Test
 {
 protected:
-    std::unique_ptr<QProcess> start(const QStringList& arguments)
+    std::unique_ptr<QProcess> start(const QStringList& arguments, const QString& gameDir = {})
     {
         auto process = std::make_unique<QProcess>();
         process->setStandardOutputFile(QProcess::nullDevice());
         process->setStandardErrorFile(QProcess::nullDevice());
         process->start(QStringLiteral(TARVELIN_CLI),
-                       QStringList(arguments) << "--game"
-                                              << "dtr"
-                                              << "--game-dir" << game.root() << "--registry"
-                                              << scratch.filePath(QStringLiteral("r.reg")));
+                       QStringList(arguments)
+                           << "--game"
+                           << "dtr"
+                           << "--game-dir" << (gameDir.isEmpty() ? game.root() : gameDir)
+                           << "--registry" << scratch.filePath(QStringLiteral("r.reg")));
         return process;
     }
 
@@ -62,16 +67,23 @@ protected:
     fixture::GameDir game;
 };
 
+// Rounds through one game folder, then through two whose setups.sav is one file: the second
+// folder's store is a link to the first's, and both ways share the store's one lock.
 TEST_F(ParallelWriters, EightImportsAtOnceAllLand)
 {
     constexpr int kImports = 8;
-    for (int round = 0; round < 5; ++round) {
+    const fixture::GameDir linked;
+    QFile::remove(linked.path("setups.sav"));
+    ASSERT_TRUE(QFile::link(game.path("setups.sav"), linked.path("setups.sav")));
+    for (int round = 0; round < 10; ++round) {
+        const bool shared = round >= 5;
         game.write("setups.sav", fixture::storeOf({"Base"}, fixture::kDtrTrailingWords));
         std::vector<std::unique_ptr<QProcess>> imports;
         for (int i = 0; i < kImports; ++i) {
             const QString file = scratch.filePath(QStringLiteral("p%1.set").arg(i));
             fixture::writeFile(file, fixture::dtrSlot(QByteArray("P") + QByteArray::number(i), i));
-            imports.push_back(start({"import", file, "--delete"}));
+            imports.push_back(
+                start({"import", file, "--delete"}, shared && i % 2 ? linked.root() : game.root()));
         }
         int landed = 0;
         for (auto& import : imports)
@@ -79,6 +91,7 @@ TEST_F(ParallelWriters, EightImportsAtOnceAllLand)
         const QList<QByteArray> names = namesIn(game.read("setups.sav"));
         // Each import that said it was done is in the store, and the file it deleted with it.
         EXPECT_EQ(names.size(), 1 + landed) << "round " << round;
+        EXPECT_TRUE(PathInfo(linked.path("setups.sav")).isSymLink());
         EXPECT_EQ(landed, kImports) << "round " << round;
         EXPECT_EQ(QSet<QByteArray>(names.begin(), names.end()).size(), names.size());
     }

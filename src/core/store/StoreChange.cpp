@@ -4,6 +4,7 @@
 #include "core/Logging.h"
 #include "core/platform/PathInfo.h"
 #include "core/store/StoreCommandOutcome.h"
+#include "core/store/StoreDefect.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLeftovers.h"
 #include "core/store/StoreReading.h"
@@ -22,7 +23,7 @@ StoreChange::StoreChange(StorePaths paths, RecordLayout layout, QString command,
 StoreChange StoreChange::begin(const StorePaths& paths, RecordLayout layout, QString command,
                                HistorySettings history)
 {
-    StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
+    StoreLock lock = StoreLock::acquire(storeLockFolder(paths), storeLockWait(),
                                         [&paths] { noticeStoreLockWait(paths.store); });
     if (!lock.held())
         qCWarning(lcStore).noquote() << command << "refused:" << lock.error();
@@ -59,6 +60,7 @@ FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratc
 {
     Q_ASSERT(started());
     historyRefused_ = false;
+    defect_.clear();
     keptGeneration_ = 0;
     const auto refused = [this](FileResult why) {
         historyRefused_ = true;
@@ -68,7 +70,7 @@ FileResult StoreChange::replaceBytes(const QByteArray& bytes, bool throughScratc
     const StoreHistory history(paths_, layout_, history_);
     std::optional<StoreHistory::Staged> staged;
     if (FileResult kept = stageInHistory(history, staged); !kept)
-        return refused(std::move(kept));
+        return storeDamaged() ? kept : refused(std::move(kept));
     // The generation is put in place while the new store is flushed, and before the new store
     // replaces the old one.
     const BeforeCommit putGenerationInPlace = [&]() -> FileResult {
@@ -104,6 +106,15 @@ FileResult StoreChange::stageInHistory(const StoreHistory& history,
             return FileResult::failure(current.error);
         storeRead_ = current.bytes;
     }
+    // A store that does not read whole is not replaced: the table the command changed is a
+    // misreading of it, and writing that back would garble the player's setups. An empty file
+    // holds no setup to garble; it takes a change as a store not written yet does.
+    if (!storeRead_->isEmpty() && !replacesWholeStore_)
+        defect_ = storeDefect(*storeRead_, layout_);
+    if (!defect_.isEmpty()) {
+        qCWarning(lcStore).noquote() << command_ << "refused:" << paths_.store << defect_;
+        return FileResult::failure(QStringLiteral("%1: %2").arg(paths_.store, defect_));
+    }
     staged = history.stage(*storeRead_, command_);
     if (!staged->result) {
         FileResult failed = staged->result.result;
@@ -121,6 +132,8 @@ FileResult StoreChange::stageInHistory(const StoreHistory& history,
 
 Message StoreChange::notWrittenMessage() const
 {
+    if (storeDamaged())
+        return storeDamagedMessage(paths_.store, defect_);
     if (!historyRefused_)
         return storeNotWrittenMessage(paths_.store);
     return exclamation(QStringLiteral("The store %1 was not changed, because its present state "

@@ -38,15 +38,22 @@ public:
     const QString& command() const { return command_; }
 
     // The store as it is is kept in the backup history first; when that fails the store is not
-    // touched and the replacement fails.
+    // touched and the replacement fails. So does a store that does not read whole as a store of
+    // this game: whatever a command changed, it changed a misreading of it.
     FileResult replace(const SetupTable& table, RecordLayout layout, QByteArrayView excess,
                        bool throughScratch);
     FileResult replaceBytes(const QByteArray& bytes, bool throughScratch);
+    // The new store does not come from the present one (the backup, a whole-store copy, a
+    // generation): a damaged store is then kept in the history as it is and replaced, since
+    // that is how a player recovers from the damage.
+    void replaceWholeStore() { replacesWholeStore_ = true; }
 
     // Why the last replacement failed, as the player is told: the history could not keep the
     // store, or the store itself could not be written.
     Message notWrittenMessage() const;
     bool historyRefused() const { return historyRefused_; }
+    // The last replacement was refused because the store does not read whole as its game's.
+    bool storeDamaged() const { return !defect_.isEmpty(); }
     // The generation the last replacement kept; 0 when the store equalled the newest one.
     qint64 keptGeneration() const { return keptGeneration_; }
 
@@ -61,8 +68,10 @@ private:
     QString command_;
     HistorySettings history_;
     StoreLock lock_;
+    bool replacesWholeStore_ = false;
     std::optional<QByteArray> storeRead_; // the store's bytes as this change last read them
     bool historyRefused_ = false;
+    QString defect_; // why the store on disk does not read whole, when that refused a replacement
     qint64 keptGeneration_ = 0;
 };
 

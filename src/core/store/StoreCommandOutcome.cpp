@@ -23,4 +23,11 @@ Message storeNotWrittenMessage(const QString& storePath)
         MessageIcon::Exclamation};
 }
 
+Message storeDamagedMessage(const QString& storePath, const QString& defect)
+{
+    return exclamation(QStringLiteral("The store %1 does not read whole as a store of this game: "
+                                      "%2. It was left as it was.")
+                           .arg(storePath, defect));
+}
+
 } // namespace tarvelin

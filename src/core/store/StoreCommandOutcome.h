@@ -25,5 +25,7 @@ struct StoreCommandOutcome : CommandOutcome {
 Message noGameDirectoryMessage();
 Message storeUnreadableMessage(const QString& storePath);
 Message storeNotWrittenMessage(const QString& storePath);
+// `defect` as storeDefect words it.
+Message storeDamagedMessage(const QString& storePath, const QString& defect);
 
 } // namespace tarvelin

@@ -24,6 +24,13 @@ std::optional<StoreRead> readStore(const StorePaths& paths, RecordLayout layout,
         failure = refused<StoreCommandOutcome>(storeUnreadableMessage(paths.store), read.error);
         return std::nullopt;
     }
+    // Nor is one that does not read whole: the slot or order the player chose is a misreading.
+    if (!read.defect.isEmpty()) {
+        failure = refused<StoreCommandOutcome>(storeDamagedMessage(paths.store, read.defect),
+                                               read.defect);
+        failure.store = stateOf(read.image.table);
+        return std::nullopt;
+    }
     return read;
 }
 
@@ -148,6 +155,8 @@ StoreCommandOutcome restoreStore(const QString& gameDirectory, RecordLayout layo
     }
 
     const StoreRead current = change ? change->readStore() : readGameStore(paths, layout);
+    if (change)
+        change->replaceWholeStore(); // the backup puts back a store, whatever the present one is
     finish(outcome, change, backup.image.table, current.image.table, layout, backup.image.excess,
            false);
     if (!outcome.done && !current.ok)

@@ -2,6 +2,7 @@
 #include "core/store/StoreFile.h"
 
 #include "core/Logging.h"
+#include "core/store/StoreDefect.h"
 
 namespace tarvelin
 {
@@ -17,8 +18,11 @@ StoreRead ReadSlots(const QString& path, RecordLayout layout)
     }
     read.image = parseStore(contents.bytes, layout);
     read.bytes = contents.bytes;
-    if (read.image.cutShort)
-        qCWarning(lcStore).noquote() << path << "ends before slot 300; the rest reads as unused";
+    // An empty file holds no setup a rewrite could garble: it is read as a store not written yet.
+    if (!contents.bytes.isEmpty())
+        read.defect = storeDefect(contents.bytes, layout);
+    if (!read.defect.isEmpty())
+        qCWarning(lcStore).noquote() << path << "does not read whole:" << read.defect;
     read.ok = true;
     return read;
 }

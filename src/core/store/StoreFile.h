@@ -13,6 +13,10 @@ struct StoreRead {
     StoreImage image;
     QByteArray bytes; // the file as read
     QString error;
+    // What keeps the file from reading whole as a store (storeDefect); empty when it does, and
+    // for an empty file or a store not written yet. A store with a defect is listed as read,
+    // never rewritten.
+    QString defect;
 };
 
 // Reads a whole store-format file into a table. The file is only read, never created or

@@ -25,7 +25,10 @@ namespace
 
 constexpr QByteArrayView kUnpinnedSuffix = ".generation";
 constexpr QByteArrayView kPinnedSuffix = ".pinned.generation";
-constexpr qsizetype kMaxIdDigits = 15;
+// Every generation's name has exactly this many digits; any other name is not one of ours, and
+// its number never decides the next id.
+constexpr qsizetype kIdDigits = 10;
+constexpr qint64 kMaxId = 9'999'999'999;
 
 std::optional<GenerationFile> parseGenerationFileName(QByteArrayView name)
 {
@@ -39,7 +42,7 @@ std::optional<GenerationFile> parseGenerationFileName(QByteArrayView name)
     } else {
         return std::nullopt;
     }
-    if (digits.isEmpty() || digits.size() > kMaxIdDigits)
+    if (digits.size() != kIdDigits)
         return std::nullopt;
     for (const char c : digits) {
         if (c < '0' || c > '9')
@@ -112,14 +115,20 @@ std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* 
 }
 
 // The game folder's name keeps the history folder recognisable; the hash of the game and the
-// store's real path keeps two stores of the same name apart.
+// real store's path keeps two stores of the same name apart, and gives every way to one store (a
+// setups.sav linking to another game folder's) one history, as it has one lock.
 QString folderName(const StorePaths& paths, RecordLayout layout)
 {
-    QString real = canonicalPath(paths.folder);
-    if (real.isEmpty())
-        real = absolutePath(paths.folder);
-    const QByteArray key = QByteArray::number(layout.trailingWordCount) + '\n' +
-                           encodeFileName(real + QStringLiteral("/setups.sav"));
+    QString store = canonicalPath(paths.store);
+    if (store.isEmpty()) {
+        QString folder = canonicalPath(paths.folder);
+        if (folder.isEmpty())
+            folder = absolutePath(paths.folder);
+        store = folder + QStringLiteral("/setups.sav");
+    }
+    const QString real = QFileInfo(store).path();
+    const QByteArray key =
+        QByteArray::number(layout.trailingWordCount) + '\n' + encodeFileName(store);
     const QByteArray hash =
         QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
 
@@ -183,15 +192,57 @@ QString StoreHistory::generationPath(qint64 id, bool pinned) const
                                  .arg(QLatin1String(pinned ? kPinnedSuffix : kUnpinnedSuffix)));
 }
 
+const GenerationFile* StoreHistory::newestValid(const std::vector<GenerationFile>& files) const
+{
+    // Newest first: the first file read is nearly always the one, so a new generation still
+    // reads one record, not a hundred.
+    for (const GenerationFile& file : files) {
+        if (!file.regular)
+            continue;
+        const DecodedGeneration decoded = readHead(joinPath(folder_, file.name));
+        if (decoded.record && decoded.record->id == file.id)
+            return &file;
+    }
+    return nullptr;
+}
+
+qint64 StoreHistory::freeIdAfter(qint64 id) const
+{
+    // A damaged or planted file is passed over, never written over: its name is skipped.
+    do
+        ++id;
+    while (id <= kMaxId &&
+           (entryExists(generationPath(id, false)) || entryExists(generationPath(id, true))));
+    return id;
+}
+
 QString StoreHistory::existingPath(qint64 id) const
 {
+    // As find() takes it: a pinned name that is no regular file (a planted link) is passed over.
     const QString pinned = generationPath(id, true);
-    return entryExists(pinned) ? pinned : generationPath(id, false);
+    const PathInfo info(pinned);
+    return info.isFile() && !info.isSymLink() ? pinned : generationPath(id, false);
+}
+
+FileResult StoreHistory::usable() const
+{
+    for (const QString& folder : {rootFolder(), folder_}) {
+        if (PathInfo(folder).isSymLink()) {
+            return FileResult::failure(
+                QStringLiteral("%1 is a link: the backup history is never kept through a link")
+                    .arg(folder));
+        }
+    }
+    return FileResult::success();
 }
 
 HistoryListing StoreHistory::list() const
 {
     HistoryListing listing;
+    if (const FileResult safe = usable(); !safe) {
+        listing.passedOver << safe.error;
+        return listing;
+    }
     QStringList foreign;
     const std::vector<GenerationFile> files = generationFiles(folder_, &foreign);
     for (const QString& name : std::as_const(foreign)) {
@@ -204,7 +255,6 @@ HistoryListing StoreHistory::list() const
         const auto passOver = [&](const QString& why) {
             listing.passedOver << QStringLiteral("%1: %2").arg(path, why);
         };
-        listing.highestId = std::max(listing.highestId, file.id);
         if (file.id == listed)
             continue;
         if (!file.regular) {
@@ -232,6 +282,8 @@ HistoryListing StoreHistory::list() const
 
 std::optional<Generation> StoreHistory::find(qint64 id) const
 {
+    if (!usable())
+        return std::nullopt;
     // As list() finds it, from its two possible names alone: the pinned file, else the unpinned.
     for (const bool pinned : {true, false}) {
         const QString path = generationPath(id, pinned);
@@ -249,6 +301,11 @@ std::optional<Generation> StoreHistory::find(qint64 id) const
 
 FileContents StoreHistory::bytesOf(qint64 id) const
 {
+    if (const FileResult safe = usable(); !safe) {
+        FileContents refused;
+        refused.error = safe.error;
+        return refused;
+    }
     const QString path = existingPath(id);
     FileContents contents = readWholeFile(path, layout::kMaxStoreFileSize + kGenerationHeadSize);
     if (!contents.ok)
@@ -266,6 +323,21 @@ FileContents StoreHistory::bytesOf(qint64 id) const
     return contents;
 }
 
+bool StoreHistory::holds(QByteArrayView storeBytes) const
+{
+    const auto setupsOf = [](QByteArrayView bytes) {
+        return bytes.sliced(std::min<qsizetype>(layout::kHeaderSize, bytes.size()));
+    };
+    for (const Generation& generation : list().generations) {
+        if (generation.bytes != storeBytes.size())
+            continue;
+        const FileContents kept = bytesOf(generation.id);
+        if (kept.ok && setupsOf(kept.bytes) == setupsOf(storeBytes))
+            return true;
+    }
+    return false;
+}
+
 KeepResult StoreHistory::keep(const QByteArray& storeBytes, const QString& command) const
 {
     Staged staged = stage(storeBytes, command);
@@ -277,6 +349,10 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
     Staged staged;
     if (!settings_.keepGenerations)
         return staged;
+    if (FileResult safe = usable(); !safe) {
+        staged.result.result = std::move(safe);
+        return staged;
+    }
     if (!QDir().mkpath(folder_)) {
         staged.result.result = FileResult::failure(
             QStringLiteral("%1: the history folder could not be created").arg(folder_));
@@ -285,15 +361,17 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
     // Names only: the newest generation is read whole to compare, no other record is read.
     QStringList scratch;
     std::vector<GenerationFile> files = generationFiles(folder_, nullptr, &scratch);
-    const qint64 highestId = files.empty() ? 0 : files.front().id;
-    const auto newest = std::find_if(files.begin(), files.end(),
-                                     [](const GenerationFile& file) { return file.regular; });
-    if (newest != files.end() &&
-        holdsStore(joinPath(folder_, newest->name), newest->id, storeBytes))
+    const GenerationFile* newest = newestValid(files);
+    if (newest && holdsStore(joinPath(folder_, newest->name), newest->id, storeBytes))
         return staged;
 
     Generation record;
-    record.id = highestId + 1;
+    record.id = freeIdAfter(newest ? newest->id : 0);
+    if (record.id > kMaxId) {
+        staged.result.result = FileResult::failure(
+            QStringLiteral("%1: no generation number is left after %2").arg(folder_).arg(kMaxId));
+        return staged;
+    }
     record.time = settings_.now();
     record.command = command;
     record.setups = countStoreSetups(storeBytes, layout_);
@@ -384,6 +462,9 @@ FileResult StoreHistory::setPinned(qint64 id, bool pinned) const
     const FileContents bytes = bytesOf(id);
     if (!bytes.ok)
         return FileResult::failure(bytes.error);
+    // A link planted at the other name would take the generation wherever it points.
+    if (FileResult notLink = refuseLink(to); !notLink)
+        return notLink;
     Generation record = *found;
     record.pinned = pinned;
     // The new file first, then the old one goes: cut short between, both hold the same store,

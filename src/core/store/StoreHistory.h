@@ -20,9 +20,6 @@ struct StorePaths;
 struct HistoryListing {
     std::vector<Generation> generations;
     QStringList passedOver;
-    // The highest id any generation file carries, damaged ones too: a new id is never one that
-    // a file already has.
-    qint64 highestId = 0;
 };
 
 // One file of a history folder whose name is a generation's: "0000000042.generation", or
@@ -58,10 +55,19 @@ public:
     static QString rootFolder();
     const QString& folder() const { return folder_; }
 
+    // A history root or a store's history folder that is a link is refused: kept through it,
+    // generations would land wherever the link points. Every step refuses as for a history that
+    // cannot be written, and reads find nothing.
+    FileResult usable() const;
+
     HistoryListing list() const;
     std::optional<Generation> find(qint64 id) const;
     // The store bytes of a generation, checked against its record.
     FileContents bytesOf(qint64 id) const;
+
+    // Some generation holds these setups: its bytes equal `storeBytes` but for the header, which
+    // a backup carries as 0 whatever its store's was.
+    bool holds(QByteArrayView storeBytes) const;
 
     // Keeps `storeBytes` as a new generation replaced by `command`, unless they equal the newest
     // generation byte for byte, then prunes. A failure leaves no new generation behind.
@@ -84,6 +90,10 @@ public:
 
 private:
     QString generationPath(qint64 id, bool pinned) const;
+    // The newest file whose record reads and names its own id; ids come only from such files.
+    const GenerationFile* newestValid(const std::vector<GenerationFile>& files) const;
+    // The first id after `id` that no file's name holds yet, pinned or not.
+    qint64 freeIdAfter(qint64 id) const;
     // The pinned file of a generation where there is one, else the unpinned one.
     QString existingPath(qint64 id) const;
     // Beyond the newest kKeptUnpinned unpinned generations, by their file names: `files` as

@@ -2,6 +2,7 @@
 #include "core/store/StoreHistoryCommands.h"
 
 #include "core/store/StoreChange.h"
+#include "core/store/StoreDefect.h"
 #include "core/store/StoreFile.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StoreHistory.h"
@@ -13,6 +14,13 @@ namespace tarvelin
 
 namespace
 {
+
+// The history cannot be used at all (its folder is a link): nothing is read or changed.
+Message historyRefusedMessage(const FileResult& why)
+{
+    return exclamation(QStringLiteral("The backup history cannot be used: %1. Nothing was changed.")
+                           .arg(why.error));
+}
 
 // A generation with its bytes, and the store as it is now, both read whole.
 struct RestorePair {
@@ -26,6 +34,10 @@ std::optional<RestorePair> readPair(const StorePaths& paths, RecordLayout layout
                                     Outcome& failure, StoreChange* change = nullptr)
 {
     const StoreHistory history(paths, layout);
+    if (const FileResult safe = history.usable(); !safe) {
+        failure = refused<Outcome>(historyRefusedMessage(safe));
+        return std::nullopt;
+    }
     const std::optional<Generation> generation = history.find(id);
     if (!generation) {
         failure = refused<Outcome>(unknownGenerationMessage(id));
@@ -66,7 +78,10 @@ HistoryListOutcome listHistory(const QString& gameDirectory, RecordLayout layout
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<HistoryListOutcome>(noGameDirectoryMessage());
-    HistoryListing listing = StoreHistory(paths, layout).list();
+    const StoreHistory history(paths, layout);
+    if (const FileResult safe = history.usable(); !safe)
+        return refused<HistoryListOutcome>(historyRefusedMessage(safe));
+    HistoryListing listing = history.list();
     HistoryListOutcome outcome;
     outcome.done = true;
     outcome.generations = std::move(listing.generations);
@@ -108,6 +123,16 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
         readPair(paths, layout, id, outcome, change ? &*change : nullptr);
     if (!pair)
         return outcome;
+    // A generation kept from a damaged store, or damaged since, is never written as a store: it
+    // would come back as a store of no setups, or of what a misaligned walk found.
+    if (const QString defect = storeDefect(pair->bytes, layout); !defect.isEmpty()) {
+        return refused<HistoryRestoreOutcome>(
+            exclamation(QStringLiteral("Generation %1 of the backup history is not a whole store "
+                                       "of this game: %2. Nothing was changed.")
+                            .arg(id)
+                            .arg(defect)),
+            defect);
+    }
     outcome.preview = previewOf(*pair, layout);
     const SetupTable restored = parseStore(pair->bytes, layout).table;
     if (dryRun) {
@@ -115,6 +140,7 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
         outcome.store = stateOf(pair->present.image.table);
         return outcome;
     }
+    change->replaceWholeStore();
     const FileResult written = change->replaceBytes(pair->bytes, false);
     outcome.done = written.ok;
     outcome.storeWritten = written.ok;

@@ -2,9 +2,12 @@
 #include "core/store/StoreLock.h"
 
 #include "core/names/FileNameEncoding.h"
+#include "core/platform/PathInfo.h"
+#include "core/store/StorePaths.h"
 
 #include <QThread>
 #include <QtGlobal>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -104,6 +107,15 @@ StoreLock StoreLock::acquire(const QString& folder, std::chrono::milliseconds wa
     lock.error_ = QStringLiteral("%1 is locked by another command").arg(folder);
     lock.release();
     return lock;
+}
+
+QString storeLockFolder(const StorePaths& paths)
+{
+    // The lock cannot be on the store file itself: every write replaces that file by another.
+    const QString real = canonicalPath(paths.store);
+    if (real.isEmpty())
+        return paths.folder;
+    return real.left(std::max<qsizetype>(1, real.lastIndexOf(u'/')));
 }
 
 std::chrono::milliseconds storeLockWait()

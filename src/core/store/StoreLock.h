@@ -8,9 +8,12 @@
 namespace tarvelin
 {
 
+struct StorePaths;
+
 // An exclusive lock on one store for a whole read, change and write, shared by every process of
-// the utility. It is an flock on the store's folder: the game folder gets no new file, and the
-// kernel drops the lock of a process that dies, so a killed command never leaves a stale lock.
+// the utility. It is an flock on the real store's folder (storeLockFolder): the game folder gets no
+// new file, and the kernel drops the lock of a process that dies, so a killed command never leaves
+// a stale lock.
 class StoreLock
 {
 public:
@@ -38,6 +41,12 @@ private:
     bool held_ = false;
     QString error_;
 };
+
+// The folder whose lock guards the store of `paths`: the folder of the file a write of setups.sav
+// lands in, through its link. Two game folders whose setups.sav links to one file, the window and
+// the command line, all take one lock for that file; a store not there yet is guarded by its own
+// folder.
+QString storeLockFolder(const StorePaths& paths);
 
 // How long a command waits for another one before it refuses: a few seconds, or the value of
 // TARVELIN_STORE_LOCK_WAIT_MS where tests set one.

@@ -2,8 +2,10 @@
 #include "core/store/StoreOpening.h"
 
 #include "core/Logging.h"
+#include "core/outcome/CommandOutcome.h"
 #include "core/platform/PathInfo.h"
 #include "core/store/StoreFile.h"
+#include "core/store/StoreFormat.h"
 #include "core/store/StoreHistory.h"
 #include "core/store/StoreLock.h"
 #include "core/store/StorePaths.h"
@@ -41,6 +43,47 @@ void keepGameSave(StoreOpening& opening, const StorePaths& paths, RecordLayout l
     opening.keptGeneration = kept.keptId;
 }
 
+// setups.bak is about to be replaced: setups it holds that the history does not would be lost (a
+// first run on a backup the player kept, or one the game's installer left). False: it could not
+// be kept, and it stays.
+bool keepReplacedBackup(StoreOpening& opening, const StorePaths& paths, RecordLayout layout,
+                        const HistorySettings& history, const QByteArray& newBackup)
+{
+    if (!history.keepGenerations || !PathInfo(paths.backup).isFile())
+        return true;
+    const FileContents old = readWholeFile(paths.backup, layout::kMaxStoreFileSize);
+    if (!old.ok) {
+        passOver(opening, old.error);
+        return false;
+    }
+    const StoreHistory storeHistory(paths, layout, history);
+    if (old.bytes == newBackup || storeHistory.holds(old.bytes))
+        return true;
+    const KeepResult kept = storeHistory.keep(old.bytes, QStringLiteral("setups.bak"));
+    for (const QString& step : kept.passedOver)
+        passOver(opening, step);
+    if (!kept)
+        passOver(opening, kept.result.error);
+    return kept.result.ok;
+}
+
+// `nothing`: the store is missing or empty, a store the game has not written yet.
+Message keptBackupMessage(const StorePaths& paths, const StoreRead& read, bool nothing)
+{
+    if (nothing) {
+        return exclamation(QStringLiteral("The store %1 is missing, empty or incomplete, so the "
+                                          "backup %2 was kept as it was.")
+                               .arg(paths.store, paths.backup));
+    }
+    QString text = QStringLiteral("The store %1 does not read whole as a store of this game: %2. "
+                                  "The list shows what could be read, and no command will change "
+                                  "the store.")
+                       .arg(paths.store, read.defect);
+    if (entryExists(paths.backup))
+        text += QStringLiteral(" The backup %1 was kept as it was.").arg(paths.backup);
+    return exclamation(text);
+}
+
 } // namespace
 
 StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layout,
@@ -54,7 +97,7 @@ StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layou
     }
     // Held while the store is read and the backup written from it, so the backup is a store
     // that existed, never one half changed by another command.
-    const StoreLock lock = StoreLock::acquire(paths.folder, storeLockWait(),
+    const StoreLock lock = StoreLock::acquire(storeLockFolder(paths), storeLockWait(),
                                               [&paths] { noticeStoreLockWait(paths.store); });
 
     const StoreRead read = readGameStore(paths, layout);
@@ -71,22 +114,29 @@ StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layou
         return opening;
     }
 
+    // Only a store read whole replaces the backup. The old backup goes to the history before the
+    // store does, so that the store, not the backup it replaces, is the newest generation; when
+    // the history cannot take it, the opening writes nothing at all.
+    const bool nothing = read.missing || read.bytes.isEmpty();
+    const bool whole = !nothing && read.defect.isEmpty();
+    const QByteArray newBackup =
+        whole ? serializeStore(opening.store.table, layout, read.image.excess) : QByteArray();
+    if (whole && !keepReplacedBackup(opening, paths, layout, history, newBackup)) {
+        passOver(opening,
+                 QStringLiteral("backup kept: the history could not keep %1").arg(paths.backup));
+        return opening;
+    }
     if (!read.missing)
         keepGameSave(opening, paths, layout, history);
-    // What a crash or a player's mistake left is not a store to keep: setups.bak may be the only
-    // copy of the setups it lost.
-    if (read.missing || read.image.cutShort) {
-        const QString why = read.missing
-                                ? QStringLiteral("%1 does not exist").arg(paths.store)
-                                : QStringLiteral("%1 is empty or incomplete").arg(paths.store);
-        passOver(opening, QStringLiteral("backup kept: %1").arg(why));
-        if (entryExists(paths.backup)) {
-            opening.backupKept = Message{
-                QStringLiteral("The store %1 is missing, empty or incomplete, so the backup %2 "
-                               "was kept as it was.")
-                    .arg(paths.store, paths.backup),
-                MessageIcon::Exclamation};
-        }
+    // What a crash, a player's mistake or the other game left is not a store to back up:
+    // setups.bak may be the only copy of the setups it lost.
+    if (!whole) {
+        const QString why = read.missing            ? QStringLiteral("does not exist")
+                            : read.defect.isEmpty() ? QStringLiteral("is empty")
+                                                    : read.defect;
+        passOver(opening, QStringLiteral("backup kept: %1 %2").arg(paths.store, why));
+        if (!nothing || entryExists(paths.backup))
+            opening.backupKept = keptBackupMessage(paths, read, nothing);
         return opening;
     }
 
@@ -97,8 +147,7 @@ StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layou
         if (const FileResult normal = setNormal(paths.backup); !normal)
             passOver(opening, normal.error);
     }
-    const FileResult written =
-        WriteSlots(paths.backup, opening.store.table, layout, read.image.excess);
+    const FileResult written = saveFileAtomically(paths.backup, newBackup);
     if (!written) {
         passOver(opening, written.error);
         // The old backup is still the last good one: it stays protected as it was.

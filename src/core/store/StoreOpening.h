@@ -19,8 +19,9 @@ struct StoreOpening {
     qint64 keptGeneration = 0;  // the store differed from the newest generation and was kept
     // Steps that failed and were passed over: logged, never shown in the window.
     QStringList passedOver;
-    // Set when the store was missing, empty or cut short while a backup existed: the backup was
-    // kept, and this is what the player is told, once per opening.
+    // Set when the store was missing while a backup existed, or does not read whole as a store
+    // of this game (cut short, the other game's): the backup was kept, and this is what the
+    // player is told, once per opening.
     std::optional<Message> backupKept;
 };
 
@@ -31,9 +32,10 @@ struct StoreOpening {
 // 0, 0, and writes nothing.
 //
 // A missing setups.sav in an existing "saved games" folder reads as an empty store. The backup is
-// replaced atomically and only from a store read whole, all 300 slots present: a store that is
-// missing, empty, cut short or unreadable never costs the player the backup of the last good
-// opening.
+// replaced atomically and only from a store read whole (storeDefect): a store that is missing,
+// empty, cut short, the other game's or unreadable never costs the player the backup of the last
+// good opening. A backup holding setups the history does not hold yet is kept there before it is
+// replaced; when that fails it stays.
 StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layout,
                                 const HistorySettings& history = {});
 

@@ -9,6 +9,7 @@
 #include "core/platform/PathInfo.h"
 #include "core/store/StoreChange.h"
 #include "core/store/StoreCommandOutcome.h"
+#include "core/store/StoreDefect.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 #include "core/store/StoreReading.h"
@@ -112,6 +113,11 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     const FileContents contents = readWholeFile(copy, layout::kMaxStoreFileSize);
     if (!contents.ok)
         return importFailed(contents.error);
+    // A copy that does not read whole is damaged or the other game's: its table would replace
+    // every setup of the store with what a misaligned walk found.
+    if (const QString defect = storeDefect(contents.bytes, layout); !defect.isEmpty())
+        return importFailed(QStringLiteral("%1 is not a whole store of %2: %3")
+                                .arg(copy, profile.gameTitle, defect));
     // A dry run writes nothing: it takes no lock and leaves what another command left.
     std::optional<StoreChange> change;
     if (!dryRun) {
@@ -120,16 +126,6 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
             return refused<StoreCopyOutcome>(change->refusal(), change->refusalDetail());
     }
     const CopyRead read = parseWithHeader(contents.bytes, layout);
-    // A copy cut short is damaged. Bytes after slot 300 are kept, as the store keeps them, unless
-    // the file reads as a whole store of the other game: then this game's walk found garbage, and
-    // would replace every setup of the store with it.
-    const StoreImage asOtherGame =
-        parseStore(contents.bytes, profile.OtherProfile().recordLayout());
-    const bool otherGames =
-        !read.image.excess.isEmpty() && !asOtherGame.cutShort && asOtherGame.excess.isEmpty();
-    if (read.image.cutShort || otherGames)
-        return importFailed(
-            QStringLiteral("%1 is not a whole store of %2").arg(copy, profile.gameTitle));
 
     StoreCopyOutcome outcome;
     if (!change) {
@@ -154,12 +150,13 @@ StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& tr
     const QByteArray header = profile.storeImportHeader == StoreImportHeader::AsRead
                                   ? read.header
                                   : QByteArray(layout::kHeaderSize, '\0');
+    change->replaceWholeStore();
     if (const FileResult written = change->replaceBytes(
             serializeWithHeader(read.image.table, layout, header, read.image.excess), false);
         !written) {
-        if (change->historyRefused())
-            return refused(change->notWrittenMessage(), written.error, std::move(outcome));
-        return importFailed(written.error, std::move(outcome));
+        // The copy was chosen and read: what failed is the store's write, and the player is told
+        // that, not that no copy was chosen.
+        return refused(change->notWrittenMessage(), written.error, std::move(outcome));
     }
     if (const FileResult normal = setNormal(paths.store); !normal)
         outcome.passedOver << normal.error;

@@ -27,7 +27,7 @@ struct StoreCopyOutcome : CommandOutcome {
     std::optional<StorePreview> wouldChange;
 };
 
-// The message of every failed whole-store import.
+// The message of a whole-store import whose copy was not chosen or is not one to import.
 inline constexpr char kNoCopyChosenText[] = "You did'nt choose a file to import.";
 
 // Copies the game's store into `transferFolder` as the profile's StoreCopyFileName: the store's
@@ -40,8 +40,9 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
 
 // Replaces the game's store by the selected copy, keeping its slot positions and any bytes after
 // slot 300; the header written is the profile's StoreImportHeader. A copy cut short, or one that
-// reads whole only as the other game's store, is refused. Any failure, including a copy that is not
-// a whole store of this game, ends with kNoCopyChosenText and leaves the store as it was.
+// reads whole only as the other game's store, is refused. A copy missing, unreadable or not a
+// whole store of this game ends with kNoCopyChosenText; a store that could not be written, or one
+// that does not read whole itself, says so. Either way the store is left as it was.
 StoreCopyOutcome importStoreCopy(const QString& gameDirectory, const QString& transferFolder,
                                  const QString& selectedFileName, const GameProfile& profile,
                                  const HistorySettings& history = {}, bool dryRun = false);
