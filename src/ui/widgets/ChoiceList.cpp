@@ -1,5 +1,7 @@
 #include "ui/widgets/ChoiceList.h"
 
+#include "ui/widgets/WholeNameTips.h"
+
 #include <QKeyEvent>
 
 namespace tarvelin
@@ -26,8 +28,16 @@ bool movesTheCursor(int key)
 
 ChoiceList::ChoiceList(QWidget* parent) : QListWidget(parent)
 {
-    connect(this, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Q_EMIT lineChosen(row(item)); });
+    showWholeNamesWhenCut(this);
+    // A Ctrl+click that unselected the line is still a click on it: it chooses nothing.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (item->isSelected())
+            Q_EMIT lineChosen(row(item));
+    });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedItems().isEmpty())
+            Q_EMIT choiceCleared();
+    });
 }
 
 void ChoiceList::focusInEvent(QFocusEvent* event)
