@@ -10,6 +10,7 @@ packages=(
     openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus-x11
     clang libclang-rt-14-dev clang-format clang-tidy
     dpkg-dev appstream desktop-file-utils man-db bash-completion
+    weston qt6-wayland
 )
 
 missing=()
