@@ -110,6 +110,27 @@ TEST(FileName, EveryByteSequenceRoundTripsAndValidUtf8IsPlainText)
               QStringLiteral("\u00E9\uFFFD") + QString::fromUtf8("\xF0\x9F\x92\x80"));
 }
 
+// The rename field shows a name's unreadable bytes as U+FFFD; what the player leaves of them
+// names those bytes again, in order, and nothing else is guessed.
+TEST(FileName, ShownBytesComeBackInTheirOrderWhenAllAreStillThere)
+{
+    const QString name = decoded("\xE9t\xE9 \xEF\xBF\xBD");
+    const QString two = QStringLiteral("\uFFFD");
+    const struct {
+        QString typed;
+        QString expected;
+    } cases[] = {
+        {shownFileName(name), name},
+        {two + QStringLiteral("t") + two + QStringLiteral("! ") + two,
+         decoded("\xE9t\xE9! \xEF\xBF\xBD")},
+        {two + two, two + two},
+        {QStringLiteral("plain"), QStringLiteral("plain")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(restoreShownBytes(c.typed, name), c.expected) << qPrintable(c.typed);
+    EXPECT_EQ(restoreShownBytes(two, QStringLiteral("ok")), two);
+}
+
 class FileNameCommands : public ::testing::Test
 {
 protected:

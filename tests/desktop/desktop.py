@@ -223,8 +223,13 @@ class Desktop:
         for name in names:
             self.command(["xdotool", "key", "--clearmodifiers", name])
 
-    def click(self, x, y, button=1):
-        self.command(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
+    def click(self, x, y, button=1, holding=None):
+        """A click at (x, y), with the key `holding` ("ctrl", "shift") held down when given."""
+        if holding is None:
+            self.command(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
+            return
+        self.command(["xdotool", "keydown", holding, "mousemove", str(x), str(y),
+                      "click", str(button), "keyup", holding])
 
     def active_title(self):
         return self.command(["xdotool", "getactivewindow", "getwindowname"], check=False).strip()

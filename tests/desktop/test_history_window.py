@@ -61,7 +61,7 @@ def test(desktop):
         d.check(r.role_of(history) == pyatspi.ROLE_FRAME, "the history window is not a frame")
         d.wait_for("its X title", lambda: HISTORY_TITLE in desktop.window_titles())
         kept = r.must_find(history, name="Kept stores, newest first")
-        r.must_find(kept, name="opening")
+        r.must_find(kept, name="Changed by the game")
         r.must_find(kept, name="3")
         restore = r.must_find(history, name="Restore", role=pyatspi.ROLE_PUSH_BUTTON)
         bring_back = r.must_find(history, name="Restoring brings back")
@@ -90,7 +90,7 @@ def test(desktop):
         if not utility.no_dialog():
             desktop.keys("Return")
         # The deletion's store is kept in its turn, newest first.
-        d.wait_for("the restore's own line", lambda: r.find(kept, name="history restore"))
+        d.wait_for("the restore's own line", lambda: r.find(kept, name="Restored from the history"))
     finally:
         fixture.remove()
 

@@ -103,6 +103,20 @@ def test(desktop):
             steps.append((key, r.value_of(slider) - was))
         raised = [key for key, change in steps if change > 0]
         d.check(raised == ["Right", "Up"], "the keys went %r" % steps)
+
+        # Escape closes each as its Close button does; the directories reopen for it, their
+        # paths reached by Tab on the way.
+        desktop.keys("Escape")
+        d.wait_for("Escape to close the volume window",
+                   lambda: desktop.window_geometry(VOLUME_TITLE) is None)
+        desktop.click(*r.centre(r.must_find(start, name="Show the game directories")))
+        directories = utility.window(DIRECTORIES_TITLE)
+        d.wait_for("the directories window again",
+                   lambda: desktop.window_geometry(DIRECTORIES_TITLE))
+        r.tab_to(desktop, directories, fixture.game)
+        desktop.keys("Escape")
+        d.wait_for("Escape to close the directories window",
+                   lambda: desktop.window_geometry(DIRECTORIES_TITLE) is None)
     finally:
         fixture.remove()
 

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <cmath>
@@ -192,6 +193,50 @@ TEST(ContrastTest, EveryTextOfEveryWindowStandsOutFromItsBackground)
     }
     EXPECT_GT(measured, 60);
     std::printf("%d texts measured, the lowest contrast %.2f:1\n", measured, lowest);
+}
+
+// The keyboard focus shows on every list, tree, drop-down and field of the windows that have them:
+// the focused control's edge stands out 3:1 both from what lies around it and from its own edge
+// without the focus.
+TEST(ContrastTest, FocusShowsOnEveryListTreeDropDownAndField)
+{
+    QTemporaryDir scratch;
+    const DemoData demo = buildDemo(scratch.filePath(QStringLiteral("demo")));
+    Registry registry(demo.registryFile);
+    MessageRecorder messages;
+    fixture::FakeDriveTable drives;
+    ShellPlatform platform{nullptr, nullptr, &drives};
+    Navigator navigator({&registry, nullptr, nullptr, {}, FormScroll::kInstantSlide});
+    installWindowFactories(navigator, platform);
+    QWidget* game = navigator.showGame(DirtTrackRacingProfile);
+    int checked = 0;
+    for (QWidget* window : {game, navigator.showStoreWindow(DirtTrackRacingProfile, game),
+                            navigator.showHistoryWindow(DirtTrackRacingProfile, game)}) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* field = qobject_cast<QLineEdit*>(control);
+            const bool takesFocus = qobject_cast<QAbstractItemView*>(control) ||
+                                    qobject_cast<QComboBox*>(control) ||
+                                    (field && !field->isReadOnly());
+            if (!takesFocus || !control->isVisibleTo(window) ||
+                !(control->focusPolicy() & Qt::TabFocus))
+                continue;
+            const QPoint edge = control->mapTo(window, QPoint(0, control->height() / 2));
+            const QPoint around = edge - QPoint(3, 0);
+            window->setFocus();
+            QApplication::processEvents();
+            const QImage before = window->grab().toImage();
+            control->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            const QImage after = window->grab().toImage();
+            const QString where = window->objectName() + u'/' + control->objectName();
+            EXPECT_GE(contrast(after.pixel(edge), after.pixel(around)), 3.0) << qPrintable(where);
+            EXPECT_GE(contrast(after.pixel(edge), before.pixel(edge)), 3.0) << qPrintable(where);
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 12);
 }
 
 } // namespace

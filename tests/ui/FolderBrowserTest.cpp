@@ -18,12 +18,15 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
@@ -173,6 +176,104 @@ TEST_F(FolderBrowserTest, FileClickSetsCountersCaptionAndRenameText)
     EXPECT_EQ(sprint.controls.selectedLabel->text(), QStringLiteral("1"));
 }
 
+// Whatever takes the shown choice away leaves no file chosen: the counters, the frame and the
+// rename field say so.
+TEST_F(FolderBrowserTest, FileChoiceTakenAwayLeavesNoFileChosen)
+{
+    const struct {
+        const char* how;
+        std::function<void(SetupFileView*)> takeAway;
+    } cases[] = {
+        {"click beside the names",
+         [](SetupFileView* files) {
+             QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                               QPoint(5, files->viewport()->height() - 5));
+         }},
+        {"Ctrl+click on the chosen file",
+         [](SetupFileView* files) {
+             QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                               files->visualRect(files->model()->index(3, 0)).center());
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+        panel.browser->startAt(setups);
+        panel.clickFile(3);
+        ASSERT_EQ(panel.controls.renameField->text(), QStringLiteral("Track 1"));
+
+        c.takeAway(panel.controls.files);
+
+        EXPECT_EQ(panel.controls.files->selectedIndex(), -1);
+        EXPECT_TRUE(panel.browser->selectedFilePath().isEmpty());
+        EXPECT_EQ(panel.controls.selectedLabel->text(), QStringLiteral("0"));
+        EXPECT_EQ(panel.controls.frame->title(), QStringLiteral("Source Files"));
+        EXPECT_TRUE(panel.controls.renameField->text().isEmpty());
+    }
+}
+
+// The folder changed under the lists: they follow by themselves, and the chosen file stays chosen
+// while it is there.
+TEST_F(FolderBrowserTest, ListsFollowTheFolderKeepingTheChosenFile)
+{
+    const struct {
+        const char* change;
+        std::function<void(const QString& folder)> make;
+        QStringList files;
+        const char* selected; // Label7
+        const char* renameText;
+        const char* subfolder; // a subfolder the folder list must show; null: none
+    } cases[] = {
+        {"a file arrives",
+         [](const QString& folder) { fixture::writeFile(folder + "/c.set", "x"); },
+         {"a.set", "B.SET", "c.set", "my.settings.set", "Track 1.set", "z.set"},
+         "5",
+         "Track 1",
+         nullptr},
+        {"the chosen file goes",
+         [](const QString& folder) { QFile::remove(folder + "/Track 1.set"); },
+         {"a.set", "B.SET", "my.settings.set", "z.set"},
+         "0",
+         "",
+         nullptr},
+        {"a folder is made",
+         [](const QString& folder) { fixture::makeFolder(folder, QStringLiteral("new")); },
+         {"a.set", "B.SET", "my.settings.set", "Track 1.set", "z.set"},
+         "4",
+         "Track 1",
+         "new"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        QTemporaryDir folderDir;
+        const QString folder = folderDir.path();
+        for (const char* name : {"Track 1.set", "a.set", "B.SET", "my.settings.set", "z.set"})
+            fixture::writeFile(folder + u'/' + QString::fromLatin1(name), "x");
+        BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+        panel.browser->startAt(folder);
+        panel.clickFile(3);
+
+        c.make(folder);
+
+        SetupFileView* files = panel.controls.files;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return files->names() == c.files; }, 5000))
+            << qPrintable(files->names().join(u','));
+        EXPECT_EQ(panel.controls.selectedLabel->text(), QString::fromLatin1(c.selected));
+        EXPECT_EQ(panel.controls.countLabel->text(), QString::number(c.files.size()));
+        EXPECT_EQ(panel.controls.renameField->text(), QString::fromLatin1(c.renameText));
+        if (c.subfolder) {
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return !panel.controls.folders
+                                ->findItems(QString::fromLatin1(c.subfolder),
+                                            Qt::MatchExactly | Qt::MatchRecursive)
+                                .isEmpty();
+                },
+                5000));
+        }
+    }
+}
+
 TEST_F(FolderBrowserTest, FocusArrivingInTheFileListChoosesNoFile)
 {
     BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
@@ -228,6 +329,32 @@ TEST_F(FolderBrowserTest, FocusArrivingInTheFileListChoosesNoFile)
     panel.controls.renameField->clear();
     focusArrives(Qt::TabFocusReason);
     EXPECT_TRUE(choosesNothing());
+}
+
+// A name cut by the narrow list is read whole in its tooltip; one shown whole keeps the list's own.
+TEST_F(FolderBrowserTest, CutNamesShowWholeInTheirTooltip)
+{
+    const QString longName = QStringLiteral("Knoxville Nationals late model, wet track, night.set");
+    fixture::writeFile(setups + u'/' + longName, "x");
+    BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+    panel.browser->startAt(setups);
+    SetupFileView* files = panel.controls.files;
+    const struct {
+        QString name;
+        QString tip;
+    } cases[] = {
+        {longName, longName},
+        {QStringLiteral("a.set"), files->toolTip()},
+    };
+    for (const auto& c : cases) {
+        const int row = int(files->names().indexOf(c.name));
+        ASSERT_GE(row, 0);
+        const QPoint at = files->visualRect(files->model()->index(row, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, at, files->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(files->viewport(), &help);
+        EXPECT_EQ(QToolTip::text(), c.tip) << qPrintable(c.name);
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(FolderBrowserTest, FileNamesAreReadableByAScreenReader)

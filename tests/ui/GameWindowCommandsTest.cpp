@@ -2,6 +2,7 @@
 // The game window's buttons and menu entries drive the store and file commands end to end.
 
 #include "core/game/GameProfile.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FileIO.h"
@@ -12,6 +13,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeTrash.h"
 #include "support/FakeVolumeTable.h"
+#include "support/FileTree.h"
 #include "support/StoreBytes.h"
 #include "support/ui/Windows.h"
 #include "ui/folder/FolderBrowser.h"
@@ -28,6 +30,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,7 +38,9 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tarvelin
 {
@@ -203,6 +208,44 @@ TEST_F(GameWindowCommandsTest, RenameThenTrashASetupFileWithTheirConfirmations)
     EXPECT_EQ(c().fileTotalLabel->text(), QStringLiteral("0"));
 }
 
+// A file whose name is not UTF-8, chosen and renamed: the field shows U+FFFD for the byte, and
+// the command acts on the byte itself.
+TEST_F(GameWindowCommandsTest, RenameActsOnTheNamesBytesNotOnTheirShownForm)
+{
+    const QByteArray folderBytes = QFile::encodeName(setups);
+    const struct {
+        const char* typed;   // the rename field, as UTF-8
+        const char* message; // as the file system's bytes
+        QByteArrayList filesAfter;
+    } cases[] = {
+        {"Caf\xEF\xBF\xBD", "Can't rename a file to itself. Try Again.", {"Caf\xE9.set"}},
+        {"Caf\xEF\xBF\xBD 2", "Caf\xE9.set was renamed sucessfully.", {"Caf\xE9 2.set"}},
+        {"\xEF\xBF\xBD\xEF\xBF\xBD", nullptr, {"Caf\xE9.set"}},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.typed);
+        std::filesystem::remove_all(folderBytes.toStdString());
+        ASSERT_EQ(::mkdir(folderBytes.constData(), 0755), 0);
+        fixture::writeRawFile(folderBytes + "/Caf\xE9.set", fixture::usedSlot("fast", 6, 1));
+        messages.clear();
+        open({"Eldora"});
+        selectFile(0);
+        ASSERT_EQ(c().newFileNameField->text(), QStringLiteral("Caf\uFFFD"));
+        c().newFileNameField->setText(QString::fromUtf8(test.typed));
+        c().renameFileButton->click();
+
+        QByteArrayList files;
+        for (const auto& entry : std::filesystem::directory_iterator(folderBytes.toStdString()))
+            files << QByteArray::fromStdString(entry.path().filename().string());
+        EXPECT_EQ(files, test.filesAfter);
+        ASSERT_EQ(messages.texts().size(), 1);
+        if (test.message) {
+            EXPECT_EQ(encodeFileName(messages.texts().first()), QByteArray(test.message));
+        }
+    }
+    std::filesystem::remove_all(folderBytes.toStdString());
+}
+
 // A friend's setup, imported and so left writable, under the name of an export or a rename.
 TEST_F(GameWindowCommandsTest, ExportAndRenameAskBeforeReplacingWithNoAsTheDefault)
 {
@@ -218,6 +261,7 @@ TEST_F(GameWindowCommandsTest, ExportAndRenameAskBeforeReplacingWithNoAsTheDefau
     messages.queueAnswer(MessageAnswer::No);
     exportKnoxville();
     EXPECT_EQ(fixture::readFile(target), friends);
+    EXPECT_EQ(c().setupNameField->text(), QStringLiteral("Knoxville"));
     ASSERT_EQ(messages.messages().size(), 2);
     EXPECT_EQ(messages.messages()[0].message,
               (Message{"Knoxville.set already exists. Replace it?", MessageIcon::Question}));

@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tarvelin
@@ -136,6 +137,114 @@ TEST_F(GameWindowTest, ClickingALineSelectsItsSetupAndItsRealSlot)
     EXPECT_EQ(window->selectedSlot(), 4);
 }
 
+// Whatever takes the shown choice away leaves no setup chosen behind the screen: Delete then has
+// nothing to delete.
+TEST_F(GameWindowTest, ChoiceTakenAwayLeavesNoSetupChosen)
+{
+    const QByteArray store = fixture::storeOf({"A", "B", "C"}, 6);
+    const struct {
+        const char* how;
+        std::function<void(QListWidget*)> takeAway;
+    } cases[] = {
+        {"click beside the lines",
+         [](QListWidget* list) {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                               QPoint(5, list->viewport()->height() - 5));
+         }},
+        {"Ctrl+click on the chosen line",
+         [](QListWidget* list) {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                               list->visualItemRect(list->item(1)).center());
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        game.write("setups.sav", store);
+        auto window = open(DirtTrackRacingProfile, game.root());
+        auto* list = find<QListWidget>(window.get(), "List1");
+        fixture::clickRow(list, 1);
+        ASSERT_EQ(window->selectedSlot(), 2);
+
+        c.takeAway(list);
+
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+        EXPECT_EQ(text(window.get(), "Label9"), QStringLiteral("0"));
+        EXPECT_EQ(window->selectedSlot(), 0);
+        EXPECT_TRUE(text(window.get(), "Text3").isEmpty());
+        EXPECT_EQ(find<QGroupBox>(window.get(), "Frame1")->title(), QStringLiteral("Setup File"));
+        window->deleteSetup();
+        EXPECT_EQ(game.read("setups.sav"), store);
+    }
+}
+
+// The store changed on disk under the window: the list shows it, and the chosen setup stays
+// chosen wherever it now lies, or is forgotten when it is gone.
+TEST_F(GameWindowTest, StoreChangedOnDiskIsListedKeepingTheChosenSetup)
+{
+    const auto slot = [](const char* name) {
+        return fixture::usedSlot(name, 6, 7);
+    };
+    const struct {
+        const char* change;
+        std::vector<QByteArray> slots;
+        QStringList lines;
+        const char* chosen; // Label9, Text3 and Frame1 (empty: "Setup File")
+        const char* name;
+    } cases[] = {
+        {"a setup saved into the next slot",
+         {slot("A"), slot("B"), slot("C"), slot("D")},
+         {"A", "B", "C", "D"},
+         "2",
+         "B"},
+        {"sorted elsewhere", {slot("C"), slot("A"), slot("B")}, {"C", "A", "B"}, "3", "B"},
+        {"the chosen setup deleted", {slot("A"), slot("C")}, {"A", "C"}, "0", ""},
+        {"changed in its own slot",
+         {slot("A"), fixture::usedSlot("B", 6, 8), slot("C")},
+         {"A", "B", "C"},
+         "0",
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        game.write("setups.sav", fixture::store({slot("A"), slot("B"), slot("C")}));
+        auto window = open(DirtTrackRacingProfile, game.root());
+        auto* list = find<QListWidget>(window.get(), "List1");
+        fixture::clickRow(list, 1);
+
+        game.write("setups.sav", fixture::store(c.slots));
+        window->readStoreAgain();
+
+        QStringList lines;
+        for (int row = 0; row < list->count(); ++row)
+            lines << list->item(row)->text();
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(text(window.get(), "Text6"), QString::number(c.lines.size()));
+        EXPECT_EQ(text(window.get(), "Label9"), QString::fromLatin1(c.chosen));
+        EXPECT_EQ(list->selectedItems().size(), QString::fromLatin1(c.name).isEmpty() ? 0 : 1);
+        EXPECT_EQ(text(window.get(), "Text3"), QString::fromLatin1(c.name));
+        EXPECT_EQ(find<QGroupBox>(window.get(), "Frame1")->title(),
+                  *c.name ? QString::fromLatin1(c.name) : QStringLiteral("Setup File"));
+    }
+}
+
+// Without the player doing anything, and again at once on F5.
+TEST_F(GameWindowTest, StoreListFollowsTheDiskByItselfAndOnF5)
+{
+    game.write("setups.sav", fixture::storeOf({"A"}, 6));
+    auto window = open(DirtTrackRacingProfile, game.root());
+    auto* list = find<QListWidget>(window.get(), "List1");
+
+    game.write("setups.sav", fixture::storeOf({"A", "B"}, 6));
+    EXPECT_TRUE(QTest::qWaitFor([list] { return list->count() == 2; }, 5000));
+
+    window->activateWindow();
+    if (QTest::qWaitForWindowActive(window.get())) {
+        game.write("setups.sav", fixture::storeOf({"A", "B", "C"}, 6));
+        QTest::keyClick(list, Qt::Key_F5);
+        EXPECT_EQ(list->count(), 3);
+    }
+}
+
 TEST_F(GameWindowTest, RightClickOnAnotherLineShowsTheMenuAndKeepsTheSelection)
 {
     game.write("setups.sav", fixture::storeOf({"A", "B", "C", "D", "E"}, 6));
@@ -163,6 +272,32 @@ TEST_F(GameWindowTest, RightClickOnAnotherLineShowsTheMenuAndKeepsTheSelection)
     window->menus().file->hide();
     QTest::mouseClick(find<QLabel>(window.get(), "Label4"), Qt::RightButton);
     EXPECT_FALSE(window->menus().file->isVisible());
+}
+
+TEST_F(GameWindowTest, MenuKeysOpenTheFocusedListsMenu)
+{
+    game.write("setups.sav", fixture::storeOf({"A", "B"}, 6));
+    auto window = open(DirtTrackRacingProfile, game.root());
+    const struct {
+        const char* list;
+        QMenu* menu;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {
+        {"List1", window->menus().mnuCustom, Qt::Key_Menu, {}},
+        {"List1", window->menus().mnuCustom, Qt::Key_F10, Qt::ShiftModifier},
+        {"File1", window->menus().mnuCustom1, Qt::Key_Menu, {}},
+        {"File1", window->menus().mnuCustom1, Qt::Key_F10, Qt::ShiftModifier},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.list) + " " + std::to_string(c.key));
+        auto* list = find<QAbstractItemView>(window.get(), c.list);
+        QTest::keyClick(list, c.key, c.modifiers);
+        EXPECT_TRUE(c.menu->isVisible());
+        c.menu->hide();
+    }
+    QTest::keyClick(find<QAbstractItemView>(window.get(), "List1"), Qt::Key_F10);
+    EXPECT_FALSE(window->menus().mnuCustom->isVisible());
 }
 
 TEST_F(GameWindowTest, MenuBarCaptionsShortcutAndPictures)
@@ -242,6 +377,12 @@ TEST_F(GameWindowTest, ControlsHaveTheirPlacesAndUniqueAccessibleNames)
         names.insert(control->accessibleName());
     }
     EXPECT_GE(names.size(), 40);
+
+    // A button with a visible caption is named by it, so that voice control finds it.
+    for (const char* button : {"VBUSoftButton11", "VBUSoftButton12"}) {
+        auto* soft = find<VBUSoftButton>(window.get(), button);
+        EXPECT_EQ(soft->accessibleName(), soft->text()) << button;
+    }
 }
 
 TEST_F(GameWindowTest, SprintCarsDifferences)

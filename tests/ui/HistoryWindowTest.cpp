@@ -90,7 +90,7 @@ TEST_F(HistoryWindowTest, ListPreviewRestorePinAndCloseThroughTheButtons)
     for (VBUSoftButton* button : {c.restoreButton, c.pinButton, c.closeButton})
         EXPECT_EQ(button->accessibleName(), button->ovalLabel());
     ASSERT_EQ(c.keptStoreList->topLevelItemCount(), 1);
-    EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(1), QStringLiteral("opening"));
+    EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(1), QStringLiteral("Changed by the game"));
     EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(2), QStringLiteral("3"));
 
     // The focus alone chooses nothing, and leaves no line current for the arrow to skip.
@@ -122,7 +122,8 @@ TEST_F(HistoryWindowTest, ListPreviewRestorePinAndCloseThroughTheButtons)
     // The open game window shows the restored store; the store it replaced is listed.
     EXPECT_EQ(gameWindow->storeLines().size(), 3u);
     ASSERT_EQ(c.keptStoreList->topLevelItemCount(), 2);
-    EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(1), QStringLiteral("history restore"));
+    EXPECT_EQ(c.keptStoreList->topLevelItem(0)->text(1),
+              QStringLiteral("Restored from the history"));
     EXPECT_EQ(window->selectedId(), 0);
 
     fixture::clickRow(c.keptStoreList, 0);

@@ -181,7 +181,13 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
                                      QStringLiteral("/games/Sprint Cars"), RegistryType::String));
     DirectoriesWindow one(registry, FormScroll::kInstantSlide);
     EXPECT_TRUE(one.findChild<QLabel*>("Label3")->text().isEmpty());
-    EXPECT_EQ(one.findChild<QLabel*>("Label5")->text(), QStringLiteral("/games/Sprint Cars"));
+    auto* sprintDirectory = one.findChild<QLabel*>("Label5");
+    EXPECT_EQ(sprintDirectory->text(), QStringLiteral("/games/Sprint Cars"));
+    // The path is what a screen reader reads, and Tab reaches it.
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(sprintDirectory);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->text(QAccessible::Name), QStringLiteral("/games/Sprint Cars"));
+    EXPECT_TRUE(sprintDirectory->focusPolicy() & Qt::TabFocus);
 }
 
 TEST_F(NavigationTest, GameWindowsTakeThePlaceOfTheWindowTheyReplace)

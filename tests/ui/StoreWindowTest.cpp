@@ -77,7 +77,11 @@ TEST_F(StoreWindowTest, ExportWritesTheWholeStoreAndListsOnlyThisGamesCopy)
     QWidget* window = openStoreWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->findChild<QLineEdit*>("Text1")->text(), game.root());
+    fixture::clickRow(gameWindow->findChild<QListWidget*>("List1"), 1);
     click(window, "VBUSoftButton2");
+    // Only read, the store leaves the game window's choice as it was.
+    EXPECT_EQ(gameWindow->findChild<QLabel*>("Label9")->text(), QStringLiteral("2"));
+    EXPECT_EQ(gameWindow->findChild<QLineEdit*>("Text3")->text(), QStringLiteral("Knoxville"));
 
     ASSERT_EQ(files(window)->count(), 1);
     EXPECT_EQ(files(window)->nameAt(0), kDtr.StoreCopyFileName);

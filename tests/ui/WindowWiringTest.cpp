@@ -19,9 +19,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tarvelin
@@ -127,6 +129,48 @@ TEST_F(WindowWiringTest, EveryWindowCarriesTheOneApplicationIcon)
     carriesIt(navigator.showStoreWindow(DirtTrackRacingProfile, dirt));
     carriesIt(navigator.showHelpContents());
     carriesIt(navigator.showAbout(dirt));
+}
+
+// Escape in each secondary window does what its Close button does.
+TEST_F(WindowWiringTest, EscapeClosesEverySecondaryWindow)
+{
+    QWidget* dirt = navigator.showGame(DirtTrackRacingProfile);
+    const struct {
+        const char* window;
+        std::function<QWidget*()> open;
+    } cases[] = {
+        {"directories",
+         [&] {
+             return navigator.showDirectories(dirt);
+         }},
+        {"volume",
+         [&] {
+             return navigator.showVolume(dirt);
+         }},
+        {"import and export",
+         [&] {
+             return navigator.showStoreWindow(DirtTrackRacingProfile, dirt);
+         }},
+        {"backup history",
+         [&] {
+             return navigator.showHistoryWindow(DirtTrackRacingProfile, dirt);
+         }},
+        {"help",
+         [&] {
+             return navigator.showHelpContents();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        QPointer<QWidget> window = c.open();
+        ASSERT_NE(window, nullptr);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.data(),
+                        Qt::Key_Escape);
+        fixture::settle();
+        EXPECT_TRUE(!window || !window->isVisible());
+    }
 }
 
 } // namespace

@@ -64,6 +64,14 @@ std::optional<SetupFileRenameOutcome> nameRefusal(const QString& selectedFileNam
                                          "\"/\" or be \".\" or \"..\". Try Again.")
                               .arg(newName),
                           MessageIcon::Exclamation});
+    // U+FFFD is how a byte that is not text is shown; writing it would name another file.
+    constexpr QChar kShownByte(0xFFFD);
+    if (newName.contains(kShownByte) && !selectedFileName.contains(kShownByte))
+        return refusedAs(RenameResult::UnusableName,
+                         {QStringLiteral("\"%1\" can't be a file name: \"%2\" stands for a "
+                                         "character that can't be shown. Try Again.")
+                              .arg(newName, QString(kShownByte)),
+                          MessageIcon::Exclamation});
     return std::nullopt;
 }
 

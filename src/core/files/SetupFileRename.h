@@ -15,7 +15,7 @@ enum class RenameResult {
     NoFileSelected,   // "Please choose a file to rename"
     SameName,         // "Can't rename a file to itself. Try Again."
     NoNewName,        // "Please choose the file's new name."
-    UnusableName,     // a new name with "/", or "." or ".."
+    UnusableName,     // a new name with "/", or "." or "..", or a shown U+FFFD
     NotRenamed,       // the copy failed: the selected file is where it was
     CopiedSourceKept, // the new file was written but the selected one could not be deleted
     WouldReplace,     // a file of the new name exists: the message is the question to ask

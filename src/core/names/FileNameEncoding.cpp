@@ -164,4 +164,23 @@ QString shownFileName(const QString& text)
     return shown;
 }
 
+QString restoreShownBytes(const QString& typed, const QString& original)
+{
+    const QString shown = shownFileName(original);
+    QString hidden; // the units shown as U+FFFD, in order
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == QChar(kReplacement))
+            hidden += original[i];
+    }
+    if (hidden.isEmpty() || typed.count(QChar(kReplacement)) != hidden.size())
+        return typed;
+    QString restored = typed;
+    qsizetype next = 0;
+    for (QChar& unit : restored) {
+        if (unit == QChar(kReplacement))
+            unit = hidden[next++];
+    }
+    return restored;
+}
+
 } // namespace tarvelin

@@ -20,6 +20,11 @@ QString decodeFileName(QByteArrayView bytes);
 // A name or a text holding names as the player sees it: each escaped byte (and any other lone
 // surrogate) as U+FFFD. Never a path again.
 QString shownFileName(const QString& text);
+// `typed`, a name the player may have edited starting from shownFileName(`original`), with each
+// U+FFFD given back the unit it shows in `original`, in order, when it holds as many as the shown
+// form does: a name left as shown, or edited around its unreadable bytes, names those same bytes
+// again. Otherwise `typed` as it is.
+QString restoreShownBytes(const QString& typed, const QString& original);
 // The byte that the unit at `index` escapes, or -1 when it is text: for an escape of its own,
 // such as the terminal's \xNN.
 int escapedByteAt(QStringView text, qsizetype index);

@@ -41,6 +41,7 @@ const std::pair<QLatin1StringView, const QColor*> kStyleSheetColours[] = {
     {QLatin1StringView("gold"), &kGold},
     {QLatin1StringView("startStatusFill"), &kStartStatusFill},
     {QLatin1StringView("startStatusBorder"), &kStartStatusBorder},
+    {QLatin1StringView("focusRing"), &kFocusRing},
 };
 
 const QColor* namedColour(QStringView name)

@@ -61,8 +61,9 @@ inline const QColor kCaptionButtonEdge{0x12, 0x16, 0x1e};
 inline const QColor kCaptionButtonHoverEdge{255, 214, 90};
 inline const QColor kCaptionButtonText{0xf4, 0xf1, 0xe6};
 inline const QColor kCaptionButtonDisabledText{0x9a, 0x9a, 0x9a};
-// The dashed ring of the button that has the keyboard focus.
-inline const QColor kFocusRing{0x3d, 0xa5, 0xff};
+// The keyboard focus: the dashed ring of a button, the edge of a list, tree, drop-down or field.
+// Light enough to stand out 3:1 from a field's dark edge as well as from the dark windows.
+inline const QColor kFocusRing{0x8c, 0xcf, 0xff};
 
 // The game, whole-store and history windows' captions, counters and framed groups.
 inline const QColor kCaptionText{0xd9, 0xdd, 0xe6};

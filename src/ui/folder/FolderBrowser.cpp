@@ -3,9 +3,11 @@
 
 #include "core/files/SetupFileList.h"
 #include "core/names/FileNameEncoding.h"
+#include "core/platform/FolderWatcher.h"
 #include "core/platform/PathInfo.h"
 #include "core/registry/Registry.h"
 #include "ui/Logging.h"
+#include "ui/folder/BackgroundFolderReader.h"
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
@@ -18,15 +20,31 @@
 namespace tarvelin
 {
 
+namespace
+{
+
+// Soon enough that a file saved into the folder shows at once, seldom enough that a folder
+// filling fast is read a few times a second.
+constexpr std::chrono::milliseconds kFolderSettle{300};
+
+} // namespace
+
 FolderBrowser::FolderBrowser(FolderBrowserControls controls, FolderBrowserOptions options,
                              Registry* registry, const VolumeTable& volumes, QWidget* messageParent,
                              QObject* parent)
     : QObject(parent), controls_(controls), options_(std::move(options)), registry_(registry),
-      volumes_(volumes), messageParent_(messageParent)
+      volumes_(volumes), messageParent_(messageParent),
+      watcher_(new FolderWatcher(kFolderSettle, this)),
+      reader_(new BackgroundFolderReader(options_.pattern, this))
 {
+    connect(watcher_, &FolderWatcher::changed, this, &FolderBrowser::readFolderAgain);
+    connect(reader_, &BackgroundFolderReader::folderRead, this, &FolderBrowser::showReadAgain);
     connect(controls_.folders, &FolderList::folderOpened, this, &FolderBrowser::setFolder);
     connect(controls_.drives, &DriveList::driveChosen, this, &FolderBrowser::chooseDrive);
     connect(controls_.files, &SetupFileView::fileClicked, this, &FolderBrowser::clickFile);
+    connect(controls_.files, &SetupFileView::choiceCleared, this, &FolderBrowser::forgetChosenFile);
+    if (controls_.frame)
+        frameCaption_ = controls_.frame->title();
 }
 
 void FolderBrowser::startAt(const QString& folder)
@@ -70,9 +88,11 @@ bool FolderBrowser::setFolder(const QString& folder)
 void FolderBrowser::show(const FolderView& view)
 {
     folder_ = view.folder;
+    drive_ = view.drive.isEmpty() ? QStringLiteral("/") : view.drive;
+    subfolders_ = view.subfolders;
+    watcher_->watch({folder_});
     driveFolders_.remember(view.drive, view.folder);
-    controls_.folders->showFolder(view.drive.isEmpty() ? QStringLiteral("/") : view.drive,
-                                  view.folder, view.subfolders);
+    controls_.folders->showFolder(drive_, view.folder, view.subfolders);
     controls_.files->showFiles(view.files);
     controls_.drives->showDrive(view.drive);
     setCounters();
@@ -81,6 +101,31 @@ void FolderBrowser::show(const FolderView& view)
 void FolderBrowser::refreshFiles()
 {
     controls_.files->showFiles(listSetupFiles(folder_, options_.pattern));
+}
+
+void FolderBrowser::readFolderAgain()
+{
+    if (!folder_.isEmpty())
+        reader_->read(folder_);
+}
+
+void FolderBrowser::showReadAgain(const QString& folder, const FolderContents& contents)
+{
+    if (folder != folder_) // the player moved on while it was read
+        return;
+    if (contents.subfolders != subfolders_) {
+        subfolders_ = contents.subfolders;
+        controls_.folders->showFolder(drive_, folder_, subfolders_);
+    }
+    SetupFileView* files = controls_.files;
+    if (files->names() == contents.files)
+        return;
+    const QString chosen = files->selectedName();
+    files->showFiles(contents.files);
+    if (!chosen.isEmpty() && !files->selectName(chosen))
+        forgetChosenFile();
+    else
+        setCounters();
 }
 
 void FolderBrowser::setCounters()
@@ -127,8 +172,25 @@ void FolderBrowser::clickFile(int index)
         controls_.countLabel->setText(click.counters.count);
     if (controls_.frame)
         controls_.frame->setTitle(shownFileName(click.frameCaption));
+    renameText_ = click.renameText;
     if (controls_.renameField)
         controls_.renameField->setText(shownFileName(click.renameText));
+}
+
+QString FolderBrowser::renameFieldName() const
+{
+    return controls_.renameField ? restoreShownBytes(controls_.renameField->text(), renameText_)
+                                 : QString();
+}
+
+void FolderBrowser::forgetChosenFile()
+{
+    setCounters();
+    if (controls_.frame)
+        controls_.frame->setTitle(frameCaption_);
+    renameText_.clear();
+    if (controls_.renameField)
+        controls_.renameField->clear();
 }
 
 } // namespace tarvelin

@@ -14,8 +14,11 @@ class QWidget;
 namespace tarvelin
 {
 
+class BackgroundFolderReader;
 class DriveList;
 class FolderList;
+class FolderWatcher;
+struct FolderContents;
 class Registry;
 class SetupFileView;
 class VolumeTable;
@@ -66,6 +69,9 @@ public:
 
     // Lists the folder's files again (after a command changed them): no file selected.
     void refreshFiles();
+    // Reads the folder again as it is now, away from the event loop, keeping the chosen file
+    // when it is still there. The browser does this by itself whenever the folder changes.
+    void readFolderAgain();
     // `Label7` and `Label8` from the file list.
     void setCounters();
 
@@ -74,11 +80,19 @@ public:
     // The folder, "/", and the selected file's name; empty when no file is selected.
     QString selectedFilePath() const;
     const FolderBrowserControls& controls() const { return controls_; }
+    // The rename field's text as a file name: the field shows a name's unreadable bytes as U+FFFD,
+    // and these are given back the bytes of the chosen file's name, so that a name left as shown
+    // is the same name, and a shown U+FFFD is never written.
+    QString renameFieldName() const;
 
 private:
     void show(const FolderView& view);
     void chooseDrive(const Volume& volume);
     void clickFile(int index);
+    // No file chosen: the counters, the frame's own caption and an empty rename field.
+    void forgetChosenFile();
+    // The folder as read again: what changed is shown, and the chosen file stays chosen.
+    void showReadAgain(const QString& folder, const FolderContents& contents);
 
     FolderBrowserControls controls_;
     FolderBrowserOptions options_;
@@ -87,6 +101,12 @@ private:
     QWidget* messageParent_;
     DriveFolders driveFolders_;
     QString folder_;
+    QString drive_;
+    QStringList subfolders_;
+    FolderWatcher* watcher_;
+    BackgroundFolderReader* reader_;
+    QString frameCaption_; // the frame's caption while no file is chosen
+    QString renameText_;   // the rename field's text at the file's choice, as the name's bytes
 };
 
 } // namespace tarvelin

@@ -3,6 +3,7 @@
 
 #include "core/files/SubfolderList.h"
 #include "core/names/FileNameEncoding.h"
+#include "ui/widgets/WholeNameTips.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -43,6 +44,7 @@ FolderList::FolderList(QWidget* parent) : QTreeWidget(parent)
     setObjectName(QStringLiteral("Dir1"));
     setAccessibleName(QStringLiteral("Setup folder"));
     setToolTip(QStringLiteral("Folder where the setups are located."));
+    showWholeNamesWhenCut(this);
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setUniformRowHeights(true);

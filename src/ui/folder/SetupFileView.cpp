@@ -2,6 +2,7 @@
 #include "ui/folder/SetupFileView.h"
 
 #include "core/names/FileNameEncoding.h"
+#include "ui/widgets/WholeNameTips.h"
 
 #include <QKeyEvent>
 #include <QStringListModel>
@@ -39,16 +40,25 @@ SetupFileView::SetupFileView(QWidget* parent) : QListView(parent), model_(new Fi
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    showWholeNamesWhenCut(this);
+    // A Ctrl+click that unselected the file is still a click on it: it chooses nothing.
     connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
+        if (index.isValid() && selectionModel()->isSelected(index))
             Q_EMIT fileClicked(index.row());
+    });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!listing_ && !selectionModel()->hasSelection())
+            Q_EMIT choiceCleared();
     });
 }
 
 void SetupFileView::showFiles(const QStringList& names)
 {
+    listing_ = true;
+    names_ = names;
     model_->setStringList(names);
     selectionModel()->clear();
+    listing_ = false;
 }
 
 int SetupFileView::count() const
@@ -70,6 +80,21 @@ QString SetupFileView::selectedName() const
 QString SetupFileView::nameAt(int index) const
 {
     return model_->index(index).data(Qt::EditRole).toString();
+}
+
+const QStringList& SetupFileView::names() const
+{
+    return names_;
+}
+
+bool SetupFileView::selectName(const QString& name)
+{
+    const qsizetype row = names_.indexOf(name);
+    if (row < 0)
+        return false;
+    const QModelIndex index = model_->index(int(row));
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    return true;
 }
 
 void SetupFileView::keyPressEvent(QKeyEvent* event)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QListView>
+#include <QStringList>
 
 class QStringListModel;
 
@@ -24,10 +25,17 @@ public:
     int selectedIndex() const;
     QString selectedName() const;
     QString nameAt(int index) const;
+    const QStringList& names() const;
+    // Chooses the file named `name` again after a new listing, quietly: it was already the
+    // player's choice. Returns false when no file has that name.
+    bool selectName(const QString& name);
 
 Q_SIGNALS:
     // The player picked the file at `index`, by mouse or keyboard.
     void fileClicked(int index);
+    // The player took the choice away (a click beside the names, Ctrl+click on the chosen
+    // file): no file is shown chosen any more. A new listing reports nothing.
+    void choiceCleared();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +45,8 @@ protected:
 
 private:
     QStringListModel* model_;
+    QStringList names_; // as listed, for comparing with a new listing without the model's copy
+    bool listing_ = false;
 };
 
 } // namespace tarvelin

@@ -5,6 +5,7 @@
 #include "core/game/GameProfile.h"
 #include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
+#include "core/platform/FolderWatcher.h"
 #include "core/platform/PathInfo.h"
 #include "core/platform/Trash.h"
 #include "core/platform/UrlOpener.h"
@@ -12,6 +13,7 @@
 #include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreOpening.h"
+#include "core/store/StoreReading.h"
 #include "ui/Logging.h"
 #include "ui/art/Artwork.h"
 #include "ui/art/GameWindowStyle.h"
@@ -19,6 +21,7 @@
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindowInput.h"
 #include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/gamewindow/StoreChoice.h"
 #include "ui/widgets/AddressBox.h"
 #include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -32,7 +35,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace tarvelin
 {
@@ -41,6 +46,9 @@ namespace
 {
 
 const QString kStoreFrameCaption = QStringLiteral("Setup File");
+// Soon enough that a setup the game saves shows at once; the store is small, so reading it again
+// costs nothing a player feels.
+constexpr std::chrono::milliseconds kStoreSettle{200};
 
 } // namespace
 
@@ -88,6 +96,8 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
     progress_->setRepaintedList(1, c.storeList);
     progress_->setRepaintedList(2, c.fileList);
     progress_->setRepaintedList(3, c.storeList);
+    storeWatcher_ = new FolderWatcher(kStoreSettle, this);
+    connect(storeWatcher_, &FolderWatcher::changed, this, &GameWindow::readStoreAgain);
     connectCommands();
     // The store list is where the player starts; it has the focus when the window opens.
     controls_.storeList->setFocus();
@@ -131,6 +141,12 @@ void GameWindow::connectCommands()
     onChoice(m.contents, [this] { Q_EMIT helpRequested(QString()); });
     onChoice(m.browser, [this] { openLink(links::HomePage); });
 
+    auto* readAgain = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(readAgain, &QShortcut::activated, this, [this] {
+        readStoreAgain();
+        browser_->readFolderAgain();
+    });
+
     connect(c.makerSiteLink, &ClickableLabel::clicked, this,
             [this] { openLink(links::GameMakerSite); });
     if (profile_.DownloadPicture)
@@ -139,6 +155,10 @@ void GameWindow::connectCommands()
 
     // Only the player's click or cursor key chooses a setup, never the list getting the focus.
     connect(c.storeList, &ChoiceList::lineChosen, this, &GameWindow::selectStoreLine);
+    connect(c.storeList, &ChoiceList::choiceCleared, this, [this] {
+        controls_.selectedPositionLabel->setText(QStringLiteral("0"));
+        forgetChosenSetup();
+    });
 }
 
 void GameWindow::openLink(const char* address)
@@ -159,6 +179,9 @@ void GameWindow::runOpeningSequence()
 
     const StoreOpening opening = openStoreAndBackUp(gameDirectory(), profile_.recordLayout());
     showStore(opening.store);
+    // The folder too: a store written whole replaces the file, and its watch goes with it.
+    const StorePaths store = StorePaths::forGameDirectory(gameDirectory());
+    storeWatcher_->watch(store.isValid() ? QStringList{store.folder, store.store} : QStringList());
     controls_.newFileNameField->clear();
     setFileCounters();
     const int attached = SetMenuBitmaps(menuBar(), controls_.menuPictures);
@@ -197,6 +220,24 @@ void GameWindow::showStore(const StoreState& store)
         list->setCurrentRow(selected - 1);
     }
     setStoreCounters(store.counters);
+}
+
+void GameWindow::readStoreAgain()
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory());
+    if (!paths.isValid())
+        return;
+    const StoreRead read = readGameStore(paths, profile_.recordLayout());
+    // A store that cannot be read now (its folder gone) leaves the list as it was.
+    if (!read.ok || read.image.table == table_)
+        return;
+    const int chosenSlot = selectedSlot();
+    const int keptSlot = slotKeepingChoice(table_, chosenSlot, read.image.table);
+    const std::vector<int> slots = read.image.table.usedSlots();
+    const auto line = std::find(slots.begin(), slots.end(), keptSlot);
+    showStore(stateOf(read.image.table, line == slots.end() ? -1 : int(line - slots.begin())));
+    if (chosenSlot > 0 && keptSlot == 0)
+        forgetChosenSetup();
 }
 
 void GameWindow::forgetChosenSetup()

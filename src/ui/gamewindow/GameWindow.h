@@ -17,6 +17,7 @@ struct GameProfile;
 class AddressSource;
 class Clock;
 class FolderBrowser;
+class FolderWatcher;
 class PopupMenuFilter;
 class ProgressIndicators;
 class Registry;
@@ -106,6 +107,10 @@ public Q_SLOTS:
     void sortStore();
     void renameSetupFile();
     void deleteSetupFile();
+    // The store as it is on disk now, when it differs from the list: the game saving, a command
+    // in a terminal, the other window. The chosen setup stays chosen while the store holds it.
+    // The window does this by itself whenever the store changes; F5 asks for it and the folder.
+    void readStoreAgain();
 
 private:
     void connectCommands();
@@ -132,6 +137,7 @@ private:
     ProgressIndicators* progress_ = nullptr;
     GameWindowMenus menus_;
     PopupMenuFilter* popups_ = nullptr;
+    FolderWatcher* storeWatcher_ = nullptr;
     SetupTable table_;
     std::vector<StoreLine> lines_;
 };

@@ -116,7 +116,8 @@ void GameWindow::exportSetup(bool fromMenu)
     // The store list keeps its lines: the export only re-read the table behind them.
     if (outcome.table)
         table_ = *outcome.table;
-    if (outcome.nameUsed) {
+    // A player who declined to replace a file keeps the typed name, to change it.
+    if (outcome.nameUsed && !outcome.wouldReplace) {
         controls_.setupNameField->clear();
         browser_->refreshFiles();
         browser_->setCounters();
@@ -197,7 +198,7 @@ void GameWindow::renameSetupFile()
 {
     const QString folder = browser_->folder();
     const QString selected = browser_->selectedFile();
-    const QString newName = controls_.newFileNameField->text();
+    const QString newName = browser_->renameFieldName();
     SetupFileRenameOutcome outcome = tarvelin::renameSetupFile(folder, selected, newName, profile_);
     askBeforeReplacing(this, outcome, outcome.result == RenameResult::WouldReplace, [&] {
         return tarvelin::renameSetupFile(folder, selected, newName, profile_, true);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/gamewindow/GameWindowInput.h"
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -43,8 +45,12 @@ void PopupMenuFilter::attachList(QWidget* viewport, QMenu* menu)
     viewport->installEventFilter(this);
     // The menu opens on the press; the window system's own context menu would open a second.
     viewport->setContextMenuPolicy(Qt::PreventContextMenu);
-    if (viewport->parentWidget())
-        viewport->parentWidget()->setContextMenuPolicy(Qt::PreventContextMenu);
+    if (QWidget* list = viewport->parentWidget()) {
+        list->setContextMenuPolicy(Qt::PreventContextMenu);
+        // The keyboard's menu keys reach the list itself, not its viewport.
+        lists_.insert(list, menu);
+        list->installEventFilter(this);
+    }
 }
 
 void PopupMenuFilter::attachSurface(QWidget* surface, QMenu* menu)
@@ -57,6 +63,8 @@ void PopupMenuFilter::attachSurface(QWidget* surface, QMenu* menu)
 
 bool PopupMenuFilter::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress)
+        return openFromKeyboard(watched, static_cast<QKeyEvent*>(event));
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
         return false;
     auto* press = static_cast<QMouseEvent*>(event);
@@ -74,6 +82,21 @@ bool PopupMenuFilter::eventFilter(QObject* watched, QEvent* event)
     if (!menu)
         return false;
     menu->popup(press->globalPosition().toPoint());
+    return true;
+}
+
+bool PopupMenuFilter::openFromKeyboard(QObject* watched, QKeyEvent* key)
+{
+    const bool menuKey = key->key() == Qt::Key_Menu ||
+                         (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    QMenu* menu = menuKey ? lists_.value(watched) : nullptr;
+    auto* list = qobject_cast<QAbstractItemView*>(watched);
+    if (!menu || !list)
+        return false;
+    // Under the current line, where the player's eyes are; the list's corner when there is none.
+    const QRect line = list->visualRect(list->currentIndex());
+    menu->popup(line.isValid() ? list->viewport()->mapToGlobal(line.bottomLeft())
+                               : list->mapToGlobal(QPoint(0, 0)));
     return true;
 }
 

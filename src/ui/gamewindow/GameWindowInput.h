@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QWidget;
@@ -11,7 +12,8 @@ class QWidget;
 namespace tarvelin
 {
 
-// Opens a menu at the mouse position on a press of the right mouse button. The press is taken
+// Opens a menu at the mouse position on a press of the right mouse button, and a list's menu
+// under its current line on the keyboard's Menu key or Shift+F10. The press is taken
 // before the list sees it, so the line under the mouse is not selected: the menu's commands act
 // on the line that was already selected. On the window's surface only a press on the background
 // itself (no control under the mouse) opens the menu.
@@ -31,6 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool openFromKeyboard(QObject* watched, QKeyEvent* key);
+
     QHash<QObject*, QMenu*> lists_;
     QWidget* surface_ = nullptr;
     QMenu* surfaceMenu_ = nullptr;

@@ -118,14 +118,17 @@ void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowContro
     captionFont.setPixelSize(9);
     auto* controller = place(new VBUSoftButton(surface), "VBUSoftButton11",
                              twipsRect(4100, sprint ? 3360 : 3345, 3135, 255),
-                             QStringLiteral("Game Controller Settings"));
+                             QStringLiteral("SET AND CALABRATE YOUR GAME CONTROLLER"));
+    // Named by its visible caption, so that voice control finds it; the purpose is described.
+    controller->setAccessibleDescription(QStringLiteral("Game Controller Settings"));
     controller->setFont(captionFont);
     controller->setCaption(QStringLiteral("SET AND CALABRATE YOUR GAME CONTROLLER"));
     c.controllerButton = controller;
 
-    auto* other =
-        place(new VBUSoftButton(surface), "VBUSoftButton12", twipsRect(4200, 3600, 2895, 255),
-              QStringLiteral("Switch to ") + profile.OtherProfile().gameTitle);
+    auto* other = place(new VBUSoftButton(surface), "VBUSoftButton12",
+                        twipsRect(4200, 3600, 2895, 255), profile.SwitchButtonCaption);
+    other->setAccessibleDescription(QStringLiteral("Switch to ") +
+                                    profile.OtherProfile().gameTitle);
     other->setFont(captionFont);
     other->setCaption(profile.SwitchButtonCaption);
     c.otherGameButton = other;
@@ -276,16 +279,17 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
 }
 
 // The Tab key goes as the eye reads the window: the store group, the command block from the top
-// down, then the file group. Creation order (back to front) would start with the pictures.
+// down, then the file group, its lists before the buttons that act on them. Creation order (back
+// to front) would start with the pictures. The read-only address box is read, not visited.
 void orderTabChain(const GameWindowControls& c)
 {
+    c.addressBox->setFocusPolicy(Qt::NoFocus);
     const QList<QWidget*> chain = {
-        c.storeList,        c.setupNameField,  c.carPicture,       c.makerSiteLink,
-        c.controllerButton, c.otherGameButton, c.exportButton,     c.importButton,
-        c.sortButton,       c.playButton,      c.restoreButton,    c.deleteSetupButton,
-        c.downloadButton,   c.exitButton,      c.renameFileButton, c.deleteFileButton,
-        c.addressBox,       c.driveList,       c.folderList,       c.fileList,
-        c.newFileNameField,
+        c.storeList,        c.setupNameField,   c.carPicture,       c.makerSiteLink,
+        c.controllerButton, c.otherGameButton,  c.exportButton,     c.importButton,
+        c.sortButton,       c.playButton,       c.restoreButton,    c.deleteSetupButton,
+        c.downloadButton,   c.exitButton,       c.driveList,        c.folderList,
+        c.fileList,         c.newFileNameField, c.renameFileButton, c.deleteFileButton,
     };
     QWidget* previous = nullptr;
     for (QWidget* widget : chain) {

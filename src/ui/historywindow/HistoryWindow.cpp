@@ -6,9 +6,11 @@
 #include "core/store/StoreHistoryCommands.h"
 #include "ui/Logging.h"
 #include "ui/art/Artwork.h"
+#include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -41,7 +43,27 @@ QTreeWidget, QListWidget {
     border: 1px solid $fieldBorder; border-radius: 2px;
     selection-background-color: $selectionFill; selection-color: $selectionText;
 }
+/* The keyboard focus, seen on every list, tree, drop-down and field. */
+QListWidget:focus, QListView:focus, QListView#File1:focus, QTreeWidget:focus,
+QTreeWidget#Dir1:focus, QLineEdit:focus, QComboBox:focus {
+    border: 2px solid $focusRing;
+}
 )")));
+}
+
+// What replaced a kept store, as a player says it rather than as the history file records it.
+QString shownCommand(const QString& command)
+{
+    static const QHash<QString, QString> words{
+        {QStringLiteral("opening"), QStringLiteral("Changed by the game")},
+        {QStringLiteral("store-import"), QStringLiteral("Whole store imported")},
+        {QStringLiteral("import"), QStringLiteral("Setup imported")},
+        {QStringLiteral("delete"), QStringLiteral("Setup deleted")},
+        {QStringLiteral("sort"), QStringLiteral("Setups sorted")},
+        {QStringLiteral("restore"), QStringLiteral("Backup restored")},
+        {QStringLiteral("history restore"), QStringLiteral("Restored from the history")},
+    };
+    return words.value(command, command);
 }
 
 QString shortLocalTime(const QDateTime& time)
@@ -82,6 +104,7 @@ HistoryWindow::HistoryWindow(const GameProfile& profile, QString gameDirectory, 
     connect(c.restoreButton, &QAbstractButton::clicked, this, &HistoryWindow::restoreSelected);
     connect(c.pinButton, &QAbstractButton::clicked, this, &HistoryWindow::togglePin);
     connect(c.closeButton, &QAbstractButton::clicked, this, &QWidget::close);
+    closeOnEscape(this, c.closeButton);
     refresh();
 }
 
@@ -101,7 +124,7 @@ void HistoryWindow::refresh()
         list->clear();
         for (const Generation& g : listed.generations) {
             auto* item = new QTreeWidgetItem(
-                list, {shortLocalTime(g.time), g.command, QString::number(g.setups),
+                list, {shortLocalTime(g.time), shownCommand(g.command), QString::number(g.setups),
                        g.pinned ? QStringLiteral("Pinned") : QString()});
             item->setData(0, kIdRole, g.id);
             item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);

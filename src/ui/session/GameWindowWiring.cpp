@@ -52,7 +52,8 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
 void showInGameWindow(Navigator& navigator, const GameProfile& profile, const StoreState& store)
 {
     auto* game = qobject_cast<GameWindow*>(navigator.openWindow(profile.windowName));
-    if (!game)
+    // A store only read (the whole-store export) leaves the list and the player's choice alone.
+    if (!game || store.table == game->table())
         return;
     // The list was filled afresh: no setup of it is chosen any more.
     game->showStore(store);

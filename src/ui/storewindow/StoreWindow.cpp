@@ -15,6 +15,7 @@
 #include "ui/folder/FolderBrowser.h"
 #include "ui/folder/SetupFileView.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
@@ -47,6 +48,11 @@ QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
     background: $fieldFill; color: $fieldText;
     border: 1px solid $fieldBorder; border-radius: 2px;
     selection-background-color: $selectionFill; selection-color: $selectionText;
+}
+/* The keyboard focus, seen on every list, tree, drop-down and field. */
+QListWidget:focus, QListView:focus, QListView#File1:focus, QTreeWidget:focus,
+QTreeWidget#Dir1:focus, QLineEdit:focus, QComboBox:focus {
+    border: 2px solid $focusRing;
 }
 )")));
 }
@@ -83,6 +89,7 @@ StoreWindow::StoreWindow(const GameProfile& profile, Registry* registry,
     connect(c.exportButton, &QAbstractButton::clicked, this, &StoreWindow::exportCopy);
     connect(c.deleteButton, &QAbstractButton::clicked, this, &StoreWindow::deleteCopy);
     connect(c.closeButton, &QAbstractButton::clicked, this, &StoreWindow::slideAndClose);
+    closeOnEscape(this, c.closeButton);
     connect(c.movingBanner, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
     connect(c.bannerFrame, &ClickableLabel::clicked, this, &StoreWindow::widenBanner);
 

@@ -60,12 +60,13 @@ void buildBanner(QWidget* surface, StoreWindowControls& c)
                                QStringLiteral("Banner frame"));
     c.bannerFrame->setFrameShape(QFrame::Box);
     c.bannerFrame->setFocusPolicy(Qt::NoFocus);
+    const QString bannerText =
+        QStringLiteral("This Utility Will Import And Export A  Whole Setup.sav File.");
     c.movingBanner =
         placeTwips(new ClickableLabel(c.bannerFrame), "Label1",
                    {kBannerStartLeftTwips, kBannerTopTwips, kBannerWidthTwips, kBannerHeightTwips},
-                   QStringLiteral("Banner"));
-    c.movingBanner->setText(
-        QStringLiteral("This Utility Will Import And Export A  Whole Setup.sav File."));
+                   bannerText);
+    c.movingBanner->setText(bannerText);
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(12);
     arial.setBold(true);
@@ -76,9 +77,8 @@ void buildBanner(QWidget* surface, StoreWindowControls& c)
 void buildFolderGroup(QWidget* surface, const GameProfile& profile, const VolumeTable& volumes,
                       StoreWindowControls& c)
 {
-    c.gameDirectoryCaption =
-        placeTwips(new QLabel(profile.StoreDirectoryLabel, surface), "Label2",
-                   {120, 1500, 3000, 255}, QStringLiteral("Game directory caption"));
+    c.gameDirectoryCaption = placeTwips(new QLabel(profile.StoreDirectoryLabel, surface), "Label2",
+                                        {120, 1500, 3000, 255}, profile.StoreDirectoryLabel);
     c.gameDirectoryField = placeTwips(new QLineEdit(surface), "Text1", {120, 1770, 6360, 315},
                                       QStringLiteral("Game directory"));
     c.gameDirectoryField->setToolTip(QStringLiteral("Current Dirt Track Racing Directory"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/ChoiceList.h"
 
+#include "ui/widgets/WholeNameTips.h"
+
 #include <QKeyEvent>
 
 namespace tarvelin
@@ -27,8 +29,16 @@ bool movesTheCursor(int key)
 
 ChoiceList::ChoiceList(QWidget* parent) : QListWidget(parent)
 {
-    connect(this, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { Q_EMIT lineChosen(row(item)); });
+    showWholeNamesWhenCut(this);
+    // A Ctrl+click that unselected the line is still a click on it: it chooses nothing.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (item->isSelected())
+            Q_EMIT lineChosen(row(item));
+    });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (selectedItems().isEmpty())
+            Q_EMIT choiceCleared();
+    });
 }
 
 void ChoiceList::focusInEvent(QFocusEvent* event)

@@ -20,6 +20,10 @@ public:
 Q_SIGNALS:
     // The player chose the line at `row`.
     void lineChosen(int row);
+    // The player took the choice away (a click beside the lines, Ctrl+click on the chosen line):
+    // no line is shown chosen any more, so none may stay chosen behind the screen. Changes made
+    // with the list's signals blocked report nothing.
+    void choiceCleared();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

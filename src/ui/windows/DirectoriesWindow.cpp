@@ -7,6 +7,7 @@
 #include "core/registry/Registry.h"
 #include "ui/art/Artwork.h"
 #include "ui/art/ShellFonts.h"
+#include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
@@ -29,7 +30,10 @@ QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place,
     const QString directory = lookUpGameDirectory(profile, registry, QString());
     QLabel* value = placedLabel(parent, name, place, directory);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    value->setAccessibleName(profile.gameTitle + QStringLiteral(" game directory"));
+    // The path is the window's content: read as the label's name, reached by Tab.
+    value->setFocusPolicy(Qt::StrongFocus);
+    value->setAccessibleName(directory);
+    value->setAccessibleDescription(profile.gameTitle + QStringLiteral(" game directory"));
     value->setToolTip(directory);
     value->setStyleSheet(art::paletteStyleSheet(
         QStringLiteral("QLabel { background: $directoryFill; color: $cream; "
@@ -98,6 +102,7 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, FormScroll::Slide
     close->setPicture(art::commandPicture(art::Emblem::CloseRight, QStringLiteral("CLOSE"),
                                           closePlace.size(), art::kGold));
     connect(close, &QAbstractButton::clicked, this, &DirectoriesWindow::closeBySliding);
+    closeOnEscape(this, close);
 
     setFixedSize(twipsToPixels(9000), twipsToPixels(3900));
 }

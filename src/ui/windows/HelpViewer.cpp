@@ -2,6 +2,7 @@
 #include "ui/windows/HelpViewer.h"
 
 #include "ui/art/Artwork.h"
+#include "ui/widgets/EscapeCloses.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,6 +121,7 @@ void HelpViewer::buildControls()
     connect(matches_, &QListWidget::itemActivated, this, &HelpViewer::openSelectedKeyword);
     connect(matches_, &QListWidget::itemDoubleClicked, this, &HelpViewer::openSelectedKeyword);
     connect(display, &QPushButton::clicked, this, &HelpViewer::openSelectedKeyword);
+    closeOnEscape(this);
 }
 
 void HelpViewer::fillContents()

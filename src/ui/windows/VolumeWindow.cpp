@@ -3,6 +3,7 @@
 
 #include "core/platform/Beeper.h"
 #include "ui/art/Artwork.h"
+#include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -116,6 +117,7 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     connect(slider_, &QScrollBar::valueChanged, this, &VolumeWindow::sliderMoved);
     connect(beepButton, &QAbstractButton::clicked, this, [this] { beeper_.beep(); });
     connect(closeButton_, &QAbstractButton::clicked, this, [this] { closeAction_(*this); });
+    closeOnEscape(this, closeButton_);
 }
 
 bool VolumeWindow::eventFilter(QObject* watched, QEvent* event)
