@@ -11,7 +11,6 @@
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -108,12 +107,12 @@ int runExport(CommandContext& context)
 int runImport(CommandContext& context)
 {
     const GameContext& game = *context.game;
-    const QFileInfo file(context.invocation.arguments.at(0));
+    const QString& file = context.invocation.arguments.at(0);
     const ImportOutcome outcome = importSetup({
         .gameDirectory = game.gameDirectory,
         .profile = game.profile,
-        .folder = absolutePath(file.path()),
-        .chosenFile = file.fileName(),
+        .folder = absolutePath(folderOf(file)),
+        .chosenFile = fileNameOf(file),
         .style = MessageStyle::Marked,
         .deleteFileAfterImport = context.invocation.has(Option::Delete),
     });
@@ -168,10 +167,10 @@ int runStoreExport(CommandContext& context)
 int runStoreImport(CommandContext& context)
 {
     const GameContext& game = *context.game;
-    const QFileInfo copy(context.invocation.arguments.at(0));
+    const QString& copy = context.invocation.arguments.at(0);
     const StoreCopyOutcome outcome =
-        importStoreCopy(game.gameDirectory, copy.path(), copy.fileName(), *game.profile);
-    return report(context, outcome, copyWrittenLine(outcome, copy.filePath()));
+        importStoreCopy(game.gameDirectory, folderOf(copy), fileNameOf(copy), *game.profile);
+    return report(context, outcome, copyWrittenLine(outcome, copy));
 }
 
 } // namespace tarvelin::cli

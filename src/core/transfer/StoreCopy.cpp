@@ -74,7 +74,8 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
         written = isReadOnly(copy)
                       ? FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy))
                       : saveFileAtomically(
-                            copy, serializeWithHeader(read.image.table, layout, read.header));
+                            copy, serializeWithHeader(read.image.table, layout, read.header), {},
+                            PathKind::StoreCopy);
     if (!written) {
         return refused(
             exclamation(QStringLiteral("The copy was not written. %1").arg(written.error)),
