@@ -303,6 +303,7 @@ TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
 {
     int tried = 0;
     std::string perCommand;
+    std::set<FileStep> walked;
     for (const Command& command : commands()) {
         Faults clean;
         const Outcome good = runOnce(command, clean);
@@ -319,6 +320,7 @@ TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
                 SCOPED_TRACE(testing::Message() << command.name << ": call " << i << " of "
                                                 << clean.calls << (sticky ? " onwards" : ""));
                 ASSERT_FALSE(faults.failed.empty());
+                walked.insert(faults.failed.begin(), faults.failed.end());
 
                 // Each file is whole: as it was, or as the command leaves it when all goes well.
                 std::set<QString> paths;
@@ -369,6 +371,8 @@ TEST(FaultInjection, EveryFileStepOfEveryWritingCommandFailsSafely)
             }
         }
     }
+    // The flush of a folder after a rename is a step of its own, walked like the others.
+    EXPECT_TRUE(walked.contains(FileStep::FlushFolder));
     std::cout << "[ fault points ] " << commands().size() << " commands, " << tried
               << " runs with one failing file step (once or from then on); steps per command: "
               << perCommand << "\n";
