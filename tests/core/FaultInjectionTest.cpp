@@ -191,7 +191,7 @@ const std::vector<Command>& commands()
          }},
         {"store-export",
          [](const World& w) {
-             const StoreCopyOutcome o = exportStoreCopy(w.game(), w.copies(), kGame);
+             const StoreCopyOutcome o = exportStoreCopy(w.game(), w.copies(), kGame, true);
              return o.done && o.messages.empty();
          }},
         {"store-import",

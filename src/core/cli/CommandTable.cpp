@@ -95,6 +95,7 @@ constexpr CommandOption kStoreExportOptions[] = {
     kGameDirOption,
     kWinePrefixOption,
     {.option = To, .required = true, .help = "the folder the copy of the store is written into"},
+    {.option = Replace},
 };
 constexpr CommandOption kHistoryJsonOptions[] = {
     kGameOption, kGameDirOption, kWinePrefixOption, {.option = Json}};
@@ -211,8 +212,9 @@ constexpr CommandSpec kCommands[] = {
     {"store-export",
      {},
      kStoreExportOptions,
-     "store-export --game dtr|sc --to DIR",
-     "copy the whole store into DIR as \"Dtr setups.sav\" or \"Sc setups.sav\"",
+     "store-export --game dtr|sc --to DIR [--replace]",
+     "copy the whole store into DIR as \"Dtr setups.sav\" or \"Sc setups.sav\"; an existing "
+     "copy only with --replace",
      runStoreExport,
      kNeedsGameDirectory},
     {"store-import", kStoreCopy, kStoreOptions, "store-import --game dtr|sc FILE",

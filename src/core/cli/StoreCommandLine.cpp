@@ -159,8 +159,14 @@ int runRestore(CommandContext& context)
 int runStoreExport(CommandContext& context)
 {
     const GameContext& game = *context.game;
-    const StoreCopyOutcome outcome =
-        exportStoreCopy(game.gameDirectory, context.invocation.value(Option::To), *game.profile);
+    const QString folder = context.invocation.value(Option::To);
+    const StoreCopyOutcome outcome = exportStoreCopy(game.gameDirectory, folder, *game.profile,
+                                                     context.invocation.has(Option::Replace));
+    if (outcome.wouldReplace)
+        return fail(context,
+                    QStringLiteral("%1 already exists. Nothing was exported; give "
+                                   "--replace to replace it.")
+                        .arg(joinPath(absolutePath(folder), game.profile->StoreCopyFileName)));
     return report(context, outcome, copyWrittenLine(outcome, game.paths.store));
 }
 

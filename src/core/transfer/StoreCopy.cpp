@@ -1,6 +1,7 @@
 #include "core/transfer/StoreCopy.h"
 
 #include "core/Logging.h"
+#include "core/files/FileReplace.h"
 #include "core/files/FolderRules.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
@@ -46,7 +47,7 @@ StoreCopyOutcome importFailed(const QString& why, StoreCopyOutcome outcome = {})
 } // namespace
 
 StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const GameProfile& profile)
+                                 const GameProfile& profile, bool replaceExisting)
 {
     const RecordLayout layout = profile.recordLayout();
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
@@ -70,6 +71,11 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
     const QString copy = joinPath(transferFolder, profile.StoreCopyFileName);
     // Root may write over a read-only file; the player's read-only copy is kept all the same.
     FileResult written = refuseLink(copy);
+    if (written && !isReadOnly(copy) && !replaceExisting && wouldReplaceFile(copy)) {
+        outcome.wouldReplace = true;
+        outcome.messages.push_back(replaceQuestion(profile.StoreCopyFileName));
+        return outcome;
+    }
     if (written)
         written = isReadOnly(copy)
                       ? FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy))

@@ -20,6 +20,10 @@ struct StoreCopyOutcome : CommandOutcome {
     // when it is open, takes it as its table, list and counters, so that it never writes an older
     // table back over the store. Unset: the store was not read; the game window keeps its list.
     std::optional<StoreState> store;
+    // Export only: a copy of that name is there and replaceExisting was not given. The outcome's
+    // one message is the question to ask; the export is made again with replaceExisting once
+    // the player says yes. Nothing was written.
+    bool wouldReplace = false;
 };
 
 // The message of every failed whole-store import.
@@ -28,9 +32,10 @@ inline constexpr char kNoCopyChosenText[] = "You did'nt choose a file to import.
 // Copies the game's store into `transferFolder` as the profile's StoreCopyFileName: the store's
 // header as read and its 300 slots rebuilt from what was read, left writable. The file-system
 // root and a copy that is a link are refused. A store that cannot be read writes no copy, so a good
-// copy is never replaced by an empty one.
+// copy is never replaced by an empty one. An existing copy, a friend's store perhaps, is replaced
+// only with `replaceExisting`, as a single setup's export is.
 StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const GameProfile& profile);
+                                 const GameProfile& profile, bool replaceExisting = false);
 
 // Replaces the game's store by the selected copy, keeping its slot positions and any bytes after
 // slot 300; the header written is the profile's StoreImportHeader. A copy cut short, or one that
