@@ -268,6 +268,9 @@ TEST(FileDoorMatrix, EveryPathKindHoldsItsPolicyAgainstEveryHostileThingAndComma
                     kind.expected[h] == Expect::Refused) {
                     EXPECT_EQ(kindOf(path), S_IFLNK) << "a refused link was replaced";
                 }
+                if (before == S_IFLNK && kind.writtenThroughLink) {
+                    EXPECT_EQ(kindOf(path), S_IFLNK) << "the store's link was replaced by a file";
+                }
                 if (hostile == Hostile::OursBeside) {
                     EXPECT_EQ(kindOf(QFileInfo(path).path() + "/.tarvelin-setup-utility.Ab12Cd"),
                               S_IFLNK)
