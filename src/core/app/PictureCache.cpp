@@ -130,7 +130,7 @@ QString pictureCacheFolder()
         const QString root = cacheRoot();
         if (root.isEmpty())
             return QString();
-        const QString build = joinPath(root, buildKey());
+        QString build = joinPath(root, buildKey());
         // Never followed through a link: without its own folders, there is no cache.
         if (PathInfo(root).isSymLink() || PathInfo(build).isSymLink()) {
             qCInfo(lcFiles).noquote() << root << "is a symbolic link: no pictures are cached";

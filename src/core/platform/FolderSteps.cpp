@@ -18,7 +18,7 @@ namespace
 
 FileResult failure(const QString& path, int error)
 {
-    const FileResult result = FileResult::failure(
+    FileResult result = FileResult::failure(
         QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
     qCWarning(lcFiles).noquote() << result.error;
     return result;
@@ -89,7 +89,7 @@ FileResult makeFolder(const QString& path, bool linkAllowed, bool mayCreate)
     }
     if (S_ISLNK(info.st_mode)) {
         if (!linkAllowed) {
-            const FileResult refused = FileResult::failure(
+            FileResult refused = FileResult::failure(
                 QStringLiteral("%1 is a symbolic link: the utility's own folder is never followed.")
                     .arg(path));
             qCWarning(lcFiles).noquote() << refused.error;
