@@ -151,7 +151,7 @@ const bool registered = [] {
     const QString copies = emptiedFolder(QStringLiteral("cli-copies"));
     registerCommand(QStringLiteral("store-export"),
                     onGame(bench::fullStoreGameDirectory()) +
-                        QStringList{QStringLiteral("--to"), copies});
+                        QStringList{QStringLiteral("--to"), copies, QStringLiteral("--replace")});
 
     const QString copy =
         emptiedFolder(QStringLiteral("cli-copy")) + QStringLiteral("/Dtr setups.sav");

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/FileIO.h"
 
+#include "core/platform/FolderSteps.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -102,6 +105,44 @@ TEST(FullDisk, SaysNoSpaceLeftOnDeviceAndLeavesTheOldFileWhole)
             << result.error.toStdString();
     }
     EXPECT_EQ(after, "old");
+}
+
+// The utility's own folders (the picture cache's, the demo's) are made and removed whole, but
+// never through a link: a link at their place, or among what they hold, leads outside.
+TEST(OwnFolders, AreNeverMadeOrRemovedThroughALink)
+{
+    QTemporaryDir outside;
+    QDir().mkpath(outside.filePath("sub"));
+    fixture::writeFile(outside.filePath("sub/inside"), "the player's");
+    QTemporaryDir own;
+    const QString linked = own.filePath("pictures");
+    ASSERT_TRUE(QFile::link(outside.path(), linked));
+    const QString real = own.filePath("build");
+    QDir().mkpath(real + "/deep");
+    fixture::writeFile(real + "/deep/picture", "drawn");
+    ASSERT_TRUE(QFile::link(outside.filePath("sub"), real + "/deep/old"));
+    const fixture::FileTree before = fixture::snapshotTree(outside.path());
+
+    const struct {
+        const char* what;
+        std::function<FileResult()> step;
+        bool done;
+    } cases[] = {
+        {"make a link", [&] { return makeFolders(linked, PathKind::PictureCache); }, false},
+        {"remove a link", [&] { return removeOwnFolder(linked, PathKind::PictureCache); }, false},
+        {"remove a player's folder", [&] { return removeOwnFolder(real, PathKind::SetupFile); },
+         false},
+        {"remove one holding a link", [&] { return removeOwnFolder(real, PathKind::PictureCache); },
+         true},
+        {"make it again", [&] { return makeFolders(real + "/new", PathKind::PictureCache); }, true},
+    };
+    for (const auto& step : cases) {
+        SCOPED_TRACE(step.what);
+        EXPECT_EQ(step.step().ok, step.done);
+        EXPECT_EQ(fixture::snapshotTree(outside.path()), before);
+    }
+    EXPECT_TRUE(QFileInfo(linked).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(real + "/deep"));
 }
 
 } // namespace

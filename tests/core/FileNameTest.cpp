@@ -204,7 +204,8 @@ TEST_F(FileNameCommands, AGameFolderNamedSoOpensChangesAndCopiesItsStore)
     ASSERT_EQ(::mkdir(saved.constData(), 0755), 0);
     const QByteArray store = fixture::storeOf({"Zeta", "Alpha"}, fixture::kDtrTrailingWords);
     fixture::writeRawFile(saved + "/setups.sav", store);
-    fixture::writeRawFile(saved + "/setups.sav.Ab12Cd", "a leftover of a write cut short");
+    fixture::writeRawFile(saved + "/.tarvelin-setup-utility.Ab12Cd",
+                          "a leftover of a write cut short");
     const QString gameDirectory = decodeFileName(gameBytes);
     const RecordLayout layout = profile.recordLayout();
 
@@ -217,7 +218,7 @@ TEST_F(FileNameCommands, AGameFolderNamedSoOpensChangesAndCopiesItsStore)
     ASSERT_TRUE(sorted.done) << sorted.detail.toStdString();
     EXPECT_EQ(rawRead(saved + "/setups.sav"),
               fixture::store({fixture::dtrSlot("Alpha", 2), fixture::dtrSlot("Zeta", 1)}));
-    EXPECT_FALSE(rawExists(saved + "/setups.sav.Ab12Cd"));
+    EXPECT_FALSE(rawExists(saved + "/.tarvelin-setup-utility.Ab12Cd"));
     const HistoryListOutcome history = listHistory(gameDirectory, layout);
     ASSERT_FALSE(history.generations.empty());
     EXPECT_EQ(history.generations.front().command, QStringLiteral("opening"));

@@ -84,7 +84,7 @@ std::vector<Named> writingCommands()
          }},
         {"store-export",
          [](auto& g, auto& f) {
-             return exportStoreCopy(g, f, kGame).done;
+             return exportStoreCopy(g, f, kGame, true).done;
          }},
         {"store-import",
          [](auto& g, auto& f) {

@@ -13,6 +13,7 @@
 #include "support/StoreBytes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -265,15 +266,28 @@ TEST_F(StoreCommandsTest, ADamagedStoreIsNeverRewrittenAndTheRefusalSaysWhy)
 TEST_F(StoreCommandsTest, ACommandClearsTheLeftoversOfAnInterruptedWriteAndNothingElse)
 {
     game.write("setups.sav", fixture::store({fixture::dtrSlot("B", 2), fixture::dtrSlot("A", 1)}));
-    const QStringList leftovers{"setups.tmp", "setups.sav.Ab3xQ9", "setups.bak.0aZ9kq",
-                                "setups.sav.zzzzz9"};
-    // The player's own files: a word, the wrong length, another name, a folder.
-    const QStringList kept{"setups.sav.backup", "setups.sav.Ab3xQ", "setups.sav.Ab3xQ9x",
-                           "other.sav.Ab3xQ9", "setups.sav.fOlDer"};
+    // Ours by exact name and kind, whatever the letter case of the random part.
+    const QStringList leftovers{"setups.tmp", ".tarvelin-setup-utility.Ab3xQ9",
+                                ".tarvelin-setup-utility.abcxyz", ".tarvelin-setup-utility.0AZ9KQ"};
+    // The player's own copies, names that differ from ours in case or length, and a folder and
+    // a link that carry our name but are not ours by kind.
+    const QStringList kept{"setups.sav.BACKUP",
+                           "setups.sav.201205",
+                           "SETUPS.SAV.COPY01",
+                           "setups.bak.old123",
+                           "setups.sav.Ab3xQ9",
+                           ".TARVELIN-SETUP-UTILITY.Ab3xQ9",
+                           ".tarvelin-setup-utility.Ab3xQ",
+                           ".tarvelin-setup-utility.Ab3xQ9x",
+                           ".tarvelin-setup-utility.fOlDer",
+                           ".tarvelin-setup-utility.LiNk01"};
     for (const QString& name : leftovers + kept)
         game.write(name, "bytes");
-    QFile::remove(game.path("setups.sav.fOlDer"));
-    ASSERT_TRUE(QDir().mkdir(game.path("setups.sav.fOlDer")));
+    QFile::remove(game.path(".tarvelin-setup-utility.fOlDer"));
+    ASSERT_TRUE(QDir().mkdir(game.path(".tarvelin-setup-utility.fOlDer")));
+    QFile::remove(game.path(".tarvelin-setup-utility.LiNk01"));
+    ASSERT_TRUE(
+        QFile::link(game.path("setups.sav.BACKUP"), game.path(".tarvelin-setup-utility.LiNk01")));
 
     ASSERT_TRUE(sortStore(game.root(), kDtr).done);
 
@@ -281,6 +295,7 @@ TEST_F(StoreCommandsTest, ACommandClearsTheLeftoversOfAnInterruptedWriteAndNothi
         EXPECT_FALSE(game.exists(name)) << name.toStdString();
     for (const QString& name : kept)
         EXPECT_TRUE(game.exists(name)) << name.toStdString();
+    EXPECT_EQ(game.read("setups.sav.BACKUP"), "bytes");
     EXPECT_EQ(game.read("setups.sav"),
               fixture::store({fixture::dtrSlot("A", 1), fixture::dtrSlot("B", 2)}));
 }

@@ -39,6 +39,19 @@ TEST_F(StoreCopyTest, ExportKeepsTheHeaderAndWritesAllSlotsWritable)
     EXPECT_FALSE(isReadOnly(copyOf(DirtTrackRacingProfile)));
     EXPECT_EQ(outcome.store->counters, (StoreCounters{4, 3, 0}));
 
+    // A copy already there, a friend's store perhaps, is replaced only when the player agrees.
+    const QByteArray friends = fixture::store({fixture::usedSlot("Friend", 6, 1)});
+    fixture::writeFile(copyOf(DirtTrackRacingProfile), friends);
+    const StoreCopyOutcome asked =
+        exportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile);
+    EXPECT_TRUE(asked.wouldReplace);
+    EXPECT_FALSE(asked.done);
+    const Message question{"Dtr setups.sav already exists. Replace it?", MessageIcon::Question};
+    EXPECT_EQ(asked.messages, std::vector{question});
+    EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), friends);
+    ASSERT_TRUE(exportStoreCopy(game.root(), transfer.path(), DirtTrackRacingProfile, true).done);
+    EXPECT_EQ(fixture::readFile(copyOf(DirtTrackRacingProfile)), fixture::store(slots, 0x12345678));
+
     EXPECT_EQ(exportStoreCopy(game.root(), "/", DirtTrackRacingProfile).messages.at(0).text,
               "You can't export to the root directory choose a folder and try it again.");
     // A store that cannot be read never replaces a good copy by an empty one.

@@ -10,6 +10,7 @@
 #include "ui/windows/HelpViewer.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tarvelin
 {
@@ -108,6 +110,21 @@ TEST(HelpViewerTest, SearchOpensWithAnEmptyKeywordAndContentsOnTheContentsPage)
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(viewer.currentPage(), QStringLiteral("index.html"));
     EXPECT_GT(viewer.findChild<QListWidget*>("helpContents")->count(), 10);
+}
+
+// A FIFO as the style sheet or as a picture of a page is refused at once: opening it to read would
+// wait for a writer that never comes, and the window with it.
+TEST(HelpViewerTest, AFifoAmongTheHelpFilesIsPassedOverWithoutWaiting)
+{
+    QTemporaryDir help;
+    fixture::writeFile(help.filePath("index.html"),
+                       "<html><title>Contents</title><img src=\"pipe.png\">Start</html>");
+    for (const char* fifo : {"help.css", "pipe.png"})
+        ASSERT_EQ(::mkfifo(QFile::encodeName(help.filePath(fifo)).constData(), 0644), 0);
+    HelpViewer viewer(help.path());
+    viewer.show();
+    viewer.showContents();
+    EXPECT_EQ(viewer.currentPage(), QStringLiteral("index.html"));
 }
 
 } // namespace

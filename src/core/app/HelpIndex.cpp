@@ -2,9 +2,10 @@
 #include "core/app/HelpIndex.h"
 
 #include "core/platform/FileIO.h"
+#include "core/platform/FolderSteps.h"
+#include "core/platform/PathInfo.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -56,7 +57,7 @@ QString findHelpDirectory(const QString& applicationDir)
         applicationDir + QStringLiteral("/../share/tarvelin-setup-utility/help"),
     };
     for (const QString& candidate : candidates) {
-        if (QFileInfo::exists(candidate + QLatin1Char('/') + QLatin1String(kHelpContentsPage)))
+        if (PathInfo(candidate + QLatin1Char('/') + QLatin1String(kHelpContentsPage)).isFile())
             return QDir::cleanPath(candidate);
     }
     return {};
@@ -73,7 +74,7 @@ HelpTopic parseHelpTopic(const QString& file, const QString& html)
         QRegularExpression::CaseInsensitiveOption);
     topic.title = plainText(title.match(html).captured(1));
     if (topic.title.isEmpty())
-        topic.title = QFileInfo(file).completeBaseName();
+        topic.title = fileNameOf(file).section(u'.', 0, -2);
     const QString list = plainText(keywords.match(html).captured(1));
     for (const QString& keyword : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         if (!keyword.trimmed().isEmpty())
@@ -85,7 +86,14 @@ HelpTopic parseHelpTopic(const QString& file, const QString& html)
 QList<HelpTopic> readHelpTopics(const QString& helpDir)
 {
     const QDir dir(helpDir);
-    QStringList files = dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    QStringList files;
+    forEachEntry(helpDir, [&files](const FolderEntry& entry) {
+        const QString name = QString::fromUtf8(entry.name());
+        if (!name.startsWith(u'.') && name.endsWith(u".html", Qt::CaseInsensitive) &&
+            entry.isFile())
+            files << name;
+    });
+    files.sort();
     const QString contents = QString::fromLatin1(kHelpContentsPage);
     QStringList ordered;
     if (files.contains(contents)) {

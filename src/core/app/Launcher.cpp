@@ -3,9 +3,8 @@
 
 #include "core/Logging.h"
 #include "core/platform/FileIO.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "core/platform/FolderSteps.h"
+#include "core/platform/PathInfo.h"
 
 namespace tarvelin
 {
@@ -18,10 +17,15 @@ QString findLaunchProgram(const QString& root)
 {
     const QString name = QString::fromLatin1(kLaunchProgram);
     QString exact = joinPath(root, name);
-    if (QFileInfo(exact).isFile())
+    if (PathInfo(exact).isFile())
         return exact;
-    const QStringList matches =
-        QDir(root).entryList({name}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    QStringList matches;
+    forEachEntry(root, [&](const FolderEntry& entry) {
+        const QString found = QString::fromUtf8(entry.name());
+        if (found.compare(name, Qt::CaseInsensitive) == 0 && entry.isFile())
+            matches << found;
+    });
+    matches.sort();
     return matches.isEmpty() ? QString() : joinPath(root, matches.first());
 }
 

@@ -3,12 +3,12 @@
 
 #include "core/Logging.h"
 #include "core/platform/FileIO.h"
+#include "core/platform/FolderSteps.h"
+#include "core/platform/PathInfo.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QtEndian>
 
 namespace tarvelin
@@ -45,10 +45,10 @@ QString cacheRoot()
 // A build is told apart by its executable's size and time: a rebuilt program draws afresh.
 QString buildKey()
 {
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    const QByteArray identity = program.absoluteFilePath().toUtf8() + '\n' +
-                                QByteArray::number(program.size()) + '\n' +
-                                QByteArray::number(program.lastModified().toMSecsSinceEpoch());
+    const QString path = absolutePath(QCoreApplication::applicationFilePath());
+    const PathInfo program(path);
+    const QByteArray identity = path.toUtf8() + '\n' + QByteArray::number(program.size()) + '\n' +
+                                QByteArray::number(program.modifiedMs());
     return QString::fromLatin1(
         QCryptographicHash::hash(identity, QCryptographicHash::Sha256).toHex().left(16));
 }
@@ -60,14 +60,21 @@ QString pictureFile(const QString& folder, const QString& key)
     return joinPath(folder, QString::fromLatin1(name) + QStringLiteral(".pixels"));
 }
 
-void removeOtherBuilds(const QString& folder)
+// Only the folders of other builds, never through a link: the root itself was made a folder of
+// ours (not a link) before this runs, and a link among its entries is passed over.
+void removeOtherBuilds(const QString& root, const QString& folder)
 {
-    const QFileInfo own(folder);
-    QDir root(own.path());
-    const QStringList builds = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    QStringList builds;
+    forEachEntry(root, [&builds](const FolderEntry& entry) {
+        if (!entry.isLink() && entry.isFolder())
+            builds << decodeFileName(entry.name());
+    });
     for (const QString& build : builds) {
-        if (build != own.fileName())
-            QDir(root.filePath(build)).removeRecursively();
+        const QString path = joinPath(root, build);
+        if (path == folder)
+            continue;
+        if (const FileResult removed = removeOwnFolder(path, PathKind::PictureCache); !removed)
+            qCInfo(lcFiles).noquote() << "old pictures kept:" << removed.error;
     }
 }
 
@@ -122,7 +129,15 @@ QString pictureCacheFolder()
 {
     static const QString folder = [] {
         const QString root = cacheRoot();
-        return root.isEmpty() ? QString() : joinPath(root, buildKey());
+        if (root.isEmpty())
+            return QString();
+        QString build = joinPath(root, buildKey());
+        // Never followed through a link: without its own folders, there is no cache.
+        if (PathInfo(root).isSymLink() || PathInfo(build).isSymLink()) {
+            qCInfo(lcFiles).noquote() << root << "is a symbolic link: no pictures are cached";
+            return QString();
+        }
+        return build;
     }();
     return folder;
 }
@@ -143,10 +158,12 @@ void keepCachedPicture(const QString& key, const CachedPicture& picture)
     const QString folder = pictureCacheFolder();
     if (folder.isEmpty())
         return;
-    if (!QFileInfo(folder).isDir()) {
-        if (!QDir().mkpath(folder))
+    if (!PathInfo(folder).isDir()) {
+        const QString root = folderOf(folder);
+        if (!makeFolders(root, PathKind::PictureCache) ||
+            !makeFolders(folder, PathKind::PictureCache))
             return;
-        removeOtherBuilds(folder);
+        removeOtherBuilds(root, folder);
     }
     if (const FileResult saved =
             saveCacheFile(pictureFile(folder, key), encodeCachedPicture(key, picture));

@@ -2,10 +2,9 @@
 #include "core/app/SystemInformation.h"
 
 #include "core/platform/FileIO.h"
+#include "core/platform/FolderSteps.h"
 #include "core/platform/ProgramStarter.h"
 #include "core/registry/Registry.h"
-
-#include <QDir>
 
 namespace tarvelin
 {
@@ -35,12 +34,15 @@ QString sysInfoProgramIn(const QString& folder)
 {
     if (folder.isEmpty())
         return {};
-    const QStringList files = QDir(folder).entryList(QDir::Files);
-    for (const QString& name : files) {
-        if (name.compare(QLatin1String(kSysInfoProgram), Qt::CaseInsensitive) == 0)
-            return joinPath(folder, name);
-    }
-    return {};
+    QString program;
+    forEachEntry(folder, [&](const FolderEntry& entry) {
+        const QString name = QString::fromUtf8(entry.name());
+        if (program.isEmpty() && !name.startsWith(u'.') &&
+            name.compare(QLatin1String(kSysInfoProgram), Qt::CaseInsensitive) == 0 &&
+            entry.isFile())
+            program = joinPath(folder, name);
+    });
+    return program;
 }
 
 } // namespace

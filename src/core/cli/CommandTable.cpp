@@ -111,6 +111,7 @@ constexpr CommandOption kStoreExportOptions[] = {
     kGameDirOption,
     kWinePrefixOption,
     {.option = To, .required = true, .help = "the folder the copy of the store is written into"},
+    {.option = Replace},
     kDryRunOption,
 };
 constexpr CommandOption kHistoryRestoreOptions[] = {
@@ -252,8 +253,9 @@ constexpr CommandSpec kCommands[] = {
     {"store-export",
      {},
      kStoreExportOptions,
-     "store-export --game dtr|sc --to DIR [--dry-run]",
-     "copy the whole store into DIR as \"Dtr setups.sav\" or \"Sc setups.sav\"",
+     "store-export --game dtr|sc --to DIR [--replace] [--dry-run]",
+     "copy the whole store into DIR as \"Dtr setups.sav\" or \"Sc setups.sav\"; an existing "
+     "copy only with --replace",
      runStoreExport,
      kNeedsGameDirectory,
      "file: the copy; replaced: whether an older copy was replaced; "

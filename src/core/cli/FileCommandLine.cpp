@@ -10,8 +10,6 @@
 #include "core/platform/PathInfo.h"
 #include "core/platform/Trash.h"
 
-#include <QFileInfo>
-
 namespace tarvelin::cli
 {
 
@@ -35,19 +33,19 @@ public:
 
 int runRenameFile(CommandContext& context)
 {
-    const QFileInfo file(context.invocation.arguments.at(0));
+    const QString& file = context.invocation.arguments.at(0);
     const QString& newName = context.invocation.arguments.at(1);
     const GameProfile& profile = profileOf(context);
-    const QString target = joinPath(file.path(), newName + profile.SetupFileExtension);
+    const QString target = joinPath(folderOf(file), newName + profile.SetupFileExtension);
     const SetupFileRenameOutcome outcome =
-        renameSetupFile(file.path(), file.fileName(), newName, profile,
+        renameSetupFile(folderOf(file), fileNameOf(file), newName, profile,
                         context.invocation.has(Option::Replace), context.dryRun());
-    const OrderedJson fields = OrderedJson().add("file", file.filePath()).add("new_file", target);
+    const OrderedJson fields = OrderedJson().add("file", file).add("new_file", target);
     if (outcome.result == RenameResult::WouldReplace)
         return fail(context,
                     QStringLiteral("%1 already exists. %2 was not renamed; give --replace to "
                                    "replace it.")
-                        .arg(target, file.fileName()),
+                        .arg(target, fileNameOf(file)),
                     fields);
     const QStringList lines = context.dryRun()
                                   ? QStringList{QStringLiteral("Dry run: nothing was renamed.")}
@@ -57,21 +55,20 @@ int runRenameFile(CommandContext& context)
 
 int runTrashFile(CommandContext& context)
 {
-    const QFileInfo file(context.invocation.arguments.at(0));
+    const QString& file = context.invocation.arguments.at(0);
     SystemTrash systemTrash;
     TrashThatMovesNothing dryRunTrash;
     Trash& trash = context.dryRun() ? static_cast<Trash&>(dryRunTrash) : systemTrash;
     // Typing the command is the player's confirmation.
-    const TrashOutcome outcome =
-        trashSelectedFile(file.path(), file.fileName(), trash, [](const Message&) { return true; });
+    const TrashOutcome outcome = trashSelectedFile(folderOf(file), fileNameOf(file), trash,
+                                                   [](const Message&) { return true; });
     const QString line =
         context.dryRun()
             ? QStringLiteral("Dry run: %1 would be moved to the trash. Nothing was moved.")
-                  .arg(file.filePath())
-            : QStringLiteral("%1 is now in the trash: %2")
-                  .arg(file.filePath(), outcome.pathInTrash);
+                  .arg(file)
+            : QStringLiteral("%1 is now in the trash: %2").arg(file, outcome.pathInTrash);
     return report(context, outcome, {line},
-                  OrderedJson().add("file", file.filePath()).add("in_trash", outcome.pathInTrash));
+                  OrderedJson().add("file", file).add("in_trash", outcome.pathInTrash));
 }
 
 } // namespace tarvelin::cli

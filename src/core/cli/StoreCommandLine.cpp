@@ -13,7 +13,6 @@
 #include "core/transfer/SetupImport.h"
 #include "core/transfer/StoreCopy.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -148,13 +147,13 @@ int runExport(CommandContext& context)
 int runImport(CommandContext& context)
 {
     const GameContext& game = *context.game;
-    const QFileInfo file(context.invocation.arguments.at(0));
+    const QString& file = context.invocation.arguments.at(0);
     const bool deleteFile = context.invocation.has(Option::Delete);
     const ImportOutcome outcome = importSetup({
         .gameDirectory = game.gameDirectory,
         .profile = game.profile,
-        .folder = absolutePath(file.path()),
-        .chosenFile = file.fileName(),
+        .folder = absolutePath(folderOf(file)),
+        .chosenFile = fileNameOf(file),
         .style = MessageStyle::Marked,
         .deleteFileAfterImport = deleteFile,
         .dryRun = context.dryRun(),
@@ -163,11 +162,11 @@ int runImport(CommandContext& context)
         context.out << outcome.importedSlot << '\n';
     StoreReport result = storeReport(context, outcome, QStringLiteral("The store now holds"));
     if (outcome.done && context.dryRun() && deleteFile)
-        result.lines.prepend(QStringLiteral("Dry run: %1 would be deleted once it is in the store.")
-                                 .arg(file.filePath()));
+        result.lines.prepend(
+            QStringLiteral("Dry run: %1 would be deleted once it is in the store.").arg(file));
     return report(context, outcome, result.lines,
                   OrderedJson()
-                      .add("file", file.filePath())
+                      .add("file", file)
                       .add("slot", outcome.importedSlot)
                       .add("file_deleted",
                            outcome.fileRemoved || (outcome.done && context.dryRun() && deleteFile))
@@ -226,7 +225,14 @@ int runStoreExport(CommandContext& context)
     const QString folder = context.invocation.value(Option::To);
     const bool existed = PathInfo::exists(joinPath(folder, game.profile->StoreCopyFileName));
     const StoreCopyOutcome outcome =
-        exportStoreCopy(game.gameDirectory, folder, *game.profile, context.dryRun());
+        exportStoreCopy(game.gameDirectory, folder, *game.profile,
+                        context.invocation.has(Option::Replace), context.dryRun());
+    if (outcome.wouldReplace)
+        return fail(context,
+                    QStringLiteral("%1 already exists. Nothing was exported; give "
+                                   "--replace to replace it.")
+                        .arg(joinPath(absolutePath(folder), game.profile->StoreCopyFileName)),
+                    OrderedJson().add("file", outcome.writtenPath).add("replaced", false));
     OrderedJson fields;
     fields.add("file", outcome.writtenPath).add("replaced", outcome.done && existed);
     QStringList lines;
@@ -250,11 +256,11 @@ int runStoreExport(CommandContext& context)
 int runStoreImport(CommandContext& context)
 {
     const GameContext& game = *context.game;
-    const QFileInfo copy(context.invocation.arguments.at(0));
+    const QString& copy = context.invocation.arguments.at(0);
     const StoreCopyOutcome outcome = importStoreCopy(
-        game.gameDirectory, copy.path(), copy.fileName(), *game.profile, {}, context.dryRun());
+        game.gameDirectory, folderOf(copy), fileNameOf(copy), *game.profile, {}, context.dryRun());
     OrderedJson fields;
-    fields.add("file", copy.filePath()).add("store", game.paths.store);
+    fields.add("file", copy).add("store", game.paths.store);
     QStringList lines;
     if (outcome.store) {
         const int setups = outcome.store->counters.total;
@@ -264,13 +270,13 @@ int runStoreImport(CommandContext& context)
                                     "was changed.")
                          .arg(game.paths.store)
                          .arg(setups)
-                         .arg(copy.filePath(), changeSummary(*outcome.wouldChange));
+                         .arg(copy, changeSummary(*outcome.wouldChange));
             fields.addWritten("changes", changesJson(*outcome.wouldChange));
         } else {
             lines << QStringLiteral("%1 now holds the %2 setups of %3.")
                          .arg(outcome.writtenPath)
                          .arg(setups)
-                         .arg(copy.filePath());
+                         .arg(copy);
         }
     }
     return report(context, outcome, lines, fields);

@@ -4,10 +4,10 @@
 #include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/names/Windows1252.h"
+#include "core/platform/FolderSteps.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreFile.h"
 
-#include <QDir>
 #include <QStandardPaths>
 
 namespace tarvelin
@@ -66,7 +66,8 @@ bool writeGame(const QString& gameDirectory, const QString& setupFolder, const G
                const char* const (&names)[12], quint32 seed)
 {
     const QString savedGames = gameDirectory + QStringLiteral("/data/saved games");
-    if (!QDir().mkpath(savedGames) || !QDir().mkpath(setupFolder))
+    if (!makeFolders(savedGames, PathKind::DemoFolder) ||
+        !makeFolders(setupFolder, PathKind::DemoFolder))
         return false;
     const RecordLayout layout = profile.recordLayout();
     const SetupTable table = demoTable(names, seed, layout);
@@ -105,7 +106,8 @@ DemoData buildDemo(const QString& root)
     demo.sprintCarsSetupFolder = root + QStringLiteral("/Setups/Sprint Cars");
     const QString registryFile = root + QStringLiteral("/registry.reg");
 
-    QDir(root).removeRecursively();
+    if (const FileResult removed = removeOwnFolder(root, PathKind::DemoFolder); !removed)
+        qCWarning(lcDemo).noquote() << "the old demo is left:" << removed.error;
     if (!writeGame(demo.dirtTrackDirectory, demo.dirtTrackSetupFolder, DirtTrackRacingProfile,
                    kDirtTrackNames, 100) ||
         !writeGame(demo.sprintCarsDirectory, demo.sprintCarsSetupFolder, SprintCarsProfile,

@@ -3,14 +3,13 @@
 
 #include "core/files/SubfolderList.h"
 #include "core/names/FileNameEncoding.h"
+#include "core/platform/FolderSteps.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <dirent.h>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 namespace tarvelin
@@ -44,18 +43,6 @@ template <class Text> bool wildcardMatch(Text pattern, Text name)
     while (p < patternSize && pattern[p] == Unit('*'))
         ++p;
     return p == patternSize;
-}
-
-// The directory entry's type when the file system reports it; a stat only when it does not,
-// or for a link, which counts as what it points to.
-bool isRegularFile(int dirFd, const dirent* entry)
-{
-    if (entry->d_type == DT_REG)
-        return true;
-    if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK)
-        return false;
-    struct stat info;
-    return ::fstatat(dirFd, entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
 bool isAscii(const char* text, size_t size)
@@ -158,9 +145,9 @@ public:
     }
 
     // Keeps the entry when it matches; the file-type check comes last, as it may cost a stat.
-    void consider(int dirFd, const dirent* entry)
+    void consider(const FolderEntry& entry)
     {
-        const char* raw = entry->d_name;
+        const char* raw = entry.name();
         const size_t size = std::strlen(raw);
         const size_t keyStart = keys_.size();
         const bool ascii = isAscii(raw, size);
@@ -182,7 +169,8 @@ public:
                 return;
             appendUnitOrdered(keys_, key);
         }
-        if (!isRegularFile(dirFd, entry)) {
+        // A link counts as what it names; a stat only where the folder does not say.
+        if (!entry.isFile()) {
             keys_.resize(keyStart);
             return;
         }
@@ -260,23 +248,26 @@ QStringList readFolder(const QString& folder, const QString& pattern, SubfolderC
 {
     if (folder.isEmpty())
         return {};
-    DIR* dir = ::opendir(encodeFileName(folder).constData());
-    if (!dir)
-        return {};
     Listing listing(pattern);
-    // A folder's size on disk grows with its entries: a fair guess at how many it holds.
-    struct stat info;
-    if (::fstat(::dirfd(dir), &info) == 0 && info.st_size > 0)
-        listing.reserve(static_cast<size_t>(info.st_size) / 32);
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] == '.') // hidden files, "." and ".."
-            continue;
-        if (folders && entry->d_type != DT_REG && folders->consider(::dirfd(dir), entry))
-            continue;
-        listing.consider(::dirfd(dir), entry);
-    }
-    ::closedir(dir);
-    return listing.sortedNames();
+    bool reserved = false;
+    qint64 sizeOnDisk = 0;
+    const bool read = forEachEntry(
+        folder,
+        [&](const FolderEntry& entry) {
+            if (!reserved) {
+                // A folder's size on disk grows with its entries: a fair guess at how many.
+                if (sizeOnDisk > 0)
+                    listing.reserve(static_cast<size_t>(sizeOnDisk) / 32);
+                reserved = true;
+            }
+            if (entry.name()[0] == '.') // hidden files
+                return;
+            if (folders && folders->consider(entry))
+                return;
+            listing.consider(entry);
+        },
+        &sizeOnDisk);
+    return read ? listing.sortedNames() : QStringList();
 }
 
 } // namespace

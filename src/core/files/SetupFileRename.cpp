@@ -9,7 +9,6 @@
 #include "core/platform/PathInfo.h"
 
 #include <optional>
-#include <sys/stat.h>
 
 namespace tarvelin
 {
@@ -19,19 +18,6 @@ namespace
 
 // Setup files are one slot; anything this large is not one and is not copied.
 constexpr qsizetype kMaxSetupFileSize = layout::kMaxStoreFileSize;
-
-// Two names of one file: a case-insensitive volume, or a link. Copying one onto the other and
-// deleting the source would delete the only copy.
-bool sameFile(const QString& a, const QString& b)
-{
-    struct stat first {
-    };
-    struct stat second {
-    };
-    return ::stat(encodeFileName(a).constData(), &first) == 0 &&
-           ::stat(encodeFileName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
-           first.st_ino == second.st_ino;
-}
 
 SetupFileRenameOutcome refusedAs(RenameResult result, Message message, const QString& detail = {})
 {

@@ -4,36 +4,18 @@
 #include "core/names/FileNameEncoding.h"
 
 #include <algorithm>
-#include <dirent.h>
-#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
 namespace tarvelin
 {
 
-namespace
+bool SubfolderCollector::consider(const FolderEntry& entry)
 {
-
-// A stat only where the file system reports no type, or for a link, which counts as what it
-// points to (a dangling link is no folder).
-bool isFolder(int dirFd, const dirent* entry)
-{
-    if (entry->d_type == DT_DIR)
-        return true;
-    if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK)
+    // A link counts as what it names (a dangling link is no folder).
+    if (!entry.isFolder())
         return false;
-    struct stat info;
-    return ::fstatat(dirFd, entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
-}
-
-} // namespace
-
-bool SubfolderCollector::consider(int dirFd, const dirent* entry)
-{
-    if (!isFolder(dirFd, entry))
-        return false;
-    const QString name = decodeFileName(entry->d_name);
+    const QString name = decodeFileName(entry.name());
     found_.emplace_back(name.toLower(), name);
     return true;
 }
@@ -53,15 +35,11 @@ QStringList listSubfolders(const QString& folder)
 {
     if (folder.isEmpty())
         return {};
-    DIR* dir = ::opendir(encodeFileName(folder).constData());
-    if (!dir)
-        return {};
     SubfolderCollector folders;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_name[0] != '.') // hidden folders, "." and ".."
-            folders.consider(::dirfd(dir), entry);
-    }
-    ::closedir(dir);
+    forEachEntry(folder, [&folders](const FolderEntry& entry) {
+        if (entry.name()[0] != '.') // hidden folders
+            folders.consider(entry);
+    });
     return folders.sortedNames();
 }
 

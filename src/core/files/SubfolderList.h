@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/platform/FolderSteps.h"
+
 #include <QString>
 #include <QStringList>
 #include <utility>
 #include <vector>
-
-struct dirent;
 
 namespace tarvelin
 {
@@ -24,7 +24,7 @@ class SubfolderCollector
 public:
     // True, and the name kept, when the entry is a folder (or a link to one); hidden entries
     // are for the caller to leave out.
-    bool consider(int dirFd, const dirent* entry);
+    bool consider(const FolderEntry& entry);
     QStringList sortedNames();
 
 private:

@@ -2,10 +2,12 @@
 #include "core/platform/DriveTable.h"
 
 #include "core/Logging.h"
+#include "core/platform/FileIO.h"
+#include "core/platform/FolderSteps.h"
+#include "core/platform/PathInfo.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace tarvelin
@@ -19,10 +21,9 @@ constexpr qint64 kMaxTableSize = 1 << 20;
 
 QByteArray readTable(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(kMaxTableSize);
+    // The kernel's tables are regular files of size 0: read to their end, never waited on.
+    FileContents table = readFileStart(path, kMaxTableSize);
+    return table.ok ? std::move(table.bytes) : QByteArray();
 }
 
 // "sr10" after "sr9": the number after the letters decides.
@@ -55,7 +56,14 @@ QStringList drivesFromCdromInfo(const QByteArray& info)
 
 QStringList drivesFromDeviceNodes(const QString& devices)
 {
-    return QDir(devices).entryList({QStringLiteral("sr[0-9]*")}, QDir::System | QDir::Files);
+    static const QRegularExpression driveName(QStringLiteral("^sr[0-9]"));
+    QStringList names;
+    forEachEntry(devices, [&names](const FolderEntry& entry) {
+        const QString name = QString::fromUtf8(entry.name());
+        if (driveName.match(name).hasMatch() && !entry.isFolder())
+            names << name;
+    });
+    return names;
 }
 
 // /proc/mounts writes blank, tab, newline and backslash in a field as "\ooo" octal escapes.
@@ -79,7 +87,7 @@ QString unescapeMountField(const QByteArray& field)
 
 QString canonical(const QString& path)
 {
-    const QString resolved = QFileInfo(path).canonicalFilePath();
+    const QString resolved = canonicalPath(path);
     return resolved.isEmpty() ? path : resolved;
 }
 

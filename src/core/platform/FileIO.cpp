@@ -65,6 +65,10 @@ FileResult changeMode(const QString& path, const std::function<mode_t(mode_t)>& 
     if (S_ISLNK(info.st_mode))
         return logged(FileResult::failure(
             QStringLiteral("%1 is a symbolic link: its attributes were not changed.").arg(path)));
+    if (!S_ISREG(info.st_mode))
+        return logged(FileResult::failure(
+            QStringLiteral("%1 is not a regular file: its attributes were not changed.")
+                .arg(path)));
     if (::chmod(name.constData(), newMode(info.st_mode & 07777)) != 0)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
     return FileResult::success();
@@ -139,16 +143,21 @@ QByteArray writtenTarget(QByteArray name)
     return name;
 }
 
-// A new file beside `target`, named "<target>.XXXXXX" as leftovers are recognised by, created
-// exclusively and never through a link.
+constexpr char kTemporaryPrefix[] = ".tarvelin-setup-utility.";
+constexpr int kTemporaryLetters = 6;
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+QByteArray folderOf(const QByteArray& name)
+{
+    const qsizetype slash = name.lastIndexOf('/');
+    return slash < 0 ? QByteArray() : name.left(slash + 1);
+}
+
+// A new file of ours beside `target`, created exclusively and never through a link.
 int createTemporary(const QByteArray& target, mode_t mode, QByteArray& temporary)
 {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + '.';
-        for (int i = 0; i < 6; ++i)
-            temporary += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+        temporary = folderOf(target) + encodeFileName(temporaryFileName());
         const int fd = ::open(temporary.constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
@@ -162,8 +171,9 @@ int createTemporary(const QByteArray& target, mode_t mode, QByteArray& temporary
 // would change too.
 int takeSpare(const QByteArray& spare, const QByteArray& target, QByteArray& temporary)
 {
-    const QByteArray taken = target + ".spare";
-    if (::rename(spare.constData(), taken.constData()) != 0)
+    const QByteArray taken = folderOf(target) + encodeFileName(temporaryFileName());
+    if (::renameat2(AT_FDCWD, spare.constData(), AT_FDCWD, taken.constData(), RENAME_NOREPLACE) !=
+        0)
         return -1;
     const int fd = ::open(taken.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     struct stat info {
@@ -180,6 +190,25 @@ int takeSpare(const QByteArray& spare, const QByteArray& target, QByteArray& tem
 }
 
 } // namespace
+
+QString temporaryFileName()
+{
+    QString name = QString::fromLatin1(kTemporaryPrefix);
+    for (int i = 0; i < kTemporaryLetters; ++i)
+        name +=
+            QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+    return name;
+}
+
+bool isTemporaryFileName(QByteArrayView name)
+{
+    const QByteArrayView prefix(kTemporaryPrefix);
+    if (name.size() != prefix.size() + kTemporaryLetters || !name.startsWith(prefix))
+        return false;
+    return std::all_of(name.begin() + prefix.size(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
 
 FileFaults* putFileFaultsInForce(FileFaults* faults)
 {
@@ -289,7 +318,7 @@ FileContents readFileStart(const QString& path, qsizetype count)
     return contents;
 }
 
-AtomicSave::AtomicSave(QString path) : path_(std::move(path)) {}
+AtomicSave::AtomicSave(QString path, PathKind kind) : path_(std::move(path)), kind_(kind) {}
 
 AtomicSave::~AtomicSave()
 {
@@ -311,12 +340,13 @@ FileResult AtomicSave::write(QByteArrayView bytes)
     if (!stepAllowed(FileStep::Open, path_))
         return logged(injectedFailure(path_));
     cancel();
+    if (const QString refused = writeRefusal(kind_, path_); !refused.isEmpty())
+        return logged(FileResult::failure(refused));
+    // Only a kind written through a link gets here with one: it is written where it points.
     target_ = writtenTarget(encodeFileName(path_));
     struct stat existing {
     };
     const bool exists = ::stat(target_.constData(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode))
-        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(EISDIR))));
     // A read-only target is replaced like any other: the folder decides, not the old file.
     // Until the old file's mode is copied, nobody else may open the new one.
     if (!spare_.isEmpty() && !exists)
@@ -376,13 +406,13 @@ FileResult AtomicSave::commit(const BeforeCommit& beforeCommit)
         ::unlink(temporary_.constData());
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path_, errnoText(error))));
     }
-    return FileResult::success();
+    return flushFolder(decodeFileName(folderOf(target_)));
 }
 
 FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
-                              const BeforeCommit& beforeCommit)
+                              const BeforeCommit& beforeCommit, PathKind kind)
 {
-    AtomicSave save(path);
+    AtomicSave save(path, kind);
     if (FileResult written = save.write(bytes); !written)
         return written;
     return save.commit(beforeCommit);
@@ -396,6 +426,8 @@ FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
     };
     const bool keepMode =
         !modeOf.isEmpty() && ::stat(encodeFileName(modeOf).constData(), &replaced) == 0;
+    if (const QString refused = removalRefusal(path); !refused.isEmpty())
+        return logged(FileResult::failure(refused));
     if (entryExists(path)) {
         if (!stepAllowed(FileStep::Remove, path))
             return logged(injectedFailure(path));
@@ -446,9 +478,9 @@ FileResult saveCacheFile(const QString& path, QByteArrayView bytes)
 {
     if (!stepAllowed(FileStep::Open, path))
         return logged(injectedFailure(path));
-    const QString temporary = QStringLiteral("%1.%2").arg(path).arg(
-        QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
-    const QByteArray name = encodeFileName(temporary);
+    if (const QString refused = writeRefusal(PathKind::PictureCache, path); !refused.isEmpty())
+        return logged(FileResult::failure(refused));
+    const QByteArray name = folderOf(encodeFileName(path)) + encodeFileName(temporaryFileName());
     const int fd =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -508,6 +540,8 @@ FileResult removeFile(const QString& path)
 {
     if (!stepAllowed(FileStep::Remove, path))
         return logged(injectedFailure(path));
+    if (const QString refused = removalRefusal(path); !refused.isEmpty())
+        return logged(FileResult::failure(refused));
     // unlink, not QFile::remove: a link is removed itself, and the reason is the system's.
     if (::unlink(encodeFileName(path).constData()) != 0)
         return logged(FileResult::failure(QStringLiteral("%1: %2").arg(path, errnoText(errno))));
@@ -518,10 +552,39 @@ FileResult renameFile(const QString& from, const QString& to)
 {
     if (!stepAllowed(FileStep::Rename, to))
         return logged(injectedFailure(to));
+    const QByteArray target = encodeFileName(to);
+    struct stat info {
+    };
+    if (::lstat(target.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return logged(FileResult::failure(
+            QStringLiteral("%1 is not a regular file (a link, a folder, a FIFO or a device): it "
+                           "was not replaced.")
+                .arg(to)));
     // QFile::rename refuses to replace; the store commands rely on replacing in one step.
-    if (std::rename(encodeFileName(from).constData(), encodeFileName(to).constData()) != 0)
+    if (std::rename(encodeFileName(from).constData(), target.constData()) != 0)
         return logged(
             FileResult::failure(QStringLiteral("%1 -> %2: %3").arg(from, to, errnoText(errno))));
+    const QByteArray fromFolder = folderOf(encodeFileName(from));
+    if (fromFolder != folderOf(target)) {
+        if (FileResult flushed = flushFolder(decodeFileName(fromFolder)); !flushed)
+            return flushed;
+    }
+    return flushFolder(decodeFileName(folderOf(target)));
+}
+
+FileResult flushFolder(const QString& folder)
+{
+    const QString named = folder.isEmpty() ? QStringLiteral(".") : folder;
+    if (!stepAllowed(FileStep::FlushFolder, named))
+        return logged(injectedFailure(named));
+    const int fd = ::open(encodeFileName(named).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(named, errnoText(errno))));
+    const bool flushed = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!flushed)
+        return logged(FileResult::failure(QStringLiteral("%1: %2").arg(named, errnoText(error))));
     return FileResult::success();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/platform/FilePolicy.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -40,10 +42,13 @@ FileContents readFileStart(const QString& path, qsizetype count);
 using BeforeCommit = std::function<FileResult()>;
 
 // The only way the utility writes a file: the bytes go to a temporary file in the same folder,
-// which is flushed and then renamed over `path`. A failure at any point leaves the old file whole.
-// The new file takes the old one's mode; a link is written where it points and stays a link.
+// which is flushed and then renamed over `path`, and the folder is flushed. A failure at any point
+// leaves the old file whole. The new file takes the old one's mode. What lies at `path` must be
+// what `kind`'s row of the policy allows (FilePolicy.h): only a store's link is written where it
+// points and stays a link; anything else that is not a regular file is refused untouched.
 FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
-                              const BeforeCommit& beforeCommit = {});
+                              const BeforeCommit& beforeCommit = {},
+                              PathKind kind = PathKind::SetupFile);
 
 // saveFileAtomically in two steps, for a file that must be on the disk before another one
 // changes: write() leaves the bytes in a temporary file, already being written out; commit()
@@ -52,7 +57,7 @@ FileResult saveFileAtomically(const QString& path, QByteArrayView bytes,
 class AtomicSave
 {
 public:
-    explicit AtomicSave(QString path);
+    explicit AtomicSave(QString path, PathKind kind = PathKind::SetupFile);
     ~AtomicSave();
     AtomicSave(const AtomicSave&) = delete;
     AtomicSave& operator=(const AtomicSave&) = delete;
@@ -71,22 +76,30 @@ private:
     void cancel();
 
     QString path_;
+    PathKind kind_;
     QByteArray target_;    // where the file lands: the end of any chain of links
     QByteArray temporary_; // beside it, until the rename
     QString spare_;
     int fd_ = -1; // the temporary file, written and not yet committed
 };
 
+// Temporary and spare files are named ".tarvelin-setup-utility." and six random letters and
+// digits: a hidden name no player gives, so a leftover is told from the player's own copies by its
+// exact name (case counts) alone.
+QString temporaryFileName();
+bool isTemporaryFileName(QByteArrayView name);
+
 // For a file that may be lost, as a cache's is: written whole to a fresh temporary file, never
 // through a link, and renamed into place, with no flush to the disk. After a crash the file may
 // be missing or empty; its reader checks what it finds.
 FileResult saveCacheFile(const QString& path, QByteArrayView bytes);
 
-// A scratch file of the utility's own: whatever lies at `path` (a leftover, a link, dangling or
-// not) is removed first, the link itself and never what it points to, and the file is created
-// afresh and exclusively, never through a link, then written whole and flushed. It takes the mode
-// of `modeOf` (the file it is about to replace) where that file exists, as saveFileAtomically's
-// new file takes the old one's; else the mode any new file gets.
+// A scratch file of the utility's own: what lies at `path` (a leftover, a link, dangling or not)
+// is removed first, the link itself and never what it points to; a folder, FIFO or device there
+// is refused untouched. The file is then created afresh and exclusively, never through a link, then
+// written whole and flushed. It takes the mode of `modeOf` (the file it is about to replace) where
+// that file exists, as saveFileAtomically's new file takes the old one's; else the mode any new
+// file gets.
 FileResult writeFreshFile(const QString& path, QByteArrayView bytes,
                           const BeforeCommit& beforeCommit = {}, const QString& modeOf = {});
 
@@ -104,8 +117,13 @@ FileResult setReadOnly(const QString& path);
 // No write bit at all. Checked explicitly because root may open read-only files for writing.
 bool isReadOnly(const QString& path);
 
+// A regular file, or a link itself; a folder, FIFO or device is refused untouched.
 FileResult removeFile(const QString& path);
+// Replaces only a regular file at `to`, never a link, folder, FIFO or device, and flushes the
+// folder afterwards.
 FileResult renameFile(const QString& from, const QString& to);
+// The folder's entries on the disk: after a rename, the new name survives a power cut.
+FileResult flushFolder(const QString& folder);
 // Copies through saveFileAtomically, so a failed copy leaves no partial target.
 FileResult copyFile(const QString& from, const QString& to, qsizetype maxSize);
 
@@ -115,8 +133,18 @@ QString joinPath(const QString& folder, const QString& name);
 // The steps of the file layer, as the faults in force see them. A write asks for Write twice, at
 // its start and halfway, so that a refused second half leaves a file cut short, as a full disk
 // does; a refused Write fails with "No space left on device". Removing a leftover before a fresh
-// file asks for Remove.
-enum class FileStep { Read, Open, Write, Flush, Commit, SetAttributes, Remove, Rename };
+// file asks for Remove. The flush of a folder after a rename asks for FlushFolder.
+enum class FileStep {
+    Read,
+    Open,
+    Write,
+    Flush,
+    Commit,
+    SetAttributes,
+    Remove,
+    Rename,
+    FlushFolder
+};
 
 // What may fail on the way to the disk. Every file step asks the faults in force first and fails
 // when they refuse it. The utility runs with none: no step is ever refused. A test puts faults in

@@ -22,6 +22,8 @@ PathInfo::PathInfo(const QString& path) : name_(encodeFileName(path))
         return;
     found_ = true;
     mode_ = info.st_mode;
+    size_ = info.st_size;
+    modifiedMs_ = qint64{info.st_mtim.tv_sec} * 1000 + info.st_mtim.tv_nsec / 1000000;
 }
 
 bool PathInfo::isReadable() const
@@ -59,6 +61,30 @@ QString canonicalPath(const QString& path)
     QString canonical = decodeFileName(real);
     std::free(real);
     return canonical;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat first {
+    };
+    struct stat second {
+    };
+    return ::stat(encodeFileName(a).constData(), &first) == 0 &&
+           ::stat(encodeFileName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+QString fileNameOf(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+QString folderOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
 } // namespace tarvelin

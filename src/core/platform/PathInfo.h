@@ -24,12 +24,17 @@ public:
     // For this process, as access() answers it (root reads everything).
     bool isReadable() const;
     bool isExecutable() const;
+    qint64 size() const { return size_; }
+    // The last change of its bytes, in milliseconds since the epoch.
+    qint64 modifiedMs() const { return modifiedMs_; }
 
     static bool exists(const QString& path) { return PathInfo(path).exists(); }
 
 private:
     QByteArray name_;
     mode_t mode_ = 0;
+    qint64 size_ = 0;
+    qint64 modifiedMs_ = 0;
     bool found_ = false;
     bool link_ = false;
 };
@@ -40,5 +45,10 @@ QString currentFolder();
 QString absolutePath(const QString& path);
 // The real path, links resolved; empty when nothing is there.
 QString canonicalPath(const QString& path);
+// Two names of one file (a case-insensitive volume, or a link), both there.
+bool sameFile(const QString& a, const QString& b);
+// The last part of a path, and the folder before it ("." for a bare name), as text alone.
+QString fileNameOf(const QString& path);
+QString folderOf(const QString& path);
 
 } // namespace tarvelin

@@ -2,9 +2,8 @@
 #include "core/platform/ProgramStarter.h"
 
 #include "core/Logging.h"
+#include "core/platform/FileIO.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 
 namespace tarvelin
@@ -12,10 +11,8 @@ namespace tarvelin
 
 bool isWindowsProgram(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
+    const FileContents start = readFileStart(path, 2);
+    return start.ok && start.bytes == "MZ";
 }
 
 StartCommand commandFor(const QString& program, const QStringList& args)

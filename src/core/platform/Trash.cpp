@@ -3,10 +3,10 @@
 
 #include "core/Logging.h"
 #include "core/names/FileNameEncoding.h"
+#include "core/platform/FolderSteps.h"
 #include "core/platform/PathInfo.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QStandardPaths>
 #include <QUrl>
 #include <cerrno>
@@ -126,7 +126,7 @@ TrashResult SystemTrash::moveToTrash(const QString& path)
         return logged(TrashResult::failed(QStringLiteral("%1 is a folder.").arg(path)));
 
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (dataHome.isEmpty() || !QDir().mkpath(dataHome))
+    if (dataHome.isEmpty() || !makeFolders(dataHome, PathKind::Trash))
         return logged(TrashResult::failed(
             QStringLiteral("There is no folder for the trash (%1), so %2 was not deleted.")
                 .arg(dataHome, path)));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/VolumeTable.h"
 
-#include <QFileInfo>
+#include "core/platform/PathInfo.h"
+
 #include <QStorageInfo>
 #include <algorithm>
 
@@ -28,7 +29,7 @@ QList<Volume> MountedVolumeTable::volumes() const
         if (root.isEmpty() || std::any_of(result.cbegin(), result.cend(),
                                           [&](const Volume& v) { return v.rootPath == root; }))
             continue;
-        const QFileInfo info(root);
+        const PathInfo info(root);
         result.append({root, storage.isValid() && storage.isReady() && info.isReadable()});
     }
     std::sort(result.begin(), result.end(),

@@ -3,12 +3,11 @@
 
 #include "core/Logging.h"
 #include "core/platform/FileIO.h"
+#include "core/platform/FolderSteps.h"
+#include "core/platform/LockFile.h"
+#include "core/platform/PathInfo.h"
 #include "core/registry/RegFile.h"
-#include "core/registry/RegistryLock.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
 namespace tarvelin
@@ -80,13 +79,13 @@ enum class WhenMissing { Fail, StartEmpty };
 template <typename Change>
 QString rewrite(const QString& path, WhenMissing whenMissing, Change change)
 {
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
+    const QString folder = absolutePath(path).section(u'/', 0, -2);
+    if (!makeFolders(folder.isEmpty() ? QStringLiteral("/") : folder, PathKind::RegistryFile)) {
         qCWarning(lcRegistry) << "cannot make the folder of" << path;
-        return QStringLiteral("its folder %1 cannot be made").arg(info.absolutePath());
+        return QStringLiteral("its folder %1 cannot be made").arg(folder);
     }
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (QString locked = takeRegistryLock(lock, kLockWait); !locked.isEmpty()) {
+    LockFile lock(path + QStringLiteral(".lock"));
+    if (QString locked = lock.take(kLockWait); !locked.isEmpty()) {
         qCWarning(lcRegistry).noquote() << path << "is locked:" << locked;
         return locked;
     }
@@ -102,7 +101,7 @@ QString rewrite(const QString& path, WhenMissing whenMissing, Change change)
         qCWarning(lcRegistry) << "the new text of" << path << "does not read back as written";
         return QStringLiteral("the new text would not read back as written");
     }
-    const FileResult saved = saveFileAtomically(path, text);
+    const FileResult saved = saveFileAtomically(path, text, {}, PathKind::RegistryFile);
     if (!saved) {
         qCWarning(lcRegistry) << "cannot write" << path << saved.error;
         return QStringLiteral("it cannot be written: %1").arg(saved.error);

@@ -2,9 +2,9 @@
 #include "core/registry/WinePath.h"
 
 #include "core/Logging.h"
+#include "core/platform/FolderSteps.h"
+#include "core/platform/PathInfo.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QStringList>
 
 namespace tarvelin
@@ -17,10 +17,9 @@ namespace
 // in name order, so that two entries differing only in case map the same way every time.
 QString matchEntry(const QString& folder, const QString& name)
 {
-    if (QFileInfo::exists(folder + u'/' + name))
+    if (PathInfo::exists(folder + u'/' + name))
         return name;
-    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                 QDir::NoDotAndDotDot);
+    QStringList entries = entryNames(folder);
     entries.sort();
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
@@ -43,8 +42,8 @@ QString mapWindowsPath(const QString& winePrefix, const QString& windowsPath)
     const QString dosDevices = winePrefix + QStringLiteral("/dosdevices");
     const QString drive = matchEntry(dosDevices, path.left(2).toLower());
     const QString driveRoot =
-        drive.isEmpty() ? QString() : QFileInfo(dosDevices + u'/' + drive).canonicalFilePath();
-    if (driveRoot.isEmpty() || !QFileInfo(driveRoot).isDir()) {
+        drive.isEmpty() ? QString() : canonicalPath(dosDevices + u'/' + drive);
+    if (driveRoot.isEmpty() || !PathInfo(driveRoot).isDir()) {
         qCDebug(lcWine) << "no drive" << path.left(2) << "in" << dosDevices;
         return {};
     }

@@ -3,19 +3,15 @@
 
 #include "core/Logging.h"
 #include "core/names/FileNameEncoding.h"
+#include "core/platform/FolderSteps.h"
 #include "core/platform/PathInfo.h"
 #include "core/store/StoreFormat.h"
 #include "core/store/StorePaths.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
-#include <dirent.h>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
 
 namespace tarvelin
 {
@@ -57,23 +53,14 @@ constexpr QByteArrayView kSpareName = "pruned.spare";
 
 // A file of the history's own that holds no generation: the spare, or the temporary file of a
 // generation write cut short ("0000000042.generation.Xy12Ab"). Neither is listed nor reported;
-// the next generation is written over one of them and the next prune removes the others.
+// the next generation is written over one of them and the next prune removes the others. A
+// temporary file of the utility's own (".tarvelin-setup-utility.Xy12Ab") is one too.
 bool isScratchName(QByteArrayView name)
 {
-    if (name == kSpareName)
+    if (name == kSpareName || isTemporaryFileName(name))
         return true;
     const qsizetype dot = name.lastIndexOf('.');
     return dot > 0 && parseGenerationFileName(name.first(dot)).has_value();
-}
-
-bool isRegularEntry(int dirFd, const dirent* entry)
-{
-    if (entry->d_type != DT_UNKNOWN)
-        return entry->d_type == DT_REG;
-    struct stat info {
-    };
-    return ::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISREG(info.st_mode);
 }
 
 // The generation files of a folder, newest first and a pinned twin before its unpinned one; the
@@ -83,29 +70,23 @@ std::vector<GenerationFile> generationFiles(const QString& folder, QStringList* 
                                             QStringList* scratch = nullptr)
 {
     std::vector<GenerationFile> files;
-    DIR* dir = ::opendir(encodeFileName(folder).constData());
-    if (!dir)
-        return files;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArrayView name(entry->d_name);
-        if (name == "." || name == "..")
-            continue;
+    forEachEntry(folder, [&](const FolderEntry& entry) {
+        const QByteArrayView name = entry.nameBytes();
         std::optional<GenerationFile> file = parseGenerationFileName(name);
         if (!file && isScratchName(name)) {
             if (scratch)
-                *scratch << decodeFileName(entry->d_name);
-            continue;
+                *scratch << decodeFileName(entry.name());
+            return;
         }
         if (!file) {
             if (foreign)
-                *foreign << decodeFileName(entry->d_name);
-            continue;
+                *foreign << decodeFileName(entry.name());
+            return;
         }
         file->name = QString::fromLatin1(name); // digits and a suffix, checked above
-        file->regular = isRegularEntry(::dirfd(dir), entry);
+        file->regular = entry.isRegularItself();
         files.push_back(std::move(*file));
-    }
-    ::closedir(dir);
+    });
     std::sort(files.begin(), files.end(), [](const GenerationFile& a, const GenerationFile& b) {
         return a.id != b.id ? a.id > b.id : a.pinned > b.pinned;
     });
@@ -126,14 +107,14 @@ QString folderName(const StorePaths& paths, RecordLayout layout)
             folder = absolutePath(paths.folder);
         store = folder + QStringLiteral("/setups.sav");
     }
-    const QString real = QFileInfo(store).path();
+    const QString real = folderOf(store);
     const QByteArray key =
         QByteArray::number(layout.trailingWordCount) + '\n' + encodeFileName(store);
     const QByteArray hash =
         QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
 
-    const QString gameFolder = QFileInfo(QFileInfo(real).path()).path();
-    QString readable = QFileInfo(gameFolder).fileName().left(40);
+    const QString gameFolder = folderOf(folderOf(real));
+    QString readable = fileNameOf(gameFolder).left(40);
     for (QChar& c : readable) {
         if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'-' && c != u'_' && c != u'.')
             c = u'_';
@@ -353,7 +334,7 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
         staged.result.result = std::move(safe);
         return staged;
     }
-    if (!QDir().mkpath(folder_)) {
+    if (!makeFolders(folder_, PathKind::HistoryFolder)) {
         staged.result.result = FileResult::failure(
             QStringLiteral("%1: the history folder could not be created").arg(folder_));
         return staged;
@@ -376,7 +357,8 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
     record.command = command;
     record.setups = countStoreSetups(storeBytes, layout_);
     record.bytes = storeBytes.size();
-    auto save = std::make_unique<AtomicSave>(generationPath(record.id, false));
+    auto save =
+        std::make_unique<AtomicSave>(generationPath(record.id, false), PathKind::Generation);
     // The spare first: the pruned generation's file, of the size the next one most likely has.
     if (const qsizetype spare = scratch.indexOf(QString::fromLatin1(kSpareName)); spare > 0)
         scratch.move(spare, 0);
@@ -388,9 +370,9 @@ StoreHistory::Staged StoreHistory::stage(const QByteArray& storeBytes, const QSt
         return staged;
     staged.save = std::move(save);
     staged.keptId = record.id;
-    files.insert(files.begin(), GenerationFile{.name = QFileInfo(staged.save->path()).fileName(),
-                                               .id = record.id,
-                                               .regular = true});
+    files.insert(
+        files.begin(),
+        GenerationFile{.name = fileNameOf(staged.save->path()), .id = record.id, .regular = true});
     staged.files = std::move(files);
     return staged;
 }
@@ -469,7 +451,9 @@ FileResult StoreHistory::setPinned(qint64 id, bool pinned) const
     record.pinned = pinned;
     // The new file first, then the old one goes: cut short between, both hold the same store,
     // the pinned one counts and the next prune removes the other.
-    if (FileResult saved = saveFileAtomically(to, encodeGeneration(record, bytes.bytes)); !saved)
+    if (FileResult saved =
+            saveFileAtomically(to, encodeGeneration(record, bytes.bytes), {}, PathKind::Generation);
+        !saved)
         return saved;
     if (from != to) {
         if (FileResult removed = removeFile(from); !removed)

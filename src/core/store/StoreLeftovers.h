@@ -9,10 +9,10 @@ namespace tarvelin
 {
 
 // Removes what an interrupted write of the utility leaves in the store's folder: setups.tmp, and
-// the temporary files of an atomic write of setups.sav or setups.bak ("setups.sav.Ab3xQ9").
-// Only regular files are taken, and only with the six random letters and digits of such a
-// temporary; a suffix that is a plain lower-case word ("setups.sav.backup") may be the player's
-// own copy and is left. Call it with the store's lock held, so no running write loses its file.
+// the temporary files of an atomic write (".tarvelin-setup-utility.Ab3xQ9"). Only regular files
+// with exactly that name are taken, whatever the letter case of the random part; the player's own
+// copies ("setups.sav.BACKUP", "SETUPS.SAV.COPY01", "setups.bak.old123") are never ours. Call it
+// with the store's lock held, so no running write loses its file.
 // Returns the paths removed.
 QStringList removeLeftoverTemporaries(const StorePaths& paths);
 

@@ -2,6 +2,7 @@
 #include "core/store/StoreLock.h"
 
 #include "core/names/FileNameEncoding.h"
+#include "core/platform/LockFile.h"
 #include "core/platform/PathInfo.h"
 #include "core/store/StorePaths.h"
 
@@ -10,9 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace tarvelin
 {
@@ -61,7 +59,7 @@ StoreLock::~StoreLock()
 void StoreLock::release()
 {
     if (fd_ >= 0)
-        ::close(fd_); // closing the only descriptor drops the flock
+        closeLockHandle(fd_); // closing the only descriptor drops the flock
     fd_ = -1;
     held_ = false;
 }
@@ -70,8 +68,7 @@ StoreLock StoreLock::acquire(const QString& folder, std::chrono::milliseconds wa
                              const std::function<void()>& onWaiting)
 {
     StoreLock lock;
-    const QByteArray path = encodeFileName(folder);
-    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = openLockHandle(folder, true);
     if (fd < 0) {
         if (errno == ENOENT) {
             lock.held_ = true;
@@ -86,14 +83,15 @@ StoreLock StoreLock::acquire(const QString& folder, std::chrono::milliseconds wa
     const Clock::time_point deadline = Clock::now() + wait;
     bool told = false;
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        const int error = tryExclusiveLock(fd);
+        if (error == 0) {
             lock.held_ = true;
             return lock;
         }
-        if (errno == EINTR)
+        if (error == EINTR)
             continue;
-        if (errno != EWOULDBLOCK) {
-            lock.error_ = systemError(folder, errno);
+        if (error != EWOULDBLOCK) {
+            lock.error_ = systemError(folder, error);
             lock.release();
             return lock;
         }

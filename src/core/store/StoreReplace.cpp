@@ -44,8 +44,9 @@ FileResult replaceStoreBytes(const StorePaths& paths, const QByteArray& bytes, b
     // A store that is a link (shared between Wine prefixes, say) is written where it points, as
     // every other write is: renaming the scratch file over it would replace the link by a copy.
     const bool viaScratch = throughScratch && !PathInfo(paths.store).isSymLink();
-    FileResult result = viaScratch ? throughScratchFile(paths, bytes, beforeCommit)
-                                   : saveFileAtomically(paths.store, bytes, beforeCommit);
+    FileResult result = viaScratch
+                            ? throughScratchFile(paths, bytes, beforeCommit)
+                            : saveFileAtomically(paths.store, bytes, beforeCommit, PathKind::Store);
     makeNormal(paths.store);
     return result;
 }

@@ -2,6 +2,7 @@
 #include "core/transfer/StoreCopy.h"
 
 #include "core/Logging.h"
+#include "core/files/FileReplace.h"
 #include "core/files/FolderRules.h"
 #include "core/files/TypedFileName.h"
 #include "core/game/GameProfile.h"
@@ -50,7 +51,7 @@ StoreCopyOutcome importFailed(const QString& why, StoreCopyOutcome outcome = {})
 } // namespace
 
 StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const GameProfile& profile, bool dryRun)
+                                 const GameProfile& profile, bool replaceExisting, bool dryRun)
 {
     const RecordLayout layout = profile.recordLayout();
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
@@ -76,6 +77,12 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
     FileResult written = refuseLink(copy);
     if (written && isReadOnly(copy))
         written = FileResult::failure(QStringLiteral("%1 is read-only.").arg(copy));
+    if (written && !replaceExisting && wouldReplaceFile(copy)) {
+        outcome.wouldReplace = true;
+        outcome.writtenPath = copy;
+        outcome.messages.push_back(replaceQuestion(profile.StoreCopyFileName));
+        return outcome;
+    }
     if (written && dryRun) {
         outcome.done = true;
         outcome.writtenPath = copy;
@@ -83,7 +90,8 @@ StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& tr
     }
     if (written)
         written =
-            saveFileAtomically(copy, serializeWithHeader(read.image.table, layout, read.header));
+            saveFileAtomically(copy, serializeWithHeader(read.image.table, layout, read.header), {},
+                               PathKind::StoreCopy);
     if (!written) {
         return refused(
             exclamation(QStringLiteral("The copy was not written. %1").arg(written.error)),

@@ -25,6 +25,10 @@ struct StoreCopyOutcome : CommandOutcome {
     // A dry run's answer, once it got as far as the write: what an import would change in the
     // store (an export changes no store and leaves it unset).
     std::optional<StorePreview> wouldChange;
+    // Export only: a copy of that name is there and replaceExisting was not given. The outcome's
+    // one message is the question to ask; the export is made again with replaceExisting once
+    // the player says yes. Nothing was written.
+    bool wouldReplace = false;
 };
 
 // The message of a whole-store import whose copy was not chosen or is not one to import.
@@ -33,10 +37,13 @@ inline constexpr char kNoCopyChosenText[] = "You did'nt choose a file to import.
 // Copies the game's store into `transferFolder` as the profile's StoreCopyFileName: the store's
 // header as read and its 300 slots rebuilt from what was read, left writable. The file-system
 // root and a copy that is a link are refused. A store that cannot be read writes no copy, so a good
-// copy is never replaced by an empty one. A dry run (dryRun, for both) makes every check and stops
-// before the first change to any file: done, writtenPath the file it would write.
+// copy is never replaced by an empty one. An existing copy, a friend's store perhaps, is replaced
+// only with `replaceExisting`, as a single setup's export is. A dry run (dryRun, for both) makes
+// every check and stops before the first change to any file: done, writtenPath the file it would
+// write.
 StoreCopyOutcome exportStoreCopy(const QString& gameDirectory, const QString& transferFolder,
-                                 const GameProfile& profile, bool dryRun = false);
+                                 const GameProfile& profile, bool replaceExisting = false,
+                                 bool dryRun = false);
 
 // Replaces the game's store by the selected copy, keeping its slot positions and any bytes after
 // slot 300; the header written is the profile's StoreImportHeader. A copy cut short, or one that

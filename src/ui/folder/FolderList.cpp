@@ -3,9 +3,9 @@
 
 #include "core/files/SubfolderList.h"
 #include "core/names/FileNameEncoding.h"
+#include "core/platform/PathInfo.h"
 #include "ui/widgets/WholeNameTips.h"
 
-#include <QDir>
 #include <QHeaderView>
 #include <QStyle>
 
@@ -67,7 +67,7 @@ void FolderList::showFolder(const QString& root, const QString& folder, const QS
 
     QTreeWidgetItem* parentItem = nullptr;
     for (const QString& path : chainOf(root, folder)) {
-        const QString name = parentItem ? QDir(path).dirName() : path;
+        const QString name = parentItem ? fileNameOf(path) : path;
         auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
         item->setText(0, shownFileName(name));
         item->setIcon(0, open);

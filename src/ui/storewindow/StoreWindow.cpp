@@ -138,8 +138,17 @@ void StoreWindow::placeBanner()
 
 void StoreWindow::exportCopy()
 {
-    const StoreCopyOutcome outcome =
+    StoreCopyOutcome outcome =
         exportStoreCopy(controls_.gameDirectoryField->text(), browser_->folder(), profile_);
+    // A copy already there is replaced only when the player says so, No being the default, as
+    // a single setup's export asks; declined, nothing remains to show.
+    if (outcome.wouldReplace) {
+        if (showMessage(this, outcome.messages.front(), MessageButtons::YesNoDefaultNo) !=
+            MessageAnswer::Yes)
+            return;
+        outcome = exportStoreCopy(controls_.gameDirectoryField->text(), browser_->folder(),
+                                  profile_, true);
+    }
     if (outcome.store)
         Q_EMIT gameStoreRead(*outcome.store);
     // The copy shows in the list before any message is read.

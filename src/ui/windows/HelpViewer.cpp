@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/HelpViewer.h"
 
+#include "core/platform/FileIO.h"
 #include "ui/art/Artwork.h"
 #include "ui/widgets/EscapeCloses.h"
 
 #include <QDir>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +20,38 @@
 
 namespace tarvelin
 {
+
+namespace
+{
+
+constexpr qsizetype kMaxHelpFileBytes = qsizetype{8} * 1024 * 1024;
+
+// Pages, pictures and the style sheet are read through the door: a FIFO or a device among them
+// is refused at once instead of holding the window.
+QByteArray helpFileBytes(const QString& path)
+{
+    const FileContents contents = readWholeFile(path, kMaxHelpFileBytes);
+    return contents.ok ? contents.bytes : QByteArray();
+}
+
+class HelpPageBrowser final : public QTextBrowser
+{
+public:
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (name.isLocalFile())
+            return helpFileBytes(name.toLocalFile());
+        if (name.isRelative()) {
+            if (source().isLocalFile())
+                return helpFileBytes(source().resolved(name).toLocalFile());
+            if (!searchPaths().isEmpty())
+                return helpFileBytes(QDir(searchPaths().constFirst()).filePath(name.path()));
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
+
+} // namespace
 
 namespace
 {
@@ -84,14 +116,13 @@ void HelpViewer::buildControls()
     tabs_->addTab(contents_, QStringLiteral("Contents"));
     tabs_->addTab(search, QStringLiteral("Search"));
 
-    page_ = new QTextBrowser;
+    page_ = new HelpPageBrowser;
     page_->setObjectName(QStringLiteral("helpPage"));
     page_->setAccessibleName(QStringLiteral("Help page"));
     page_->setSearchPaths({directory_});
     // One style for every page, kept beside them.
-    QFile style(QDir(directory_).filePath(QStringLiteral("help.css")));
-    if (style.open(QIODevice::ReadOnly))
-        page_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
+    page_->document()->setDefaultStyleSheet(
+        QString::fromUtf8(helpFileBytes(QDir(directory_).filePath(QStringLiteral("help.css")))));
     page_->setOpenLinks(true);
     page_->setOpenExternalLinks(false);
 

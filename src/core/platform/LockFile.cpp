@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/registry/RegistryLock.h"
+#include "core/platform/LockFile.h"
+
+#include "core/names/FileNameEncoding.h"
+#include "core/platform/FileIO.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
 #include <QThread>
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvelin
@@ -26,10 +28,10 @@ constexpr qint64 kUnwrittenLeftOverMs = 500;
 // Killed but not yet reaped by its parent: it still has a process id and holds nothing.
 bool isZombie(qint64 pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
+    const FileContents stat = readFileStart(QStringLiteral("/proc/%1/stat").arg(pid), 512);
+    if (!stat.ok)
         return false;
-    const QByteArray line = stat.read(512);
+    const QByteArray& line = stat.bytes;
     const qsizetype nameEnd = line.lastIndexOf(')');
     return nameEnd >= 0 && line.mid(nameEnd + 1).trimmed().startsWith('Z');
 }
@@ -48,7 +50,7 @@ bool processIsGone(qint64 pid)
 bool nobodyHolds(const QString& path)
 {
     const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
@@ -66,16 +68,40 @@ bool ownerIsGone(const QLockFile& lock)
     // An owner writes its process id the moment it has created and locked the file. A file
     // without one is left over only once it has stayed so for a while and nobody holds it: a
     // younger one may be an owner between those steps, and probing it could fail its lock.
-    const QDateTime written = QFileInfo(lock.fileName()).lastModified();
-    return written.isValid() &&
-           written.msecsTo(QDateTime::currentDateTime()) > kUnwrittenLeftOverMs &&
+    struct stat info {
+    };
+    if (::lstat(encodeFileName(lock.fileName()).constData(), &info) != 0)
+        return false;
+    const QDateTime written =
+        QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec).addMSecs(info.st_mtim.tv_nsec / 1000000);
+    return written.msecsTo(QDateTime::currentDateTime()) > kUnwrittenLeftOverMs &&
            nobodyHolds(lock.fileName());
+}
+
+// QLockFile opens an existing lock file to read its owner, and a FIFO there would hold it for
+// ever: only a regular file, or nothing, is let through to it.
+QString notALockFile(const QString& path)
+{
+    struct stat info {
+    };
+    if (::lstat(encodeFileName(path).constData(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    return QStringLiteral("its lock file %1 is not a regular file (a link, a folder, a FIFO or a "
+                          "device)")
+        .arg(path);
 }
 
 } // namespace
 
-QString takeRegistryLock(QLockFile& lock, std::chrono::milliseconds wait)
+LockFile::LockFile(const QString& path) : lock_(std::make_unique<QLockFile>(path)) {}
+
+LockFile::~LockFile() = default;
+
+QString LockFile::take(std::chrono::milliseconds wait)
 {
+    QLockFile& lock = *lock_;
+    if (QString refused = notALockFile(lock.fileName()); !refused.isEmpty())
+        return refused;
     // Only a gone owner makes a lock stale, never its age: a slow live writer keeps its lock.
     lock.setStaleLockTime(0);
     const QDeadlineTimer deadline(wait);
@@ -84,6 +110,8 @@ QString takeRegistryLock(QLockFile& lock, std::chrono::milliseconds wait)
             return {};
         if (lock.error() != QLockFile::LockFailedError)
             return QStringLiteral("its lock file %1 cannot be made").arg(lock.fileName());
+        if (QString refused = notALockFile(lock.fileName()); !refused.isEmpty())
+            return refused;
         if (ownerIsGone(lock)) {
             // Two takers of one stale file must not remove each other's fresh lock: as QLockFile
             // itself does, the removal is made under a second lock and after a second look.
@@ -103,6 +131,23 @@ QString takeRegistryLock(QLockFile& lock, std::chrono::milliseconds wait)
             .arg(pid)
             .arg(host.isEmpty() ? QSysInfo::machineHostName() : host);
     return QStringLiteral("another process is changing it; try again once it has finished");
+}
+
+int openLockHandle(const QString& path, bool folder)
+{
+    return ::open(encodeFileName(path).constData(),
+                  O_RDONLY | O_NONBLOCK | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+}
+
+int tryExclusiveLock(int fd)
+{
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+}
+
+void closeLockHandle(int fd)
+{
+    if (fd >= 0)
+        ::close(fd);
 }
 
 } // namespace tarvelin
