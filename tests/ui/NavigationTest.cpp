@@ -2,6 +2,7 @@
 #include "core/motion/SlideSteps.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
+#include "core/registry/WinePrefixMemory.h"
 #include "support/FakeProgramStarter.h"
 #include "support/StoreBytes.h"
 #include "support/ui/Windows.h"
@@ -181,6 +182,13 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
     DirectoriesWindow one(registry, FormScroll::kInstantSlide);
     EXPECT_TRUE(one.findChild<QLabel*>("Label3")->text().isEmpty());
     EXPECT_EQ(one.findChild<QLabel*>("Label5")->text(), QStringLiteral("/games/Sprint Cars"));
+
+    // The prefix the game plays in is told beside its directory.
+    ASSERT_TRUE(
+        rememberWinePrefix(registry, SprintCarsProfile, QStringLiteral("/home/p/.wine-sc")));
+    DirectoriesWindow withPrefix(registry, FormScroll::kInstantSlide);
+    EXPECT_EQ(withPrefix.findChild<QLabel*>("Label5")->accessibleDescription(),
+              QStringLiteral("Wine prefix: /home/p/.wine-sc (remembered)"));
 }
 
 TEST_F(NavigationTest, GameWindowsTakeThePlaceOfTheWindowTheyReplace)

@@ -2,9 +2,7 @@
 
 #include "core/Logging.h"
 #include "core/platform/FileIO.h"
-
-#include <QDir>
-#include <QFileInfo>
+#include "core/platform/PathInfo.h"
 
 namespace tarvelin
 {
@@ -17,11 +15,14 @@ QString findLaunchProgram(const QString& root)
 {
     const QString name = QString::fromLatin1(kLaunchProgram);
     QString exact = joinPath(root, name);
-    if (QFileInfo(exact).isFile())
+    if (PathInfo(exact).isFile())
         return exact;
-    const QStringList matches =
-        QDir(root).entryList({name}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
-    return matches.isEmpty() ? QString() : joinPath(root, matches.first());
+    for (const QString& entry : listFolder(root)) {
+        const QString path = joinPath(root, entry);
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && PathInfo(path).isFile())
+            return path;
+    }
+    return {};
 }
 
 } // namespace
@@ -35,18 +36,33 @@ QString opticalDiscRoot(const DriveTable& drives)
     return root.isEmpty() ? QString::fromLatin1(kUnknownDrive) : root;
 }
 
-LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, ProgramStarter& starter)
+QString gameDiscRoot(const DriveTable& drives)
+{
+    QStringList roots;
+    const QString optical = opticalDiscRoot(drives);
+    if (optical != QLatin1String(kUnknownDrive))
+        roots << optical;
+    // A player without a drive mounts the game's CD as an image instead.
+    roots << drives.discImageRoots();
+    for (const QString& root : roots) {
+        if (!findLaunchProgram(root).isEmpty())
+            return root;
+        qCInfo(lcLauncher) << "no" << kLaunchProgram << "in" << root;
+    }
+    return {};
+}
+
+LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, ProgramStarter& starter,
+                     const WineSetup& wine)
 {
     LaunchOutcome outcome;
-    const QString root = opticalDiscRoot(drives);
-    if (root != QLatin1String(kUnknownDrive)) {
+    const QString root = gameDiscRoot(drives);
+    if (!root.isEmpty()) {
         outcome.program = findLaunchProgram(root);
-        if (outcome.program.isEmpty())
-            qCInfo(lcLauncher) << "no" << kLaunchProgram << "in" << root;
-        else
-            outcome.done = starter.startDetachedIn(outcome.program, {}, root);
+        outcome.done = starter.startInWine(outcome.program, {}, root, wine);
     } else {
-        qCInfo(lcLauncher) << "no optical drive with a disc mounted";
+        qCInfo(lcLauncher) << "no disc with" << kLaunchProgram
+                           << "in a drive or mounted as an image";
     }
     if (!outcome.done)
         outcome.messages.push_back(exclamation(profile.CdMissingMessage));

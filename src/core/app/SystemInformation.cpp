@@ -1,10 +1,10 @@
 #include "core/app/SystemInformation.h"
 
 #include "core/platform/FileIO.h"
+#include "core/platform/PathInfo.h"
 #include "core/platform/ProgramStarter.h"
 #include "core/registry/Registry.h"
-
-#include <QDir>
+#include "core/registry/WinePrefixMemory.h"
 
 namespace tarvelin
 {
@@ -34,10 +34,11 @@ QString sysInfoProgramIn(const QString& folder)
 {
     if (folder.isEmpty())
         return {};
-    const QStringList files = QDir(folder).entryList(QDir::Files);
-    for (const QString& name : files) {
-        if (name.compare(QLatin1String(kSysInfoProgram), Qt::CaseInsensitive) == 0)
-            return joinPath(folder, name);
+    for (const QString& name : listFolder(folder)) {
+        const QString path = joinPath(folder, name);
+        if (name.compare(QLatin1String(kSysInfoProgram), Qt::CaseInsensitive) == 0 &&
+            PathInfo(path).isFile())
+            return path;
     }
     return {};
 }
@@ -51,14 +52,15 @@ CommandOutcome StartSysInfo(const Registry& registry, ProgramStarter& starter)
     QString path;
     if (GetKeyValue(registry, QString::fromLatin1(kSysInfoKey),
                     QString::fromLatin1(kSysInfoPathValue), path)) {
-        if (starter.startDetached(path, {}))
+        if (starter.startInWine(path, {}, {}, eitherGameWineSetup(registry)))
             return started;
     } else {
         QString folder;
         if (GetKeyValue(registry, QString::fromLatin1(kSharedToolsKey),
                         QString::fromLatin1(kSharedToolsSysInfoValue), folder)) {
             const QString program = sysInfoProgramIn(folder);
-            if (!program.isEmpty() && starter.startDetached(program, {}))
+            if (!program.isEmpty() &&
+                starter.startInWine(program, {}, {}, eitherGameWineSetup(registry)))
                 return started;
         }
     }

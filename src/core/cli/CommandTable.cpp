@@ -19,8 +19,8 @@ constexpr OptionSpec kOptions[] = {
     {GameDir, "game-dir", 0, "DIR", ValueKind::Directory,
      "the game directory, instead of the one in the registry file or the Wine prefix"},
     {WinePrefix, "wine-prefix", 0, "DIR", ValueKind::Directory,
-     "the Wine prefix a game missing from the registry file is looked up in (default "
-     "$WINEPREFIX, else ~/.wine)"},
+     "the Wine prefix a game missing from the registry file is looked up in first (then "
+     "$WINEPREFIX, ~/.wine, Lutris, Bottles, PlayOnLinux, Heroic and Steam's prefixes)"},
     {Registry, "registry", 0, "FILE", ValueKind::File,
      "the registry file (default $TARVELIN_REGISTRY, else "
      "$XDG_CONFIG_HOME/tarvelin-setup-utility/registry.reg)"},
@@ -109,7 +109,8 @@ constexpr CommandOption kRenameOptions[] = {{.option = Game, .required = true},
 constexpr CommandOption kRegistrySetOptions[] = {{.option = Dword}};
 constexpr CommandOption kImportWineOptions[] = {
     {.option = Game, .help = "only this game (default: both)"},
-    {.option = WinePrefix, .help = "the Wine prefix (default $WINEPREFIX, else ~/.wine)"},
+    {.option = WinePrefix,
+     .help = "only this Wine prefix (default: every place a player keeps one)"},
     {.option = DryRun, .help = "only show what was found; the registry file is not changed"},
 };
 

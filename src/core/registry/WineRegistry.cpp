@@ -470,4 +470,13 @@ RegistryValue WineRegistry::QueryValue(const QString& keyPath, const QString& va
     return {};
 }
 
+quint32 WineRegistry::valueType(const QString& keyPath, const QString& valueName) const
+{
+    if (const WineKey* found = key(keyPath))
+        for (const WineValue& value : found->values)
+            if (sameName(value.name, valueName))
+                return value.type;
+    return 0;
+}
+
 } // namespace tarvelin

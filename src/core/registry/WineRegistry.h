@@ -51,6 +51,8 @@ public:
     // As Registry::QueryValue: REG_SZ and REG_EXPAND_SZ read as text (also when Wine wrote them
     // as UTF-16 bytes), a four-byte REG_DWORD as a number, anything else as nothing.
     RegistryValue QueryValue(const QString& keyPath, const QString& valueName) const;
+    // The value's type as Wine stores it (2: REG_EXPAND_SZ, to be expanded); 0 when there is none.
+    quint32 valueType(const QString& keyPath, const QString& valueName) const;
 
 private:
     bool valid_ = false;

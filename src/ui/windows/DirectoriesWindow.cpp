@@ -25,11 +25,18 @@ QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place,
                        const GameProfile& profile, const Registry& registry)
 {
     // A game the registry file does not know is shown where Wine installed it.
-    const QString directory = lookUpGameDirectory(profile, registry, QString());
+    const GameDirectoryFind find = findGameDirectory(profile, registry, QString());
+    const QString& directory = find.directory;
     QLabel* value = placedLabel(parent, name, place, directory);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     value->setAccessibleName(profile.gameTitle + QStringLiteral(" game directory"));
-    value->setToolTip(directory);
+    // The prefix the game plays in, for the player who keeps several.
+    const QString prefix =
+        find.in.prefix.isEmpty()
+            ? QString()
+            : QStringLiteral("Wine prefix: %1 (%2)").arg(find.in.prefix, find.in.origin);
+    value->setToolTip(prefix.isEmpty() ? directory : directory + u'\n' + prefix);
+    value->setAccessibleDescription(prefix);
     value->setStyleSheet(art::paletteStyleSheet(
         QStringLiteral("QLabel { background: $directoryFill; color: $cream; "
                        "border: 1px solid $directoryBorder; border-radius: 3px; "
