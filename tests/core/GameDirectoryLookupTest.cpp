@@ -271,6 +271,33 @@ TEST_F(GameDirectoryLookupTest, AMissingDriveLinkOrFolderFindsNothing)
               QFileInfo(prefix.root() + QStringLiteral("/drive_c")).canonicalFilePath());
 }
 
+// A registry file exported by Wine's regedit holds Windows paths: read through the prefix the
+// player named or the utility remembers, else refused with the way out.
+TEST_F(GameDirectoryLookupTest, AWindowsPathInTheRegistryFileIsReadThroughAKnownPrefix)
+{
+    FakePrefix prefix(home(QStringLiteral("prefixes/dtr")));
+    const QString dtr = prefix.folder(QStringLiteral("Jeux/DTR"));
+    ASSERT_TRUE(registry.createKey(DirtTrackRacingProfile.GameKey));
+    ASSERT_TRUE(registry.SetKeyValue(DirtTrackRacingProfile.GameKey, "Directory",
+                                     QStringLiteral("C:\\Jeux\\DTR"), RegistryType::String));
+    EXPECT_EQ(lookUp(DirtTrackRacingProfile), QString());
+    EXPECT_EQ(lookUp(DirtTrackRacingProfile, prefix.root()), dtr);
+    ASSERT_TRUE(rememberPrefix(prefix.root()));
+    const GameDirectoryFind find = findGameDirectory(DirtTrackRacingProfile, registry, {});
+    EXPECT_EQ(find.directory, dtr);
+    EXPECT_EQ(find.windowsPath, QStringLiteral("C:\\Jeux\\DTR"));
+
+    ASSERT_TRUE(registry.DeleteValue(UtilityKey, winePrefixValueName(DirtTrackRacingProfile)));
+    QString out;
+    QString err;
+    EXPECT_EQ(fixture::runCommandLine({"list", "--game", "dtr", "--registry", registry.filePath()},
+                                      out, err),
+              1);
+    EXPECT_TRUE(err.contains(QStringLiteral("the Windows path C:\\Jeux\\DTR")) &&
+                err.contains(QStringLiteral("\"registry import-wine\"")))
+        << err.toStdString();
+}
+
 // Lutris and Bottles name the Wine that runs their prefixes; it is used while it is installed.
 TEST_F(GameDirectoryLookupTest, TheRunnerOfLutrisOrBottlesRunsItsPrefix)
 {

@@ -17,6 +17,36 @@ namespace
 
 constexpr quint32 kExpandStringType = 2; // REG_EXPAND_SZ
 
+// "C:\...", "c:/..." and the kernel's forms of them: no Linux path begins so.
+bool isWindowsPath(const QString& path)
+{
+    return (path.size() >= 3 && path[0].isLetter() && path[0].unicode() <= 0x7F &&
+            path[1] == u':' && (path[2] == u'\\' || path[2] == u'/')) ||
+           path.startsWith(QLatin1String("\\\\?\\")) || path.startsWith(QLatin1String("\\??\\"));
+}
+
+// The registry file's Windows path as the prefixes the player named or the utility remembers
+// see it; no directory when none holds it, for a search would guess.
+void mapThroughKnownPrefix(GameDirectoryFind& find, const QString& givenPrefix,
+                           const QString& remembered)
+{
+    find.windowsPath = find.directory;
+    find.directory.clear();
+    const WinePrefixSources known = WinePrefixSources::ofThisProcess(givenPrefix, remembered);
+    const std::pair<QString, const char*> prefixes[] = {{known.given, "--wine-prefix"},
+                                                        {known.environment, "WINEPREFIX"},
+                                                        {known.remembered, "remembered"}};
+    for (const auto& [prefix, origin] : prefixes) {
+        if (prefix.isEmpty())
+            continue;
+        find.directory = mapWindowsPath(prefix, find.windowsPath);
+        if (!find.directory.isEmpty()) {
+            find.in = {prefix, QString::fromLatin1(origin)};
+            return;
+        }
+    }
+}
+
 } // namespace
 
 WineGameDirectory findWineGameDirectory(const GameProfile& profile, const QString& winePrefix)
@@ -78,6 +108,8 @@ GameDirectoryFind findGameDirectory(const GameProfile& profile, const Registry& 
     if (!find.directory.isEmpty()) {
         if (!remembered.isEmpty())
             find.in = {remembered, QStringLiteral("remembered")};
+        if (isWindowsPath(find.directory))
+            mapThroughKnownPrefix(find, givenPrefix, remembered);
         return find;
     }
     const WineGameSearch search = searchWinePrefixes(

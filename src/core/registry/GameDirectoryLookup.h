@@ -43,6 +43,9 @@ struct GameDirectoryFind {
     QString directory;     // empty when neither the registry file nor any prefix knows the game
     WinePrefixPlace in;    // the prefix it was found in, or the remembered one; empty: none
     bool fromWine = false; // found by the search rather than read from the registry file
+    // The registry file's value when it is a Windows path (a file exported by Wine's regedit):
+    // the directory is then that path in the first prefix known for the game that holds it.
+    QString windowsPath;
 };
 
 // The game directory every caller uses: the utility's own registry value first; where it has
