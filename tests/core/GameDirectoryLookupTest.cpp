@@ -197,6 +197,10 @@ TEST_F(GameDirectoryLookupTest, The32BitViewComesFirst)
         {gameKey(kDtrWowKey, wowValue) + gameKey(kDtrKey, plainValue), wow, true},
         {gameKey(kDtrWowKey, "C:\\\\Gone") + gameKey(kDtrKey, plainValue), plain, false},
         {gameKey(kDtrKey, plainValue), plain, false},
+        // A key and value written in capitals are the same key and folder.
+        {gameKey("SOFTWARE\\\\RATBAG\\\\DIRT TRACK RACING\\\\1.00",
+                 "C:\\\\PROGRAM FILES\\\\RATBAG\\\\DTR"),
+         plain, false},
     };
     for (const Case& c : cases) {
         prefix.systemReg(c.keys);

@@ -54,7 +54,8 @@ WineGameDirectory findWineGameDirectory(const GameProfile& profile, const QStrin
     const QString wowKey = wow64KeyPath(profile.GameKey);
     const WineRegistry wine =
         WineRegistry::read(winePrefix + QStringLiteral("/system.reg"),
-                           QStringList{profile.GameKey, wowKey} + wineEnvironmentKeys());
+                           QStringList{profile.GameKey, wowKey} + wineEnvironmentKeys(),
+                           profile.GameKey.section(u'\\', 1, 1).toUtf8());
 
     WineGameDirectory found;
     // The games are 32-bit programs: in a 64-bit prefix they read Wow6432Node, so that key comes

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
+#include <functional>
 
 namespace tarvelin
 {
@@ -394,6 +395,18 @@ QList<WineKey> readWantedKeys(LineReader& lines, const QStringList& wanted)
     return keys;
 }
 
+// The whole file is searched, a few hops a byte, before a single line is split.
+bool mentionsAnyCase(QByteArrayView text, QByteArrayView wanted)
+{
+    const auto lowered = [](char c) {
+        return lowerAscii(c);
+    };
+    const std::boyer_moore_horspool_searcher searcher(
+        wanted.begin(), wanted.end(), [lowered](char c) { return std::hash<char>()(lowered(c)); },
+        [lowered](char a, char b) { return lowered(a) == lowered(b); });
+    return std::search(text.begin(), text.end(), searcher) != text.end();
+}
+
 } // namespace
 
 QString wow64KeyPath(const QString& keyPath)
@@ -422,7 +435,8 @@ WineRegistry WineRegistry::parse(QByteArrayView bytes, const QStringList& keyPat
     return registry;
 }
 
-WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList& keyPaths)
+WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList& keyPaths,
+                                QByteArrayView mentions)
 {
     const FileContents contents = readWholeFile(systemRegPath, kMaxSystemRegSize);
     if (!contents.ok) {
@@ -430,6 +444,10 @@ WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList&
             qCWarning(lcWine) << "cannot read" << systemRegPath << contents.error;
         return {};
     }
+    if (!mentions.isEmpty() && !mentionsAnyCase(contents.bytes, mentions))
+        return parse(
+            QByteArrayView(contents.bytes).first(std::min(contents.bytes.size(), kHeader.size())),
+            {});
     WineRegistry registry = parse(contents.bytes, keyPaths);
     if (!registry.isValid())
         qCWarning(lcWine) << systemRegPath << "is not a Wine registry file";

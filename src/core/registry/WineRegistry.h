@@ -41,7 +41,11 @@ public:
     // key at all. Lines that cannot be understood are passed over, as Wine itself does, so a
     // cut or damaged value is missing rather than wrong.
     static WineRegistry parse(QByteArrayView bytes, const QStringList& keyPaths);
-    static WineRegistry read(const QString& systemRegPath, const QStringList& keyPaths);
+    // With `mentions`, a file that does not hold that text in any letter case (a key's name is
+    // written as it is) holds none of the keys: it is not parsed, which keeps a search through many
+    // prefixes to reading their files.
+    static WineRegistry read(const QString& systemRegPath, const QStringList& keyPaths,
+                             QByteArrayView mentions = {});
 
     // True when the file was a Wine registry at all.
     bool isValid() const { return valid_; }
