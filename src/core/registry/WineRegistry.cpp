@@ -6,7 +6,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
-#include <functional>
+#include <array>
 
 namespace tarvelin
 {
@@ -306,6 +306,11 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+char upperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Most keys of the file are plain ASCII with "\\" between their parts and differ from the one
 // wanted within a few characters: telling so without decoding keeps a large file quick. False
 // when unsure (another escape, a character beyond ASCII), so that the key is decoded in full.
@@ -395,16 +400,35 @@ QList<WineKey> readWantedKeys(LineReader& lines, const QStringList& wanted)
     return keys;
 }
 
-// The whole file is searched, a few hops a byte, before a single line is split.
+// Horspool's search, letters in any case: it looks at about one byte in `wanted.size()`, so that
+// the file is passed over in the time it takes to read it.
 bool mentionsAnyCase(QByteArrayView text, QByteArrayView wanted)
 {
-    const auto lowered = [](char c) {
-        return lowerAscii(c);
-    };
-    const std::boyer_moore_horspool_searcher searcher(
-        wanted.begin(), wanted.end(), [lowered](char c) { return std::hash<char>()(lowered(c)); },
-        [lowered](char a, char b) { return lowered(a) == lowered(b); });
-    return std::search(text.begin(), text.end(), searcher) != text.end();
+    const qsizetype size = wanted.size();
+    if (text.size() < size)
+        return false;
+    QByteArray lowered(size, '\0');
+    std::array<qsizetype, 256> skip;
+    skip.fill(size);
+    for (qsizetype i = 0; i < size; ++i) {
+        lowered[i] = lowerAscii(wanted[i]);
+        if (i + 1 < size) {
+            skip[static_cast<unsigned char>(lowered[i])] = size - 1 - i;
+            skip[static_cast<unsigned char>(upperAscii(lowered[i]))] = size - 1 - i;
+        }
+    }
+    const char* const wantedLow = lowered.constData();
+    const char* const bytes = text.data();
+    for (qsizetype pos = 0; pos + size <= text.size();) {
+        const char last = bytes[pos + size - 1];
+        qsizetype i = size - 1;
+        while (i >= 0 && lowerAscii(bytes[pos + i]) == wantedLow[i])
+            --i;
+        if (i < 0)
+            return true;
+        pos += skip[static_cast<unsigned char>(last)];
+    }
+    return false;
 }
 
 } // namespace
