@@ -18,7 +18,7 @@ QString findLaunchProgram(const QString& root)
     if (PathInfo(exact).isFile())
         return exact;
     for (const QString& entry : listFolder(root)) {
-        const QString path = joinPath(root, entry);
+        QString path = joinPath(root, entry);
         if (entry.compare(name, Qt::CaseInsensitive) == 0 && PathInfo(path).isFile())
             return path;
     }

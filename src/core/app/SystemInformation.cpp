@@ -35,7 +35,7 @@ QString sysInfoProgramIn(const QString& folder)
     if (folder.isEmpty())
         return {};
     for (const QString& name : listFolder(folder)) {
-        const QString path = joinPath(folder, name);
+        QString path = joinPath(folder, name);
         if (name.compare(QLatin1String(kSysInfoProgram), Qt::CaseInsensitive) == 0 &&
             PathInfo(path).isFile())
             return path;

@@ -12,7 +12,7 @@ namespace
 {
 
 // A game file of Lutris or a bottle's bottle.yml is a few kilobytes.
-constexpr qsizetype kMaxYamlSize = 1024 * 1024;
+constexpr qsizetype kMaxYamlSize = qsizetype{1024} * 1024;
 
 QByteArray readYaml(const QString& path)
 {
@@ -149,7 +149,7 @@ QString runnerWine(const QString& prefix, const QString& home)
     const QString bottleRunner =
         yamlValue(readYaml(prefix + QStringLiteral("/bottle.yml")), {}, "Runner");
     if (!bottleRunner.isEmpty()) {
-        const QString wine =
+        QString wine =
             cleaned(prefix + QStringLiteral("/../../runners/") + bottleRunner + "/bin/wine");
         if (PathInfo(wine).isFile())
             return wine;
@@ -159,7 +159,7 @@ QString runnerWine(const QString& prefix, const QString& home)
         if (cleaned(expandHome(yamlValue(yaml, "game", "prefix"), home)) != wantedPrefix)
             continue;
         const QString version = yamlValue(yaml, "wine", "version");
-        const QString wine =
+        QString wine =
             home + QStringLiteral("/.local/share/lutris/runners/wine/") + version + "/bin/wine";
         if (!version.isEmpty() && PathInfo(wine).isFile())
             return wine;
