@@ -328,6 +328,9 @@ TEST_F(GameDirectoryLookupTest, TheRunnerOfLutrisOrBottlesRunsItsPrefix)
     EXPECT_EQ(runnerWine(lutris, homeDir.path()), lutrisWine);
     EXPECT_EQ(runnerWine(home(QStringLiteral(".wine")), homeDir.path()), QString());
 
+    // Found by the search in the bottle, and nothing remembered: the bottle's Wine.
+    FakePrefix(bottle).systemReg(gameKey(kDtrKey, "C:\\\\"));
+    EXPECT_EQ(wineSetupOf(DirtTrackRacingProfile, registry), (WineSetup{bottle, bottleWine}));
     ASSERT_TRUE(rememberPrefix(lutris));
     EXPECT_EQ(wineSetupOf(DirtTrackRacingProfile, registry), (WineSetup{lutris, lutrisWine}));
     EXPECT_EQ(wineSetupOf(SprintCarsProfile, registry), WineSetup{});

@@ -1,6 +1,7 @@
 #include "core/registry/WinePrefixMemory.h"
 
 #include "core/game/GameProfile.h"
+#include "core/registry/GameDirectoryLookup.h"
 #include "core/registry/Registry.h"
 #include "core/registry/RegistryCommands.h"
 #include "core/registry/WinePrefixPlaces.h"
@@ -34,7 +35,11 @@ bool rememberWinePrefix(Registry& registry, const GameProfile& profile, const QS
 
 WineSetup wineSetupOf(const GameProfile& profile, const Registry& registry)
 {
-    const QString prefix = rememberedWinePrefix(profile, registry);
+    QString prefix = rememberedWinePrefix(profile, registry);
+    // A game the windows found by the search, with nothing remembered yet, plays where it was
+    // found.
+    if (prefix.isEmpty())
+        prefix = findGameDirectory(profile, registry, {}).in.prefix;
     if (prefix.isEmpty())
         return {};
     return {prefix, runnerWine(prefix, QDir::homePath())};

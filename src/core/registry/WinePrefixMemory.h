@@ -21,8 +21,8 @@ QString rememberedWinePrefix(const GameProfile& profile, const Registry& registr
 // alone; false when the file could not be changed.
 bool rememberWinePrefix(Registry& registry, const GameProfile& profile, const QString& prefix);
 
-// The Wine the game's programs run in: its remembered prefix and that prefix's runner. Nothing
-// remembered: Wine's own default prefix and the wine on the PATH.
+// The Wine the game's programs run in: its remembered prefix, else the prefix the search finds it
+// in, and that prefix's runner. Neither: Wine's own default prefix and the wine on the PATH.
 WineSetup wineSetupOf(const GameProfile& profile, const Registry& registry);
 // For a Windows program no one game owns (the system-information tool, the controller panel of
 // the start window): the first game's Wine where it has one, else the second's.
