@@ -95,8 +95,9 @@ WineGameSearch searchWinePrefixes(const GameProfile& profile, const QList<WinePr
             search.holding.push_back({place, std::move(found)});
     }
     if (const WinePrefixFind* used = search.used())
-        qCInfo(lcWine) << profile.gameTitle << "found in the Wine prefix" << used->place.prefix
-                       << "(" << used->place.origin << ")";
+        qCInfo(lcWine).noquote() << QStringLiteral("%1: using the Wine prefix %2 (%3)")
+                                        .arg(profile.gameTitle, used->place.prefix,
+                                             used->place.origin);
     return search;
 }
 
