@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/FileIO.h"
 
+#include "core/names/FileNameEncoding.h"
 #include "core/platform/FolderSteps.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
@@ -36,6 +37,22 @@ TEST(ReadWholeFile, TakesUpToTheLimitAndRefusesOneBytePastIt)
         // The start alone is read from a file of any size.
         EXPECT_EQ(readFileStart(file, 10).bytes, bytes.left(10));
     }
+}
+
+// Every entry comes back, hidden ones, folders and names that are not UTF-8 alike, in one order
+// whatever order the file system keeps them in; a folder that is not there lists nothing.
+TEST(ListFolder, NamesEveryEntryInByteOrder)
+{
+    QTemporaryDir folder;
+    const QByteArray root = QFile::encodeName(folder.path());
+    for (const QByteArray& name :
+         {QByteArray("b"), QByteArray(".hidden"), QByteArray("A"), QByteArray("caf\xe9")})
+        fixture::writeRawFile(root + '/' + name, "x");
+    QDir(folder.path()).mkdir(QStringLiteral("drive_c"));
+    EXPECT_EQ(listFolder(folder.path()),
+              (QStringList{".hidden", "A", "b", decodeFileName("caf\xe9"), "drive_c"}));
+    EXPECT_EQ(listFolder(folder.filePath(QStringLiteral("none"))), QStringList());
+    EXPECT_EQ(listFolder(folder.filePath(QStringLiteral("b"))), QStringList());
 }
 
 // A file written over takes the mode the old one had, whatever it was: a store or a player's

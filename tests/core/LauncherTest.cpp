@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/app/Launcher.h"
 
+#include "core/app/GameControllerSettings.h"
 #include "support/FakeDriveTable.h"
 #include "support/FakeProgramStarter.h"
 #include "support/StoreBytes.h"
@@ -42,23 +43,78 @@ TEST(opticalDiscRoot, UsesOnlyTheFirstOpticalDrive)
     EXPECT_EQ(opticalDiscRoot(drives), QStringLiteral("/media/cdrom0"));
 }
 
-TEST(Launch, StartsLaunchExeFromTheDiscRootWithoutTellingAnything)
+// The first optical drive whose disc holds the launcher, else the first disc image that does; the
+// launcher runs in the game's Wine, from the disc's root.
+TEST(Launch, StartsLaunchExeFromTheDiscRootInTheGamesWine)
 {
-    for (const char* name : {"Launch.exe", "LAUNCH.EXE"}) {
-        Disc disc(name);
+    Disc upper("LAUNCH.EXE");
+    Disc image("launch.exe");
+    Disc otherImage("Setup.exe");
+    const WineSetup wine{QStringLiteral("/home/p/Games/dtr"), QStringLiteral("/runner/bin/wine")};
+    struct Case {
+        const char* what;
+        QStringList drives;
+        QMap<QString, QString> mounts;
+        QStringList images;
+        const Disc* started;
+        const char* name;
+    };
+    const Case cases[] = {
+        {"disc in the drive",
+         {sr0},
+         {{sr0, upper.root.path()}},
+         {image.root.path()},
+         &upper,
+         "LAUNCH.EXE"},
+        {"image, no drive",
+         {},
+         {},
+         {otherImage.root.path(), image.root.path()},
+         &image,
+         "launch.exe"},
+        {"image, empty drive", {sr0}, {}, {image.root.path()}, &image, "launch.exe"},
+        {"image, another disc in the drive",
+         {sr0},
+         {{sr0, otherImage.root.path()}},
+         {image.root.path()},
+         &image,
+         "launch.exe"},
+    };
+    for (const Case& c : cases) {
         FakeDriveTable drives;
-        drives.drives = {sr0};
-        drives.mounts = {{sr0, disc.root.path()}};
+        drives.drives = c.drives;
+        drives.mounts = c.mounts;
+        drives.images = c.images;
         FakeProgramStarter starter;
 
-        const LaunchOutcome outcome = Launch(DirtTrackRacingProfile, drives, starter);
-        EXPECT_TRUE(outcome.done) << name;
-        EXPECT_TRUE(outcome.messages.empty()) << name;
-        ASSERT_EQ(starter.starts.size(), 1) << name;
-        EXPECT_EQ(starter.starts[0].program, disc.root.filePath(QString::fromLatin1(name)));
+        const LaunchOutcome outcome = Launch(DirtTrackRacingProfile, drives, starter, wine);
+        EXPECT_TRUE(outcome.done) << c.what;
+        EXPECT_TRUE(outcome.messages.empty()) << c.what;
+        ASSERT_EQ(starter.starts.size(), 1) << c.what;
+        const QString root = c.started->root.path();
+        EXPECT_EQ(starter.starts[0].program, root + u'/' + QLatin1String(c.name)) << c.what;
         EXPECT_TRUE(starter.starts[0].args.isEmpty());
-        EXPECT_EQ(starter.starts[0].workingDirectory, disc.root.path());
+        EXPECT_EQ(starter.starts[0].workingDirectory, root) << c.what;
+        EXPECT_EQ(starter.starts[0].wine, wine) << c.what;
     }
+}
+
+// jstest-gtk is the desktop's own; joy.cpl only counts in the game's prefix.
+TEST(GameControllerSettings, WinesPanelOpensInTheGamesWine)
+{
+    const WineSetup wine{QStringLiteral("/home/p/.local/share/bottles/bottles/DTR"), {}};
+    FakeProgramStarter starter;
+    EXPECT_TRUE(startGameControllerSettings(starter, wine).done);
+    ASSERT_EQ(starter.starts.size(), 1);
+    EXPECT_EQ(starter.starts[0].program, QStringLiteral("jstest-gtk"));
+    EXPECT_EQ(starter.starts[0].wine, WineSetup{});
+
+    starter.succeeds = false;
+    EXPECT_FALSE(startGameControllerSettings(starter, wine).done);
+    ASSERT_EQ(starter.starts.size(), 3);
+    EXPECT_EQ(starter.starts[2].program, QStringLiteral("wine"));
+    EXPECT_EQ(starter.starts[2].args, (QStringList{"control", "joy.cpl"}));
+    EXPECT_EQ(starter.starts[2].wine, wine);
 }
 
 TEST(Launch, EveryFailureGivesTheProfilesCdMessage)
@@ -71,11 +127,13 @@ TEST(Launch, EveryFailureGivesTheProfilesCdMessage)
         QMap<QString, QString> mounts;
         bool startSucceeds;
         int startsTried;
+        QStringList images = {};
     };
     const Case cases[] = {
         {"no optical drive", {}, {}, true, 0},
         {"nothing mounted", {sr0}, {}, true, 0},
         {"another CD", {sr0}, {{sr0, otherCd.root.path()}}, true, 0},
+        {"another CD as an image", {}, {}, true, 0, {otherCd.root.path()}},
         {"game CD in the second drive", {sr0, sr1}, {{sr1, withLauncher.root.path()}}, true, 0},
         {"cannot be started", {sr0}, {{sr0, withLauncher.root.path()}}, false, 1},
     };
@@ -84,6 +142,7 @@ TEST(Launch, EveryFailureGivesTheProfilesCdMessage)
             FakeDriveTable drives;
             drives.drives = c.drives;
             drives.mounts = c.mounts;
+            drives.images = c.images;
             FakeProgramStarter starter;
             starter.succeeds = c.startSucceeds;
 
@@ -129,6 +188,13 @@ TEST(SystemDriveTable, ReadsTheKernelTablesInDriveOrder)
     EXPECT_EQ(table.mountPoint(nodes[0]), QStringLiteral("/media/player/DIRT TRACK"));
     EXPECT_EQ(table.mountPoint(nodes[1]), QStringLiteral("/mnt/sprint"));
     EXPECT_EQ(table.mountPoint(nodes[2]), QString());
+    EXPECT_EQ(table.discImageRoots(), QStringList());
+
+    // Disc images are loop mounts of an iso9660 or udf file system; a disc in a drive is not one.
+    fixture::writeFile(paths.mounts, mounts + "/dev/loop0 /media/player/DTR\\040CD iso9660 ro 0 0\n"
+                                              "/dev/sda1 /home ext4 rw 0 0\n"
+                                              "/dev/loop1 /mnt/sc udf ro 0 0\n");
+    EXPECT_EQ(table.discImageRoots(), (QStringList{"/media/player/DTR CD", "/mnt/sc"}));
 }
 
 TEST(ProgramStarter, WindowsProgramsRunThroughWine)
@@ -140,10 +206,27 @@ TEST(ProgramStarter, WindowsProgramsRunThroughWine)
     fixture::writeFile(script, "#!/bin/sh\n");
     const QStringList args{QStringLiteral("-x")};
 
-    EXPECT_EQ(commandFor(exe, args), (StartCommand{QStringLiteral("wine"), {exe, "-x"}}));
-    EXPECT_EQ(commandFor(script, args), (StartCommand{script, args}));
-    EXPECT_EQ(commandFor(QStringLiteral("jstest-gtk"), {}),
-              (StartCommand{QStringLiteral("jstest-gtk"), {}}));
+    const QString wine = QStringLiteral("wine");
+    const WineSetup lutris{QStringLiteral("/home/p/Games/dtr"),
+                           QStringLiteral("/runners/bin/wine")};
+    const WineSetup prefixOnly{QStringLiteral("/home/p/.wine-dtr"), {}};
+    struct Case {
+        QString program;
+        WineSetup setup;
+        StartCommand command;
+    };
+    const Case cases[] = {
+        {exe, {}, {wine, {exe, "-x"}, {}}},
+        {exe, prefixOnly, {wine, {exe, "-x"}, prefixOnly.prefix}},
+        {exe, lutris, {lutris.wine, {exe, "-x"}, lutris.prefix}},
+        {wine, lutris, {lutris.wine, args, lutris.prefix}},
+        {wine, {}, {wine, args, {}}},
+        // Only Windows programs run in the game's Wine.
+        {script, lutris, {script, args, {}}},
+        {QStringLiteral("jstest-gtk"), lutris, {QStringLiteral("jstest-gtk"), args, {}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(commandFor(c.program, args, c.setup), c.command) << c.program.toStdString();
 }
 
 } // namespace

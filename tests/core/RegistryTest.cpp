@@ -2,6 +2,7 @@
 #include "core/registry/Registry.h"
 
 #include "core/registry/RegFile.h"
+#include "core/registry/RegistryCommands.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
 
@@ -63,6 +64,37 @@ TEST_F(RegistryTest, MissingKeyIsNeverCreatedByAWrite)
     ASSERT_TRUE(registry.SetKeyValue(kKey, "(Dir)", QStringLiteral("/x"), RegistryType::String));
     ASSERT_TRUE(registry.DeleteValue(kKey, "(DIR)"));
     EXPECT_TRUE(std::holds_alternative<std::monostate>(registry.QueryValue(kKey, "(Dir)")));
+}
+
+// "registry get" on a value it cannot read says why in one clause: the file is no registry file
+// (Wine's own system.reg, garbage), or the value is of a type it does not read.
+TEST_F(RegistryTest, AValueThatCannotBeReadSaysWhy)
+{
+    struct Case {
+        QByteArray file;
+        const char* why; // after "No value ... in FILE"
+    };
+    const QByteArray section = "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\A]\r\n";
+    const Case cases[] = {
+        {section + "\"v\"=hex:01,02\r\n",
+         ": it is hex REG_BINARY, which the utility does not read"},
+        {section + "\"v\"=hex(7):41,00,00,00\r\n",
+         ": it is hex(7) REG_MULTI_SZ, which the utility does not read"},
+        {section + "\"v\"=hex(2):25,00,00,00\r\n",
+         ": it is hex(2) REG_EXPAND_SZ, which the utility does not read"},
+        {"WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n",
+         ": it is not a registry file (line 1: not a registry export (no REGEDIT4 header))"},
+        {section + "\"w\"=\"other\"\r\n", ""},
+        {section, ""},
+    };
+    for (const Case& c : cases) {
+        writeRaw(c.file);
+        const RegistryValueOutcome outcome = getRegistryValue(registry, "A", "v");
+        ASSERT_EQ(outcome.messages.size(), 1);
+        EXPECT_EQ(outcome.messages[0].text,
+                  "No value \"v\" under [HKEY_LOCAL_MACHINE\\A] in " + path + QLatin1String(c.why))
+            << c.file.toStdString();
+    }
 }
 
 TEST_F(RegistryTest, ReadsFilesWrittenByWindowsToolsAndKeepsWhatItDoesNotUnderstand)

@@ -8,8 +8,8 @@
 namespace fixture
 {
 
-// Records every program it is asked to start, with its arguments and folder, and answers with
-// `succeeds`.
+// Records every program it is asked to start, with its arguments, folder and the Wine it runs in
+// (WINEPREFIX and the wine program), and answers with `succeeds`.
 class FakeProgramStarter : public tarvelin::ProgramStarter
 {
 public:
@@ -17,6 +17,7 @@ public:
         QString program;
         QStringList args;
         QString workingDirectory;
+        tarvelin::WineSetup wine;
     };
 
     bool succeeds = true;
@@ -29,7 +30,12 @@ public:
     bool startDetachedIn(const QString& program, const QStringList& args,
                          const QString& workingDirectory) override
     {
-        starts.append({program, args, workingDirectory});
+        return startInWine(program, args, workingDirectory, {});
+    }
+    bool startInWine(const QString& program, const QStringList& args,
+                     const QString& workingDirectory, const tarvelin::WineSetup& wine) override
+    {
+        starts.append({program, args, workingDirectory, wine});
         return succeeds;
     }
 };

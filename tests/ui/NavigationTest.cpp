@@ -3,6 +3,7 @@
 #include "core/motion/SlideSteps.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
+#include "core/registry/WinePrefixMemory.h"
 #include "support/FakeProgramStarter.h"
 #include "support/StoreBytes.h"
 #include "support/ui/Windows.h"
@@ -188,6 +189,13 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->text(QAccessible::Name), QStringLiteral("/games/Sprint Cars"));
     EXPECT_TRUE(sprintDirectory->focusPolicy() & Qt::TabFocus);
+
+    // The prefix the game plays in is told beside its directory.
+    ASSERT_TRUE(
+        rememberWinePrefix(registry, SprintCarsProfile, QStringLiteral("/home/p/.wine-sc")));
+    DirectoriesWindow withPrefix(registry, FormScroll::kInstantSlide);
+    EXPECT_EQ(withPrefix.findChild<QLabel*>("Label5")->accessibleDescription(),
+              QStringLiteral("Wine prefix: /home/p/.wine-sc (remembered)"));
 }
 
 TEST_F(NavigationTest, GameWindowsTakeThePlaceOfTheWindowTheyReplace)

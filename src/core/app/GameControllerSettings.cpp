@@ -6,12 +6,13 @@
 namespace tarvelin
 {
 
-CommandOutcome startGameControllerSettings(ProgramStarter& starter)
+CommandOutcome startGameControllerSettings(ProgramStarter& starter, const WineSetup& wine)
 {
     CommandOutcome outcome;
-    outcome.done = starter.startDetached(QStringLiteral("jstest-gtk"), {}) ||
-                   starter.startDetached(QStringLiteral("wine"),
-                                         {QStringLiteral("control"), QStringLiteral("joy.cpl")});
+    outcome.done =
+        starter.startDetached(QStringLiteral("jstest-gtk"), {}) ||
+        starter.startInWine(QStringLiteral("wine"),
+                            {QStringLiteral("control"), QStringLiteral("joy.cpl")}, {}, wine);
     if (!outcome.done)
         outcome.messages.push_back(exclamation(QString::fromLatin1(kNoControllerSettings)));
     return outcome;

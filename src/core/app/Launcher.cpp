@@ -40,18 +40,33 @@ QString opticalDiscRoot(const DriveTable& drives)
     return root.isEmpty() ? QString::fromLatin1(kUnknownDrive) : root;
 }
 
-LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, ProgramStarter& starter)
+QString gameDiscRoot(const DriveTable& drives)
+{
+    QStringList roots;
+    const QString optical = opticalDiscRoot(drives);
+    if (optical != QLatin1String(kUnknownDrive))
+        roots << optical;
+    // A player without a drive mounts the game's CD as an image instead.
+    roots << drives.discImageRoots();
+    for (const QString& root : roots) {
+        if (!findLaunchProgram(root).isEmpty())
+            return root;
+        qCInfo(lcLauncher) << "no" << kLaunchProgram << "in" << root;
+    }
+    return {};
+}
+
+LaunchOutcome Launch(const GameProfile& profile, const DriveTable& drives, ProgramStarter& starter,
+                     const WineSetup& wine)
 {
     LaunchOutcome outcome;
-    const QString root = opticalDiscRoot(drives);
-    if (root != QLatin1String(kUnknownDrive)) {
+    const QString root = gameDiscRoot(drives);
+    if (!root.isEmpty()) {
         outcome.program = findLaunchProgram(root);
-        if (outcome.program.isEmpty())
-            qCInfo(lcLauncher) << "no" << kLaunchProgram << "in" << root;
-        else
-            outcome.done = starter.startDetachedIn(outcome.program, {}, root);
+        outcome.done = starter.startInWine(outcome.program, {}, root, wine);
     } else {
-        qCInfo(lcLauncher) << "no optical drive with a disc mounted";
+        qCInfo(lcLauncher) << "no disc with" << kLaunchProgram
+                           << "in a drive or mounted as an image";
     }
     if (!outcome.done)
         outcome.messages.push_back(exclamation(profile.CdMissingMessage));

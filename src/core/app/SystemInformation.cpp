@@ -3,8 +3,10 @@
 
 #include "core/platform/FileIO.h"
 #include "core/platform/FolderSteps.h"
+#include "core/platform/PathInfo.h"
 #include "core/platform/ProgramStarter.h"
 #include "core/registry/Registry.h"
+#include "core/registry/WinePrefixMemory.h"
 
 namespace tarvelin
 {
@@ -54,14 +56,15 @@ CommandOutcome StartSysInfo(const Registry& registry, ProgramStarter& starter)
     QString path;
     if (GetKeyValue(registry, QString::fromLatin1(kSysInfoKey),
                     QString::fromLatin1(kSysInfoPathValue), path)) {
-        if (starter.startDetached(path, {}))
+        if (starter.startInWine(path, {}, {}, eitherGameWineSetup(registry)))
             return started;
     } else {
         QString folder;
         if (GetKeyValue(registry, QString::fromLatin1(kSharedToolsKey),
                         QString::fromLatin1(kSharedToolsSysInfoValue), folder)) {
             const QString program = sysInfoProgramIn(folder);
-            if (!program.isEmpty() && starter.startDetached(program, {}))
+            if (!program.isEmpty() &&
+                starter.startInWine(program, {}, {}, eitherGameWineSetup(registry)))
                 return started;
         }
     }

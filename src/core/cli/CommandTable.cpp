@@ -21,8 +21,8 @@ constexpr OptionSpec kOptions[] = {
     {GameDir, "game-dir", 0, "DIR", ValueKind::Directory,
      "the game directory, instead of the one in the registry file or the Wine prefix"},
     {WinePrefix, "wine-prefix", 0, "DIR", ValueKind::Directory,
-     "the Wine prefix a game missing from the registry file is looked up in (default "
-     "$WINEPREFIX, else ~/.wine)"},
+     "the Wine prefix a game missing from the registry file is looked up in first (then "
+     "$WINEPREFIX, ~/.wine, Lutris, Bottles, PlayOnLinux, Heroic and Steam's prefixes)"},
     {Registry, "registry", 0, "FILE", ValueKind::File,
      "the registry file (default $TARVELIN_REGISTRY, else "
      "$XDG_CONFIG_HOME/tarvelin-setup-utility/registry.reg)"},
@@ -127,7 +127,8 @@ constexpr CommandOption kRegistryChangeOptions[] = {kDryRunOption};
 constexpr CommandOption kRegistrySetOptions[] = {{.option = Dword}, kDryRunOption};
 constexpr CommandOption kImportWineOptions[] = {
     {.option = Game, .help = "only this game (default: both)"},
-    {.option = WinePrefix, .help = "the Wine prefix (default $WINEPREFIX, else ~/.wine)"},
+    {.option = WinePrefix,
+     .help = "only this Wine prefix (default: every place a player keeps one)"},
     {.option = DryRun, .help = "only show what was found; the registry file is not changed"},
 };
 

@@ -11,10 +11,11 @@ namespace tarvelin::cli
 // The game of --game; only called for a command the table gives that option as required.
 const GameProfile& profileOf(const CommandContext& context);
 
-// --wine-prefix, else $WINEPREFIX, else ~/.wine.
-QString winePrefix(const CommandContext& context);
+// --wine-prefix; empty when not given.
+QString givenWinePrefix(const CommandContext& context);
 
-// The game directory: --game-dir, else the registry file, else the Wine prefix. Nothing, with
+// The game directory: --game-dir, else the registry file, else the first Wine prefix that holds
+// the game, which the registry file then remembers for the game. Nothing, with
 // the player told where to point the utility, when none holds the game.
 std::optional<GameContext> resolveGame(CommandContext& context);
 

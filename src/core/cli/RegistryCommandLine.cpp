@@ -17,17 +17,21 @@ namespace tarvelin::cli
 namespace
 {
 
-// One line a game: where Wine installed it and where that folder is on Linux.
+// One line for each prefix that holds the game: where Wine installed it, where that folder is on
+// Linux, and the prefix.
 void printFound(CommandContext& context, const WineGameImport& game)
 {
     QTextStream& out = context.out;
-    out << game.profile->gameTitle << ": ";
-    if (game.found.windowsPath.isEmpty())
-        out << "not installed in this prefix\n";
-    else if (game.found.linuxPath.isEmpty())
-        out << game.found.windowsPath << " (not found on disk)\n";
-    else
-        out << game.found.windowsPath << " -> " << game.found.linuxPath << '\n';
+    if (game.search.holding.empty())
+        out << game.profile->gameTitle << ": not installed in any Wine prefix looked at\n";
+    for (const WinePrefixFind& find : game.search.holding) {
+        out << game.profile->gameTitle << ": ";
+        if (find.found.linuxPath.isEmpty())
+            out << find.found.windowsPath << " (not found on disk)";
+        else
+            out << find.found.windowsPath << " -> " << find.found.linuxPath;
+        out << " in " << find.place.prefix << " (" << find.place.origin << ")\n";
+    }
 }
 
 QJsonValue jsonValue(const RegistryValue& value)
@@ -132,13 +136,14 @@ int runRegistryImportWine(CommandContext& context)
     std::vector<const GameProfile*> games{&DirtTrackRacingProfile, &SprintCarsProfile};
     if (context.invocation.has(Option::Game))
         games = {&profileOf(context)};
-    const QString prefix = winePrefix(context);
     const WineImportOutcome outcome = importGameDirectoriesFromWine(
-        context.registry, prefix, games, context.invocation.has(Option::DryRun));
+        context.registry, WinePrefixSources::ofThisProcess(givenWinePrefix(context), {}), games,
+        context.invocation.has(Option::DryRun));
     if (context.json()) {
-        QJsonArray games;
+        QJsonArray found;
         for (const WineGameImport& game : outcome.games) {
-            games.append(QJsonObject{{QStringLiteral("game"), game.profile->id},
+            found.append(QJsonObject{{QStringLiteral("game"), game.profile->id},
+                                     {QStringLiteral("prefix"), game.in.prefix},
                                      {QStringLiteral("windows_path"), game.found.windowsPath},
                                      {QStringLiteral("linux_path"), game.found.linuxPath},
                                      {QStringLiteral("written"), game.written}});
@@ -146,11 +151,10 @@ int runRegistryImportWine(CommandContext& context)
         return report(context, outcome, {},
                       OrderedJson()
                           .add("registry", context.registry.filePath())
-                          .add("prefix", prefix)
-                          .add("games", games));
+                          .add("prefix", givenWinePrefix(context))
+                          .add("games", found));
     }
     if (!outcome.games.empty()) {
-        context.out << "Wine prefix: " << prefix << '\n';
         for (const WineGameImport& game : outcome.games)
             printFound(context, game);
         context.out.flush();

@@ -123,4 +123,22 @@ QString SystemDriveTable::mountPoint(const QString& device) const
     return {};
 }
 
+QStringList SystemDriveTable::discImageRoots() const
+{
+    const QStringList drives = opticalDrives();
+    QStringList roots;
+    for (const QByteArray& line : readTable(paths_.mounts).split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 3 || (fields.at(2) != "iso9660" && fields.at(2) != "udf"))
+            continue;
+        const QString source = unescapeMountField(fields.at(0));
+        const bool inDrive = std::any_of(drives.cbegin(), drives.cend(), [&](const QString& drive) {
+            return source == drive || canonical(source) == canonical(drive);
+        });
+        if (!inDrive)
+            roots << unescapeMountField(fields.at(1));
+    }
+    return roots;
+}
+
 } // namespace tarvelin

@@ -18,6 +18,9 @@ public:
     virtual QStringList opticalDrives() const = 0;
     // Where the disc in `device` is mounted, or the empty text when nothing is.
     virtual QString mountPoint(const QString& device) const = 0;
+    // Where the disc file systems (iso9660, udf) that are not in an optical drive are mounted, in
+    // the order they were mounted: the loop mounts of disc images.
+    virtual QStringList discImageRoots() const = 0;
 };
 
 // The drive table of this machine, from /proc/sys/dev/cdrom/info (else the sr* nodes of /dev) and
@@ -36,6 +39,7 @@ public:
 
     QStringList opticalDrives() const override;
     QString mountPoint(const QString& device) const override;
+    QStringList discImageRoots() const override;
 
 private:
     Paths paths_;

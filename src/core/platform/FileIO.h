@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace tarvelin
@@ -126,6 +127,10 @@ FileResult renameFile(const QString& from, const QString& to);
 FileResult flushFolder(const QString& folder);
 // Copies through saveFileAtomically, so a failed copy leaves no partial target.
 FileResult copyFile(const QString& from, const QString& to, qsizetype maxSize);
+
+// The names of the entries of `folder` (hidden ones too, never "." and ".."), in byte order; none
+// when it cannot be read. A name that is not UTF-8 comes back as decodeFileName gives it.
+QStringList listFolder(const QString& folder);
 
 // Folder + "/" + name, without a second "/" when the folder already ends in one.
 QString joinPath(const QString& folder, const QString& name);

@@ -15,11 +15,14 @@ bool isWindowsProgram(const QString& path)
     return start.ok && start.bytes == "MZ";
 }
 
-StartCommand commandFor(const QString& program, const QStringList& args)
+StartCommand commandFor(const QString& program, const QStringList& args, const WineSetup& wine)
 {
+    const QString wineProgram = wine.wine.isEmpty() ? QStringLiteral("wine") : wine.wine;
+    if (program == QLatin1String("wine"))
+        return {wineProgram, args, wine.prefix};
     if (isWindowsProgram(program))
-        return {QStringLiteral("wine"), QStringList{program} + args};
-    return {program, args};
+        return {wineProgram, QStringList{program} + args, wine.prefix};
+    return {program, args, {}};
 }
 
 bool DetachedProgramStarter::startDetached(const QString& program, const QStringList& args)
@@ -30,11 +33,26 @@ bool DetachedProgramStarter::startDetached(const QString& program, const QString
 bool DetachedProgramStarter::startDetachedIn(const QString& program, const QStringList& args,
                                              const QString& workingDirectory)
 {
-    const StartCommand command = commandFor(program, args);
-    const bool started =
-        QProcess::startDetached(command.program, command.args, workingDirectory, nullptr);
+    return startInWine(program, args, workingDirectory, {});
+}
+
+bool DetachedProgramStarter::startInWine(const QString& program, const QStringList& args,
+                                         const QString& workingDirectory, const WineSetup& wine)
+{
+    const StartCommand command = commandFor(program, args, wine);
+    QProcess process;
+    process.setProgram(command.program);
+    process.setArguments(command.args);
+    process.setWorkingDirectory(workingDirectory);
+    if (!command.winePrefix.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEPREFIX"), command.winePrefix);
+        process.setProcessEnvironment(environment);
+    }
+    const bool started = process.startDetached();
     if (!started)
-        qCWarning(lcStarter) << "could not start" << command.program << command.args;
+        qCWarning(lcStarter) << "could not start" << command.program << command.args << "in"
+                             << command.winePrefix;
     return started;
 }
 

@@ -7,6 +7,14 @@
 namespace tarvelin
 {
 
+// The Wine a Windows program runs in: the prefix it gets as WINEPREFIX and the wine program of
+// that prefix's runner. Empty parts: Wine's own default prefix, the `wine` on the PATH.
+struct WineSetup {
+    QString prefix;
+    QString wine;
+    friend bool operator==(const WineSetup&, const WineSetup&) = default;
+};
+
 // Starts another program without waiting for it: the game's launcher, the controller settings.
 class ProgramStarter
 {
@@ -23,20 +31,26 @@ public:
         Q_UNUSED(workingDirectory);
         return startDetached(program, args);
     }
+    // The same, a Windows program (and the program named "wine") running in `wine`.
+    virtual bool startInWine(const QString& program, const QStringList& args,
+                             const QString& workingDirectory, const WineSetup& wine) = 0;
 };
 
 // A program and its arguments as they are handed to the process.
 struct StartCommand {
     QString program;
     QStringList args;
+    QString winePrefix; // WINEPREFIX of the program; empty: the utility's own environment
     friend bool operator==(const StartCommand&, const StartCommand&) = default;
 };
 
 // True when `path` is a file that starts with the "MZ" header of DOS and Windows programs.
 bool isWindowsProgram(const QString& path);
 
-// What runs `program`: a Windows program goes through `wine`, anything else is run as it is.
-StartCommand commandFor(const QString& program, const QStringList& args);
+// What runs `program`: a Windows program goes through the setup's wine in its prefix, and so does
+// the program named "wine" itself; anything else is run as it is.
+StartCommand commandFor(const QString& program, const QStringList& args,
+                        const WineSetup& wine = {});
 
 // The real starter: QProcess::startDetached, through wine for Windows programs.
 class DetachedProgramStarter : public ProgramStarter
@@ -45,6 +59,8 @@ public:
     bool startDetached(const QString& program, const QStringList& args) override;
     bool startDetachedIn(const QString& program, const QStringList& args,
                          const QString& workingDirectory) override;
+    bool startInWine(const QString& program, const QStringList& args,
+                     const QString& workingDirectory, const WineSetup& wine) override;
 };
 
 } // namespace tarvelin

@@ -165,6 +165,28 @@ RegistryValue Registry::QueryValue(const QString& keyPath, const QString& valueN
     return {};
 }
 
+QString Registry::whyNoValue(const QString& keyPath, const QString& valueName) const
+{
+    const Loaded loaded = load(filePath_);
+    if (!loaded.ok)
+        return loaded.missing ? QString() : loaded.error;
+    const RegSection* section = loaded.file.section(sectionPath(keyPath));
+    const RegEntry* entry = section ? section->entry(valueName) : nullptr;
+    if (!entry || entry->kind != RegEntry::Kind::Other)
+        return {};
+    static const std::pair<const char*, const char*> kTypes[] = {
+        {"hex:", "REG_BINARY"},       {"hex(0):", "REG_NONE"},   {"hex(1):", "REG_SZ"},
+        {"hex(2):", "REG_EXPAND_SZ"}, {"hex(3):", "REG_BINARY"}, {"hex(4):", "REG_DWORD"},
+        {"hex(7):", "REG_MULTI_SZ"},  {"hex(b):", "REG_QWORD"}};
+    const QString data = entry->rawData.trimmed();
+    for (const auto& [form, type] : kTypes)
+        if (data.startsWith(QLatin1String(form), Qt::CaseInsensitive))
+            return QStringLiteral("it is %1 %2, which the utility does not read")
+                .arg(QLatin1String(form).chopped(1), QLatin1String(type));
+    return QStringLiteral("it is %1, which the utility does not read")
+        .arg(data.section(u':', 0, 0));
+}
+
 QString Registry::namesProblem(const QString& keyPath, const QString* valueName)
 {
     if (QString problem = keyPathProblem(sectionPath(keyPath)); !problem.isEmpty())

@@ -35,6 +35,10 @@ public:
     const QString& filePath() const { return filePath_; }
 
     RegistryValue QueryValue(const QString& keyPath, const QString& valueName) const;
+    // Why QueryValue reads nothing where the file is no registry file or the value is of a type
+    // the utility does not read ("it is hex(7): REG_MULTI_SZ"); empty for a value or key that is
+    // simply missing, and for a value that reads.
+    QString whyNoValue(const QString& keyPath, const QString& valueName) const;
     // Writes into an existing key only; a missing key makes this do nothing, as on Windows.
     // The change methods return whether the file now holds the change.
     bool SetKeyValue(const QString& keyPath, const QString& valueName, const RegistryValue& value,

@@ -9,11 +9,15 @@ RegistryValueOutcome getRegistryValue(const Registry& registry, const QString& k
 {
     RegistryValueOutcome outcome;
     outcome.value = registry.QueryValue(keyPath, valueName);
-    if (std::holds_alternative<std::monostate>(outcome.value))
-        return refused(exclamation(QStringLiteral("No value \"%1\" under [HKEY_LOCAL_MACHINE\\%2] "
-                                                  "in %3")
-                                       .arg(valueName, keyPath, registry.filePath())),
-                       {}, std::move(outcome));
+    if (std::holds_alternative<std::monostate>(outcome.value)) {
+        const QString why = registry.whyNoValue(keyPath, valueName);
+        return refused(
+            exclamation(QStringLiteral("No value \"%1\" under [HKEY_LOCAL_MACHINE\\%2] "
+                                       "in %3%4")
+                            .arg(valueName, keyPath, registry.filePath(),
+                                 why.isEmpty() ? QString() : QStringLiteral(": ") + why)),
+            {}, std::move(outcome));
+    }
     outcome.done = true;
     return outcome;
 }

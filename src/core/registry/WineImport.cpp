@@ -5,6 +5,7 @@
 #include "core/platform/PathInfo.h"
 #include "core/registry/Registry.h"
 #include "core/registry/RegistryCommands.h"
+#include "core/registry/WinePrefixMemory.h"
 
 namespace tarvelin
 {
@@ -12,54 +13,85 @@ namespace tarvelin
 namespace
 {
 
-// Keeps the game's Linux folder as its game directory; the message when it was not written.
-std::optional<Message> writeGameDirectory(Registry& registry, WineGameImport& game)
+// Keeps the game's Linux folder as its game directory and its prefix beside it; the message when
+// they were not written.
+std::optional<Message> writeGameDirectory(Registry& registry, WineGameImport& game,
+                                          bool alreadyHeld)
 {
     const GameProfile& profile = *game.profile;
-    const QString before =
-        registryText(registry.QueryValue(profile.GameKey, profile.DirectoryValueName));
-    if (before == game.found.linuxPath) {
-        game.written = true;
-        return std::nullopt;
+    if (!alreadyHeld) {
+        const CommandOutcome set =
+            setRegistryValue(registry, profile.GameKey, profile.DirectoryValueName,
+                             game.found.linuxPath, RegistryType::String);
+        if (!set.done)
+            return set.messages.front();
     }
-    const CommandOutcome set =
-        setRegistryValue(registry, profile.GameKey, profile.DirectoryValueName,
-                         game.found.linuxPath, RegistryType::String);
-    if (!set.done)
-        return set.messages.front();
+    if (!rememberWinePrefix(registry, profile, game.in.prefix))
+        return registryNotChangedMessage(registry);
     game.written = true;
-    game.replaced = before;
     return std::nullopt;
+}
+
+QList<WinePrefixPlace> placesToRead(const WinePrefixSources& sources)
+{
+    if (!sources.given.isEmpty())
+        return {{sources.given, QStringLiteral("--wine-prefix")}};
+    return winePrefixPlaces(sources);
+}
+
+Message nothingFound(const WinePrefixSources& sources, qsizetype placesRead)
+{
+    if (!sources.given.isEmpty())
+        return exclamation(QStringLiteral("No game directory to import from the Wine prefix %1.")
+                               .arg(sources.given));
+    return exclamation(QStringLiteral("No game directory to import: none of the %1 Wine prefixes "
+                                      "looked at holds a game with its folder on disk.")
+                           .arg(placesRead));
 }
 
 } // namespace
 
-WineImportOutcome importGameDirectoriesFromWine(Registry& registry, const QString& winePrefix,
+WineImportOutcome importGameDirectoriesFromWine(Registry& registry,
+                                                const WinePrefixSources& sources,
                                                 std::span<const GameProfile* const> games,
                                                 bool dryRun)
 {
-    if (!PathInfo(winePrefix + QStringLiteral("/system.reg")).isFile())
+    if (!sources.given.isEmpty() &&
+        !PathInfo(sources.given + QStringLiteral("/system.reg")).isFile())
         return refused<WineImportOutcome>(
             exclamation(QStringLiteral("No Wine registry at %1/system.reg. Name the prefix with "
                                        "--wine-prefix DIR.")
-                            .arg(winePrefix)));
+                            .arg(sources.given)));
+    const QList<WinePrefixPlace> places = placesToRead(sources);
     WineImportOutcome outcome;
     int found = 0;
     int written = 0;
     for (const GameProfile* profile : games) {
         WineGameImport& game = outcome.games.emplace_back();
         game.profile = profile;
-        game.found = findWineGameDirectory(*profile, winePrefix);
-        if (game.found.windowsPath.isEmpty() || game.found.linuxPath.isEmpty())
-            continue;
-        ++found;
-        if (dryRun)
-            continue;
-        if (const std::optional<Message> notWritten = writeGameDirectory(registry, game)) {
-            outcome.messages.push_back(*notWritten);
+        game.search = searchWinePrefixes(*profile, places);
+        const WinePrefixFind* used = game.search.used();
+        if (!used) {
+            if (!game.search.holding.empty())
+                game.found = game.search.holding.front().found;
             continue;
         }
-        ++written;
+        game.found = used->found;
+        game.in = used->place;
+        ++found;
+        const QString before =
+            registryText(registry.QueryValue(profile->GameKey, profile->DirectoryValueName));
+        const bool alreadyHeld = before == game.found.linuxPath;
+        if (!alreadyHeld)
+            game.replaced = before;
+        if (!dryRun) {
+            if (const std::optional<Message> notWritten =
+                    writeGameDirectory(registry, game, alreadyHeld)) {
+                outcome.messages.push_back(*notWritten);
+                continue;
+            }
+            ++written;
+        }
         if (!game.replaced.isEmpty())
             outcome.messages.push_back(
                 {QStringLiteral("%1 replaces %2 for %3.")
@@ -67,9 +99,7 @@ WineImportOutcome importGameDirectoriesFromWine(Registry& registry, const QStrin
                  MessageIcon::Information});
     }
     if (found == 0) {
-        outcome.messages.push_back(
-            exclamation(QStringLiteral("No game directory to import from the Wine prefix %1.")
-                            .arg(winePrefix)));
+        outcome.messages.push_back(nothingFound(sources, places.size()));
         return outcome;
     }
     if (dryRun) {

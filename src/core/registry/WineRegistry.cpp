@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
+#include <array>
 
 namespace tarvelin
 {
@@ -306,6 +307,11 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+char upperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Most keys of the file are plain ASCII with "\\" between their parts and differ from the one
 // wanted within a few characters: telling so without decoding keeps a large file quick. False
 // when unsure (another escape, a character beyond ASCII), so that the key is decoded in full.
@@ -395,6 +401,37 @@ QList<WineKey> readWantedKeys(LineReader& lines, const QStringList& wanted)
     return keys;
 }
 
+// Horspool's search, letters in any case: it looks at about one byte in `wanted.size()`, so that
+// the file is passed over in the time it takes to read it.
+bool mentionsAnyCase(QByteArrayView text, QByteArrayView wanted)
+{
+    const qsizetype size = wanted.size();
+    if (text.size() < size)
+        return false;
+    QByteArray lowered(size, '\0');
+    std::array<qsizetype, 256> skip;
+    skip.fill(size);
+    for (qsizetype i = 0; i < size; ++i) {
+        lowered[i] = lowerAscii(wanted[i]);
+        if (i + 1 < size) {
+            skip[static_cast<unsigned char>(lowered[i])] = size - 1 - i;
+            skip[static_cast<unsigned char>(upperAscii(lowered[i]))] = size - 1 - i;
+        }
+    }
+    const char* const wantedLow = lowered.constData();
+    const char* const bytes = text.data();
+    for (qsizetype pos = 0; pos + size <= text.size();) {
+        const char last = bytes[pos + size - 1];
+        qsizetype i = size - 1;
+        while (i >= 0 && lowerAscii(bytes[pos + i]) == wantedLow[i])
+            --i;
+        if (i < 0)
+            return true;
+        pos += skip[static_cast<unsigned char>(last)];
+    }
+    return false;
+}
+
 } // namespace
 
 QString wow64KeyPath(const QString& keyPath)
@@ -423,7 +460,8 @@ WineRegistry WineRegistry::parse(QByteArrayView bytes, const QStringList& keyPat
     return registry;
 }
 
-WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList& keyPaths)
+WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList& keyPaths,
+                                QByteArrayView mentions)
 {
     const FileContents contents = readWholeFile(systemRegPath, kMaxSystemRegSize);
     if (!contents.ok) {
@@ -431,6 +469,10 @@ WineRegistry WineRegistry::read(const QString& systemRegPath, const QStringList&
             qCWarning(lcWine) << "cannot read" << systemRegPath << contents.error;
         return {};
     }
+    if (!mentions.isEmpty() && !mentionsAnyCase(contents.bytes, mentions))
+        return parse(
+            QByteArrayView(contents.bytes).first(std::min(contents.bytes.size(), kHeader.size())),
+            {});
     WineRegistry registry = parse(contents.bytes, keyPaths);
     if (!registry.isValid())
         qCWarning(lcWine) << systemRegPath << "is not a Wine registry file";
@@ -469,6 +511,15 @@ RegistryValue WineRegistry::QueryValue(const QString& keyPath, const QString& va
         return {};
     }
     return {};
+}
+
+quint32 WineRegistry::valueType(const QString& keyPath, const QString& valueName) const
+{
+    if (const WineKey* found = key(keyPath))
+        for (const WineValue& value : found->values)
+            if (sameName(value.name, valueName))
+                return value.type;
+    return 0;
 }
 
 } // namespace tarvelin

@@ -42,7 +42,11 @@ public:
     // key at all. Lines that cannot be understood are passed over, as Wine itself does, so a
     // cut or damaged value is missing rather than wrong.
     static WineRegistry parse(QByteArrayView bytes, const QStringList& keyPaths);
-    static WineRegistry read(const QString& systemRegPath, const QStringList& keyPaths);
+    // With `mentions`, a file that does not hold that text in any letter case (a key's name is
+    // written as it is) holds none of the keys: it is not parsed, which keeps a search through many
+    // prefixes to reading their files.
+    static WineRegistry read(const QString& systemRegPath, const QStringList& keyPaths,
+                             QByteArrayView mentions = {});
 
     // True when the file was a Wine registry at all.
     bool isValid() const { return valid_; }
@@ -52,6 +56,8 @@ public:
     // As Registry::QueryValue: REG_SZ and REG_EXPAND_SZ read as text (also when Wine wrote them
     // as UTF-16 bytes), a four-byte REG_DWORD as a number, anything else as nothing.
     RegistryValue QueryValue(const QString& keyPath, const QString& valueName) const;
+    // The value's type as Wine stores it (2: REG_EXPAND_SZ, to be expanded); 0 when there is none.
+    quint32 valueType(const QString& keyPath, const QString& valueName) const;
 
 private:
     bool valid_ = false;

@@ -4,6 +4,7 @@
 #include "core/Logging.h"
 #include "core/app/Launcher.h"
 #include "core/game/GameProfile.h"
+#include "core/registry/WinePrefixMemory.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/historywindow/HistoryWindow.h"
 #include "ui/session/Navigator.h"
@@ -33,8 +34,9 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
     QObject::connect(&window, &GameWindow::aboutRequested, &navigator,
                      [&navigator, self] { navigator.showAbout(self); });
     QObject::connect(&window, &GameWindow::quitRequested, &navigator, &Navigator::quit);
-    QObject::connect(&window, &GameWindow::controllerSettingsRequested, &navigator,
-                     [&navigator, self] { navigator.startControllerSettings(self); });
+    QObject::connect(
+        &window, &GameWindow::controllerSettingsRequested, &navigator,
+        [&navigator, self, &profile] { navigator.startControllerSettings(self, &profile); });
     QObject::connect(
         &window, &GameWindow::helpRequested, &navigator,
         [&navigator, self](const QString& topic) { navigator.showHelpContents(topic, self); });
@@ -44,7 +46,8 @@ void connectGameWindow(GameWindow& window, Navigator& navigator, ShellPlatform& 
     QObject::connect(
         &window, &GameWindow::launchRequested, &navigator, [&navigator, &platform, self, &profile] {
             showCommandOutcome(self,
-                               Launch(profile, *platform.drives, *navigator.services().programs),
+                               Launch(profile, *platform.drives, *navigator.services().programs,
+                                      wineSetupOf(profile, *navigator.services().registry)),
                                lcLauncher());
         });
 }

@@ -7,6 +7,7 @@
 #include "core/game/GameProfile.h"
 #include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
+#include "core/registry/WinePrefixMemory.h"
 #include "ui/Logging.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/WindowPlacement.h"
@@ -200,9 +201,11 @@ void Navigator::switchGame(QWidget* gameWindow, const GameProfile& current)
         gameWindow->close();
 }
 
-void Navigator::startControllerSettings(QWidget* from)
+void Navigator::startControllerSettings(QWidget* from, const GameProfile* game)
 {
-    showCommandOutcome(from, startGameControllerSettings(*services_.programs), lcStarter());
+    const WineSetup wine =
+        game ? wineSetupOf(*game, *services_.registry) : eitherGameWineSetup(*services_.registry);
+    showCommandOutcome(from, startGameControllerSettings(*services_.programs, wine), lcStarter());
 }
 
 void Navigator::openLink(const QString& address)

@@ -86,7 +86,8 @@ public:
     void backToStart(QWidget* gameWindow);
     void switchGame(QWidget* gameWindow, const GameProfile& current);
 
-    void startControllerSettings(QWidget* from);
+    // In the Wine of `game`; without one, in either game's.
+    void startControllerSettings(QWidget* from, const GameProfile* game = nullptr);
     void openLink(const QString& address);
     // Ends the system at once, whatever windows are open; no window's closing steps run.
     void quit();

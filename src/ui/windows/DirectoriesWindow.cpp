@@ -27,14 +27,21 @@ QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place,
                        const GameProfile& profile, const Registry& registry)
 {
     // A game the registry file does not know is shown where Wine installed it.
-    const QString directory = lookUpGameDirectory(profile, registry, QString());
+    const GameDirectoryFind find = findGameDirectory(profile, registry, QString());
+    const QString& directory = find.directory;
     QLabel* value = placedLabel(parent, name, place, directory);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // The path is the window's content: read as the label's name, reached by Tab.
+    // The path is the window's content: read as the label's name, reached by Tab. The prefix the
+    // game plays in is told beside it, for the player who keeps several.
+    const QString prefix =
+        find.in.prefix.isEmpty()
+            ? QString()
+            : QStringLiteral("Wine prefix: %1 (%2)").arg(find.in.prefix, find.in.origin);
     value->setFocusPolicy(Qt::StrongFocus);
     value->setAccessibleName(directory);
-    value->setAccessibleDescription(profile.gameTitle + QStringLiteral(" game directory"));
-    value->setToolTip(directory);
+    value->setAccessibleDescription(
+        prefix.isEmpty() ? profile.gameTitle + QStringLiteral(" game directory") : prefix);
+    value->setToolTip(prefix.isEmpty() ? directory : directory + u'\n' + prefix);
     value->setStyleSheet(art::paletteStyleSheet(
         QStringLiteral("QLabel { background: $directoryFill; color: $cream; "
                        "border: 1px solid $directoryBorder; border-radius: 3px; "
