@@ -138,6 +138,25 @@ TEST_F(RegistryTest, Utf16ExportStaysUtf16)
     EXPECT_EQ(registryText(registry.QueryValue("Software\\A", "w")), QStringLiteral("ü"));
 }
 
+// Wine's regedit reads REGEDIT4 in the ANSI code page: the file is in the Unicode form as soon as
+// it holds more than ASCII, and keeps its REGEDIT4 bytes while it does not.
+TEST_F(RegistryTest, AFileThatHoldsMoreThanAsciiIsWrittenAsWineReadsIt)
+{
+    writeRaw("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\A]\r\n\"v\"=\"plain\"\r\n\r\n");
+    ASSERT_TRUE(
+        registry.SetKeyValue("Software\\A", "w", QStringLiteral("ascii"), RegistryType::String));
+    EXPECT_TRUE(raw().startsWith("REGEDIT4\r\n"));
+
+    ASSERT_TRUE(
+        registry.SetKeyValue("Software\\A", "w", QStringLiteral("Réglages"), RegistryType::String));
+    const QString header = QStringLiteral("Windows Registry Editor Version 5.00\r\n");
+    QByteArray expected("\xFF\xFE", 2);
+    expected += QByteArray(reinterpret_cast<const char*>(header.utf16()), header.size() * 2);
+    EXPECT_TRUE(raw().startsWith(expected));
+    EXPECT_EQ(registryText(registry.QueryValue("Software\\A", "w")), QStringLiteral("Réglages"));
+    EXPECT_EQ(registryText(registry.QueryValue("Software\\A", "v")), QStringLiteral("plain"));
+}
+
 TEST_F(RegistryTest, FileThatCannotBeParsedIsNeverWritten)
 {
     for (const QByteArray& broken :

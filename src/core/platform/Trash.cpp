@@ -128,8 +128,7 @@ TrashResult SystemTrash::moveToTrash(const QString& path)
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dataHome.isEmpty() || !makeFolders(dataHome, PathKind::Trash))
         return logged(TrashResult::failed(
-            QStringLiteral("There is no folder for the trash (%1), so %2 was not deleted.")
-                .arg(dataHome, path)));
+            QStringLiteral("There is no folder for the trash (%1).").arg(dataHome)));
 
     const qsizetype slash = source.lastIndexOf('/');
     const QByteArray folder = slash <= 0 ? QByteArray("/") : source.left(slash);
@@ -144,9 +143,8 @@ TrashResult SystemTrash::moveToTrash(const QString& path)
         trash = volumeTrash(volumeTop(folder));
     }
     if (trash.isEmpty() || !ensureFolder(trash + "/files") || !ensureFolder(trash + "/info"))
-        return logged(TrashResult::failed(
-            QStringLiteral("The drive of %1 has no trash, so the file was not deleted.")
-                .arg(path)));
+        return logged(
+            TrashResult::failed(QStringLiteral("The drive of %1 has no trash.").arg(path)));
 
     QByteArray trashedName;
     const int fd = claimRecord(trash, fileName, trashedName);

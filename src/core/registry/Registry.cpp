@@ -9,6 +9,7 @@
 #include "core/registry/RegFile.h"
 
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace tarvelin
 {
@@ -96,7 +97,16 @@ QString rewrite(const QString& path, WhenMissing whenMissing, Change change)
         return loaded.error;
     if (QString refused = change(loaded.file); !refused.isEmpty())
         return refused;
-    const QByteArray text = serializeRegFile(loaded.file);
+    QByteArray text = serializeRegFile(loaded.file);
+    // Wine's regedit reads a REGEDIT4 file in the ANSI code page, which turns "Réglages" into
+    // "RÃ©glages": a file that holds more than ASCII is written in the Unicode form, which
+    // regedit reads whole. One of plain ASCII keeps its form and its bytes.
+    if (loaded.file.encoding == RegFile::Encoding::Utf8 &&
+        std::any_of(text.cbegin(), text.cend(), [](char c) { return (c & 0x80) != 0; })) {
+        loaded.file.header = QStringLiteral("Windows Registry Editor Version 5.00");
+        loaded.file.encoding = RegFile::Encoding::Utf16;
+        text = serializeRegFile(loaded.file);
+    }
     if (const RegParse again = parseRegFile(text); !again.ok || again.file != loaded.file) {
         qCWarning(lcRegistry) << "the new text of" << path << "does not read back as written";
         return QStringLiteral("the new text would not read back as written");
