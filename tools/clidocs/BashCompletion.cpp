@@ -9,19 +9,6 @@ namespace tarvelin::cli
 namespace
 {
 
-// Single-quoted for bash, whatever the text holds.
-std::string quoted(std::string_view text)
-{
-    std::string out = "'";
-    for (const char c : text) {
-        if (c == '\'')
-            out += "'\\''";
-        else
-            out += c;
-    }
-    return out + "'";
-}
-
 std::string optionWords(std::span<const CommandOption> options)
 {
     return joined(optionSpellings(options));
@@ -35,30 +22,32 @@ std::string tables()
     for (const OptionSpec& option : optionTable()) {
         if (option.kind == ValueKind::None)
             continue;
-        out += "\n        [" + quoted("--" + std::string(option.name)) +
+        out += "\n        [" + singleQuoted("--" + std::string(option.name)) +
                "]=" + std::string(completionOf(option.kind));
         if (option.shortName != 0)
-            out += "\n        [" + quoted(std::string("-") + option.shortName) +
+            out += "\n        [" + singleQuoted(std::string("-") + option.shortName) +
                    "]=" + std::string(completionOf(option.kind));
     }
     out += "\n    )\n";
 
     const CommandWords words = commandWords();
-    out += "    local commands=" + quoted(joined(words.first)) + "\n";
+    out += "    local commands=" + singleQuoted(joined(words.first)) + "\n";
     out += "    local -A subcommands=(";
     for (const auto& [first, second] : words.second)
-        out += "\n        [" + quoted(first) + "]=" + quoted(joined(second));
+        out += "\n        [" + singleQuoted(first) + "]=" + singleQuoted(joined(second));
     out += "\n    )\n";
 
-    out += "    local windows=" + quoted(optionWords(windowOptions())) + "\n";
-    out += "    local every=" + quoted(optionWords(everyCommandOptions())) + "\n";
+    out += "    local windows=" + singleQuoted(optionWords(windowOptions())) + "\n";
+    out += "    local every=" + singleQuoted(optionWords(everyCommandOptions())) + "\n";
     out += "    local -A options=(";
     for (const CommandSpec& command : commandTable())
-        out += "\n        [" + quoted(command.name) + "]=" + quoted(optionWords(command.options));
+        out += "\n        [" + singleQuoted(command.name) +
+               "]=" + singleQuoted(optionWords(command.options));
     out += "\n    )\n";
     out += "    local -A arguments=(";
     for (const CommandSpec& command : commandTable())
-        out += "\n        [" + quoted(command.name) + "]=" + quoted(joined(argumentKinds(command)));
+        out += "\n        [" + singleQuoted(command.name) +
+               "]=" + singleQuoted(joined(argumentKinds(command)));
     out += "\n    )\n";
     return out;
 }

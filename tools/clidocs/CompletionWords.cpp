@@ -77,4 +77,16 @@ std::string joined(const std::vector<std::string>& words, std::string_view separ
     return out;
 }
 
+std::string singleQuoted(std::string_view text)
+{
+    std::string out = "'";
+    for (const char c : text) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
 } // namespace tarvelin::cli

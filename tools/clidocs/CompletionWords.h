@@ -34,4 +34,7 @@ std::vector<std::string> argumentKinds(const CommandSpec& command);
 
 std::string joined(const std::vector<std::string>& words, std::string_view separator = " ");
 
+// Single-quoted for bash and zsh, whatever the text holds.
+std::string singleQuoted(std::string_view text);
+
 } // namespace tarvelin::cli

@@ -9,56 +9,45 @@ namespace tarvelin::cli
 namespace
 {
 
-// Single-quoted for zsh, whatever the text holds.
-std::string quoted(std::string_view text)
-{
-    std::string out = "'";
-    for (const char c : text) {
-        if (c == '\'')
-            out += "'\\''";
-        else
-            out += c;
-    }
-    return out + "'";
-}
-
 std::string tables()
 {
     std::string out = "    local -A values=(";
     for (const OptionSpec& option : optionTable()) {
         if (option.kind == ValueKind::None)
             continue;
-        out += "\n        " + quoted("--" + std::string(option.name)) + " " +
+        out += "\n        " + singleQuoted("--" + std::string(option.name)) + " " +
                std::string(completionOf(option.kind));
         if (option.shortName != 0)
-            out += "\n        " + quoted(std::string("-") + option.shortName) + " " +
+            out += "\n        " + singleQuoted(std::string("-") + option.shortName) + " " +
                    std::string(completionOf(option.kind));
     }
     out += "\n    )\n    local -A optionHelp=(";
     for (const OptionSpec& option : optionTable())
-        out += "\n        " + quoted("--" + std::string(option.name)) + " " + quoted(option.help);
+        out += "\n        " + singleQuoted("--" + std::string(option.name)) + " " +
+               singleQuoted(option.help);
     out += "\n    )\n";
 
     const CommandWords words = commandWords();
-    out += "    local commands=" + quoted(joined(words.first)) + "\n";
+    out += "    local commands=" + singleQuoted(joined(words.first)) + "\n";
     out += "    local -A subcommands=(";
     for (const auto& [first, second] : words.second)
-        out += "\n        " + quoted(first) + " " + quoted(joined(second));
+        out += "\n        " + singleQuoted(first) + " " + singleQuoted(joined(second));
     out += "\n    )\n    local -A summaries=(";
     for (const auto& [first, second] : words.second)
-        out += "\n        " + quoted(first) + " " + quoted(first + " commands");
+        out += "\n        " + singleQuoted(first) + " " + singleQuoted(first + " commands");
     for (const CommandSpec& command : commandTable())
-        out += "\n        " + quoted(command.name) + " " + quoted(command.summary);
+        out += "\n        " + singleQuoted(command.name) + " " + singleQuoted(command.summary);
     out += "\n    )\n";
-    out += "    local windows=" + quoted(joined(optionSpellings(windowOptions()))) + "\n";
-    out += "    local every=" + quoted(joined(optionSpellings(everyCommandOptions()))) + "\n";
+    out += "    local windows=" + singleQuoted(joined(optionSpellings(windowOptions()))) + "\n";
+    out += "    local every=" + singleQuoted(joined(optionSpellings(everyCommandOptions()))) + "\n";
     out += "    local -A options=(";
     for (const CommandSpec& command : commandTable())
-        out += "\n        " + quoted(command.name) + " " +
-               quoted(joined(optionSpellings(command.options)));
+        out += "\n        " + singleQuoted(command.name) + " " +
+               singleQuoted(joined(optionSpellings(command.options)));
     out += "\n    )\n    local -A arguments=(";
     for (const CommandSpec& command : commandTable())
-        out += "\n        " + quoted(command.name) + " " + quoted(joined(argumentKinds(command)));
+        out += "\n        " + singleQuoted(command.name) + " " +
+               singleQuoted(joined(argumentKinds(command)));
     out += "\n    )\n";
     return out;
 }
