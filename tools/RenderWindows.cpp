@@ -34,6 +34,11 @@ class NothingStarts final : public tarvelin::ProgramStarter
 {
 public:
     bool startDetached(const QString&, const QStringList&) override { return false; }
+    bool startInWine(const QString&, const QStringList&, const QString&,
+                     const tarvelin::WineSetup&) override
+    {
+        return false;
+    }
 };
 
 // A sound card whose volume control takes every level, so the window shows its normal state.
@@ -57,6 +62,7 @@ class NoDrives final : public tarvelin::DriveTable
 public:
     QStringList opticalDrives() const override { return {}; }
     QString mountPoint(const QString&) const override { return {}; }
+    QStringList discImageRoots() const override { return {}; }
 };
 
 bool save(QWidget* window, const QString& folder, const QString& name, QTextStream& err)

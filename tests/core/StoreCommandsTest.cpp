@@ -150,17 +150,10 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
     game.write("setups.bak", fixture::storeOf({"z"}, kDtr.trailingWordCount));
     QTemporaryDir copies;
     fixture::writeFile(copies.filePath("Dtr setups.sav"), fixture::storeOf({"X"}, 6));
-    // Delete, sort and import rewrite what they read; restore, the whole-store import and the
-    // history's restore put a whole store back, which is how a player recovers, after the damaged
-    // one is kept in the history.
-    struct Command {
-        std::function<CommandOutcome()> run;
-        QByteArray replacement; // empty: refused
-    };
-    const std::vector<Command> commands = {
-        {[&] { return remove(1); }, {}},
-        {[&] { return sortStore(game.root(), kDtr); }, {}},
-        {[&] { return restoreStore(game.root(), kDtr); }, backup},
+    const std::vector<std::function<CommandOutcome()>> commands = {
+        [&] { return remove(1); },
+        [&] { return sortStore(game.root(), kDtr); },
+        [&] { return restoreStore(game.root(), kDtr); },
         [&] {
             return importStoreCopy(game.root(), copies.path(), "Dtr setups.sav",
                                    DirtTrackRacingProfile);
@@ -187,8 +180,9 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
     }
 }
 
-// Every command that rewrites the store, on a store that does not read whole as a Dirt Track
-// Racing store: each refuses, names the file and what is wrong, and the store keeps its bytes.
+// Every command that replaces the store, on a store that does not read whole as a Dirt Track
+// Racing store: what would rewrite a misreading of it refuses, names the file and what is wrong,
+// and the store keeps its bytes.
 TEST_F(StoreCommandsTest, ADamagedStoreIsNeverRewrittenAndTheRefusalSaysWhy)
 {
     QTemporaryDir files;
