@@ -70,7 +70,7 @@ QStringList restoredLines(const CommandContext& context, const HistoryRestoreOut
 // A dry run finds the generation as the pin would, and changes nothing.
 CommandOutcome wouldPin(const CommandContext& context, qint64 id)
 {
-    const HistoryListOutcome list = listHistory(context.game->gameDirectory, layoutOf(context));
+    HistoryListOutcome list = listHistory(context.game->gameDirectory, layoutOf(context));
     if (!list.done)
         return list;
     if (std::ranges::none_of(list.generations, [id](const Generation& g) { return g.id == id; }))

@@ -84,6 +84,32 @@ Message keptBackupMessage(const StorePaths& paths, const StoreRead& read, bool n
     return exclamation(text);
 }
 
+// setups.bak takes the store's bytes and is left read-only; a failed write leaves the old backup
+// whole and as protected as it was.
+void writeBackup(StoreOpening& opening, const StorePaths& paths, const QByteArray& newBackup)
+{
+    if (const FileResult normal = setNormal(paths.store); !normal)
+        passOver(opening, normal.error);
+    const bool backupWasReadOnly = isReadOnly(paths.backup);
+    if (PathInfo::exists(paths.backup)) {
+        if (const FileResult normal = setNormal(paths.backup); !normal)
+            passOver(opening, normal.error);
+    }
+    const FileResult written = saveFileAtomically(paths.backup, newBackup);
+    if (!written) {
+        passOver(opening, written.error);
+        // The old backup is still the last good one: it stays protected as it was.
+        if (backupWasReadOnly) {
+            if (const FileResult readOnly = setReadOnly(paths.backup); !readOnly)
+                passOver(opening, readOnly.error);
+        }
+        return;
+    }
+    opening.backupWritten = true;
+    if (const FileResult readOnly = setReadOnly(paths.backup); !readOnly)
+        passOver(opening, readOnly.error);
+}
+
 } // namespace
 
 StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layout,
@@ -140,26 +166,7 @@ StoreOpening openStoreAndBackUp(const QString& gameDirectory, RecordLayout layou
         return opening;
     }
 
-    if (const FileResult normal = setNormal(paths.store); !normal)
-        passOver(opening, normal.error);
-    const bool backupWasReadOnly = isReadOnly(paths.backup);
-    if (PathInfo::exists(paths.backup)) {
-        if (const FileResult normal = setNormal(paths.backup); !normal)
-            passOver(opening, normal.error);
-    }
-    const FileResult written = saveFileAtomically(paths.backup, newBackup);
-    if (!written) {
-        passOver(opening, written.error);
-        // The old backup is still the last good one: it stays protected as it was.
-        if (backupWasReadOnly) {
-            if (const FileResult readOnly = setReadOnly(paths.backup); !readOnly)
-                passOver(opening, readOnly.error);
-        }
-        return opening;
-    }
-    opening.backupWritten = true;
-    if (const FileResult readOnly = setReadOnly(paths.backup); !readOnly)
-        passOver(opening, readOnly.error);
+    writeBackup(opening, paths, newBackup);
     return opening;
 }
 
