@@ -32,12 +32,7 @@ QListWidget, QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
 QLineEdit#Text7 { background: $addressFill; color: $addressText; border: 1px solid $addressBorder; font-size: 9px; }
 QStatusBar { background: $statusFill; color: $captionText; border-top: 1px solid $statusBorder; }
 QStatusBar QLabel { color: $captionText; }
-/* The keyboard focus, seen on every list, tree, drop-down and field. */
-QListWidget:focus, QListView:focus, QListView#File1:focus, QTreeWidget:focus,
-QTreeWidget#Dir1:focus, QLineEdit:focus, QComboBox:focus {
-    border: 2px solid $focusRing;
-}
-)")));
+)") + art::kFocusRingRule));
 }
 
 } // namespace tarvelin

@@ -114,5 +114,12 @@ QString styleColour(const QColor& colour);
 // without its `k`, first letter lower case: `$fieldFill` for kFieldFill), so the windows' style
 // sheets hold no colour of their own.
 QString paletteStyleSheet(const QString& sheet);
+// The keyboard focus, seen on every list, tree, drop-down and field: the end of each window's
+// sheet, so that every window shows it alike.
+inline constexpr QLatin1StringView kFocusRingRule{
+    "QListWidget:focus, QListView:focus, QListView#File1:focus, QTreeWidget:focus,\n"
+    "QTreeWidget#Dir1:focus, QLineEdit:focus, QComboBox:focus {\n"
+    "    border: 2px solid $focusRing;\n"
+    "}\n"};
 
 } // namespace tarvelin::art

@@ -43,12 +43,7 @@ QTreeWidget, QListWidget {
     border: 1px solid $fieldBorder; border-radius: 2px;
     selection-background-color: $selectionFill; selection-color: $selectionText;
 }
-/* The keyboard focus, seen on every list, tree, drop-down and field. */
-QListWidget:focus, QListView:focus, QListView#File1:focus, QTreeWidget:focus,
-QTreeWidget#Dir1:focus, QLineEdit:focus, QComboBox:focus {
-    border: 2px solid $focusRing;
-}
-)")));
+)") + art::kFocusRingRule));
 }
 
 // What replaced a kept store, as a player says it rather than as the history file records it.

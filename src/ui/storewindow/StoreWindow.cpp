@@ -49,12 +49,7 @@ QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
     border: 1px solid $fieldBorder; border-radius: 2px;
     selection-background-color: $selectionFill; selection-color: $selectionText;
 }
-/* The keyboard focus, seen on every list, tree, drop-down and field. */
-QListWidget:focus, QListView:focus, QListView#File1:focus, QTreeWidget:focus,
-QTreeWidget#Dir1:focus, QLineEdit:focus, QComboBox:focus {
-    border: 2px solid $focusRing;
-}
-)")));
+)") + art::kFocusRingRule));
 }
 
 } // namespace
