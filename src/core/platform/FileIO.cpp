@@ -10,7 +10,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -595,28 +594,6 @@ FileResult copyFile(const QString& from, const QString& to, qsizetype maxSize)
     if (!contents.ok)
         return logged(FileResult::failure(contents.error));
     return saveFileAtomically(to, contents.bytes);
-}
-
-QStringList listFolder(const QString& folder)
-{
-    QList<QByteArray> names;
-    if (!stepAllowed(FileStep::Read, folder))
-        return {};
-    DIR* dir = ::opendir(encodeFileName(folder).constData());
-    if (!dir)
-        return {};
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArrayView name(entry->d_name);
-        if (name != "." && name != "..")
-            names.append(name.toByteArray());
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    QStringList decoded;
-    decoded.reserve(names.size());
-    for (const QByteArray& name : names)
-        decoded << decodeFileName(name);
-    return decoded;
 }
 
 QString joinPath(const QString& folder, const QString& name)

@@ -128,10 +128,6 @@ FileResult flushFolder(const QString& folder);
 // Copies through saveFileAtomically, so a failed copy leaves no partial target.
 FileResult copyFile(const QString& from, const QString& to, qsizetype maxSize);
 
-// The names of the entries of `folder` (hidden ones too, never "." and ".."), in byte order; none
-// when it cannot be read. A name that is not UTF-8 comes back as decodeFileName gives it.
-QStringList listFolder(const QString& folder);
-
 // Folder + "/" + name, without a second "/" when the folder already ends in one.
 QString joinPath(const QString& folder, const QString& name);
 

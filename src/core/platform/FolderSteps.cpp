@@ -4,6 +4,7 @@
 #include "core/Logging.h"
 #include "core/names/FileNameEncoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -168,12 +169,17 @@ bool forEachEntry(const QString& folder, const std::function<void(const FolderEn
     return true;
 }
 
-QStringList entryNames(const QString& folder)
+QStringList listFolder(const QString& folder)
 {
-    QStringList names;
+    QList<QByteArray> names;
     forEachEntry(folder,
-                 [&names](const FolderEntry& entry) { names << decodeFileName(entry.name()); });
-    return names;
+                 [&names](const FolderEntry& entry) { names << entry.nameBytes().toByteArray(); });
+    std::sort(names.begin(), names.end());
+    QStringList decoded;
+    decoded.reserve(names.size());
+    for (const QByteArray& name : names)
+        decoded << decodeFileName(name);
+    return decoded;
 }
 
 FileResult makeFolders(const QString& path, PathKind kind)

@@ -39,8 +39,9 @@ private:
 // read. `sizeOnDisk`, when given, receives the folder's own size: a fair guess at its entries.
 bool forEachEntry(const QString& folder, const std::function<void(const FolderEntry&)>& each,
                   qint64* sizeOnDisk = nullptr);
-// The names of every entry of `folder`, decoded, unsorted.
-QStringList entryNames(const QString& folder);
+// The names of the entries of `folder` (hidden ones too, never "." and ".."), in byte order; none
+// when it cannot be read. A name that is not UTF-8 comes back as decodeFileName gives it.
+QStringList listFolder(const QString& folder);
 
 // `path` and the folders above it made where missing. A folder of the utility's own (the history's,
 // the picture cache's, the demo's) must be a folder itself, not a link: it is never followed

@@ -2,6 +2,7 @@
 #include "core/registry/WinePrefixPlaces.h"
 
 #include "core/platform/FileIO.h"
+#include "core/platform/FolderSteps.h"
 #include "core/platform/PathInfo.h"
 
 #include <QDir>
