@@ -36,6 +36,15 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
                                         qint64 id, bool dryRun = false,
                                         const HistorySettings& history = {});
 
+// What undoing the last change would bring back and remove: the newest generation whose bytes
+// differ from the store as it is now (one equal to it, such as the opening kept, changed nothing
+// to undo). Not done, with its message, when there is none.
+HistoryPreviewOutcome previewUndo(const QString& gameDirectory, RecordLayout layout);
+// Restores that generation as restoreGeneration does: the replaced store is kept, so undoing
+// again takes the undo back.
+HistoryRestoreOutcome undoLastChange(const QString& gameDirectory, RecordLayout layout,
+                                     bool dryRun = false, const HistorySettings& history = {});
+
 // Pins generation `id`, so retention never prunes it, or unpins it.
 CommandOutcome pinGeneration(const QString& gameDirectory, RecordLayout layout, qint64 id,
                              bool pinned);
