@@ -3,6 +3,7 @@
 
 #include "core/app/Links.h"
 #include "core/game/GameProfile.h"
+#include "core/outcome/CommandOutcome.h"
 #include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FolderWatcher.h"
@@ -34,6 +35,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -132,6 +134,9 @@ void GameWindow::connectCommands()
     onChoice(m.exit, &GameWindow::quitRequested);
     onChoice(m.importexportsav, &GameWindow::storeWindowRequested);
     onChoice(m.history, &GameWindow::historyWindowRequested);
+    onChoice(m.mnuUndo, &GameWindow::undoLastChange);
+    // The history may have changed from outside (the command line, the history window).
+    connect(m.setup, &QMenu::aboutToShow, this, &GameWindow::updateUndoEntry);
     onChoice(m.mnuSelect, &GameWindow::exportSetupFromMenu);
     onChoice(m.mnuDelete, &GameWindow::deleteSetup);
     onChoice(m.mnuImport, &GameWindow::importSetupFromMenu);
@@ -152,6 +157,14 @@ void GameWindow::connectCommands()
     if (profile_.DownloadPicture)
         connect(c.carPicture, &ClickableLabel::clicked, this,
                 [this] { openLink(links::SetupDownloadPage); });
+
+    connect(c.storeList, &StoreList::filesDropped, this, &GameWindow::importDroppedFiles);
+    connect(c.storeList, &StoreList::dropRefused, this, [this] {
+        showMessage(
+            this,
+            exclamation(
+                QStringLiteral("None of these files is a %1 setup file.").arg(profile_.gameTitle)));
+    });
 
     // Only the player's click or cursor key chooses a setup, never the list getting the focus.
     connect(c.storeList, &ChoiceList::lineChosen, this, &GameWindow::selectStoreLine);
@@ -220,6 +233,7 @@ void GameWindow::showStore(const StoreState& store)
         list->setCurrentRow(selected - 1);
     }
     setStoreCounters(store.counters);
+    updateUndoEntry();
 }
 
 void GameWindow::readStoreAgain()

@@ -3,6 +3,7 @@
 
 #include "core/store/SetupTable.h"
 #include "core/store/StoreList.h"
+#include "core/transfer/MessageStyle.h"
 #include "ui/gamewindow/GameWindowLayout.h"
 #include "ui/gamewindow/GameWindowMenus.h"
 
@@ -107,6 +108,12 @@ public Q_SLOTS:
     void sortStore();
     void renameSetupFile();
     void deleteSetupFile();
+    // "&Undo Last Change": after one question saying what it brings back and removes, the store
+    // as it was before its last change; that undo is kept in turn, so a second one takes it back.
+    void undoLastChange();
+    // Setup files dropped on the store list (whole paths, in the order dropped), imported as the
+    // Import button imports each.
+    void importDroppedFiles(const QStringList& paths);
     // The store as it is on disk now, when it differs from the list: the game saving, a command
     // in a terminal, the other window. The chosen setup stays chosen while the store holds it.
     // The window does this by itself whenever the store changes; F5 asks for it and the folder.
@@ -123,6 +130,11 @@ private:
     void showStoreOutcome(const StoreCommandOutcome& outcome);
     void exportSetup(bool fromMenu);
     void importSetup(bool fromMenu);
+    // `paths` into the store in this order, stopping at the first refusal, with one progress
+    // animation and one history generation.
+    void importFiles(const QStringList& paths, bool deleteFilesAfterImport, MessageStyle style);
+    // "&Undo Last Change" is enabled exactly while the history holds a change to undo.
+    void updateUndoEntry();
 
     const GameProfile& profile_;
     Registry& registry_;

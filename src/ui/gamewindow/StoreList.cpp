@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/gamewindow/StoreList.h"
+
+#include "core/files/SetupFileList.h"
+#include "core/platform/PathInfo.h"
+#include "ui/widgets/FileUrls.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QStyle>
+#include <algorithm>
+
+namespace tarvelin
+{
+
+StoreList::StoreList(QString setupPattern, QWidget* parent)
+    : ChoiceList(parent), setupPattern_(std::move(setupPattern))
+{
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
+}
+
+QString StoreList::lineType()
+{
+    return QStringLiteral("application/x-tarvelin-store-line");
+}
+
+bool StoreList::takesDrop(const QMimeData* data) const
+{
+    // A line of a store list carries its exported file too: dropped back, it would be a copy.
+    if (!data || data->hasFormat(lineType()))
+        return false;
+    const QStringList files = localFiles(data->urls());
+    return std::any_of(files.begin(), files.end(), [this](const QString& path) {
+        return matchesSetupPattern(fileNameOf(path), setupPattern_);
+    });
+}
+
+void StoreList::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!takesDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    showDropping(true);
+}
+
+void StoreList::dragMoveEvent(QDragMoveEvent* event)
+{
+    // The whole list takes the drop: an import fills the first free slot wherever it lands.
+    if (!takesDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept(viewport()->rect());
+}
+
+void StoreList::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    showDropping(false);
+    event->accept();
+}
+
+void StoreList::dropEvent(QDropEvent* event)
+{
+    showDropping(false);
+    const QMimeData* data = event->mimeData();
+    if (!data || data->hasFormat(lineType())) {
+        event->ignore();
+        return;
+    }
+    const QStringList files = localFiles(data->urls());
+    if (files.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (takesDrop(data))
+        Q_EMIT filesDropped(files);
+    else
+        Q_EMIT dropRefused(files);
+}
+
+void StoreList::startDrag(Qt::DropActions)
+{
+    const int row = currentRow();
+    if (!lineDrag_ || row < 0 || !item(row) || !item(row)->isSelected())
+        return;
+    QMimeData* data = lineDrag_(row);
+    if (!data)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+}
+
+void StoreList::showDropping(bool dropping)
+{
+    if (property("dropping").toBool() == dropping)
+        return;
+    setProperty("dropping", dropping);
+    style()->unpolish(this);
+    style()->polish(this);
+}
+
+} // namespace tarvelin
