@@ -42,20 +42,24 @@ bool StoreList::takesDrop(const QMimeData* data) const
 
 void StoreList::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!takesDrop(event->mimeData())) {
+    // Files are let in, so that the list stays the drag's target and a drop that comes anyway
+    // is told why nothing was taken; the move that follows at once says whether the drop would
+    // be taken, and the cursor shows its answer.
+    const QMimeData* data = event->mimeData();
+    if (!data || data->hasFormat(lineType()) || localFiles(data->urls()).isEmpty()) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    showDropping(true);
+    showDropping(takesDrop(data));
 }
 
 void StoreList::dragMoveEvent(QDragMoveEvent* event)
 {
     // The whole list takes the drop: an import fills the first free slot wherever it lands.
     if (!takesDrop(event->mimeData())) {
-        event->ignore();
+        event->ignore(viewport()->rect());
         return;
     }
     event->setDropAction(Qt::CopyAction);
@@ -81,12 +85,14 @@ void StoreList::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
+    if (!takesDrop(data)) {
+        event->ignore();
+        Q_EMIT dropRefused(files);
+        return;
+    }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    if (takesDrop(data))
-        Q_EMIT filesDropped(files);
-    else
-        Q_EMIT dropRefused(files);
+    Q_EMIT filesDropped(files);
 }
 
 void StoreList::startDrag(Qt::DropActions)

@@ -12,8 +12,8 @@ namespace tarvelin
 
 // The store list (`List1`), chosen as a ChoiceList is chosen. Files dragged onto it from a file
 // manager or the file list are taken when one of them at least is named as a setup file of this
-// game; otherwise the drag is turned away before it is let go, so the cursor says no. A line
-// dragged out carries what the window makes of it (a setup exported for a file manager).
+// game; otherwise each move of the drag is turned away before it is let go, so the cursor says
+// no. A line dragged out carries what the window makes of it.
 class StoreList : public ChoiceList
 {
     Q_OBJECT
