@@ -23,12 +23,14 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -421,6 +423,79 @@ TEST_F(SeveralSetupsTest, UndoAsksThenTakesBackTheLastChangeAndThenItself)
             << qPrintable(question.message.text);
         EXPECT_EQ(game.read("setups.sav"), s.store);
         EXPECT_EQ(listed(), s.lines);
+    }
+}
+
+// A store line dragged onto the file list or a folder of the tree is exported there under its
+// name, asking before it replaces a file; to a file manager it goes as a file of ours, which the
+// window clears away when it closes.
+TEST_F(SeveralSetupsTest, StoreLineDraggedOutIsExportedWhereItIsDropped)
+{
+    ASSERT_TRUE(QDir().mkpath(setups + QStringLiteral("/league")));
+    const QByteArray knoxville = fixture::usedSlot("Knoxville", kDtr, 2);
+    const struct {
+        const char* where;
+        const char* target;   // "File1" or "Dir1"
+        const char* existing; // a file already there; null: none
+        const char* game;
+        const char* written; // where the setup lands; null: nowhere
+        QStringList texts;
+    } cases[] = {
+        {"on the file list", "File1", nullptr, "dtr", "Knoxville.set", {}},
+        {"on a folder of the tree", "Dir1", nullptr, "dtr", "league/Knoxville.set", {}},
+        {"over a file of that name, the default answer",
+         "File1",
+         "Knoxville.set",
+         "dtr",
+         nullptr,
+         {"Knoxville.set already exists. Replace it?"}},
+        {"a line of the other game's window", "File1", nullptr, "sc", nullptr, {}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.where);
+        for (const char* name : {"Knoxville.set", "league/Knoxville.set"})
+            QFile::remove(pathOf(name));
+        if (k.existing)
+            fixture::writeFile(pathOf(k.existing), "mine");
+        open({"Eldora", "Knoxville"});
+        messages.clear();
+        std::unique_ptr<QMimeData> data(c().storeList->lineData(1));
+        ASSERT_NE(data, nullptr);
+        // What a file manager copies: the setup's own bytes, under its name.
+        ASSERT_EQ(data->urls().size(), 1);
+        const QString carried = data->urls().first().toLocalFile();
+        EXPECT_TRUE(carried.endsWith(QStringLiteral("/Knoxville.set")));
+        EXPECT_EQ(fixture::readFile(carried), knoxville);
+        data->setData(StoreList::lineType(), QByteArray(k.game) + "\n2\nKnoxville");
+
+        auto* list = fixture::find<QAbstractItemView>(window.get(), k.target);
+        QWidget* target = list->viewport();
+        QPoint at = target->rect().center();
+        if (auto* tree = qobject_cast<QTreeWidget*>(list)) {
+            const auto league =
+                tree->findItems(QStringLiteral("league"), Qt::MatchExactly | Qt::MatchRecursive);
+            ASSERT_EQ(league.size(), 1);
+            at = tree->visualItemRect(league.first()).center();
+        }
+        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        EXPECT_EQ(enter.isAccepted(), QByteArray(k.game) == "dtr");
+        QDropEvent drop(QPointF(at), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+
+        if (k.written) {
+            EXPECT_EQ(fixture::readFile(pathOf(k.written)), knoxville);
+        }
+        if (k.existing) {
+            EXPECT_EQ(fixture::readFile(pathOf(k.existing)), "mine");
+        }
+        if (!k.written && !k.existing) {
+            EXPECT_FALSE(QFile::exists(pathOf("Knoxville.set")));
+        }
+        EXPECT_EQ(messages.texts(), k.texts);
+        window.reset();
+        EXPECT_FALSE(QFile::exists(carried));
+        EXPECT_FALSE(QDir(QFileInfo(carried).path()).exists());
     }
 }
 

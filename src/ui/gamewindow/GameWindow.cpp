@@ -101,11 +101,15 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
     storeWatcher_ = new FolderWatcher(kStoreSettle, this);
     connect(storeWatcher_, &FolderWatcher::changed, this, &GameWindow::readStoreAgain);
     connectCommands();
+    connectDrags();
     // The store list is where the player starts; it has the focus when the window opens.
     controls_.storeList->setFocus();
 }
 
-GameWindow::~GameWindow() = default;
+GameWindow::~GameWindow()
+{
+    clearDragFolder();
+}
 
 void GameWindow::connectCommands()
 {

@@ -8,12 +8,15 @@
 #include "ui/gamewindow/GameWindowMenus.h"
 
 #include <QMainWindow>
+
+class QMimeData;
 #include <memory>
 #include <vector>
 
 namespace tarvelin
 {
 
+struct DraggedLine;
 struct GameProfile;
 class AddressSource;
 class Clock;
@@ -135,6 +138,16 @@ private:
     void importFiles(const QStringList& paths, bool deleteFilesAfterImport, MessageStyle style);
     // "&Undo Last Change" is enabled exactly while the history holds a change to undo.
     void updateUndoEntry();
+    // The store list's line `row` as a drag carries it: the line itself, for the file list and
+    // the folder tree, and the setup exported to a temporary file of ours, for a file manager.
+    QMimeData* dragLine(int row);
+    QString exportForDrag(const StoreLine& line);
+    // A store line dropped on the file list or the folder tree: exported into `folder` under its
+    // name, as the Export button exports, asking before it replaces a file.
+    void exportDroppedLine(const DraggedLine& line, const QString& folder);
+    void connectDrags();
+    // The setups exported for drags, and their folder, removed.
+    void clearDragFolder();
 
     const GameProfile& profile_;
     Registry& registry_;
@@ -152,6 +165,7 @@ private:
     FolderWatcher* storeWatcher_ = nullptr;
     SetupTable table_;
     std::vector<StoreLine> lines_;
+    QString dragFolder_; // the temporary folder of the setups dragged out; empty until the first
 };
 
 // A game window for `profile` that has run its opening sequence, ready to be shown.

@@ -15,6 +15,7 @@
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/gamewindow/StoreLineDrops.h"
 #include "ui/widgets/MessageBox.h"
 
 #include <QGroupBox>
@@ -124,6 +125,32 @@ void GameWindow::exportSetup(bool fromMenu)
         browser_->refreshFiles();
         browser_->setCounters();
     }
+}
+
+void GameWindow::exportDroppedLine(const DraggedLine& line, const QString& folder)
+{
+    progress_->start(kExportIndicator);
+    ExportRequest request;
+    request.gameDirectory = gameDirectory();
+    request.profile = &profile_;
+    request.selectedSlot = line.slot;
+    request.exportName = StoreLine{line.slot, line.name}.displayName();
+    request.folder = folder;
+    request.listedName = line.name;
+    ExportOutcome outcome = tarvelin::exportSetup(request);
+    askBeforeReplacing(this, outcome, outcome.wouldReplace, [&request] {
+        request.replaceExisting = true;
+        return tarvelin::exportSetup(request);
+    });
+    if (!outcome.done)
+        progress_->stop(kExportIndicator);
+    showCommandOutcome(this, outcome, lcGameWindow());
+    if (outcome.storeChanged && outcome.table)
+        showStore(stateOf(*outcome.table));
+    else if (outcome.table)
+        table_ = *outcome.table;
+    if (outcome.done)
+        browser_->readFolderAgain();
 }
 
 void GameWindow::importSetupFromButton()

@@ -95,12 +95,18 @@ void StoreList::dropEvent(QDropEvent* event)
     Q_EMIT filesDropped(files);
 }
 
+QMimeData* StoreList::lineData(int row) const
+{
+    return lineDrag_ && item(row) ? lineDrag_(row) : nullptr;
+}
+
 void StoreList::startDrag(Qt::DropActions)
 {
+    // Only the chosen line is dragged: what is shown chosen is what goes.
     const int row = currentRow();
-    if (!lineDrag_ || row < 0 || !item(row) || !item(row)->isSelected())
+    if (row < 0 || !item(row) || !item(row)->isSelected())
         return;
-    QMimeData* data = lineDrag_(row);
+    QMimeData* data = lineData(row);
     if (!data)
         return;
     auto* drag = new QDrag(this);

@@ -25,6 +25,9 @@ public:
     // What a drag of the line at `row` carries; null or a null answer: the line is not dragged.
     using LineDrag = std::function<QMimeData*(int row)>;
     void setLineDrag(LineDrag lineDrag) { lineDrag_ = std::move(lineDrag); }
+    // What a drag of the line at `row` carries now; null when it is not dragged. The caller owns
+    // it.
+    QMimeData* lineData(int row) const;
 
     // The type under which a dragged line names its game and slot ("dtr:5"): the file list and
     // the folder tree of the same window export it; the store list never takes it back.
