@@ -493,6 +493,9 @@ TEST_F(SeveralSetupsTest, StoreLineDraggedOutIsExportedWhereItIsDropped)
             EXPECT_FALSE(QFile::exists(pathOf("Knoxville.set")));
         }
         EXPECT_EQ(messages.texts(), k.texts);
+        if (k.existing) {
+            EXPECT_EQ(messages.messages().value(0).buttons, MessageButtons::YesNoDefaultNo);
+        }
         window.reset();
         EXPECT_FALSE(QFile::exists(carried));
         EXPECT_FALSE(QDir(QFileInfo(carried).path()).exists());
