@@ -3,6 +3,7 @@
 // list, and the last change undone.
 
 #include "core/game/GameProfile.h"
+#include "core/names/FileNameEncoding.h"
 #include "core/registry/Registry.h"
 #include "core/store/StoreHistoryCommands.h"
 #include "support/FakeAddressSource.h"
@@ -15,6 +16,7 @@
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/widgets/FileUrls.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -287,6 +289,31 @@ QMimeData* urls(const QStringList& paths)
         list << (path.contains(u':') ? QUrl(path) : QUrl::fromLocalFile(path));
     data->setUrls(list);
     return data;
+}
+
+// A file's URL names the very bytes of its name, so a name that is not UTF-8 reaches the store
+// list or a file manager as the same file; other URLs are no files.
+TEST(FileUrlsTest, AFileUrlNamesTheSameBytesAgain)
+{
+    const struct {
+        QByteArray path;
+        const char* url; // as a file manager reads it
+    } cases[] = {
+        {"/s/Eldora Late.set", "file:///s/Eldora%20Late.set"},
+        {"/s/50%#1?.set", "file:///s/50%25%231%3F.set"},
+        {"/s/Caf\xC3\xA9.set", "file:///s/Caf%C3%A9.set"},
+        {"/s/Caf\xE9.set", "file:///s/Caf%E9.set"},
+    };
+    for (const auto& k : cases) {
+        const QString path = decodeFileName(k.path);
+        const QUrl url = fileUrl(path);
+        EXPECT_EQ(url.toEncoded(), QByteArray(k.url));
+        EXPECT_EQ(localFiles({url}), QStringList{path});
+        EXPECT_EQ(encodeFileName(localFiles({QUrl::fromEncoded(k.url)}).value(0)), k.path);
+    }
+    EXPECT_TRUE(localFiles({QUrl(QStringLiteral("http://example.org/a.set")),
+                            QUrl(QStringLiteral("file://server/share/a.set"))})
+                    .isEmpty());
 }
 
 // Whether a drag is taken is told from its URLs alone, before it is let go.
