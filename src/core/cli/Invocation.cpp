@@ -52,6 +52,12 @@ bool takes(std::span<const CommandOption> options, Option option)
                        [&](const CommandOption& o) { return o.option == option; });
 }
 
+bool takesRepeatedly(std::span<const CommandOption> options, Option option)
+{
+    return std::any_of(options.begin(), options.end(),
+                       [&](const CommandOption& o) { return o.option == option && o.repeatable; });
+}
+
 // The commands whose name begins with `word` and a blank: "registry" -> "registry set", ...
 std::vector<const CommandSpec*> commandsUnder(const QString& word)
 {
@@ -224,7 +230,9 @@ private:
             }
             const QString where = invocation_.command ? prefix() : QString();
             auto& slot = invocation_.options[static_cast<std::size_t>(option.option)];
-            if (slot)
+            const bool repeatable =
+                invocation_.command && takesRepeatedly(invocation_.command->options, option.option);
+            if (slot && !repeatable)
                 return fail(where + QStringLiteral("%1 is given twice").arg(name));
             if (option.kind != ValueKind::None && given.value.isEmpty())
                 return fail(where + QStringLiteral("%1 is empty").arg(name));
@@ -242,7 +250,10 @@ private:
                                     .arg(layout::kSlotCount)
                                     .arg(given.value));
             }
-            slot = given.value;
+            if (!slot)
+                slot = given.value;
+            if (repeatable)
+                invocation_.repeated[static_cast<std::size_t>(option.option)] << given.value;
         }
         return true;
     }
@@ -253,7 +264,8 @@ private:
             return true;
         const std::span<const ArgumentSpec> definitions = invocation_.command->arguments;
         const QStringList written = words_.mid(consumed_);
-        if (written.size() > static_cast<qsizetype>(definitions.size()))
+        const bool takesMore = !definitions.empty() && definitions.back().repeatable;
+        if (written.size() > static_cast<qsizetype>(definitions.size()) && !takesMore)
             return fail(prefix() +
                         QStringLiteral("unexpected argument \"%1\"")
                             .arg(written.at(static_cast<qsizetype>(definitions.size()))));
@@ -282,6 +294,13 @@ private:
                 slot = written.at(at);
                 continue;
             }
+            invocation_.arguments << written.at(at);
+        }
+        // The words after the last argument's are more of it, each checked as it is.
+        for (qsizetype at = static_cast<qsizetype>(definitions.size()); at < written.size(); ++at) {
+            if (written.at(at).isEmpty())
+                return fail(prefix() +
+                            QStringLiteral("%1 is empty").arg(text(definitions.back().name)));
             invocation_.arguments << written.at(at);
         }
         return true;
@@ -356,8 +375,10 @@ void addOptions(QString& help, std::span<const CommandOption> options)
 {
     for (const CommandOption& option : options) {
         const OptionSpec& definition = optionSpec(option.option);
-        addEntry(help, withValue(definition),
-                 text(option.help.empty() ? definition.help : option.help));
+        QString explanation = text(option.help.empty() ? definition.help : option.help);
+        if (option.repeatable)
+            explanation += QStringLiteral("; may be given more than once");
+        addEntry(help, withValue(definition), explanation);
     }
 }
 

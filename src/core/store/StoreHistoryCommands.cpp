@@ -167,6 +167,7 @@ HistoryRestoreOutcome restoreUnder(const StorePaths& paths, RecordLayout layout,
             defect);
     }
     outcome.preview = previewOf(*pair, layout);
+    outcome.restoredGeneration = id;
     const SetupTable restored = parseStore(pair->bytes, layout).table;
     if (!change) {
         outcome.done = true;
