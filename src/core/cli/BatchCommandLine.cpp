@@ -35,16 +35,17 @@ int runImportFiles(CommandContext& context)
     });
     // Each file as it was written on the command line, beside the slot its setup took.
     QStringList imported;
-    for (std::size_t i = 0; i < outcome.importedSlots.size(); ++i) {
-        const QString& file =
-            context.invocation.arguments.at(files.indexOf(outcome.importedFiles.at(i)));
-        const bool deleted = outcome.deletedFiles.contains(outcome.importedFiles.at(i)) ||
-                             (dryRun && deleteFiles && outcome.done);
+    for (qsizetype i = 0; i < outcome.importedFiles.size(); ++i) {
+        const QString& path = outcome.importedFiles.at(i);
+        const QString& file = context.invocation.arguments.at(files.indexOf(path));
+        const int slot = outcome.importedSlots.at(static_cast<std::size_t>(i));
+        const bool deleted =
+            outcome.deletedFiles.contains(path) || (dryRun && deleteFiles && outcome.done);
         if (!context.json())
-            context.out << outcome.importedSlots[i] << '\t' << terminalText(file) << '\n';
+            context.out << slot << '\t' << terminalText(file) << '\n';
         imported << OrderedJson()
                         .add("file", file)
-                        .add("slot", outcome.importedSlots[i])
+                        .add("slot", slot)
                         .add("file_deleted", deleted)
                         .text();
     }

@@ -80,6 +80,27 @@ QString oneOf(const std::vector<const CommandSpec*>& commands, qsizetype skip)
                            : words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
+// What is wrong with an option's value, as the usage error names it; empty when nothing is.
+QString valueProblem(const OptionSpec& option, const QString& value)
+{
+    const QString name = spelling(option);
+    if (option.kind != ValueKind::None && value.isEmpty())
+        return QStringLiteral("%1 is empty").arg(name);
+    if (option.kind == ValueKind::Game && value != QLatin1String("dtr") &&
+        value != QLatin1String("sc"))
+        return QStringLiteral("%1 takes dtr or sc, not %2").arg(name, value);
+    if (option.kind == ValueKind::Slot) {
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (!ok || !SetupTable::isSlot(number))
+            return QStringLiteral("%1 takes a slot number from 1 to %2, not %3")
+                .arg(name)
+                .arg(layout::kSlotCount)
+                .arg(value);
+    }
+    return {};
+}
+
 struct GivenOption {
     const OptionSpec* definition;
     QString value;
@@ -234,22 +255,8 @@ private:
                 invocation_.command && takesRepeatedly(invocation_.command->options, option.option);
             if (slot && !repeatable)
                 return fail(where + QStringLiteral("%1 is given twice").arg(name));
-            if (option.kind != ValueKind::None && given.value.isEmpty())
-                return fail(where + QStringLiteral("%1 is empty").arg(name));
-            if (option.kind == ValueKind::Game && given.value != QLatin1String("dtr") &&
-                given.value != QLatin1String("sc"))
-                return fail(where +
-                            QStringLiteral("%1 takes dtr or sc, not %2").arg(name, given.value));
-            if (option.kind == ValueKind::Slot) {
-                bool ok = false;
-                const int number = given.value.toInt(&ok);
-                if (!ok || !SetupTable::isSlot(number))
-                    return fail(where +
-                                QStringLiteral("%1 takes a slot number from 1 to %2, not %3")
-                                    .arg(name)
-                                    .arg(layout::kSlotCount)
-                                    .arg(given.value));
-            }
+            if (const QString problem = valueProblem(option, given.value); !problem.isEmpty())
+                return fail(where + problem);
             if (!slot)
                 slot = given.value;
             if (repeatable)
@@ -296,12 +303,17 @@ private:
             }
             invocation_.arguments << written.at(at);
         }
-        // The words after the last argument's are more of it, each checked as it is.
-        for (qsizetype at = static_cast<qsizetype>(definitions.size()); at < written.size(); ++at) {
-            if (written.at(at).isEmpty())
-                return fail(prefix() +
-                            QStringLiteral("%1 is empty").arg(text(definitions.back().name)));
-            invocation_.arguments << written.at(at);
+        return takeMore(written.mid(static_cast<qsizetype>(definitions.size())));
+    }
+
+    // The words after the last argument's are more of it (FILE...), each checked as it is.
+    bool takeMore(const QStringList& more)
+    {
+        for (const QString& word : more) {
+            if (word.isEmpty())
+                return fail(prefix() + QStringLiteral("%1 is empty")
+                                           .arg(text(invocation_.command->arguments.back().name)));
+            invocation_.arguments << word;
         }
         return true;
     }
