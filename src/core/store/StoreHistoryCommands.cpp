@@ -167,6 +167,7 @@ HistoryRestoreOutcome restoreUnder(const StorePaths& paths, RecordLayout layout,
             defect);
     }
     outcome.preview = previewOf(*pair, layout);
+    outcome.restoredGeneration = id;
     const SetupTable restored = parseStore(pair->bytes, layout).table;
     if (!change) {
         outcome.done = true;
@@ -188,22 +189,20 @@ HistoryRestoreOutcome restoreUnder(const StorePaths& paths, RecordLayout layout,
     return outcome;
 }
 
-// A dry run writes nothing: it takes no lock and leaves what another command left. Nothing, with
-// `failure` set, when the lock was not had.
-std::optional<std::optional<StoreChange>> beginRestore(const StorePaths& paths, RecordLayout layout,
-                                                       const QString& command, bool dryRun,
-                                                       const HistorySettings& history,
-                                                       HistoryRestoreOutcome& failure)
+// Runs `restore` with the store's lock held, or in a dry run, which writes nothing, without it:
+// it leaves what another command left.
+template <typename Restore>
+HistoryRestoreOutcome underLock(const StorePaths& paths, RecordLayout layout,
+                                const QString& command, bool dryRun, const HistorySettings& history,
+                                Restore restore)
 {
     std::optional<StoreChange> change;
     if (!dryRun) {
         change = StoreChange::begin(paths, layout, command, history);
-        if (!change->started()) {
-            failure = refused<HistoryRestoreOutcome>(change->refusal(), change->refusalDetail());
-            return std::nullopt;
-        }
+        if (!change->started())
+            return refused<HistoryRestoreOutcome>(change->refusal(), change->refusalDetail());
     }
-    return change;
+    return restore(change);
 }
 
 } // namespace
@@ -214,12 +213,10 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
-    HistoryRestoreOutcome failure;
-    std::optional<std::optional<StoreChange>> change =
-        beginRestore(paths, layout, QStringLiteral("history restore"), dryRun, history, failure);
-    if (!change)
-        return failure;
-    return restoreUnder(paths, layout, id, *change);
+    return underLock(paths, layout, QStringLiteral("history restore"), dryRun, history,
+                     [&](std::optional<StoreChange>& change) {
+                         return restoreUnder(paths, layout, id, change);
+                     });
 }
 
 HistoryPreviewOutcome previewUndo(const QString& gameDirectory, RecordLayout layout)
@@ -240,17 +237,15 @@ HistoryRestoreOutcome undoLastChange(const QString& gameDirectory, RecordLayout 
     const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
     if (!paths.isValid())
         return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
-    HistoryRestoreOutcome failure;
-    std::optional<std::optional<StoreChange>> change =
-        beginRestore(paths, layout, QStringLiteral("history undo"), dryRun, history, failure);
-    if (!change)
-        return failure;
-    // Found under the lock: the last change is the one before this undo, not one made meanwhile.
-    const std::optional<qint64> id =
-        undoTarget(paths, layout, failure, *change ? &**change : nullptr);
-    if (!id)
-        return failure;
-    return restoreUnder(paths, layout, *id, *change);
+    return underLock(paths, layout, QStringLiteral("history undo"), dryRun, history,
+                     [&](std::optional<StoreChange>& change) {
+                         // Found under the lock: the last change is the one before this undo,
+                         // not one another command made meanwhile.
+                         HistoryRestoreOutcome failure;
+                         const std::optional<qint64> id =
+                             undoTarget(paths, layout, failure, change ? &*change : nullptr);
+                         return id ? restoreUnder(paths, layout, *id, change) : failure;
+                     });
 }
 
 CommandOutcome pinGeneration(const QString& gameDirectory, RecordLayout layout, qint64 id,

@@ -29,8 +29,9 @@ HistoryPreviewOutcome previewGeneration(const QString& gameDirectory, RecordLayo
 // Puts generation `id` back as setups.sav, under the store's lock; the store it replaces is kept
 // as a generation itself, so the restore can be undone.
 struct HistoryRestoreOutcome : StoreCommandOutcome {
-    StorePreview preview;      // what the restore changed (or, in a dry run, would change)
-    qint64 keptGeneration = 0; // the generation that now holds the replaced store; 0: none new
+    StorePreview preview;          // what the restore changed (or, in a dry run, would change)
+    qint64 keptGeneration = 0;     // the generation that now holds the replaced store; 0: none new
+    qint64 restoredGeneration = 0; // the generation put back (or, in a dry run, to be)
 };
 HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayout layout,
                                         qint64 id, bool dryRun = false,
