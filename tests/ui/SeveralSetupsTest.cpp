@@ -109,8 +109,11 @@ public:
         QDragMoveEvent move(middle.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(viewport, &move);
         if (!drop) {
+            // The list shows the drop will land exactly while the cursor says it would.
+            EXPECT_EQ(c().storeList->property("dropping").toBool(), move.isAccepted());
             QDragLeaveEvent leave;
             QApplication::sendEvent(viewport, &leave);
+            EXPECT_FALSE(c().storeList->property("dropping").toBool());
             return move.isAccepted();
         }
         QDropEvent dropped(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
