@@ -97,8 +97,8 @@ constexpr CommandOption kExportOptions[] = {
     kGameDirOption,
     kWinePrefixOption,
     {.option = Slot,
-     .help = "the slot of a setup to export; more than once, or --all, to export several, each "
-             "under its own name",
+     .help = "the slot of a setup to export; with several, or --all, each is written under its "
+             "own name",
      .repeatable = true},
     {.option = All, .help = "export every setup of the store, each under its own name"},
     {.option = Name,
@@ -223,8 +223,8 @@ constexpr CommandSpec kCommands[] = {
     {"export", kExportArguments, kExportOptions,
      "export --game dtr|sc --slot K... | --all [--name NAME] --to DIR [--replace] [--dry-run]",
      "write the setup in slot K to DIR/NAME.set (.dts), left read-only; without --name, each "
-     "setup named (or --all) to DIR under its own name, and none unless all can be; an existing "
-     "file only with --replace",
+     "setup named by --slot (or every one, with --all) to DIR under its own name, none unless "
+     "all can be; an existing file only with --replace",
      runExport, kNeedsGameDirectory,
      "file: the setup file; replaced: whether a file of that name was "
      "replaced; without --name, files: the files written instead, and "

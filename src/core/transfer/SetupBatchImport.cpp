@@ -101,6 +101,8 @@ BatchImportOutcome importSetups(const BatchImportRequest& request)
         outcome.storeWritten = true;
     }
     outcome.done = !someRefused;
+    // A file named twice went in twice, and is made writable or deleted once.
+    takenIn.removeDuplicates();
     for (const QString& path : std::as_const(takenIn)) {
         if (settleImportedFile(path, request.deleteFilesAfterImport, outcome))
             outcome.deletedFiles << path;
