@@ -195,6 +195,40 @@ TEST_F(StoreHistoryTest, ARestoreReturnsTheBytesExactlyAndCanItselfBeUndone)
     EXPECT_EQ(game.read("setups.sav"), sorted);
 }
 
+// Undo restores the newest generation that differs from the store, never one the opening kept of
+// the store as it is; the undo is kept in turn, so undoing again takes it back.
+TEST_F(StoreHistoryTest, UndoTakesBackTheLastChangeAndThenItself)
+{
+    const QByteArray first = storeOf({"Oval"});
+    game.write("setups.sav", first);
+    EXPECT_EQ(previewUndo(game.root(), kDtr).messages.at(0).text, "There is nothing to undo.");
+    ASSERT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
+    EXPECT_FALSE(previewUndo(game.root(), kDtr).done); // generation 1 is the store as it is
+
+    fixture::writeFile(files.filePath("Mile.set"), fixture::dtrSlot("Mile", 2));
+    ASSERT_TRUE(importSetup({.gameDirectory = game.root(),
+                             .profile = &kGame,
+                             .folder = files.path(),
+                             .chosenFile = "Mile.set"})
+                    .done);
+    const QByteArray imported = game.read("setups.sav");
+
+    const HistoryPreviewOutcome preview = previewUndo(game.root(), kDtr);
+    ASSERT_TRUE(preview.done);
+    EXPECT_EQ(preview.generation.id, 1);
+    EXPECT_EQ(preview.preview.remove, QStringList{"Mile"});
+    EXPECT_TRUE(undoLastChange(game.root(), kDtr, true).done);
+    EXPECT_EQ(game.read("setups.sav"), imported);
+
+    // Each row: the undo, and the store it leaves.
+    for (const QByteArray& expected : {first, imported, first}) {
+        const HistoryRestoreOutcome undone = undoLastChange(game.root(), kDtr);
+        ASSERT_TRUE(undone.done);
+        EXPECT_EQ(game.read("setups.sav"), expected);
+        EXPECT_EQ(generations().front().command, QStringLiteral("history undo"));
+    }
+}
+
 TEST_F(StoreHistoryTest, TheNewestHundredUnpinnedAndEveryPinnedGenerationAreKept)
 {
     const StorePaths store = paths();

@@ -225,9 +225,12 @@ TEST_F(Completion, EachCommandsOwnOptionsUntilGiven)
     EXPECT_EQ(complete({"import", "--d"}), (Words{"--delete", "--dry-run"}));
     EXPECT_EQ(complete({"export", "--d"}), Words{"--dry-run"}) << "export takes no --delete";
     // Nothing more to write but options: they are offered without a dash typed.
-    EXPECT_EQ(complete({"import", "--game", "dtr", "fast.set", "--delete", ""}),
+    EXPECT_EQ(complete({"delete", "--game", "dtr", "--slot", "1", ""}),
               (Words{"--game-dir", "--wine-prefix", "--dry-run", "--json", "--registry",
                      "--verbose", "--help"}));
+    // An option a command takes more than once is offered again; another is not.
+    EXPECT_EQ(complete({"export", "--slot", "1", "--s"}), Words{"--slot"});
+    EXPECT_EQ(complete({"delete", "--slot", "1", "--s"}), Words{});
 }
 
 TEST_F(Completion, GamesFoldersAndFilesWhereTheyAreTaken)
@@ -293,6 +296,8 @@ TEST_F(Completion, ZshAndFishOfferWhatBashOffers)
         {{"delete", "--slot", ""}, {}},
         {{"export", "--game", "dtr", "--to", ""}, {"setups"}},
         {{"import", "f"}, {"fast.set"}},
+        {{"import", "fast.set", "--delete", "f"}, {"fast.set"}}, // FILE... takes more
+        {{"export", "--slot", "1", "--s"}, {"--slot"}},
         {{"export", "--slot", "1", "Oval", ""}, {"setups"}},
         {{"nosuch", ""}, {}},
     };

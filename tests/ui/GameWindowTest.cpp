@@ -313,12 +313,13 @@ TEST_F(GameWindowTest, MenuBarCaptionsShortcutAndPictures)
     }
     EXPECT_EQ(captions, (QStringList{
                             "&File: &Main Minu|&Exit       ",
-                            "&Setup File: &Import And Export|Backup &History...",
+                            "&Setup File: &Import And Export|Backup &History...|&Undo Last Change",
                             "&Export Minu: &Export Setup|&Delete Setup",
                             "&Import Minu: &Import Setup|&Delete Setup",
                             "&Help: &About|-|&Serch For Help On|&Help Contents|-|&Home Page",
                         }));
     EXPECT_EQ(window->menus().exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    EXPECT_EQ(window->menus().mnuUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
 
     // Each row of the picture table shows its picture box's picture; the second separator none.
     for (const MenuPictureRow& row : kMenuPictureTable) {

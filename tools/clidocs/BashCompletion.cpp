@@ -49,11 +49,17 @@ std::string tables()
         out += "\n        [" + singleQuoted(command.name) +
                "]=" + singleQuoted(joined(argumentKinds(command)));
     out += "\n    )\n";
+    out += "    local -A again=(";
+    for (const CommandSpec& command : commandTable())
+        out += "\n        [" + singleQuoted(command.name) +
+               "]=" + singleQuoted(joined(repeatableSpellings(command.options)));
+    out += "\n    )\n";
     return out;
 }
 
 // The walk over the line, the same for any table. `given` keeps the options already on the line,
-// so that one given twice (a usage error) is not offered again.
+// so that one given twice (a usage error) is not offered again, unless the command takes it
+// again.
 constexpr std::string_view kHead = R"(# bash completion for tarvelin-setup-utility
 # Written from the program's command table by tarvelin-cli-docs.
 
@@ -129,13 +135,19 @@ constexpr std::string_view kWalk = R"(
 
     local -a kinds
     read -r -a kinds <<<"${arguments[$command]}"
-    local at=$((${#words[@]} - skip))
+    local at=$((${#words[@]} - skip)) last=$((${#kinds[@]} - 1))
+    # FILE...: every word after the last argument's is more of it.
+    if ((last >= 0)) && [[ ${kinds[last]} == *... ]]; then
+        kinds[last]=${kinds[last]%...}
+        ((at > last)) && at=$last
+    fi
     if [[ -n $ended || ($cur != -* && at -lt ${#kinds[@]}) ]]; then
         ((at < ${#kinds[@]})) && _tarvelin_setup_utility_value "${kinds[at]}"
         return
     fi
     for option in ${options[$command]} $every; do
-        [[ " ${given[*]} " == *" $option "* ]] || offered+=" $option"
+        [[ " ${given[*]} " == *" $option "* && " ${again[$command]} " != *" $option "* ]] ||
+            offered+=" $option"
     done
     mapfile -t COMPREPLY < <(compgen -W "$offered" -- "$cur")
 }

@@ -62,8 +62,19 @@ std::vector<std::string> argumentKinds(const CommandSpec& command)
 {
     std::vector<std::string> kinds;
     for (const ArgumentSpec& argument : command.arguments)
-        kinds.emplace_back(completionOf(argument.kind));
+        kinds.push_back(std::string(completionOf(argument.kind)) +
+                        (argument.repeatable ? "..." : ""));
     return kinds;
+}
+
+std::vector<std::string> repeatableSpellings(std::span<const CommandOption> options)
+{
+    std::vector<std::string> words;
+    for (const CommandOption& option : options) {
+        if (option.repeatable)
+            words.push_back(longSpelling(option.option));
+    }
+    return words;
 }
 
 std::string joined(const std::vector<std::string>& words, std::string_view separator)

@@ -29,8 +29,11 @@ std::string longSpelling(Option option);
 // The options' long spellings.
 std::vector<std::string> optionSpellings(std::span<const CommandOption> options);
 
-// The completion kinds of a command's arguments, in order.
+// The completion kinds of a command's arguments, in order; a last argument that takes every word
+// left carries "..." ("file...").
 std::vector<std::string> argumentKinds(const CommandSpec& command);
+// The long spellings of the options a command takes more than once: offered again once given.
+std::vector<std::string> repeatableSpellings(std::span<const CommandOption> options);
 
 std::string joined(const std::vector<std::string>& words, std::string_view separator = " ");
 

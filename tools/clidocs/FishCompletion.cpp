@@ -54,11 +54,13 @@ std::string tables()
     }
     std::vector<std::pair<std::string, std::string>> options;
     std::vector<std::pair<std::string, std::string>> arguments;
+    std::vector<std::pair<std::string, std::string>> again;
     for (const CommandSpec& command : commandTable()) {
         const std::string name(command.name);
         summaries.emplace_back(name, command.summary);
         options.emplace_back(name, joined(optionSpellings(command.options)));
         arguments.emplace_back(name, joined(argumentKinds(command)));
+        again.emplace_back(name, joined(repeatableSpellings(command.options)));
     }
     return lookup("__tarvelin_setup_utility_value_kind", values) +
            lookup("__tarvelin_setup_utility_option_help", helps) +
@@ -66,6 +68,7 @@ std::string tables()
            lookup("__tarvelin_setup_utility_summary", summaries) +
            lookup("__tarvelin_setup_utility_options", options) +
            lookup("__tarvelin_setup_utility_arguments", arguments) +
+           lookup("__tarvelin_setup_utility_again", again) +
            "set -g __tarvelin_setup_utility_commands " + joined(words.first) + "\n" +
            "set -g __tarvelin_setup_utility_windows " + joined(optionSpellings(windowOptions())) +
            "\n" + "set -g __tarvelin_setup_utility_every " +
@@ -165,6 +168,13 @@ function __tarvelin_setup_utility_complete
 
     set -l kinds (string split -n ' ' -- "$(__tarvelin_setup_utility_arguments $command)")
     set -l at (math (count $typed) - $skip)
+    # FILE...: every word after the last argument's is more of it.
+    if test (count $kinds) -gt 0; and string match -q -- '*...' $kinds[-1]
+        set kinds[-1] (string replace -- '...' '' $kinds[-1])
+        if test $at -ge (count $kinds)
+            set at (math (count $kinds) - 1)
+        end
+    end
     if test -n "$ended"; or begin; not string match -q -- '-*' $current; and test $at -lt (count $kinds); end
         if test $at -lt (count $kinds)
             __tarvelin_setup_utility_value $kinds[(math $at + 1)] $current
@@ -172,7 +182,10 @@ function __tarvelin_setup_utility_complete
         return
     end
     for option in (string split -n ' ' -- "$own") $__tarvelin_setup_utility_every
-        contains -- $option $given; or __tarvelin_setup_utility_described '' $option
+        set -l again (string split -n ' ' -- "$(__tarvelin_setup_utility_again $command)")
+        if not contains -- $option $given; or contains -- $option $again
+            __tarvelin_setup_utility_described '' $option
+        end
     end
 end
 

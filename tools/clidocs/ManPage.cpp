@@ -155,6 +155,8 @@ void addCommand(std::string& page, const CommandSpec& command)
         std::string help = sentence(option.help.empty() ? definition.help : option.help);
         if (option.required)
             help += " Required.";
+        if (option.repeatable)
+            help += " May be given more than once.";
         page += ".TP\n" + optionWithValue(definition) + "\n" + help + "\n";
     }
     page += ".RE\n";

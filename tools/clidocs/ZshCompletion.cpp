@@ -49,6 +49,11 @@ std::string tables()
         out += "\n        " + singleQuoted(command.name) + " " +
                singleQuoted(joined(argumentKinds(command)));
     out += "\n    )\n";
+    out += "    local -A again=(";
+    for (const CommandSpec& command : commandTable())
+        out += "\n        " + singleQuoted(command.name) + " " +
+               singleQuoted(joined(repeatableSpellings(command.options)));
+    out += "\n    )\n";
     return out;
 }
 
@@ -138,6 +143,11 @@ constexpr std::string_view kWalk = R"zsh(
 
     local -a kinds=(${=arguments[$command]})
     local at=$((${#typed} - skip))
+    # FILE...: every word after the last argument's is more of it.
+    if ((${#kinds})) && [[ ${kinds[-1]} == *... ]]; then
+        kinds[-1]=${kinds[-1]%...}
+        ((at >= ${#kinds})) && at=$((${#kinds} - 1))
+    fi
     if [[ -n $ended || ($cur != -* && at -lt ${#kinds}) ]]; then
         ((at < ${#kinds})) && _tarvelin_setup_utility_value ${kinds[at + 1]}
         return
@@ -145,7 +155,8 @@ constexpr std::string_view kWalk = R"zsh(
     local -a offered=()
     local option
     for option in ${=options[$command]} ${=every}; do
-        ((${given[(Ie)$option]})) || offered+=("$option")
+        ((${given[(Ie)$option]} && ! ${${=again[$command]}[(Ie)$option]})) ||
+            offered+=("$option")
     done
     _tarvelin_setup_utility_words options '' $offered
 }

@@ -28,6 +28,7 @@ constexpr OptionSpec kOptions[] = {
      "$XDG_CONFIG_HOME/tarvelin-setup-utility/registry.reg)"},
     {Slot, "slot", 0, "K", ValueKind::Slot,
      "a slot number, 1 to 300, as the second column of list shows"},
+    {All, "all", 0, {}, ValueKind::None, "every setup of the store"},
     {Name, "name", 0, "NAME", ValueKind::Text, "the name of the file, without .set or .dts"},
     {To, "to", 0, "DIR", ValueKind::Directory, "the folder to write into"},
     {Json,
@@ -37,6 +38,12 @@ constexpr OptionSpec kOptions[] = {
      ValueKind::None,
      "print the result as JSON on standard output, the messages included (see JSON OUTPUT)"},
     {Delete, "delete", 0, {}, ValueKind::None, "delete the setup file once it is in the store"},
+    {KeepGoing,
+     "keep-going",
+     0,
+     {},
+     ValueKind::None,
+     "pass over a file that is refused and import the others"},
     {Dword, "dword", 0, {}, ValueKind::None, "write VALUE as a whole number (dword), not as text"},
     {DryRun,
      "dry-run",
@@ -89,16 +96,20 @@ constexpr CommandOption kExportOptions[] = {
     kGameOption,
     kGameDirOption,
     kWinePrefixOption,
-    {.option = Slot, .required = true, .help = "the slot of the setup to export"},
+    {.option = Slot,
+     .help = "the slot of a setup to export; with several, or --all, each is written under its "
+             "own name",
+     .repeatable = true},
+    {.option = All, .help = "export every setup of the store, each under its own name"},
     {.option = Name,
-     .required = true,
-     .help = "the file's name: DIR/NAME.set, or NAME.dts for Sprint Cars"},
-    {.option = To, .required = true, .help = "the folder the setup file is written into"},
+     .help = "the file's name, for one setup: DIR/NAME.set, or NAME.dts for Sprint Cars"},
+    {.option = To, .required = true, .help = "the folder the setup files are written into"},
     {.option = Replace},
     kDryRunOption,
 };
-constexpr CommandOption kImportOptions[] = {
-    kGameOption, kGameDirOption, kWinePrefixOption, {.option = Delete}, kDryRunOption};
+constexpr CommandOption kImportOptions[] = {kGameOption,           kGameDirOption,
+                                            kWinePrefixOption,     {.option = Delete},
+                                            {.option = KeepGoing}, kDryRunOption};
 constexpr CommandOption kDeleteOptions[] = {
     kGameOption,
     kGameDirOption,
@@ -119,6 +130,12 @@ constexpr CommandOption kHistoryRestoreOptions[] = {
     kGameDirOption,
     kWinePrefixOption,
     {.option = DryRun, .help = "only show what the restore would change; the store is not changed"},
+};
+constexpr CommandOption kHistoryUndoOptions[] = {
+    kGameOption,
+    kGameDirOption,
+    kWinePrefixOption,
+    {.option = DryRun, .help = "only show what the undo would change; the store is not changed"},
 };
 constexpr CommandOption kRenameOptions[] = {
     {.option = Game, .required = true}, {.option = Replace}, kDryRunOption};
@@ -152,10 +169,11 @@ constexpr ArgumentSpec kExportArguments[] = {
      .standsForOption = true,
      .option = To},
 };
-constexpr ArgumentSpec kSetupFile[] = {
+constexpr ArgumentSpec kSetupFiles[] = {
     {.name = "FILE",
      .kind = ValueKind::File,
-     .help = "the setup file (.set, or .dts for Sprint Cars)"},
+     .help = "a setup file (.set, or .dts for Sprint Cars); several are imported in their order",
+     .repeatable = true},
 };
 constexpr ArgumentSpec kStoreCopy[] = {
     {.name = "FILE", .kind = ValueKind::File, .help = "the copy of the whole store"},
@@ -203,18 +221,24 @@ constexpr CommandSpec kCommands[] = {
      runList,
      kNeedsGameDirectory},
     {"export", kExportArguments, kExportOptions,
-     "export --game dtr|sc --slot K --name NAME --to DIR [--replace] [--dry-run]",
-     "write the setup in slot K to DIR/NAME.set (.dts), left read-only; an existing file only "
-     "with --replace",
+     "export --game dtr|sc --slot K... | --all [--name NAME] --to DIR [--replace] [--dry-run]",
+     "write the setup in slot K to DIR/NAME.set (.dts), left read-only; without --name, each "
+     "setup named by --slot (or every one, with --all) to DIR under its own name, none unless "
+     "all can be; an existing file only with --replace",
      runExport, kNeedsGameDirectory,
      "file: the setup file; replaced: whether a file of that name was "
-     "replaced"},
-    {"import", kSetupFile, kImportOptions, "import --game dtr|sc FILE [--delete] [--dry-run]",
-     "put the setup of FILE into the first free slot; the file is kept unless --delete", runImport,
-     kNeedsGameDirectory,
+     "replaced; without --name, files: the files written instead, and "
+     "would_replace: the existing files that stopped the export"},
+    {"import", kSetupFiles, kImportOptions,
+     "import --game dtr|sc FILE... [--delete] [--keep-going] [--dry-run]",
+     "put the setup of each FILE into the first free slot, in one write of the store; when one "
+     "is refused nothing is imported, unless --keep-going; the files are kept unless --delete",
+     runImport, kNeedsGameDirectory,
      "file: the setup file; slot: the slot its setup went into (0: none); "
-     "file_deleted: whether the file was deleted; store: setups.sav; "
-     "setups: the setups the store holds"},
+     "file_deleted: whether the file was deleted; for several files, files: "
+     "one object a file imported, with file, slot and file_deleted, and "
+     "refused: the files refused; store: setups.sav; setups: the setups the "
+     "store holds"},
     {"delete",
      {},
      kDeleteOptions,
@@ -282,6 +306,17 @@ constexpr CommandSpec kCommands[] = {
      "generation: ID; kept_generation: the generation that keeps the store "
      "replaced (0: none); setups: the setups the store holds, unless a dry "
      "run; changes: as history show prints them"},
+    {"history undo",
+     {},
+     kHistoryUndoOptions,
+     "history undo --game dtr|sc [--dry-run]",
+     "undo the last change: put back the newest generation that differs from the store; the "
+     "store it replaces is kept, so a second undo takes the first back",
+     runHistoryUndo,
+     kNeedsGameDirectory,
+     "generation: the generation put back; kept_generation: as for history "
+     "restore; setups: the setups the store holds, unless a dry run; "
+     "changes: as history show prints them"},
     {"history pin", kGenerationId, kStoreChangeOptions, "history pin --game dtr|sc ID [--dry-run]",
      "keep generation ID until it is unpinned", runHistoryPin, kNeedsGameDirectory,
      "generation: ID; pinned: true"},

@@ -20,10 +20,12 @@ enum class Option {
     WinePrefix,
     Registry,
     Slot,
+    All,
     Name,
     To,
     Json,
     Delete,
+    KeepGoing,
     Dword,
     DryRun,
     Replace,
@@ -60,6 +62,7 @@ struct CommandOption {
     Option option;
     bool required = false;
     std::string_view help = {}; // empty: the option's own help
+    bool repeatable = false;    // may be given more than once: --slot 3 --slot 7
 };
 
 struct ArgumentSpec {
@@ -72,6 +75,8 @@ struct ArgumentSpec {
     Option option = Option::Help;
     bool mayBeEmpty = false; // a registry value may be set to nothing
     bool optional = false;   // written [NAME] in the usage line; only the last ones may be
+    // FILE...: takes every word left, one at least; only the last argument may.
+    bool repeatable = false;
 };
 
 struct CommandContext;

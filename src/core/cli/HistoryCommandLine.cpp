@@ -99,6 +99,23 @@ int runPin(CommandContext& context, bool pinned)
                   OrderedJson().add("generation", id).add("pinned", pinned));
 }
 
+// A restore, or an undo, as done: what it changed and the generations it put back and kept.
+int reportRestore(CommandContext& context, const HistoryRestoreOutcome& outcome)
+{
+    if (!outcome.done)
+        return report(context, outcome);
+    const qint64 id = outcome.restoredGeneration;
+    const bool dryRun = context.dryRun();
+    if (!context.json())
+        printPreview(context.out, outcome.preview);
+    OrderedJson fields;
+    fields.add("generation", id).add("kept_generation", outcome.keptGeneration);
+    if (!dryRun)
+        fields.add("setups", outcome.store->counters.total);
+    fields.addWritten("changes", previewJson(outcome.preview));
+    return report(context, outcome, restoredLines(context, outcome, id, dryRun), fields);
+}
+
 } // namespace
 
 int runHistoryList(CommandContext& context)
@@ -128,20 +145,15 @@ int runHistoryShow(CommandContext& context)
 
 int runHistoryRestore(CommandContext& context)
 {
-    const qint64 id = generationId(context);
-    const bool dryRun = context.dryRun();
-    const HistoryRestoreOutcome outcome =
-        restoreGeneration(context.game->gameDirectory, layoutOf(context), id, dryRun);
-    if (!outcome.done)
-        return report(context, outcome);
-    if (!context.json())
-        printPreview(context.out, outcome.preview);
-    OrderedJson fields;
-    fields.add("generation", id).add("kept_generation", outcome.keptGeneration);
-    if (!dryRun)
-        fields.add("setups", outcome.store->counters.total);
-    fields.addWritten("changes", previewJson(outcome.preview));
-    return report(context, outcome, restoredLines(context, outcome, id, dryRun), fields);
+    const HistoryRestoreOutcome outcome = restoreGeneration(
+        context.game->gameDirectory, layoutOf(context), generationId(context), context.dryRun());
+    return reportRestore(context, outcome);
+}
+
+int runHistoryUndo(CommandContext& context)
+{
+    return reportRestore(
+        context, undoLastChange(context.game->gameDirectory, layoutOf(context), context.dryRun()));
 }
 
 int runHistoryPin(CommandContext& context)

@@ -12,6 +12,7 @@ namespace tarvelin::cli
 int runHistoryList(CommandContext& context);
 int runHistoryShow(CommandContext& context);
 int runHistoryRestore(CommandContext& context);
+int runHistoryUndo(CommandContext& context);
 int runHistoryPin(CommandContext& context);
 int runHistoryUnpin(CommandContext& context);
 

@@ -52,6 +52,12 @@ bool takes(std::span<const CommandOption> options, Option option)
                        [&](const CommandOption& o) { return o.option == option; });
 }
 
+bool takesRepeatedly(std::span<const CommandOption> options, Option option)
+{
+    return std::any_of(options.begin(), options.end(),
+                       [&](const CommandOption& o) { return o.option == option && o.repeatable; });
+}
+
 // The commands whose name begins with `word` and a blank: "registry" -> "registry set", ...
 std::vector<const CommandSpec*> commandsUnder(const QString& word)
 {
@@ -72,6 +78,27 @@ QString oneOf(const std::vector<const CommandSpec*>& commands, qsizetype skip)
     const QString last = words.takeLast();
     return words.isEmpty() ? last
                            : words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// What is wrong with an option's value, as the usage error names it; empty when nothing is.
+QString valueProblem(const OptionSpec& option, const QString& value)
+{
+    const QString name = spelling(option);
+    if (option.kind != ValueKind::None && value.isEmpty())
+        return QStringLiteral("%1 is empty").arg(name);
+    if (option.kind == ValueKind::Game && value != QLatin1String("dtr") &&
+        value != QLatin1String("sc"))
+        return QStringLiteral("%1 takes dtr or sc, not %2").arg(name, value);
+    if (option.kind == ValueKind::Slot) {
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (!ok || !SetupTable::isSlot(number))
+            return QStringLiteral("%1 takes a slot number from 1 to %2, not %3")
+                .arg(name)
+                .arg(layout::kSlotCount)
+                .arg(value);
+    }
+    return {};
 }
 
 struct GivenOption {
@@ -224,25 +251,16 @@ private:
             }
             const QString where = invocation_.command ? prefix() : QString();
             auto& slot = invocation_.options[static_cast<std::size_t>(option.option)];
-            if (slot)
+            const bool repeatable =
+                invocation_.command && takesRepeatedly(invocation_.command->options, option.option);
+            if (slot && !repeatable)
                 return fail(where + QStringLiteral("%1 is given twice").arg(name));
-            if (option.kind != ValueKind::None && given.value.isEmpty())
-                return fail(where + QStringLiteral("%1 is empty").arg(name));
-            if (option.kind == ValueKind::Game && given.value != QLatin1String("dtr") &&
-                given.value != QLatin1String("sc"))
-                return fail(where +
-                            QStringLiteral("%1 takes dtr or sc, not %2").arg(name, given.value));
-            if (option.kind == ValueKind::Slot) {
-                bool ok = false;
-                const int number = given.value.toInt(&ok);
-                if (!ok || !SetupTable::isSlot(number))
-                    return fail(where +
-                                QStringLiteral("%1 takes a slot number from 1 to %2, not %3")
-                                    .arg(name)
-                                    .arg(layout::kSlotCount)
-                                    .arg(given.value));
-            }
-            slot = given.value;
+            if (const QString problem = valueProblem(option, given.value); !problem.isEmpty())
+                return fail(where + problem);
+            if (!slot)
+                slot = given.value;
+            if (repeatable)
+                invocation_.repeated[static_cast<std::size_t>(option.option)] << given.value;
         }
         return true;
     }
@@ -253,7 +271,8 @@ private:
             return true;
         const std::span<const ArgumentSpec> definitions = invocation_.command->arguments;
         const QStringList written = words_.mid(consumed_);
-        if (written.size() > static_cast<qsizetype>(definitions.size()))
+        const bool takesMore = !definitions.empty() && definitions.back().repeatable;
+        if (written.size() > static_cast<qsizetype>(definitions.size()) && !takesMore)
             return fail(prefix() +
                         QStringLiteral("unexpected argument \"%1\"")
                             .arg(written.at(static_cast<qsizetype>(definitions.size()))));
@@ -283,6 +302,18 @@ private:
                 continue;
             }
             invocation_.arguments << written.at(at);
+        }
+        return takeMore(written.mid(static_cast<qsizetype>(definitions.size())));
+    }
+
+    // The words after the last argument's are more of it (FILE...), each checked as it is.
+    bool takeMore(const QStringList& more)
+    {
+        for (const QString& word : more) {
+            if (word.isEmpty())
+                return fail(prefix() + QStringLiteral("%1 is empty")
+                                           .arg(text(invocation_.command->arguments.back().name)));
+            invocation_.arguments << word;
         }
         return true;
     }
@@ -356,8 +387,10 @@ void addOptions(QString& help, std::span<const CommandOption> options)
 {
     for (const CommandOption& option : options) {
         const OptionSpec& definition = optionSpec(option.option);
-        addEntry(help, withValue(definition),
-                 text(option.help.empty() ? definition.help : option.help));
+        QString explanation = text(option.help.empty() ? definition.help : option.help);
+        if (option.repeatable)
+            explanation += QStringLiteral("; may be given more than once");
+        addEntry(help, withValue(definition), explanation);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace tarvelin::cli
 {
@@ -20,7 +21,9 @@ struct Invocation {
     // The command's arguments, in the table's order; an argument that stands for an option
     // (export's NAME DIR) has been moved to that option.
     QStringList arguments;
-    std::array<std::optional<QString>, kOptionCount> options;
+    std::array<std::optional<QString>, kOptionCount> options; // the first value of each
+    // Every value of an option the command takes more than once, in the order given.
+    std::array<QStringList, kOptionCount> repeated;
     // The one line naming what is wrong; empty when the line is right.
     QString usageError;
 
@@ -31,6 +34,14 @@ struct Invocation {
     }
     // --slot as a number; only set (1 to 300) once the line is checked.
     int slot() const { return value(Option::Slot).toInt(); }
+    // Each --slot given, in order.
+    std::vector<int> slots() const
+    {
+        std::vector<int> numbers;
+        for (const QString& given : repeated[static_cast<std::size_t>(Option::Slot)])
+            numbers.push_back(given.toInt());
+        return numbers;
+    }
 
     bool startsWindows() const
     {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/cli/StoreCommandLine.h"
 
+#include "core/cli/BatchCommandLine.h"
 #include "core/cli/CommandReport.h"
 #include "core/cli/StoreChangeOutput.h"
+#include "core/cli/StoreReport.h"
 #include "core/cli/TerminalText.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
@@ -23,36 +25,6 @@ namespace tarvelin::cli
 
 namespace
 {
-
-// What a command that rewrites the store reports: the store's new size, or in a dry run what the
-// store would hold and how it would differ; and in --json the same as fields.
-struct StoreReport {
-    QStringList lines;
-    OrderedJson fields;
-};
-
-StoreReport storeReport(const CommandContext& context, const StoreCommandOutcome& outcome,
-                        const QString& what)
-{
-    StoreReport result;
-    const QString& store = context.game->paths.store;
-    result.fields.add("store", store);
-    if (!outcome.store)
-        return result;
-    const int setups = outcome.store->counters.total;
-    result.fields.add("setups", setups);
-    if (outcome.wouldChange) {
-        result.lines << QStringLiteral("Dry run: %1 would hold %2 setups (%3). Nothing was "
-                                       "changed.")
-                            .arg(store)
-                            .arg(setups)
-                            .arg(changeSummary(*outcome.wouldChange));
-        result.fields.addWritten("changes", changesJson(*outcome.wouldChange));
-    } else if (outcome.storeWritten) {
-        result.lines << QStringLiteral("%1 %2 setups.").arg(what).arg(setups);
-    }
-    return result;
-}
 
 int reportStoreChange(CommandContext& context, const StoreCommandOutcome& outcome,
                       const QString& what, const OrderedJson& before = {})
@@ -112,6 +84,14 @@ int runExport(CommandContext& context)
 {
     const GameContext& game = *context.game;
     const Invocation& line = context.invocation;
+    if (line.has(Option::Slot) == line.has(Option::All))
+        return wrongUsage(context, line.has(Option::All)
+                                       ? QStringLiteral("--slot and --all are both given")
+                                       : QStringLiteral("needs --slot K or --all"));
+    if (!line.has(Option::Name))
+        return runExportSetups(context);
+    if (line.has(Option::All) || line.slots().size() > 1)
+        return wrongUsage(context, QStringLiteral("--name names the file of one --slot only"));
     const QString folder = absolutePath(line.value(Option::To));
     const QString target =
         joinPath(folder, line.value(Option::Name) + game.profile->SetupFileExtension);
@@ -146,6 +126,8 @@ int runExport(CommandContext& context)
 
 int runImport(CommandContext& context)
 {
+    if (context.invocation.arguments.size() > 1)
+        return runImportFiles(context);
     const GameContext& game = *context.game;
     const QString& file = context.invocation.arguments.at(0);
     const bool deleteFile = context.invocation.has(Option::Delete);

@@ -52,4 +52,33 @@ TrashOutcome trashSelectedFile(const QString& folder, const QString& selectedFil
     return outcome;
 }
 
+TrashOutcome trashChosenFiles(const QString& folder, const QStringList& names, Trash& trash,
+                              const ConfirmDeletion& confirm)
+{
+    if (names.size() < 2)
+        return trashSelectedFile(folder, names.value(0), trash, confirm);
+    const Message question{
+        QStringLiteral("Are you sure you want to send these %1 files to the trash?")
+            .arg(names.size()),
+        MessageIcon::Question, QStringLiteral("Confirm File Delete")};
+    if (!confirm || !confirm(question)) {
+        TrashOutcome outcome;
+        outcome.aborted = true;
+        return refused(operationAbortedMessage(), {}, outcome);
+    }
+    TrashOutcome outcome;
+    outcome.done = true;
+    const auto agreed = [](const Message&) {
+        return true;
+    };
+    for (const QString& name : names) {
+        const TrashOutcome one = trashSelectedFile(folder, name, trash, agreed);
+        if (one.done)
+            continue;
+        outcome.done = false;
+        outcome.messages.insert(outcome.messages.end(), one.messages.begin(), one.messages.end());
+    }
+    return outcome;
+}
+
 } // namespace tarvelin

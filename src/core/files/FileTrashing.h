@@ -33,4 +33,10 @@ Message operationAbortedMessage();
 TrashOutcome trashSelectedFile(const QString& folder, const QString& selectedFileName, Trash& trash,
                                const ConfirmDeletion& confirm);
 
+// Several chosen files of `folder` to the trash, after one question naming how many. Each name
+// goes as trashSelectedFile sends one; a file that cannot go is named in its own message and the
+// others still go. done: every file went. With fewer than two names, as trashSelectedFile.
+TrashOutcome trashChosenFiles(const QString& folder, const QStringList& names, Trash& trash,
+                              const ConfirmDeletion& confirm);
+
 } // namespace tarvelin

@@ -100,4 +100,11 @@ FileClick clickFile(const QString& name, int index, int count, const QString& su
     return {fileCounters(index, count), name, StripExtension(name, suffix)};
 }
 
+FileClick chooseSeveralFiles(int chosen, int count)
+{
+    return {{QString::number(chosen), QString::number(count)},
+            QStringLiteral("%1 files chosen").arg(chosen),
+            {}};
+}
+
 } // namespace tarvelin

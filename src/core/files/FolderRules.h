@@ -85,5 +85,8 @@ struct FileClick {
     QString renameText;   // the name without `suffix`, as StripExtension gives it
 };
 FileClick clickFile(const QString& name, int index, int count, const QString& suffix);
+// What choosing `chosen` files at once (two or more) of `count` puts in the window: the selected
+// counter and the frame say how many, and the rename field is empty, as a rename takes one file.
+FileClick chooseSeveralFiles(int chosen, int count);
 
 } // namespace tarvelin

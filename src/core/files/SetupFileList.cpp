@@ -272,6 +272,13 @@ QStringList readFolder(const QString& folder, const QString& pattern, SubfolderC
 
 } // namespace
 
+bool matchesSetupPattern(const QString& name, const QString& pattern)
+{
+    const QString folded = name.toCaseFolded();
+    const QString foldedPattern = pattern.toCaseFolded();
+    return wildcardMatch(QStringView(foldedPattern), QStringView(folded));
+}
+
 QStringList listSetupFiles(const QString& folder, const QString& pattern)
 {
     return readFolder(folder, pattern, nullptr);

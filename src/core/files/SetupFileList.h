@@ -11,6 +11,9 @@ namespace tarvelin
 // without regard to letter case, sorted by name without regard to letter case, as the file list
 // shows them. Folders and hidden files are left out. An unreadable folder lists nothing.
 QStringList listSetupFiles(const QString& folder, const QString& pattern);
+// Whether a file named `name` would be listed by `pattern`, as listSetupFiles matches names: a
+// file dragged from anywhere is told a setup file of the game by its name alone.
+bool matchesSetupPattern(const QString& name, const QString& pattern);
 
 // A folder as the two lists of a window show it, from one reading of the directory: its setup
 // files, as listSetupFiles gives them, and its subfolders, as listSubfolders gives them.

@@ -204,4 +204,12 @@ FileResult removeOwnFolder(const QString& path, PathKind kind)
     return FileResult::success();
 }
 
+FileResult removeEmptyFolder(const QString& path)
+{
+    // rmdir never follows a link and never removes a folder with entries.
+    if (::rmdir(encodeFileName(path).constData()) != 0)
+        return failure(path, errno);
+    return FileResult::success();
+}
+
 } // namespace tarvelin

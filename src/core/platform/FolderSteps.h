@@ -51,5 +51,8 @@ FileResult makeFolders(const QString& path, PathKind kind);
 // link met on the way is removed itself, and what it names is never touched. `path` itself may
 // not be a link.
 FileResult removeOwnFolder(const QString& path, PathKind kind);
+// An empty folder removed, as the last step of clearing away the utility's own temporaries; a
+// folder that still holds anything, and a link, stay.
+FileResult removeEmptyFolder(const QString& path);
 
 } // namespace tarvelin

@@ -60,6 +60,45 @@ std::optional<RestorePair> readPair(const StorePaths& paths, RecordLayout layout
     return RestorePair{*generation, bytes.bytes, std::move(present)};
 }
 
+Message nothingToUndoMessage()
+{
+    return {QStringLiteral("There is nothing to undo."), MessageIcon::Information};
+}
+
+// The newest generation whose bytes differ from the store's `present` bytes. One that cannot be
+// read is named all the same: passing over it would undo more than the last change.
+std::optional<qint64> newestChange(const StoreHistory& history, QByteArrayView present)
+{
+    for (const Generation& generation : history.list().generations) {
+        const FileContents bytes = history.bytesOf(generation.id);
+        if (!bytes.ok || QByteArrayView(bytes.bytes) != present)
+            return generation.id;
+    }
+    return std::nullopt;
+}
+
+// The generation undo restores, found against the store as it is now; nothing, with `failure`
+// set, when the history cannot be used, the store cannot be read, or nothing differs.
+template <typename Outcome>
+std::optional<qint64> undoTarget(const StorePaths& paths, RecordLayout layout, Outcome& failure,
+                                 StoreChange* change = nullptr)
+{
+    const StoreHistory history(paths, layout);
+    if (const FileResult safe = history.usable(); !safe) {
+        failure = refused<Outcome>(historyRefusedMessage(safe));
+        return std::nullopt;
+    }
+    const StoreRead present = change ? change->readStore() : readGameStore(paths, layout);
+    if (!present.ok) {
+        failure = refused<Outcome>(storeUnreadableMessage(paths.store), present.error);
+        return std::nullopt;
+    }
+    const std::optional<qint64> id = newestChange(history, present.bytes);
+    if (!id)
+        failure = refused<Outcome>(nothingToUndoMessage());
+    return id;
+}
+
 StorePreview previewOf(const RestorePair& pair, RecordLayout layout)
 {
     return previewRestore(pair.present.image.table, parseStore(pair.bytes, layout).table, layout);
@@ -105,19 +144,13 @@ HistoryPreviewOutcome previewGeneration(const QString& gameDirectory, RecordLayo
     return outcome;
 }
 
-HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayout layout,
-                                        qint64 id, bool dryRun, const HistorySettings& history)
+namespace
 {
-    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
-    if (!paths.isValid())
-        return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
-    // A dry run writes nothing: it takes no lock and leaves what another command left.
-    std::optional<StoreChange> change;
-    if (!dryRun) {
-        change = StoreChange::begin(paths, layout, QStringLiteral("history restore"), history);
-        if (!change->started())
-            return refused<HistoryRestoreOutcome>(change->refusal(), change->refusalDetail());
-    }
+
+// Restores generation `id` under `change`'s lock; no change: a dry run.
+HistoryRestoreOutcome restoreUnder(const StorePaths& paths, RecordLayout layout, qint64 id,
+                                   std::optional<StoreChange>& change)
+{
     HistoryRestoreOutcome outcome;
     const std::optional<RestorePair> pair =
         readPair(paths, layout, id, outcome, change ? &*change : nullptr);
@@ -134,8 +167,9 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
             defect);
     }
     outcome.preview = previewOf(*pair, layout);
+    outcome.restoredGeneration = id;
     const SetupTable restored = parseStore(pair->bytes, layout).table;
-    if (dryRun) {
+    if (!change) {
         outcome.done = true;
         outcome.store = stateOf(pair->present.image.table);
         return outcome;
@@ -153,6 +187,65 @@ HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayo
     }
     outcome.store = stateOf(restored);
     return outcome;
+}
+
+// Runs `restore` with the store's lock held, or in a dry run, which writes nothing, without it:
+// it leaves what another command left.
+template <typename Restore>
+HistoryRestoreOutcome underLock(const StorePaths& paths, RecordLayout layout,
+                                const QString& command, bool dryRun, const HistorySettings& history,
+                                Restore restore)
+{
+    std::optional<StoreChange> change;
+    if (!dryRun) {
+        change = StoreChange::begin(paths, layout, command, history);
+        if (!change->started())
+            return refused<HistoryRestoreOutcome>(change->refusal(), change->refusalDetail());
+    }
+    return restore(change);
+}
+
+} // namespace
+
+HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayout layout,
+                                        qint64 id, bool dryRun, const HistorySettings& history)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
+    return underLock(paths, layout, QStringLiteral("history restore"), dryRun, history,
+                     [&](std::optional<StoreChange>& change) {
+                         return restoreUnder(paths, layout, id, change);
+                     });
+}
+
+HistoryPreviewOutcome previewUndo(const QString& gameDirectory, RecordLayout layout)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused<HistoryPreviewOutcome>(noGameDirectoryMessage());
+    HistoryPreviewOutcome failure;
+    const std::optional<qint64> id = undoTarget(paths, layout, failure);
+    if (!id)
+        return failure;
+    return previewGeneration(gameDirectory, layout, *id);
+}
+
+HistoryRestoreOutcome undoLastChange(const QString& gameDirectory, RecordLayout layout, bool dryRun,
+                                     const HistorySettings& history)
+{
+    const StorePaths paths = StorePaths::forGameDirectory(gameDirectory);
+    if (!paths.isValid())
+        return refused<HistoryRestoreOutcome>(noGameDirectoryMessage());
+    return underLock(paths, layout, QStringLiteral("history undo"), dryRun, history,
+                     [&](std::optional<StoreChange>& change) {
+                         // Found under the lock: the last change is the one before this undo,
+                         // not one another command made meanwhile.
+                         HistoryRestoreOutcome failure;
+                         const std::optional<qint64> id =
+                             undoTarget(paths, layout, failure, change ? &*change : nullptr);
+                         return id ? restoreUnder(paths, layout, *id, change) : failure;
+                     });
 }
 
 CommandOutcome pinGeneration(const QString& gameDirectory, RecordLayout layout, qint64 id,

@@ -29,12 +29,22 @@ HistoryPreviewOutcome previewGeneration(const QString& gameDirectory, RecordLayo
 // Puts generation `id` back as setups.sav, under the store's lock; the store it replaces is kept
 // as a generation itself, so the restore can be undone.
 struct HistoryRestoreOutcome : StoreCommandOutcome {
-    StorePreview preview;      // what the restore changed (or, in a dry run, would change)
-    qint64 keptGeneration = 0; // the generation that now holds the replaced store; 0: none new
+    StorePreview preview;          // what the restore changed (or, in a dry run, would change)
+    qint64 keptGeneration = 0;     // the generation that now holds the replaced store; 0: none new
+    qint64 restoredGeneration = 0; // the generation put back (or, in a dry run, to be)
 };
 HistoryRestoreOutcome restoreGeneration(const QString& gameDirectory, RecordLayout layout,
                                         qint64 id, bool dryRun = false,
                                         const HistorySettings& history = {});
+
+// What undoing the last change would bring back and remove: the newest generation whose bytes
+// differ from the store as it is now (one equal to it, such as the opening kept, changed nothing
+// to undo). Not done, with its message, when there is none.
+HistoryPreviewOutcome previewUndo(const QString& gameDirectory, RecordLayout layout);
+// Restores that generation as restoreGeneration does: the replaced store is kept, so undoing
+// again takes the undo back.
+HistoryRestoreOutcome undoLastChange(const QString& gameDirectory, RecordLayout layout,
+                                     bool dryRun = false, const HistorySettings& history = {});
 
 // Pins generation `id`, so retention never prunes it, or unpins it.
 CommandOutcome pinGeneration(const QString& gameDirectory, RecordLayout layout, qint64 id,

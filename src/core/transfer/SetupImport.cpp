@@ -1,40 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/transfer/SetupImport.h"
 
-#include "core/Logging.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
 #include "core/store/StoreChange.h"
-#include "core/store/StoreFile.h"
 #include "core/store/StorePaths.h"
 #include "core/store/StoreReading.h"
+#include "core/transfer/SetupFileIntake.h"
 
 namespace tarvelin
 {
-
-namespace
-{
-
-// Far more than any setup file, whatever its name's length; anything larger is not one.
-constexpr qsizetype kMaxSetupFileSize = qsizetype{1024} * 1024;
-
-// The setup file is made writable, and deleted when asked: it now lives in the store.
-void handleImportedFile(const ImportRequest& request, const QString& path, ImportOutcome& outcome)
-{
-    if (const FileResult normal = setNormal(path); !normal)
-        outcome.passedOver << normal.error;
-    if (!request.deleteFileAfterImport)
-        return;
-    const FileResult removed = removeFile(path);
-    outcome.fileRemoved = removed.ok;
-    if (!removed) {
-        outcome.messages.push_back(exclamation(
-            QStringLiteral("The setup was imported, but %1 could not be deleted.").arg(path)));
-        outcome.detail = removed.error;
-    }
-}
-
-} // namespace
 
 ImportOutcome importSetup(const ImportRequest& request)
 {
@@ -62,36 +37,20 @@ ImportOutcome importSetup(const ImportRequest& request)
         return refused<ImportOutcome>(storeUnreadableMessage(paths.store), read.error);
     const SetupTable& onDisk = read.image.table;
 
-    const int slot = onDisk.firstFreeSlot();
-    if (slot == 0) {
-        ImportOutcome outcome;
-        outcome.store = stateOf(onDisk, request.selectedIndex);
-        return refused(
-            exclamation(QStringLiteral("The store is full: it holds 300 setups. Delete a setup "
-                                       "before you import another. Nothing was imported.")),
-            {}, std::move(outcome));
-    }
-
+    SetupTable table = onDisk;
     const QString path = joinPath(request.folder, request.chosenFile);
-    const FileContents contents = readWholeFile(path, kMaxSetupFileSize);
-    if (!contents.ok) {
-        return refused<ImportOutcome>(
-            exclamation(QStringLiteral("%1 could not be read. Nothing was imported.").arg(path)),
-            contents.error);
-    }
-    const std::optional<SetupRecord> record = parseSetupFile(contents.bytes, layout);
-    if (!record) {
-        return refused<ImportOutcome>(
-            exclamation(QStringLiteral("%1 is not a setup file of %2. Nothing was "
-                                       "imported.")
-                            .arg(path, request.profile->gameTitle)));
+    const SetupIntake intake = takeInSetupFile(table, path, *request.profile);
+    if (!intake) {
+        ImportOutcome outcome;
+        if (intake.storeFull)
+            outcome.store = stateOf(onDisk, request.selectedIndex);
+        return refused(*intake.refusal, intake.detail, std::move(outcome));
     }
 
     ImportOutcome outcome;
-    SetupTable table = onDisk;
+    const int slot = intake.slot;
     // A file holding an unused slot adds nothing, and the store is left alone.
-    if (record->isUsed()) {
-        table.entry(slot) = *record;
+    if (slot != 0) {
         if (!change) {
             outcome.done = true;
             outcome.importedSlot = slot;
@@ -115,7 +74,7 @@ ImportOutcome importSetup(const ImportRequest& request)
         outcome.wouldChange = StorePreview{};
         return outcome;
     }
-    handleImportedFile(request, path, outcome);
+    outcome.fileRemoved = settleImportedFile(path, request.deleteFileAfterImport, outcome);
     return outcome;
 }
 

@@ -29,6 +29,7 @@ QListWidget, QListView#File1, QTreeWidget#Dir1, QLineEdit, QComboBox {
     border: 1px solid $fieldBorder; border-radius: 2px;
     selection-background-color: $selectionFill; selection-color: $selectionText;
 }
+QListWidget#List1[dropping="true"] { border: 2px dashed $focusRing; }
 QLineEdit#Text7 { background: $addressFill; color: $addressText; border: 1px solid $addressBorder; font-size: 9px; }
 QStatusBar { background: $statusFill; color: $captionText; border-top: 1px solid $statusBorder; }
 QStatusBar QLabel { color: $captionText; }

@@ -42,6 +42,7 @@ FolderBrowser::FolderBrowser(FolderBrowserControls controls, FolderBrowserOption
     connect(controls_.folders, &FolderList::folderOpened, this, &FolderBrowser::setFolder);
     connect(controls_.drives, &DriveList::driveChosen, this, &FolderBrowser::chooseDrive);
     connect(controls_.files, &SetupFileView::fileClicked, this, &FolderBrowser::clickFile);
+    connect(controls_.files, &SetupFileView::severalChosen, this, &FolderBrowser::chooseSeveral);
     connect(controls_.files, &SetupFileView::choiceCleared, this, &FolderBrowser::forgetChosenFile);
     if (controls_.frame)
         frameCaption_ = controls_.frame->title();
@@ -93,6 +94,7 @@ void FolderBrowser::show(const FolderView& view)
     watcher_->watch({folder_});
     driveFolders_.remember(view.drive, view.folder);
     controls_.folders->showFolder(drive_, view.folder, view.subfolders);
+    controls_.files->setFolder(view.folder);
     controls_.files->showFiles(view.files);
     controls_.drives->showDrive(view.drive);
     setCounters();
@@ -120,18 +122,25 @@ void FolderBrowser::showReadAgain(const QString& folder, const FolderContents& c
     SetupFileView* files = controls_.files;
     if (files->names() == contents.files)
         return;
-    const QString chosen = files->selectedName();
+    const QStringList chosen = files->selectedNames();
     files->showFiles(contents.files);
-    if (!chosen.isEmpty() && !files->selectName(chosen))
+    const int kept = files->selectNames(chosen);
+    if (!chosen.isEmpty() && kept == 0)
         forgetChosenFile();
+    else if (kept == 1 && chosen.size() > 1) // one of several left: it is the choice now
+        clickFile(files->selectedIndex());
+    else if (kept > 1)
+        chooseSeveral(kept);
     else
         setCounters();
 }
 
 void FolderBrowser::setCounters()
 {
+    const qsizetype chosen = controls_.files->selectedNames().size();
     const FileCounters counters =
-        fileCounters(controls_.files->selectedIndex(), controls_.files->count());
+        chosen > 1 ? chooseSeveralFiles(int(chosen), controls_.files->count()).counters
+                   : fileCounters(controls_.files->selectedIndex(), controls_.files->count());
     if (controls_.selectedLabel)
         controls_.selectedLabel->setText(counters.selected);
     if (controls_.countLabel)
@@ -164,8 +173,17 @@ void FolderBrowser::chooseDrive(const Volume& volume)
 
 void FolderBrowser::clickFile(int index)
 {
-    const FileClick click = tarvelin::clickFile(controls_.files->nameAt(index), index,
-                                                controls_.files->count(), options_.suffix);
+    showClick(tarvelin::clickFile(controls_.files->nameAt(index), index, controls_.files->count(),
+                                  options_.suffix));
+}
+
+void FolderBrowser::chooseSeveral(int chosen)
+{
+    showClick(chooseSeveralFiles(chosen, controls_.files->count()));
+}
+
+void FolderBrowser::showClick(const FileClick& click)
+{
     if (controls_.selectedLabel)
         controls_.selectedLabel->setText(click.counters.selected);
     if (controls_.countLabel)

@@ -89,6 +89,9 @@ private:
     void show(const FolderView& view);
     void chooseDrive(const Volume& volume);
     void clickFile(int index);
+    // Several files chosen: the counters and the frame say how many; nothing is renamed.
+    void chooseSeveral(int chosen);
+    void showClick(const FileClick& click);
     // No file chosen: the counters, the frame's own caption and an empty rename field.
     void forgetChosenFile();
     // The folder as read again: what changed is shown, and the chosen file stays chosen.

@@ -3,6 +3,7 @@
 
 #include "core/app/Links.h"
 #include "core/game/GameProfile.h"
+#include "core/outcome/CommandOutcome.h"
 #include "core/platform/AddressSource.h"
 #include "core/platform/Clock.h"
 #include "core/platform/FolderWatcher.h"
@@ -34,6 +35,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -99,11 +101,15 @@ GameWindow::GameWindow(const GameProfile& profile, Registry& registry,
     storeWatcher_ = new FolderWatcher(kStoreSettle, this);
     connect(storeWatcher_, &FolderWatcher::changed, this, &GameWindow::readStoreAgain);
     connectCommands();
+    connectDrags();
     // The store list is where the player starts; it has the focus when the window opens.
     controls_.storeList->setFocus();
 }
 
-GameWindow::~GameWindow() = default;
+GameWindow::~GameWindow()
+{
+    clearDragFolder();
+}
 
 void GameWindow::connectCommands()
 {
@@ -132,6 +138,9 @@ void GameWindow::connectCommands()
     onChoice(m.exit, &GameWindow::quitRequested);
     onChoice(m.importexportsav, &GameWindow::storeWindowRequested);
     onChoice(m.history, &GameWindow::historyWindowRequested);
+    onChoice(m.mnuUndo, &GameWindow::undoLastChange);
+    // The history may have changed from outside (the command line, the history window).
+    connect(m.setup, &QMenu::aboutToShow, this, &GameWindow::updateUndoEntry);
     onChoice(m.mnuSelect, &GameWindow::exportSetupFromMenu);
     onChoice(m.mnuDelete, &GameWindow::deleteSetup);
     onChoice(m.mnuImport, &GameWindow::importSetupFromMenu);
@@ -152,6 +161,14 @@ void GameWindow::connectCommands()
     if (profile_.DownloadPicture)
         connect(c.carPicture, &ClickableLabel::clicked, this,
                 [this] { openLink(links::SetupDownloadPage); });
+
+    connect(c.storeList, &StoreList::filesDropped, this, &GameWindow::importDroppedFiles);
+    connect(c.storeList, &StoreList::dropRefused, this, [this] {
+        showMessage(
+            this,
+            exclamation(
+                QStringLiteral("None of these files is a %1 setup file.").arg(profile_.gameTitle)));
+    });
 
     // Only the player's click or cursor key chooses a setup, never the list getting the focus.
     connect(c.storeList, &ChoiceList::lineChosen, this, &GameWindow::selectStoreLine);
@@ -220,6 +237,7 @@ void GameWindow::showStore(const StoreState& store)
         list->setCurrentRow(selected - 1);
     }
     setStoreCounters(store.counters);
+    updateUndoEntry();
 }
 
 void GameWindow::readStoreAgain()

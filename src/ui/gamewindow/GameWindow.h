@@ -3,16 +3,20 @@
 
 #include "core/store/SetupTable.h"
 #include "core/store/StoreList.h"
+#include "core/transfer/MessageStyle.h"
 #include "ui/gamewindow/GameWindowLayout.h"
 #include "ui/gamewindow/GameWindowMenus.h"
 
 #include <QMainWindow>
+
+class QMimeData;
 #include <memory>
 #include <vector>
 
 namespace tarvelin
 {
 
+struct DraggedLine;
 struct GameProfile;
 class AddressSource;
 class Clock;
@@ -107,6 +111,12 @@ public Q_SLOTS:
     void sortStore();
     void renameSetupFile();
     void deleteSetupFile();
+    // "&Undo Last Change": after one question saying what it brings back and removes, the store
+    // as it was before its last change; that undo is kept in turn, so a second one takes it back.
+    void undoLastChange();
+    // Setup files dropped on the store list (whole paths, in the order dropped), imported as the
+    // Import button imports each.
+    void importDroppedFiles(const QStringList& paths);
     // The store as it is on disk now, when it differs from the list: the game saving, a command
     // in a terminal, the other window. The chosen setup stays chosen while the store holds it.
     // The window does this by itself whenever the store changes; F5 asks for it and the folder.
@@ -123,6 +133,21 @@ private:
     void showStoreOutcome(const StoreCommandOutcome& outcome);
     void exportSetup(bool fromMenu);
     void importSetup(bool fromMenu);
+    // `paths` into the store in this order, stopping at the first refusal, with one progress
+    // animation and one history generation.
+    void importFiles(const QStringList& paths, bool deleteFilesAfterImport, MessageStyle style);
+    // "&Undo Last Change" is enabled exactly while the history holds a change to undo.
+    void updateUndoEntry();
+    // The store list's line `row` as a drag carries it: the line itself, for the file list and
+    // the folder tree, and the setup exported to a temporary file of ours, for a file manager.
+    QMimeData* dragLine(int row);
+    QString exportForDrag(const StoreLine& line);
+    // A store line dropped on the file list or the folder tree: exported into `folder` under its
+    // name, as the Export button exports, asking before it replaces a file.
+    void exportDroppedLine(const DraggedLine& line, const QString& folder);
+    void connectDrags();
+    // The setups exported for drags, and their folder, removed.
+    void clearDragFolder();
 
     const GameProfile& profile_;
     Registry& registry_;
@@ -140,6 +165,7 @@ private:
     FolderWatcher* storeWatcher_ = nullptr;
     SetupTable table_;
     std::vector<StoreLine> lines_;
+    QString dragFolder_; // the temporary folder of the setups dragged out; empty until the first
 };
 
 // A game window for `profile` that has run its opening sequence, ready to be shown.

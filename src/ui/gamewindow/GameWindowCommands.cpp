@@ -5,7 +5,9 @@
 #include "core/files/FileTrashing.h"
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
+#include "core/platform/FileIO.h"
 #include "core/store/StoreCommands.h"
+#include "core/transfer/SetupBatchImport.h"
 #include "core/transfer/SetupExport.h"
 #include "core/transfer/SetupImport.h"
 #include "ui/Logging.h"
@@ -13,6 +15,7 @@
 #include "ui/folder/SetupFileView.h"
 #include "ui/gamewindow/GameWindow.h"
 #include "ui/gamewindow/ProgressIndicators.h"
+#include "ui/gamewindow/StoreLineDrops.h"
 #include "ui/widgets/MessageBox.h"
 
 #include <QGroupBox>
@@ -124,6 +127,32 @@ void GameWindow::exportSetup(bool fromMenu)
     }
 }
 
+void GameWindow::exportDroppedLine(const DraggedLine& line, const QString& folder)
+{
+    progress_->start(kExportIndicator);
+    ExportRequest request;
+    request.gameDirectory = gameDirectory();
+    request.profile = &profile_;
+    request.selectedSlot = line.slot;
+    request.exportName = StoreLine{line.slot, line.name}.displayName();
+    request.folder = folder;
+    request.listedName = line.name;
+    ExportOutcome outcome = tarvelin::exportSetup(request);
+    askBeforeReplacing(this, outcome, outcome.wouldReplace, [&request] {
+        request.replaceExisting = true;
+        return tarvelin::exportSetup(request);
+    });
+    if (!outcome.done)
+        progress_->stop(kExportIndicator);
+    showCommandOutcome(this, outcome, lcGameWindow());
+    if (outcome.storeChanged && outcome.table)
+        showStore(stateOf(*outcome.table));
+    else if (outcome.table)
+        table_ = *outcome.table;
+    if (outcome.done)
+        browser_->readFolderAgain();
+}
+
 void GameWindow::importSetupFromButton()
 {
     importSetup(false);
@@ -136,6 +165,18 @@ void GameWindow::importSetupFromMenu()
 
 void GameWindow::importSetup(bool fromMenu)
 {
+    const QStringList chosen = controls_.fileList->selectedNames();
+    if (chosen.size() > 1) {
+        QStringList paths;
+        for (const QString& name : chosen)
+            paths << joinPath(browser_->folder(), name);
+        // The menu entry moves the setups into the store; the button copies them.
+        importFiles(paths, fromMenu, fromMenu ? MessageStyle::Plain : MessageStyle::Marked);
+        controls_.newFileNameField->clear();
+        browser_->refreshFiles();
+        browser_->setCounters();
+        return;
+    }
     progress_->start(kImportIndicator);
     ImportRequest request;
     request.gameDirectory = gameDirectory();
@@ -157,6 +198,30 @@ void GameWindow::importSetup(bool fromMenu)
         controls_.newFileNameField->clear();
     browser_->refreshFiles();
     browser_->setCounters();
+}
+
+void GameWindow::importDroppedFiles(const QStringList& paths)
+{
+    // A drop copies, as the Import button does: the player's files stay where they are.
+    importFiles(paths, false, MessageStyle::Marked);
+}
+
+void GameWindow::importFiles(const QStringList& paths, bool deleteFilesAfterImport,
+                             MessageStyle style)
+{
+    progress_->start(kImportIndicator);
+    BatchImportRequest request;
+    request.gameDirectory = gameDirectory();
+    request.profile = &profile_;
+    request.files = paths;
+    request.onRefusal = BatchRefusal::StopThere;
+    request.style = style;
+    request.deleteFilesAfterImport = deleteFilesAfterImport;
+    request.selectedIndex = selectedPosition() - 1;
+    const BatchImportOutcome outcome = importSetups(request);
+    if (!outcome.done)
+        progress_->stop(kImportIndicator);
+    showStoreOutcome(outcome);
 }
 
 void GameWindow::deleteSetup()
@@ -196,6 +261,10 @@ void GameWindow::sortStore()
 
 void GameWindow::renameSetupFile()
 {
+    if (controls_.fileList->selectedNames().size() > 1) {
+        showMessage(this, {QStringLiteral("Please choose one file to rename")});
+        return;
+    }
     const QString folder = browser_->folder();
     const QString selected = browser_->selectedFile();
     const QString newName = browser_->renameFieldName();
@@ -213,11 +282,17 @@ void GameWindow::renameSetupFile()
 
 void GameWindow::deleteSetupFile()
 {
-    const auto confirm = [this](const Message& question) {
-        return showMessage(this, question, MessageButtons::YesNo) == MessageAnswer::Yes;
+    const QStringList chosen = controls_.fileList->selectedNames();
+    // The question for several files loses them all at once: No is its default.
+    const MessageButtons buttons =
+        chosen.size() > 1 ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo;
+    const auto confirm = [this, buttons](const Message& question) {
+        return showMessage(this, question, buttons) == MessageAnswer::Yes;
     };
     const TrashOutcome outcome =
-        trashSelectedFile(browser_->folder(), browser_->selectedFile(), *services_.trash, confirm);
+        chosen.size() > 1 ? trashChosenFiles(browser_->folder(), chosen, *services_.trash, confirm)
+                          : trashSelectedFile(browser_->folder(), browser_->selectedFile(),
+                                              *services_.trash, confirm);
     showCommandOutcome(this, outcome, lcGameWindow());
     browser_->refreshFiles();
     browser_->setCounters();

@@ -8,9 +8,9 @@
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
+#include "ui/gamewindow/StoreList.h"
 #include "ui/widgets/Accessibility.h"
 #include "ui/widgets/AddressBox.h"
-#include "ui/widgets/ChoiceList.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/GameStatusBar.h"
 #include "ui/widgets/Placement.h"
@@ -134,14 +134,14 @@ void buildButtons(QWidget* surface, const GameProfile& profile, GameWindowContro
     c.otherGameButton = other;
 }
 
-void buildStoreGroup(QWidget* surface, GameWindowControls& c)
+void buildStoreGroup(QWidget* surface, const GameProfile& profile, GameWindowControls& c)
 {
     // The frames are read by their captions, which change with the chosen setup and folder.
     c.storeFrame = place(new QGroupBox(QStringLiteral("Setup File"), surface), "Frame1",
                          twipsRect(720, 840, 2775, 4575));
     c.storeFrame->setAccessibleDescription(QStringLiteral("Setup store"));
-    c.storeList = place(new ChoiceList(c.storeFrame), "List1", twipsRect(120, 240, 2535, 3840),
-                        QStringLiteral("Setups in the store"));
+    c.storeList = place(new StoreList(profile.SetupFilePattern, c.storeFrame), "List1",
+                        twipsRect(120, 240, 2535, 3840), QStringLiteral("Setups in the store"));
     c.storeList->setToolTip(QStringLiteral("List of all setups in the game."));
     c.storeList->setSelectionMode(QAbstractItemView::SingleSelection);
     c.storeList->setUniformItemSizes(true);
@@ -167,6 +167,7 @@ void buildFileGroup(QWidget* surface, const VolumeTable& volumes, GameWindowCont
     c.fileFrame->setAccessibleDescription(QStringLiteral("Setup files"));
     c.fileList = place(new SetupFileView(c.fileFrame), "File1", twipsRect(120, 1680, 2535, 2400),
                        QStringLiteral("Setup files in the folder"));
+    c.fileList->allowSeveral();
     c.newFileNameField = place(new QLineEdit(c.fileFrame), "Text1", twipsRect(120, 4160, 2535, 315),
                                QStringLiteral("New file name"));
     c.newFileNameField->setToolTip(
@@ -309,7 +310,7 @@ GameWindowControls buildGameWindowControls(QWidget* surface, const GameProfile& 
     GameWindowControls c;
     // Created back to front: the pictures first, so every control stands in front of them.
     buildPictures(surface, profile, c);
-    buildStoreGroup(surface, c);
+    buildStoreGroup(surface, profile, c);
     buildFileGroup(surface, volumes, c);
     buildButtons(surface, profile, c);
     buildStatusArea(surface, profile, clock, c);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/motion/Twips.h"
+#include "ui/gamewindow/StoreList.h"
 
 #include <QRect>
 #include <array>
@@ -16,7 +17,6 @@ namespace tarvelin
 
 struct GameProfile;
 class AddressBox;
-class ChoiceList;
 class ClickableLabel;
 class Clock;
 class DriveList;
@@ -35,7 +35,7 @@ inline constexpr int kClientHeightTwips = 7080;
 struct GameWindowControls {
     // The store group.
     QGroupBox* storeFrame = nullptr;         // Frame1, captioned with the chosen setup
-    ChoiceList* storeList = nullptr;         // List1
+    StoreList* storeList = nullptr;          // List1
     QLineEdit* setupNameField = nullptr;     // Text3: the chosen setup's name, the export's name
     QLabel* storeTotalCaption = nullptr;     // Label3
     QLabel* storeTotalLabel = nullptr;       // Text6: setups in the store

@@ -54,6 +54,10 @@ GameWindowMenus buildGameWindowMenus(QMenuBar* bar)
                                  "Copy the whole store out to a folder, or back in");
     m.history = addEntry(m.setup, "mnuHistory", "Backup &History...",
                          "Every store the utility replaced, to look at and restore");
+    m.mnuUndo = addEntry(m.setup, "mnuUndo", "&Undo Last Change",
+                         "Put the store back as it was before its last change");
+    m.mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.mnuUndo->setShortcutContext(Qt::WindowShortcut);
 
     m.mnuCustom = addMenu(bar, "mnuCustom", "&Export Minu");
     m.mnuSelect =

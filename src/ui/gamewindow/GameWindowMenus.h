@@ -25,6 +25,7 @@ struct GameWindowMenus {
     QAction* exit = nullptr;
     QAction* importexportsav = nullptr;
     QAction* history = nullptr; // "Backup &History..."
+    QAction* mnuUndo = nullptr; // "&Undo Last Change", Ctrl+Z
     QAction* mnuSelect = nullptr;
     QAction* mnuDelete = nullptr;
     QAction* mnuImport = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/art/Artwork.h"
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/MessageBox.h"
+#include "ui/widgets/StorePreviewText.h"
 #include "ui/widgets/VBUSoftButton.h"
 
 #include <QHash>
@@ -160,13 +161,7 @@ void HistoryWindow::showPreview()
     fill(c.previewLists[BringBack], preview.bringBack);
     fill(c.previewLists[Remove], preview.remove);
     fill(c.previewLists[Change], preview.change);
-    if (preview.changesNothing())
-        c.previewNote->setText(
-            QStringLiteral("This kept store holds the same setups as the store now."));
-    else
-        c.previewNote->setText(
-            preview.reorder ? QStringLiteral("Restoring also changes the order of the setups.")
-                            : QStringLiteral("The order of the setups stays as it is."));
+    c.previewNote->setText(storePreviewNote(preview));
 }
 
 bool HistoryWindow::listedNothing() const
