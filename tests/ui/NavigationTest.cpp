@@ -65,6 +65,34 @@ TEST(FormScrollTest, SlidesThroughItsOwnPositionsAndStopsPastTheBound)
     EXPECT_EQ(window.x(), 10200 / 15);
 }
 
+// Where the window system ignores a program's moves the slide takes its steps standing still and
+// the window still closes; elsewhere it moves, then is put back for a reopening.
+TEST(FormScrollTest, SlideMovesTheWindowOnlyWhereTheWindowSystemLetsIt)
+{
+    const struct {
+        const char* system;
+        FormScroll::SlidePace pace;
+        qsizetype moves;
+    } cases[] = {
+        {"placing windows", FormScroll::kInstantSlide, slideEdges(0, SlideDirection::Left).size()},
+        {"placing them itself", {0, false}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.system);
+        QWidget screen;
+        screen.resize(800, 200);
+        QWidget window(&screen);
+        window.setGeometry(0, 40, 100, 50);
+        screen.show();
+        MoveCounter counter;
+        window.installEventFilter(&counter);
+        FormScroll::scrollOutAndClose(window, SlideDirection::Left, c.pace);
+        EXPECT_EQ(counter.moves, c.moves);
+        EXPECT_EQ(window.pos(), QPoint(0, 40));
+        EXPECT_TRUE(window.isHidden());
+    }
+}
+
 class NavigationTest : public ::testing::Test
 {
 protected:
