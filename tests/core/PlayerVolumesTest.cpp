@@ -50,7 +50,7 @@ const char* const kOwnHomeVolumeAndFedoraMedia =
 65 64 11:0 / /run/media/jo/DTR_CD ro,nosuid,nodev,relatime shared:6 - iso9660 /dev/sr0 ro,uid=1000
 66 64 8:33 / /run/media/sam/THEIRS rw,nosuid,nodev,relatime shared:7 - ext4 /dev/sdc1 rw
 67 61 0:40 / /home/jo/remote rw,nosuid,nodev,relatime shared:8 - fuse.sshfs jo@server: rw,user_id=1000,group_id=1000
-68 60 8:49 / /mnt/games rw,relatime shared:9 - ext4 /dev/sdd1 rw
+68 60 8:49 / /mnt rw,relatime shared:9 - ext4 /dev/sdd1 rw
 69 60 8:49 / /srv/games rw,relatime shared:9 - ext4 /dev/sdd1 rw
 )";
 
@@ -111,7 +111,7 @@ TEST(PlayerVolumes, ShowsTheVolumesAPlayerKeepsFilesOnAndNoSystemMount)
         {"its own /home, a disc under /run/media, a disk bound twice",
          kOwnHomeVolumeAndFedoraMedia,
          {"/home/jo", "jo"},
-         {"/", "/home", "/home/jo/remote", "/mnt/games", "/run/media/jo/DTR_CD"}},
+         {"/", "/home", "/home/jo/remote", "/mnt", "/run/media/jo/DTR_CD"}},
         {"snaps", kSnapSystem, {"/home/jo", "jo"}, {"/"}},
         {"a container, a folder bound into the home folder",
          kContainer,

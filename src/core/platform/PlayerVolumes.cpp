@@ -58,7 +58,7 @@ bool isWithin(const QString& path, const QString& folder)
 }
 
 // `path` lies strictly below `folder`: the folder itself is the machine's, what is mounted in
-// it the player's.
+// it the player's. (/mnt is the old place of a second disk: a volume there counts itself.)
 bool isBelow(const QString& path, const QString& folder)
 {
     return path.startsWith(folder + u'/');
@@ -81,7 +81,7 @@ bool isPlayerPlace(const QString& point, const MountViewer& viewer, const QStrin
     const QString runMedia = viewer.user.isEmpty() ? QStringLiteral("/run/media")
                                                    : QStringLiteral("/run/media/") + viewer.user;
     return point == home || isBelow(point, QStringLiteral("/media")) || isBelow(point, runMedia) ||
-           isBelow(point, QStringLiteral("/mnt")) ||
+           isWithin(point, QStringLiteral("/mnt")) ||
            (!viewer.home.isEmpty() && viewer.home != QLatin1String("/") &&
             isWithin(point, viewer.home));
 }
