@@ -125,6 +125,13 @@ int main(int argc, char* argv[])
     if (run.shown(volume, "Volume", start))
         run.closedByEscape(volume, "Volume");
 
+    // A window outliving the window it was opened over: the start window gives way to a game.
+    directories = navigator.showDirectories(start);
+    if (run.shown(directories, "Directories over a start window that closes", start)) {
+        navigator.chooseGame(tarvelin::DirtTrackRacingProfile);
+        run.closedByEscape(directories, "Directories after its start window");
+    }
+
     for (const tarvelin::GameProfile* profile :
          {&tarvelin::DirtTrackRacingProfile, &tarvelin::SprintCarsProfile}) {
         const QByteArray name = profile->windowName.toLatin1();
