@@ -58,7 +58,7 @@ bool isWithin(const QString& path, const QString& folder)
 }
 
 // `path` lies strictly below `folder`: the folder itself is the machine's, what is mounted in
-// it the player's. (/mnt is the old place of a second disk: a volume there counts itself.)
+// it the player's.
 bool isBelow(const QString& path, const QString& folder)
 {
     return path.startsWith(folder + u'/');
@@ -76,6 +76,7 @@ QString homeVolume(const QList<MountRow>& rows, const QString& home)
     return best;
 }
 
+// /mnt is also the old place of a second disk, so a volume on /mnt itself counts.
 bool isPlayerPlace(const QString& point, const MountViewer& viewer, const QString& home)
 {
     const QString runMedia = viewer.user.isEmpty() ? QStringLiteral("/run/media")
