@@ -18,26 +18,14 @@ const char* const kDesktopWithUsbStick =
 23 22 0:21 / /sys rw,nosuid,nodev,noexec,relatime shared:7 - sysfs sysfs rw
 24 22 0:22 / /proc rw,nosuid,nodev,noexec,relatime shared:12 - proc proc rw
 25 22 0:5 / /dev rw,nosuid,relatime shared:2 - devtmpfs udev rw,size=8103560k,nr_inodes=2025890,mode=755
-26 25 0:23 / /dev/pts rw,nosuid,noexec,relatime shared:3 - devpts devpts rw,gid=5,mode=620,ptmxmode=000
 27 22 0:24 / /run rw,nosuid,nodev,noexec,relatime shared:5 - tmpfs tmpfs rw,size=1627000k,mode=755
-28 23 0:6 / /sys/kernel/security rw,nosuid,nodev,noexec,relatime shared:8 - securityfs securityfs rw
-29 25 0:25 / /dev/shm rw,nosuid,nodev shared:4 - tmpfs tmpfs rw
 30 23 0:26 / /sys/fs/cgroup rw,nosuid,nodev,noexec,relatime shared:9 - cgroup2 cgroup2 rw,nsdelegate,memory_recursiveprot
-31 23 0:27 / /sys/fs/pstore rw,nosuid,nodev,noexec,relatime shared:10 - pstore pstore rw
 32 23 0:28 / /sys/firmware/efi/efivars rw,nosuid,nodev,noexec,relatime shared:11 - efivarfs efivarfs rw
-33 23 0:29 / /sys/fs/bpf rw,nosuid,nodev,noexec,relatime shared:13 - bpf bpf rw,mode=700
 34 24 0:30 / /proc/sys/fs/binfmt_misc rw,relatime shared:14 - autofs systemd-1 rw,fd=29,pgrp=1,timeout=0,minproto=5,maxproto=5,direct
-35 25 0:19 / /dev/mqueue rw,nosuid,nodev,noexec,relatime shared:15 - mqueue mqueue rw
-36 25 0:31 / /dev/hugepages rw,relatime shared:16 - hugetlbfs hugetlbfs rw,pagesize=2M
-37 23 0:7 / /sys/kernel/debug rw,nosuid,nodev,noexec,relatime shared:17 - debugfs debugfs rw
-38 23 0:12 / /sys/kernel/tracing rw,nosuid,nodev,noexec,relatime shared:18 - tracefs tracefs rw
-39 23 0:32 / /sys/fs/fuse/connections rw,nosuid,nodev,noexec,relatime shared:19 - fusectl fusectl rw
-40 23 0:20 / /sys/kernel/config rw,nosuid,nodev,noexec,relatime shared:20 - configfs configfs rw
 41 22 8:1 / /boot/efi rw,relatime shared:21 - vfat /dev/sda1 rw,fmask=0077,dmask=0077,codepage=437
 42 34 0:33 / /proc/sys/fs/binfmt_misc rw,nosuid,nodev,noexec,relatime shared:22 - binfmt_misc binfmt_misc rw
 43 27 0:34 / /run/user/1000 rw,nosuid,nodev,relatime shared:23 - tmpfs tmpfs rw,size=1626996k,mode=700,uid=1000,gid=1000
 44 43 0:35 / /run/user/1000/gvfs rw,nosuid,nodev,relatime shared:24 - fuse.gvfsd-fuse gvfsd-fuse rw,user_id=1000,group_id=1000
-45 43 0:36 / /run/user/1000/doc rw,nosuid,nodev,relatime shared:25 - fuse.portal portal rw,user_id=1000,group_id=1000
 46 22 8:17 / /media/jo/RACING\040USB rw,nosuid,nodev,relatime shared:26 - vfat /dev/sdb1 rw,uid=1000,gid=1000,fmask=0022
 )";
 
