@@ -54,7 +54,7 @@ public:
         const bool handedOver = opener && parent == opener->windowHandle();
         if (opener && !tarvelin::programPlacesWindows() && !handedOver)
             return fail(name, "is not transient for the window it was opened from");
-        err_ << "shown: " << name << Qt::endl;
+        err_ << "shown: " << name << (opener ? " (over its opener)" : "") << Qt::endl;
         return true;
     }
 

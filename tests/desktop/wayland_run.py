@@ -21,6 +21,9 @@ import time
 SKIP = 77
 RUN_LIMIT = 60.0  # seconds for the driver to open and close every window
 SOCKET = "tarvelin-wayland"
+# A window's parent as the client tells it to the compositor; set after the window first maps, the
+# compositor would never hear of it.
+SET_PARENT = re.compile(r"-> xdg_toplevel@\d+\.set_parent\(xdg_toplevel@")
 # Calls that exist only under X: the windows must work without them.
 X_ONLY = re.compile(r"\bxcb_|\bQX11Info\b|<X11/|\bXGetInputFocus\b|\bXOpenDisplay\b|"
                     r"\bQX11Application\b|\bx11Application\b")
@@ -84,17 +87,26 @@ def main():
             time.sleep(0.05)
         # The headless compositor has no seat: Qt's own Wayland text input would look for a
         # keyboard that is not there when a window is activated, so no input method is loaded.
-        env.update(WAYLAND_DISPLAY=SOCKET, QT_QPA_PLATFORM="wayland", QT_IM_MODULE="none")
+        # The client's side of the protocol is logged, to see each window handed to the
+        # compositor with its parent.
+        env.update(WAYLAND_DISPLAY=SOCKET, QT_QPA_PLATFORM="wayland", QT_IM_MODULE="none",
+                   WAYLAND_DEBUG="client")
         try:
             done = subprocess.run([driver], env=env, capture_output=True, text=True,
                                   timeout=RUN_LIMIT)
         except subprocess.TimeoutExpired as expired:
             fail("the windows hung under Wayland after:\n%s" % (expired.stderr or ""))
-        print(done.stderr)
-        if "platform: wayland" not in done.stderr:
+        protocol = [line for line in done.stderr.splitlines() if line.startswith("[")]
+        said = [line for line in done.stderr.splitlines() if not line.startswith("[")]
+        print("\n".join(said))
+        if "platform: wayland" not in said:
             fail("the driver did not run on Qt's wayland platform")
         if done.returncode != 0:
             fail("the windows under Wayland (status %d)" % done.returncode)
+        over = sum(1 for line in said if line.endswith("(over its opener)"))
+        parents = sum(1 for line in protocol if SET_PARENT.search(line))
+        if parents < over:
+            fail("%d windows opened over another, %d given a parent" % (over, parents))
     finally:
         os.killpg(compositor.pid, signal.SIGTERM)
         try:
