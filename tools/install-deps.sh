@@ -11,6 +11,7 @@ build=(cmake ninja-build g++ ccache qt6-base-dev libasound2-dev fonts-dejavu-cor
 tests=(
     libgtest-dev libbenchmark-dev zsh fish
     xvfb openbox xdotool x11-utils python3-pyatspi at-spi2-core dbus-x11
+    weston qt6-wayland
 )
 package=(dpkg-dev file lintian appstream desktop-file-utils man-db bash-completion)
 checkers=(clang libclang-rt-14-dev clang-format clang-tidy)

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
+#include <QTreeWidgetItemIterator>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -126,6 +127,59 @@ TEST_F(FolderBrowserTest, OpenedFolderIsRememberedPerGameAndRestoredAtTheNextOpe
     reopened.browser->openAt(start);
     EXPECT_EQ(reopened.browser->folder(), setups);
     EXPECT_EQ(reopened.controls.countLabel->text(), QStringLiteral("5"));
+}
+
+// The folders drawn as current: bold, whatever is highlighted.
+QStringList markedFolders(const FolderList* list)
+{
+    QStringList marked;
+    for (QTreeWidgetItemIterator it(const_cast<FolderList*>(list)); *it; ++it) {
+        if ((*it)->font(0).bold())
+            marked << (*it)->text(0);
+    }
+    return marked;
+}
+
+// A click or an arrow key highlights a folder; only opening it makes it the folder the commands
+// act on, and the mark and the screen reader's description move with it, not with the highlight.
+TEST_F(FolderBrowserTest, HighlightedFolderBecomesCurrentOnlyWhenOpened)
+{
+    const struct {
+        const char* how;
+        std::function<void(FolderList*, QTreeWidgetItem*)> highlight;
+    } cases[] = {
+        {"a click",
+         [](FolderList* list, QTreeWidgetItem* item) {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualItemRect(item).center());
+         }},
+        {"the Down key",
+         [](FolderList* list, QTreeWidgetItem*) {
+             QTest::keyClick(list, Qt::Key_Down);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        BrowserPanel panel(DirtTrackRacingProfile, registry, volumes);
+        panel.browser->startAt(start);
+        FolderList* list = panel.controls.folders;
+        list->setFocus();
+        const auto found = list->findItems(QStringLiteral("setups"), Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1);
+
+        c.highlight(list, found.first());
+        EXPECT_EQ(list->currentItem(), found.first());
+        EXPECT_EQ(panel.browser->folder(), start);
+        EXPECT_EQ(markedFolders(list), QStringList{QStringLiteral("start")});
+        EXPECT_EQ(list->accessibleDescription(), QStringLiteral("Current folder: ") + start);
+
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_EQ(panel.browser->folder(), setups);
+        EXPECT_EQ(markedFolders(list), QStringList{QStringLiteral("setups")});
+        EXPECT_EQ(list->accessibleDescription(), QStringLiteral("Current folder: ") + setups);
+        EXPECT_EQ(list->currentItem()->data(0, Qt::AccessibleDescriptionRole).toString(),
+                  QStringLiteral("Current folder: ") + setups);
+    }
 }
 
 TEST_F(FolderBrowserTest, UnreadableDriveShowsTheMessageAndChangesNothing)

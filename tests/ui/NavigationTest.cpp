@@ -43,7 +43,7 @@ public:
     int moves = 0;
 };
 
-TEST(FormScrollTest, SlidesThroughItsOwnPositionsAndStopsPastTheBound)
+TEST(FormScrollTest, SlidesThroughItsOwnPositionsStopsPastTheBoundAndStandsStillWhereItMust)
 {
     // A child widget takes every position exactly, so the steps can be counted one by one.
     QWidget screen;
@@ -63,6 +63,14 @@ TEST(FormScrollTest, SlidesThroughItsOwnPositionsAndStopsPastTheBound)
     FormScroll::scrollOut(window, SlideDirection::Right, FormScroll::kInstantSlide);
     EXPECT_EQ(counter.moves, 1);
     EXPECT_EQ(window.x(), 10200 / 15);
+
+    // Where the window system ignores a program's moves, the slide takes its steps standing still
+    // and the window still closes.
+    counter.moves = 0;
+    FormScroll::scrollOutAndClose(window, SlideDirection::Left, {0, false});
+    EXPECT_EQ(counter.moves, 0);
+    EXPECT_EQ(window.x(), 10200 / 15);
+    EXPECT_TRUE(window.isHidden());
 }
 
 class NavigationTest : public ::testing::Test

@@ -63,5 +63,16 @@ TEST(WindowPlacement, InsteadOfAnotherWindowWhereItStood)
     EXPECT_EQ(placeInstead(QSize(2000, 1200), start, screen), QPoint(0, 0));
 }
 
+TEST(WindowPlacement, OnlyAWaylandCompositorPlacesTheWindowsItself)
+{
+    const struct {
+        const char* platform;
+        bool programPlaces;
+    } cases[] = {{"xcb", true}, {"offscreen", true}, {"wayland", false}, {"wayland-egl", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(programPlacesWindows(QString::fromLatin1(c.platform)), c.programPlaces)
+            << c.platform;
+}
+
 } // namespace
 } // namespace tarvelin

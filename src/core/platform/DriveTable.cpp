@@ -4,6 +4,7 @@
 #include "core/Logging.h"
 #include "core/platform/FileIO.h"
 #include "core/platform/FolderSteps.h"
+#include "core/platform/MountInfo.h"
 #include "core/platform/PathInfo.h"
 
 #include <QDir>
@@ -64,25 +65,6 @@ QStringList drivesFromDeviceNodes(const QString& devices)
             names << name;
     });
     return names;
-}
-
-// /proc/mounts writes blank, tab, newline and backslash in a field as "\ooo" octal escapes.
-QString unescapeMountField(const QByteArray& field)
-{
-    QByteArray out;
-    out.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const auto isOctal = [&](qsizetype at) {
-            return at < field.size() && field.at(at) >= '0' && field.at(at) <= '7';
-        };
-        if (field.at(i) == '\\' && isOctal(i + 1) && isOctal(i + 2) && isOctal(i + 3)) {
-            out += char(field.mid(i + 1, 3).toInt(nullptr, 8));
-            i += 3;
-        } else {
-            out += field.at(i);
-        }
-    }
-    return QString::fromUtf8(out);
 }
 
 QString canonical(const QString& path)

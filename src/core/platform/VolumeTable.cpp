@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/platform/VolumeTable.h"
 
+#include "core/platform/FileIO.h"
 #include "core/platform/PathInfo.h"
+#include "core/platform/PlayerVolumes.h"
 
+#include <QDir>
 #include <QStorageInfo>
-#include <algorithm>
 
 namespace tarvelin
 {
 
 namespace
 {
+
+// The kernel's table is a regular file of size 0, a few kilobytes long; anything larger is not it.
+constexpr qint64 kMaxTableSize = 4 << 20;
 
 bool contains(const QString& root, const QString& folder)
 {
@@ -23,17 +28,19 @@ bool contains(const QString& root, const QString& folder)
 
 QList<Volume> MountedVolumeTable::volumes() const
 {
+    const FileContents table = readFileStart(mountTable_, kMaxTableSize);
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    const QStringList roots =
+        table.ok ? playerVolumeRoots(parseMountInfo(table.bytes), {QDir::homePath(), user})
+                 : QStringList{QStringLiteral("/")};
     QList<Volume> result;
-    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        const QString root = storage.rootPath();
-        if (root.isEmpty() || std::any_of(result.cbegin(), result.cend(),
-                                          [&](const Volume& v) { return v.rootPath == root; }))
-            continue;
+    for (const QString& root : roots) {
+        const QStorageInfo storage(root);
         const PathInfo info(root);
         result.append({root, storage.isValid() && storage.isReady() && info.isReadable()});
     }
-    std::sort(result.begin(), result.end(),
-              [](const Volume& a, const Volume& b) { return a.rootPath < b.rootPath; });
     return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <utility>
 
 namespace tarvelin
 {
@@ -25,11 +26,18 @@ public:
     virtual QList<Volume> volumes() const = 0;
 };
 
-// The mounted volumes of this machine (pseudo file systems are left out by Qt).
+// The volumes of this machine a player keeps files on (see playerVolumeRoots), from the kernel's
+// mount table; without a readable table, the root alone.
 class MountedVolumeTable final : public VolumeTable
 {
 public:
+    MountedVolumeTable() = default;
+    explicit MountedVolumeTable(QString mountTable) : mountTable_(std::move(mountTable)) {}
+
     QList<Volume> volumes() const override;
+
+private:
+    QString mountTable_ = QStringLiteral("/proc/self/mountinfo");
 };
 
 // The root of the volume that holds `folder`: the longest root path that contains it, "/" when

@@ -81,8 +81,22 @@ void FolderList::showFolder(const QString& root, const QString& folder, const QS
         item->setIcon(0, closed);
         item->setData(0, kPathRole, childPath(folder, name));
     }
+    markCurrent(parentItem, folder);
     setCurrentItem(parentItem);
     scrollToItem(parentItem);
+}
+
+void FolderList::markCurrent(QTreeWidgetItem* item, const QString& folder)
+{
+    // A click or an arrow key only highlights a folder; the folder the commands act on is the one
+    // opened, so it stays drawn apart from the highlight and is told to a screen reader.
+    const QString said = QStringLiteral("Current folder: ") + shownFileName(folder);
+    QFont bold = font();
+    bold.setBold(true);
+    item->setFont(0, bold);
+    item->setData(0, Qt::AccessibleDescriptionRole, said);
+    item->setToolTip(0, said);
+    setAccessibleDescription(said);
 }
 
 } // namespace tarvelin

@@ -65,11 +65,16 @@ QWidget* Navigator::showKept(const QString& name, const std::function<QWidget*()
     window->setAttribute(Qt::WA_DeleteOnClose);
     windows_.insert(name, window);
     // A window the player asks for from another opens beside it, on the screen; one that takes
-    // another's place opens where that one stood.
-    if (besides)
+    // another's place opens where that one stood. Where the compositor places the windows, the
+    // one asked for from another is handed to it as that window's own, to be opened over it.
+    if (!programPlacesWindows()) {
+        if (besides)
+            keepOver(*window, *besides);
+    } else if (besides) {
         moveBeside(*window, *besides);
-    else if (instead)
+    } else if (instead) {
         moveInstead(*window, *instead);
+    }
     window->show();
     window->raise();
     window->activateWindow();

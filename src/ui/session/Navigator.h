@@ -35,7 +35,7 @@ public:
         UrlOpener* urls = nullptr;
         QString helpDirectory;
         // How the secondary windows slide away: visibly, or at once for tests and screenshots.
-        FormScroll::SlidePace slidePace = FormScroll::kVisibleSlide;
+        FormScroll::SlidePace slidePace = FormScroll::visibleSlide();
     };
     // Builds the game window of a profile; the navigator shows it and keeps it once.
     using GameWindowFactory = std::function<QWidget*(const GameProfile&, Navigator&)>;

@@ -2,6 +2,7 @@
 #include "ui/widgets/FormScroll.h"
 
 #include "core/motion/SlideSteps.h"
+#include "ui/widgets/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,6 +34,11 @@ SlideBounds boundsOf(const QWidget& window)
 
 } // namespace
 
+SlidePace visibleSlide()
+{
+    return {kVisibleSlide.stepPauseMs, programPlacesWindows()};
+}
+
 void scrollOut(QWidget& window, SlideDirection direction, SlidePace pace)
 {
     const QPointer<QWidget> guard(&window);
@@ -40,7 +46,8 @@ void scrollOut(QWidget& window, SlideDirection direction, SlidePace pace)
     const QList<int> edges =
         slideEdges(double(window.pos().x()) * kTwipsPerPixel, direction, boundsOf(window));
     for (const int edge : edges) {
-        window.move(pixelsOf(edge), top);
+        if (pace.movesWindow)
+            window.move(pixelsOf(edge), top);
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         // The events processed may have closed the window.
         if (guard.isNull())
@@ -58,7 +65,7 @@ void scrollOutAndClose(QWidget& window, SlideDirection direction, SlidePace pace
     if (guard.isNull())
         return;
     // A window deleted on close is only deleted later, so it may still be moved back.
-    if (window.close() && !guard.isNull())
+    if (window.close() && !guard.isNull() && pace.movesWindow)
         window.move(home);
 }
 

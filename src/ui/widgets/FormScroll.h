@@ -13,14 +13,19 @@ namespace tarvelin::FormScroll
 // handed the platform services: the utility slides visibly, tests and screenshots at once.
 struct SlidePace {
     int stepPauseMs = 6;
+    // False where the window system ignores a program's moves (Wayland): the slide then keeps its
+    // steps and their pauses with the window standing still, and the window closes on time.
+    bool movesWindow = true;
 };
 inline constexpr SlidePace kVisibleSlide{};
 inline constexpr SlidePace kInstantSlide{0};
+// The visible slide for the window system this run uses.
+SlidePace visibleSlide();
 
 // Slide a top-level window off the screen and return when it has gone; the caller then closes
 // it. The window is moved through the positions of slideEdges() one per pass through the event
 // queue. The positions are counted here rather than read back from the window, so the slide ends
-// even where the window system ignores moves (Wayland).
+// whatever the window system does with the moves.
 void scrollOut(QWidget& window, SlideDirection direction, SlidePace pace);
 
 // Slides, closes, and puts the closed window back where it stood, so that a window kept for

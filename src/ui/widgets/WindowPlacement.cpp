@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 
@@ -93,6 +94,28 @@ void moveInstead(QWidget& window, const QWidget& replaced)
 {
     window.move(placeInstead(frameSizeOf(window, replaced), replaced.frameGeometry(),
                              availableFor(replaced)));
+}
+
+bool programPlacesWindows(QStringView platformName)
+{
+    // "wayland", "wayland-egl", "wayland-brcm", ...
+    return !platformName.startsWith(u"wayland");
+}
+
+bool programPlacesWindows()
+{
+    return programPlacesWindows(QGuiApplication::platformName());
+}
+
+void keepOver(QWidget& window, const QWidget& opener)
+{
+    // The native window is made now so that it is created with its parent known: a compositor
+    // reads the parent when the window first maps.
+    window.winId();
+    QWindow* handle = window.windowHandle();
+    QWindow* parent = opener.window()->windowHandle();
+    if (handle && parent)
+        handle->setTransientParent(parent);
 }
 
 } // namespace tarvelin

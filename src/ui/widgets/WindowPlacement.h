@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QStringView>
 
 class QWidget;
 
@@ -23,5 +24,15 @@ QPoint placeInstead(QSize size, const QRect& replaced, const QRect& available);
 // The same for widgets, before `window` is first shown: its frame is estimated from the opener's.
 void moveBeside(QWidget& window, const QWidget& opener);
 void moveInstead(QWidget& window, const QWidget& replaced);
+
+// Whether the window system of the Qt platform `platformName` puts a program's top-level windows
+// where the program asks. A Wayland compositor places them itself and ignores every move.
+bool programPlacesWindows(QStringView platformName);
+// The same for the platform this run uses.
+bool programPlacesWindows();
+
+// Where the program cannot place `window`, it is made transient for the opener's window before it
+// is first shown, so that the compositor opens it over its opener rather than anywhere.
+void keepOver(QWidget& window, const QWidget& opener);
 
 } // namespace tarvelin
