@@ -108,8 +108,8 @@ MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButton
         box.setEscapeButton(QMessageBox::No);
         break;
     }
+    // The text is read once, from the label that shows it; a description would repeat it.
     box.setAccessibleName(message.title);
-    box.setAccessibleDescription(text);
     const int chosen = box.exec();
     switch (chosen) {
     case QMessageBox::Ok:

@@ -75,7 +75,6 @@ void VBUSoftButton::setOvalLabel(const QString& label, const QColor& labelColor,
     ovalLabel_ = label;
     labelColor_ = labelColor;
     arrow_ = arrow;
-    setAccessibleDescription(label);
     update();
 }
 

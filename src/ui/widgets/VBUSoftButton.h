@@ -24,7 +24,7 @@ public:
 
     explicit VBUSoftButton(QWidget* parent = nullptr);
 
-    // The oval with `label` drawn in `labelColor`; also the button's accessible description.
+    // The oval with `label` drawn in `labelColor`.
     void setOvalLabel(const QString& label, const QColor& labelColor, Arrow arrow = Arrow::None);
     // A caption drawn as text in the widget font, without picture.
     void setCaption(const QString& caption);

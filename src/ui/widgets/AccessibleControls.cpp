@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/widgets/AccessibleControls.h"
+
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/VBUSoftButton.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+
+namespace tarvelin
+{
+namespace
+{
+
+// A tool tip is what Qt reads as the description when none is set; on a picture button it
+// usually repeats the name, and would be heard twice.
+QString describedOr(const QWidget* widget, const QString& fallback)
+{
+    return widget->accessibleDescription().isEmpty() ? fallback : widget->accessibleDescription();
+}
+
+class PressableInterface : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            press();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+protected:
+    virtual void press() = 0;
+};
+
+class SoftButtonInterface : public PressableInterface
+{
+public:
+    explicit SoftButtonInterface(VBUSoftButton* button)
+        : PressableInterface(button, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString caption = button()->text().trimmed();
+        const QString name = caption.isEmpty() ? button()->accessibleName() : caption;
+        if (kind == QAccessible::Name)
+            return name;
+        if (kind == QAccessible::Description)
+            return descriptionBeside(name, describedOr(button(), caption.isEmpty()
+                                                                     ? button()->toolTip()
+                                                                     : button()->accessibleName()));
+        return PressableInterface::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = PressableInterface::state();
+        state.checkable = button()->isCheckable();
+        state.checked = button()->isChecked();
+        state.pressed = button()->isDown();
+        return state;
+    }
+
+private:
+    VBUSoftButton* button() const { return static_cast<VBUSoftButton*>(widget()); }
+    void press() override { button()->click(); }
+};
+
+class LinkInterface : public PressableInterface
+{
+public:
+    explicit LinkInterface(ClickableLabel* label) : PressableInterface(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString shown = label()->text().trimmed();
+        const QString name = shown.isEmpty() ? label()->accessibleName() : shown;
+        if (kind == QAccessible::Name)
+            return name;
+        if (kind == QAccessible::Description)
+            return descriptionBeside(name, shown.isEmpty()
+                                               ? describedOr(label(), label()->toolTip())
+                                               : label()->accessibleName());
+        return PressableInterface::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = PressableInterface::state();
+        state.linked = true;
+        return state;
+    }
+
+private:
+    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
+    void press() override { Q_EMIT label()->clicked(); }
+};
+
+// Its one child is the list that drops down, as in Qt's own interface.
+class DropDownInterface : public PressableInterface
+{
+public:
+    explicit DropDownInterface(QComboBox* box) : PressableInterface(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString name =
+            box()->accessibleName().isEmpty() ? box()->currentText() : box()->accessibleName();
+        if (kind == QAccessible::Name)
+            return name;
+        if (kind == QAccessible::Value)
+            return box()->currentText();
+        if (kind == QAccessible::Description)
+            return descriptionBeside(name, describedOr(box(), box()->toolTip()));
+        return PressableInterface::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = PressableInterface::state();
+        state.hasPopup = true;
+        state.expandable = true;
+        state.expanded = box()->view()->isVisible();
+        return state;
+    }
+
+    int childCount() const override { return 1; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(box()->view()) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == box()->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + PressableInterface::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            press();
+        else
+            PressableInterface::doAction(action);
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    void press() override { box()->showPopup(); }
+};
+
+} // namespace
+
+QString descriptionBeside(const QString& name, const QString& description)
+{
+    if (description.contains(name, Qt::CaseInsensitive) ||
+        name.contains(description, Qt::CaseInsensitive))
+        return {};
+    return description;
+}
+
+QAccessibleInterface* controlInterface(QWidget* widget)
+{
+    if (auto* button = qobject_cast<VBUSoftButton*>(widget))
+        return new SoftButtonInterface(button);
+    // A clickable label that takes no focus is shown as a plain picture: it acts on nothing.
+    if (auto* link = qobject_cast<ClickableLabel*>(widget);
+        link && link->focusPolicy() != Qt::NoFocus)
+        return new LinkInterface(link);
+    if (auto* box = qobject_cast<QComboBox*>(widget); box && !box->isEditable())
+        return new DropDownInterface(box);
+    return nullptr;
+}
+
+} // namespace tarvelin
