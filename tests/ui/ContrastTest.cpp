@@ -4,18 +4,14 @@
 
 #include "core/demo/DemoData.h"
 #include "core/game/GameProfile.h"
-#include "core/platform/UrlOpener.h"
 #include "core/registry/Registry.h"
 #include "support/FakeDriveTable.h"
-#include "support/FakeMixer.h"
-#include "support/FakeProgramStarter.h"
+#include "support/ui/EveryWindow.h"
 #include "ui/session/GameWindowWiring.h"
 #include "ui/session/Navigator.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
-#include "ui/windows/AboutWindow.h"
-#include "ui/windows/HelpViewer.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -142,40 +138,9 @@ std::vector<Finding> measure(QWidget* window)
 
 TEST(ContrastTest, EveryTextOfEveryWindowStandsOutFromItsBackground)
 {
-    QTemporaryDir scratch;
-    const DemoData demo = buildDemo(scratch.filePath(QStringLiteral("demo")));
-    ASSERT_FALSE(demo.registryFile.isEmpty());
-    Registry registry(demo.registryFile);
-    fixture::FakeProgramStarter programs;
-    RecordingUrlOpener urls;
-    MessageRecorder messages;
-    fixture::FakeMixer mixer;
-    fixture::FakeBeeper beeper;
-    fixture::FakeDriveTable drives;
-    ShellPlatform platform{&mixer, &beeper, &drives};
-    Navigator navigator({&registry, &programs, &urls,
-                         QStringLiteral(TARVELIN_SOURCE_DIR "/data/help"),
-                         FormScroll::kInstantSlide});
-    installWindowFactories(navigator, platform);
-    navigator.setQuitFunction([] {});
-
-    QWidget* start = navigator.showStart();
-    std::vector<QWidget*> windows{start, navigator.showDirectories(start),
-                                  navigator.showVolume(start)};
-    for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
-        QWidget* game = navigator.showGame(*profile);
-        windows.push_back(game);
-        windows.push_back(navigator.showStoreWindow(*profile, game));
-        // The opening kept the demo store in the history: one line, chosen, with its preview.
-        QWidget* history = navigator.showHistoryWindow(*profile, game);
-        auto* kept = history->findChild<QTreeWidget*>(QStringLiteral("List1"));
-        ASSERT_NE(kept, nullptr);
-        ASSERT_GT(kept->topLevelItemCount(), 0);
-        kept->topLevelItem(0)->setSelected(true);
-        windows.push_back(history);
-    }
-    windows.push_back(navigator.showHelpContents());
-    windows.push_back(navigator.showAbout(windows.back()));
+    fixture::EveryWindow every;
+    ASSERT_FALSE(every.windows().empty());
+    const std::vector<QWidget*>& windows = every.windows();
 
     int measured = 0;
     double lowest = 100;

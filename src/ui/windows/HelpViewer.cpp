@@ -113,6 +113,7 @@ void HelpViewer::buildControls()
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("helpTabs"));
+    tabs_->setAccessibleName(QStringLiteral("Help contents and search"));
     tabs_->addTab(contents_, QStringLiteral("Contents"));
     tabs_->addTab(search, QStringLiteral("Search"));
 
