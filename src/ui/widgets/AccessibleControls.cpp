@@ -95,15 +95,30 @@ public:
         return PressableInterface::text(kind);
     }
 
+    // A clickable label that takes no focus is shown as a plain text or picture: it acts on
+    // nothing. The window may say so after Qt made the interface.
+    QAccessible::Role role() const override
+    {
+        if (acts())
+            return QAccessible::Link;
+        return label()->text().isEmpty() ? QAccessible::Graphic : QAccessible::StaticText;
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State state = PressableInterface::state();
-        state.linked = true;
+        state.linked = acts();
         return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return acts() ? PressableInterface::actionNames() : QStringList();
     }
 
 private:
     ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
+    bool acts() const { return label()->focusPolicy() != Qt::NoFocus; }
     void press() override { Q_EMIT label()->clicked(); }
 };
 
@@ -179,9 +194,7 @@ QAccessibleInterface* controlInterface(QWidget* widget)
 {
     if (auto* button = qobject_cast<VBUSoftButton*>(widget))
         return new SoftButtonInterface(button);
-    // A clickable label that takes no focus is shown as a plain picture: it acts on nothing.
-    if (auto* link = qobject_cast<ClickableLabel*>(widget);
-        link && link->focusPolicy() != Qt::NoFocus)
+    if (auto* link = qobject_cast<ClickableLabel*>(widget))
         return new LinkInterface(link);
     if (auto* box = qobject_cast<QComboBox*>(widget); box && !box->isEditable())
         return new DropDownInterface(box);
