@@ -109,9 +109,14 @@ QStringList faultsOf(QWidget* window)
         if ((qobject_cast<ClickableLabel*>(widget) && acts) || qobject_cast<VBUSoftButton*>(widget))
             if (!pressable)
                 fault(node, QStringLiteral("cannot be pressed by a reader"));
-        if (auto* box = qobject_cast<QComboBox*>(widget))
+        if (auto* box = qobject_cast<QComboBox*>(widget)) {
             if (node.name != box->accessibleName() || node.name.isEmpty())
                 fault(node, QStringLiteral("drop-down not named by what it holds"));
+            // Orca reads the line a drop-down shows from its text.
+            QAccessibleTextInterface* line = node.face->textInterface();
+            if (!line || line->text(0, line->characterCount()) != box->currentText())
+                fault(node, QStringLiteral("the line it shows is not read"));
+        }
     }
     // A caption read on its own and again with its value: heard twice.
     for (const Node& node : nodes)

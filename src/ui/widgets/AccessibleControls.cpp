@@ -122,11 +122,38 @@ private:
     void press() override { Q_EMIT label()->clicked(); }
 };
 
-// Its one child is the list that drops down, as in Qt's own interface.
-class DropDownInterface : public PressableInterface
+// Its one child is the list that drops down, as in Qt's own interface. The line it shows is its
+// text as well: Orca reads a drop-down's value from its text, and would say nothing of it.
+class DropDownInterface : public PressableInterface, public QAccessibleTextInterface
 {
 public:
     explicit DropDownInterface(QComboBox* box) : PressableInterface(box, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return PressableInterface::interface_cast(type);
+    }
+
+    // The text: the line shown, read-only, without selection or cursor of its own.
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -177,6 +204,7 @@ public:
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    QString shown() const { return box()->currentText(); }
     void press() override { box()->showPopup(); }
 };
 
