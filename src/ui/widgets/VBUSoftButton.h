@@ -31,6 +31,11 @@ public:
     void setPicture(const QPixmap& picture);
 
     const QString& ovalLabel() const { return ovalLabel_; }
+    // The font the caption is drawn in when it has `room` pixels across: the widget's own, a
+    // few pixels smaller where the caption would not fit otherwise.
+    QFont fittedCaptionFont(qreal room) const;
+    // The room a caption has across, inside the button's edge.
+    qreal captionRoom() const { return width() - 10; }
 
     QSize sizeHint() const override;
 
