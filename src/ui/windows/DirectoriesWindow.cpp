@@ -48,7 +48,8 @@ QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place, QL
     value->setStyleSheet(art::paletteStyleSheet(
         QStringLiteral("QLabel { background: $directoryFill; color: $cream; "
                        "border: 1px solid $directoryBorder; border-radius: 3px; "
-                       "padding: 0 4px; }")));
+                       "padding: 0 4px; }"
+                       "QLabel:focus { border: 2px solid $focusRing; padding: 0 3px; }")));
     return value;
 }
 
