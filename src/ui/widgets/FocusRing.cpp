@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/FocusRing.h"
 
+#include "ui/widgets/Accessibility.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
@@ -23,7 +25,7 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
         // Read by no screen reader: it shows where the focus is, which the reader already says.
-        setAccessibleName(QString());
+        leaveOutOfTree(this);
         control->installEventFilter(this);
         follow();
     }
