@@ -53,7 +53,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         const QString caption = button()->text().trimmed();
-        const QString name = caption.isEmpty() ? button()->accessibleName() : caption;
+        QString name = caption.isEmpty() ? button()->accessibleName() : caption;
         if (kind == QAccessible::Name)
             return name;
         if (kind == QAccessible::Description)
@@ -85,7 +85,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         const QString shown = label()->text().trimmed();
-        const QString name = shown.isEmpty() ? label()->accessibleName() : shown;
+        QString name = shown.isEmpty() ? label()->accessibleName() : shown;
         if (kind == QAccessible::Name)
             return name;
         if (kind == QAccessible::Description)
@@ -157,7 +157,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        const QString name =
+        QString name =
             box()->accessibleName().isEmpty() ? box()->currentText() : box()->accessibleName();
         if (kind == QAccessible::Name)
             return name;
