@@ -86,7 +86,7 @@ def test(desktop):
                 "the slide's left edges %r stopped on the screen" % lefts)
 
         # The volume window; without a sound card it says so first.
-        desktop.click(*r.centre(r.must_find(start, name="Adjust your volume")))
+        desktop.click(*r.centre(r.must_find(start, name="Adjust Your Volume Properties")))
         volume = utility.window(VOLUME_TITLE)
         if not utility.no_dialog():
             utility.answer("Couldn't open the mixer.")
@@ -113,7 +113,7 @@ def test(desktop):
         directories = utility.window(DIRECTORIES_TITLE)
         d.wait_for("the directories window again",
                    lambda: desktop.window_geometry(DIRECTORIES_TITLE))
-        r.tab_to(desktop, directories, fixture.game)
+        r.tab_to(desktop, directories, "Dtr Game Directory " + fixture.game)
         desktop.keys("Escape")
         d.wait_for("Escape to close the directories window",
                    lambda: desktop.window_geometry(DIRECTORIES_TITLE) is None)

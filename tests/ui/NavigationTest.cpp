@@ -192,10 +192,11 @@ TEST_F(NavigationTest, StartWindowLinkControllersAndDirectories)
     EXPECT_TRUE(one.findChild<QLabel*>("Label3")->text().isEmpty());
     auto* sprintDirectory = one.findChild<QLabel*>("Label5");
     EXPECT_EQ(sprintDirectory->text(), QStringLiteral("/games/Sprint Cars"));
-    // The path is what a screen reader reads, and Tab reaches it.
+    // The path is read with its caption, and Tab reaches it.
     QAccessibleInterface* read = QAccessible::queryAccessibleInterface(sprintDirectory);
     ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->text(QAccessible::Name), QStringLiteral("/games/Sprint Cars"));
+    EXPECT_EQ(read->text(QAccessible::Name),
+              QStringLiteral("Sprint Game Directory /games/Sprint Cars"));
     EXPECT_TRUE(sprintDirectory->focusPolicy() & Qt::TabFocus);
 
     // The prefix the game plays in is told beside its directory.

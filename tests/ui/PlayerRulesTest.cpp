@@ -127,7 +127,6 @@ TEST_F(PlayerRulesTest, TheArrowKeysAndTheClickChooseALine)
 
 TEST_F(PlayerRulesTest, CountersAndCaptionsAreReadAsTheyShow)
 {
-    EXPECT_EQ(accessibleName(c().storeTotalCaption), QStringLiteral("Total Setups:"));
     EXPECT_EQ(accessibleName(c().storeTotalLabel), QStringLiteral("Total Setups: 5"));
     EXPECT_EQ(accessibleName(c().selectedPositionLabel), QStringLiteral("Selected Setup: 0"));
     EXPECT_EQ(accessibleName(c().fileTotalLabel), QStringLiteral("Total Setups: 0"));

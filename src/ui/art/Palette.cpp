@@ -42,6 +42,7 @@ const std::pair<QLatin1StringView, const QColor*> kStyleSheetColours[] = {
     {QLatin1StringView("startStatusFill"), &kStartStatusFill},
     {QLatin1StringView("startStatusBorder"), &kStartStatusBorder},
     {QLatin1StringView("focusRing"), &kFocusRing},
+    {QLatin1StringView("focusRingOnLight"), &kFocusRingOnLight},
 };
 
 const QColor* namedColour(QStringView name)

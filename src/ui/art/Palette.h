@@ -64,6 +64,9 @@ inline const QColor kCaptionButtonDisabledText{0x9a, 0x9a, 0x9a};
 // The keyboard focus: the dashed ring of a button, the edge of a list, tree, drop-down or field.
 // Light enough to stand out 3:1 from a field's dark edge as well as from the dark windows.
 inline const QColor kFocusRing{0x8c, 0xcf, 0xff};
+// The same on the help and volume windows' light, desktop-styled surfaces, where the light ring
+// would vanish.
+inline const QColor kFocusRingOnLight{0x1f, 0x5f, 0xa8};
 
 // The game, whole-store and history windows' captions, counters and framed groups.
 inline const QColor kCaptionText{0xd9, 0xdd, 0xe6};

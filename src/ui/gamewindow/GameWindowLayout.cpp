@@ -41,12 +41,12 @@ QLabel* caption(QWidget* parent, const char* name, const QRect& geometry, const 
 }
 
 // A number beside its caption, read together with it.
-QLabel* counter(QWidget* parent, const char* name, const QRect& geometry, const QLabel* caption,
+QLabel* counter(QWidget* parent, const char* name, const QRect& geometry, QLabel* caption,
                 const QString& description)
 {
     auto* label = place(new QLabel(parent), name, geometry);
     label->setProperty("role", QStringLiteral("counter"));
-    readWithCaption(label, caption->text());
+    readWithCaption(label, caption);
     label->setAccessibleDescription(description);
     label->setText(QStringLiteral("0"));
     return label;
@@ -253,6 +253,9 @@ void buildPictures(QWidget* surface, const GameProfile& profile, GameWindowContr
     const QRect panel(266, 200, 226, 184);
     c.buttonPanelPicture = decoration(surface, "Image4", panel, art::buttonPanel(panel.size()),
                                       QStringLiteral("Button panel"));
+    // The background and the panel behind the buttons carry nothing a player reads.
+    leaveOutOfTree(c.backgroundPicture);
+    leaveOutOfTree(c.buttonPanelPicture);
     const QRect logo(244, 22, 270, 72);
     c.gameLogoPicture = decoration(surface, "Image8", logo, art::gameLogo(profile, logo.size()),
                                    QStringLiteral("Game logo"));

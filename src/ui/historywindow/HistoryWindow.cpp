@@ -124,6 +124,9 @@ void HistoryWindow::refresh()
                        g.pinned ? QStringLiteral("Pinned") : QString()});
             item->setData(0, kIdRole, g.id);
             item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+            // The empty cell is read as what it means, not passed over as a blank.
+            if (!g.pinned)
+                item->setData(3, Qt::AccessibleTextRole, QStringLiteral("Not pinned"));
             if (g.id == keep)
                 item->setSelected(true);
         }

@@ -3,6 +3,7 @@
 
 #include "ui/art/Artwork.h"
 #include "ui/historywindow/KeptStoreList.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -31,6 +32,7 @@ void buildPictures(QWidget* surface, const GameProfile& profile, HistoryWindowCo
         decoration(surface, "Image3", {0, 0, kHistoryWindowWidth, kHistoryWindowHeight},
                    QStringLiteral("Background"));
     c.backgroundPicture->setPixmap(art::windowBackground(c.backgroundPicture->size()));
+    leaveOutOfTree(c.backgroundPicture);
     c.iconPicture = decoration(surface, "Image1", {8, 8, 32, 32}, QStringLiteral("Utility icon"));
     c.iconPicture->setPixmap(art::iconPixmap(c.iconPicture->width()));
     c.titlePicture =
@@ -44,9 +46,9 @@ void buildGenerations(QWidget* surface, HistoryWindowControls& c)
 {
     c.keptStoresCaption = placedLabel(surface, "Label1", {8, 62, 624, 18},
                                       QStringLiteral("&Kept stores, newest first:"));
-    c.keptStoreList = place(new KeptStoreList(surface), "List1", {8, 82, 624, 170},
-                            QStringLiteral("Kept stores, newest first"));
+    c.keptStoreList = place(new KeptStoreList(surface), "List1", {8, 82, 624, 170});
     c.keptStoresCaption->setBuddy(c.keptStoreList);
+    nameByCaption(c.keptStoreList, c.keptStoresCaption);
     c.keptStoreList->setColumnCount(4);
     c.keptStoreList->setHeaderLabels({QStringLiteral("Kept"), QStringLiteral("Replaced by"),
                                       QStringLiteral("Setups"), QStringLiteral("Pinned")});
@@ -67,15 +69,14 @@ void buildPreview(QWidget* surface, HistoryWindowControls& c)
         "Restoring &brings back:", "Restoring &removes:", "Restoring c&hanges:"};
     const char* const names[] = {"Label2", "Label3", "Label4"};
     const char* const lists[] = {"List2", "List3", "List4"};
-    const char* const accessible[] = {"Restoring brings back", "Restoring removes",
-                                      "Restoring changes"};
     for (int i = 0; i < 3; ++i) {
         const int left = 8 + i * 210;
         c.previewCaptions[size_t(i)] =
             placedLabel(surface, names[i], {left, 260, 204, 18}, QString::fromLatin1(captions[i]));
-        c.previewLists[size_t(i)] = place(new QListWidget(surface), lists[i], {left, 280, 204, 130},
-                                          QString::fromLatin1(accessible[i]));
+        c.previewLists[size_t(i)] =
+            place(new QListWidget(surface), lists[i], {left, 280, 204, 130});
         c.previewCaptions[size_t(i)]->setBuddy(c.previewLists[size_t(i)]);
+        nameByCaption(c.previewLists[size_t(i)], c.previewCaptions[size_t(i)]);
         c.previewLists[size_t(i)]->setSelectionMode(QAbstractItemView::NoSelection);
         c.previewLists[size_t(i)]->setUniformItemSizes(true);
     }

@@ -7,6 +7,7 @@
 #include "ui/folder/DriveList.h"
 #include "ui/folder/FolderList.h"
 #include "ui/folder/SetupFileView.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/Placement.h"
 #include "ui/widgets/VBUSoftButton.h"
@@ -43,6 +44,7 @@ void buildPictures(QWidget* surface, const GameProfile& profile, StoreWindowCont
         decoration(surface, "Image3", {0, 0, kStoreClientWidthTwips, kStoreClientHeightTwips},
                    QStringLiteral("Background"));
     c.backgroundPicture->setPixmap(art::windowBackground(c.backgroundPicture->size()));
+    leaveOutOfTree(c.backgroundPicture);
     c.iconPicture =
         decoration(surface, "Image1", {120, 120, 480, 480}, QStringLiteral("Utility icon"));
     c.iconPicture->setPixmap(art::iconPixmap(c.iconPicture->width()));
@@ -56,8 +58,8 @@ void buildPictures(QWidget* surface, const GameProfile& profile, StoreWindowCont
 
 void buildBanner(QWidget* surface, StoreWindowControls& c)
 {
-    c.bannerFrame = placeTwips(new ClickableLabel(surface), "Picture1", kBannerFrameTwips,
-                               QStringLiteral("Banner frame"));
+    // Unnamed: the frame is only the banner's border, read as the group that holds it.
+    c.bannerFrame = placeTwips(new ClickableLabel(surface), "Picture1", kBannerFrameTwips, {});
     c.bannerFrame->setFrameShape(QFrame::Box);
     c.bannerFrame->setFocusPolicy(Qt::NoFocus);
     const QString bannerText =
@@ -82,10 +84,13 @@ void buildFolderGroup(QWidget* surface, const GameProfile& profile, const Volume
     c.gameDirectoryField = placeTwips(new QLineEdit(surface), "Text1", {120, 1770, 6360, 315},
                                       QStringLiteral("Game directory"));
     c.gameDirectoryField->setToolTip(QStringLiteral("Current Dirt Track Racing Directory"));
+    nameByCaption(c.gameDirectoryField, c.gameDirectoryCaption);
 
     c.folderFrame = placeTwips(new QFrame(surface), "Frame1", {120, 2220, 6360, 2100},
                                QStringLiteral("Transfer folder group"));
     c.folderFrame->setFrameShape(QFrame::StyledPanel);
+    // Only the border around the folder's controls, which are read on their own.
+    leaveOutOfTree(c.folderFrame);
     c.driveList = placeTwips(new DriveList(volumes, surface), "Drive1", {240, 2340, 3000, 330},
                              QStringLiteral("Drive of the transfer folder"));
     c.driveList->setToolTip(QStringLiteral("Drive Select"));
@@ -96,6 +101,7 @@ void buildFolderGroup(QWidget* surface, const GameProfile& profile, const Volume
                             QStringLiteral("Whole-store copy in the folder"));
     c.fileList->setToolTip(QStringLiteral("File Select"));
     c.divider = decoration(surface, "Label3", {120, 4350, 6360, 30}, QStringLiteral("Divider"));
+    leaveOutOfTree(c.divider);
 }
 
 void buildButtons(QWidget* surface, StoreWindowControls& c)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/Accessibility.h"
 
+#include "ui/widgets/AccessibleControls.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QDialog>
@@ -16,8 +18,8 @@ namespace
 {
 
 constexpr char kCaption[] = "tarvelinCaption";
-constexpr char kOutOfSight[] = "tarvelinOutOfSight";
-constexpr char kHoldsOutOfSight[] = "tarvelinHoldsOutOfSight";
+constexpr char kOutOfTree[] = "tarvelinOutOfTree";
+constexpr char kHoldsOutOfTree[] = "tarvelinHoldsOutOfTree";
 
 class ValueLabelInterface : public QAccessibleWidget
 {
@@ -29,23 +31,37 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         const auto* label = static_cast<const QLabel*>(object());
+        const QString caption = label->property(kCaption).toString();
         if (kind == QAccessible::Name)
-            return label->property(kCaption).toString() + QLatin1Char(' ') + label->text();
+            return label->text().isEmpty() ? caption : caption + QLatin1Char(' ') + label->text();
         if (kind == QAccessible::Value)
             return label->text();
         return QAccessibleWidget::text(kind);
     }
 };
 
-// The children Qt would list, less those kept out of sight. A plain top-level widget is
+// A frame drawn for its border, or a label with neither text nor name: nothing of its own to read.
+bool saysNothing(const QWidget* widget)
+{
+    if (!widget->accessibleName().isEmpty() || widget->focusPolicy() != Qt::NoFocus ||
+        widget->property(kCaption).isValid())
+        return false;
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text().trimmed().isEmpty();
+    return qstrcmp(widget->metaObject()->className(), "QFrame") == 0;
+}
+
+bool holdsControls(const QWidget* widget)
+{
+    return !widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty();
+}
+
+// The children Qt would list, less those left out of the tree. A plain top-level widget is
 // reported as a frame: Qt would report it as a filler, which screen readers pass over.
 class SightedInterface : public QAccessibleWidget
 {
 public:
-    explicit SightedInterface(QWidget* widget)
-        : QAccessibleWidget(widget, widget->isWindow() ? QAccessible::Window : QAccessible::Client)
-    {
-    }
+    SightedInterface(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
     int childCount() const override { return int(sighted().size()); }
 
@@ -71,8 +87,9 @@ private:
         for (QObject* object : widget()->children()) {
             auto* child = qobject_cast<QWidget*>(object);
             if (!child || child->isWindow() || qobject_cast<QFocusFrame*>(child) ||
-                qobject_cast<QMenu*>(child) || child->property(kOutOfSight).toBool() ||
-                child->objectName() == QLatin1String("qt_rubberband"))
+                qobject_cast<QMenu*>(child) || child->property(kOutOfTree).toBool() ||
+                child->objectName() == QLatin1String("qt_rubberband") ||
+                (saysNothing(child) && !holdsControls(child)))
                 continue;
             children.append(child);
         }
@@ -80,10 +97,10 @@ private:
     }
 };
 
-bool isOwnPlainWindow(const QWidget* widget)
+bool isOwnWindow(const QWidget* widget)
 {
     return widget->isWindow() && !qobject_cast<const QMainWindow*>(widget) &&
-           !qobject_cast<const QDialog*>(widget) && !qobject_cast<const QMenu*>(widget) &&
+           !qobject_cast<const QMenu*>(widget) &&
            QLatin1String(widget->metaObject()->className()).startsWith(QLatin1String("tarvelin::"));
 }
 
@@ -94,30 +111,64 @@ QAccessibleInterface* createInterface(const QString&, QObject* object)
         return nullptr;
     if (auto* label = qobject_cast<QLabel*>(widget); label && label->property(kCaption).isValid())
         return new ValueLabelInterface(label);
-    // Every plain container may come to hold a control kept out of sight, and Qt may make its
+    if (QAccessibleInterface* control = controlInterface(widget))
+        return control;
+    if (isOwnWindow(widget))
+        return new SightedInterface(widget, qobject_cast<QDialog*>(widget) ? QAccessible::Dialog
+                                                                           : QAccessible::Window);
+    // Every plain container may come to hold a control left out of the tree, and Qt may make its
     // interface before that control is marked; the interface filters its children itself.
-    const bool plain = qstrcmp(widget->metaObject()->className(), "QWidget") == 0;
-    if (plain || widget->property(kHoldsOutOfSight).toBool() || isOwnPlainWindow(widget))
-        return new SightedInterface(widget);
+    // A frame that only holds controls is read as a plain group of them.
+    const bool plain = qstrcmp(widget->metaObject()->className(), "QWidget") == 0 ||
+                       (saysNothing(widget) && holdsControls(widget));
+    if (plain || widget->property(kHoldsOutOfTree).toBool())
+        return new SightedInterface(widget, QAccessible::Client);
     return nullptr;
+}
+
+// The caption as read: its mnemonic marks gone ("&&" is a shown "&"), less a closing colon or stop.
+QString readCaption(const QString& shown)
+{
+    QString caption;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] == QLatin1Char('&') && i + 1 < shown.size())
+            ++i;
+        caption += shown[i];
+    }
+    caption = caption.trimmed();
+    while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QLatin1Char('.')))
+        caption.chop(1);
+    return caption;
 }
 
 } // namespace
 
-void readWithCaption(QLabel* value, const QString& caption)
+void leaveOutOfTree(QWidget* decoration)
 {
-    value->setProperty(kCaption, caption);
+    decoration->setProperty(kOutOfTree, true);
+    if (QWidget* parent = decoration->parentWidget())
+        parent->setProperty(kHoldsOutOfTree, true);
+}
+
+void readWithCaption(QLabel* value, QLabel* caption)
+{
+    value->setProperty(kCaption, caption->text());
     // Qt announces a label's new text only while it has no fixed accessible name.
     value->setAccessibleName(QString());
+    leaveOutOfTree(caption);
+}
+
+void nameByCaption(QWidget* control, QLabel* caption)
+{
+    control->setAccessibleName(readCaption(caption->text()));
+    leaveOutOfTree(caption);
 }
 
 void keepOutOfSight(QWidget* widget)
 {
-    widget->setProperty(kOutOfSight, true);
+    leaveOutOfTree(widget);
     widget->setFocusPolicy(Qt::NoFocus);
     widget->hide();
-    if (QWidget* parent = widget->parentWidget())
-        parent->setProperty(kHoldsOutOfSight, true);
 }
 
 void installAccessibility()

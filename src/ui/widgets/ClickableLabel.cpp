@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/ClickableLabel.h"
 
+#include "ui/art/Palette.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,10 +40,11 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
     if (hasFocus()) {
+        // The windows' own focus ring, at the label's edge: a dotted line of the desktop's
+        // highlight colour hardly shows on the dark windows.
         QPainter painter(this);
-        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
-        painter.setPen(pen);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(art::kFocusRing, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

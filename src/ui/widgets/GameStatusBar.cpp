@@ -42,6 +42,14 @@ GameStatusBar::GameStatusBar(const Clock& clock, QWidget* parent)
     setObjectName(QStringLiteral("StatusBar1"));
     setAccessibleName(QStringLiteral("Status bar"));
     setSizeGripEnabled(false);
+    // The bar keeps the window's 20 pixels whatever font the desktop sets: its letters keep the
+    // size they have at the usual desktop font, and a larger one does not cut them. Set on the
+    // panels themselves: the window's style sheet gives a bar's labels the desktop's font.
+    QFont panels = font();
+    panels.setPixelSize(12);
+    setFont(panels);
+    status_->setFont(panels);
+    time_->setFont(panels);
 
     status_->setObjectName(QStringLiteral("Panel1"));
     status_->setAccessibleName(QStringLiteral("Status"));

@@ -4,6 +4,7 @@
 #include "core/names/FileNameEncoding.h"
 #include "core/outcome/CommandOutcome.h"
 
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QMessageBox>
 
@@ -29,6 +30,24 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// What the icon beside the text tells a player who cannot see it.
+QString iconName(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QStringLiteral("Information");
+    case MessageIcon::Exclamation:
+        return QStringLiteral("Warning");
+    case MessageIcon::Critical:
+        return QStringLiteral("Error");
+    case MessageIcon::Question:
+        return QStringLiteral("Question");
+    case MessageIcon::None:
+        break;
+    }
+    return {};
 }
 
 MessageAnswer defaultAnswer(MessageButtons buttons)
@@ -108,8 +127,10 @@ MessageAnswer showMessage(QWidget* parent, const Message& message, MessageButton
         box.setEscapeButton(QMessageBox::No);
         break;
     }
+    // The text is read once, from the label that shows it; a description would repeat it.
     box.setAccessibleName(message.title);
-    box.setAccessibleDescription(text);
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(iconName(message.icon));
     const int chosen = box.exec();
     switch (chosen) {
     case QMessageBox::Ok:

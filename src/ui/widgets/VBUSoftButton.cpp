@@ -75,7 +75,6 @@ void VBUSoftButton::setOvalLabel(const QString& label, const QColor& labelColor,
     ovalLabel_ = label;
     labelColor_ = labelColor;
     arrow_ = arrow;
-    setAccessibleDescription(label);
     update();
 }
 
@@ -250,6 +249,17 @@ void VBUSoftButton::paintOval(QPainter& painter, const QRectF& area) const
     painter.drawText(face, Qt::AlignCenter, ovalLabel_);
 }
 
+QFont VBUSoftButton::fittedCaptionFont(qreal room) const
+{
+    // A long caption shrinks a little before it is cut short.
+    QFont captionFont = font();
+    const int smallest = std::max(7, QFontInfo(captionFont).pixelSize() - 3);
+    while (QFontInfo(captionFont).pixelSize() > smallest &&
+           QFontMetricsF(captionFont).horizontalAdvance(text()) > room)
+        captionFont.setPixelSize(QFontInfo(captionFont).pixelSize() - 1);
+    return captionFont;
+}
+
 void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
 {
     const bool pressed = isDown();
@@ -271,12 +281,7 @@ void VBUSoftButton::paintCaption(QPainter& painter, const QRectF& area) const
     QRectF textArea = area.adjusted(4, 0, -4, 0);
     if (pressed)
         textArea.translate(1, 1);
-    // A long caption shrinks a little before it is cut short.
-    QFont captionFont = font();
-    const int smallest = std::max(7, QFontInfo(captionFont).pixelSize() - 3);
-    while (QFontInfo(captionFont).pixelSize() > smallest &&
-           QFontMetricsF(captionFont).horizontalAdvance(text()) > textArea.width())
-        captionFont.setPixelSize(QFontInfo(captionFont).pixelSize() - 1);
+    const QFont captionFont = fittedCaptionFont(textArea.width());
     painter.setFont(captionFont);
     painter.setPen(isEnabled() ? art::kCaptionButtonText : art::kCaptionButtonDisabledText);
     const QString shown =

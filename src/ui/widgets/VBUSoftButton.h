@@ -24,13 +24,18 @@ public:
 
     explicit VBUSoftButton(QWidget* parent = nullptr);
 
-    // The oval with `label` drawn in `labelColor`; also the button's accessible description.
+    // The oval with `label` drawn in `labelColor`.
     void setOvalLabel(const QString& label, const QColor& labelColor, Arrow arrow = Arrow::None);
     // A caption drawn as text in the widget font, without picture.
     void setCaption(const QString& caption);
     void setPicture(const QPixmap& picture);
 
     const QString& ovalLabel() const { return ovalLabel_; }
+    // The font the caption is drawn in when it has `room` pixels across: the widget's own, a
+    // few pixels smaller where the caption would not fit otherwise.
+    QFont fittedCaptionFont(qreal room) const;
+    // The room a caption has across, inside the button's edge.
+    qreal captionRoom() const { return width() - 10; }
 
     QSize sizeHint() const override;
 

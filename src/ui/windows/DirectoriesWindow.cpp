@@ -7,6 +7,7 @@
 #include "core/registry/Registry.h"
 #include "ui/art/Artwork.h"
 #include "ui/art/ShellFonts.h"
+#include "ui/widgets/Accessibility.h"
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/FormScroll.h"
 #include "ui/widgets/Placement.h"
@@ -23,29 +24,32 @@ namespace
 {
 
 // The directory itself: selectable so a player can copy it, and named for screen readers.
-QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place,
+QLabel* directoryLabel(QWidget* parent, const char* name, const QRect& place, QLabel* caption,
                        const GameProfile& profile, const Registry& registry)
 {
     // A game the registry file does not know is shown where Wine installed it.
     const GameDirectoryFind find = findGameDirectory(profile, registry, QString());
     const QString& directory = find.directory;
-    QLabel* value = placedLabel(parent, name, place, directory);
+    QLabel* value = placedLabel(parent, name, place);
+    // Read with the caption above it, as one, so a missing directory is still read by its game.
+    readWithCaption(value, caption);
+    value->setText(directory);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // The path is the window's content: read as the label's name, reached by Tab. The prefix the
-    // game plays in is told beside it, for the player who keeps several.
+    // The path is the window's content: reached by Tab. The prefix the game plays in is told
+    // beside it, for the player who keeps several.
     const QString prefix =
         find.in.prefix.isEmpty()
             ? QString()
             : QStringLiteral("Wine prefix: %1 (%2)").arg(find.in.prefix, find.in.origin);
     value->setFocusPolicy(Qt::StrongFocus);
-    value->setAccessibleName(directory);
     value->setAccessibleDescription(
         prefix.isEmpty() ? profile.gameTitle + QStringLiteral(" game directory") : prefix);
     value->setToolTip(prefix.isEmpty() ? directory : directory + u'\n' + prefix);
     value->setStyleSheet(art::paletteStyleSheet(
         QStringLiteral("QLabel { background: $directoryFill; color: $cream; "
                        "border: 1px solid $directoryBorder; border-radius: 3px; "
-                       "padding: 0 4px; }")));
+                       "padding: 0 4px; }"
+                       "QLabel:focus { border: 2px solid $focusRing; padding: 0 3px; }")));
     return value;
 }
 
@@ -66,7 +70,7 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, FormScroll::Slide
     const QRect folderPlace = twipsRect(240, 180, 600, 540);
     QLabel* folder = placedLabel(this, "Image1", folderPlace, QString());
     folder->setPixmap(art::emblemPicture(art::Emblem::Folder, folderPlace.size()));
-    folder->setAccessibleName(QStringLiteral("Folder picture"));
+    leaveOutOfTree(folder);
 
     QLabel* title = placedLabel(this, "Label1", twipsRect(960, 180, 7800, 540),
                                 QStringLiteral("Ratbag Game Directorys"));
@@ -86,22 +90,23 @@ DirectoriesWindow::DirectoriesWindow(const Registry& registry, FormScroll::Slide
     QLabel* lateModel = placedLabel(this, "Image2", carPlace, QString());
     lateModel->setPixmap(art::carPicture(DirtTrackRacingProfile, carPlace.size()));
     lateModel->setAccessibleName(QStringLiteral("Dirt Track Racing car"));
-    placedLabel(this, "Label2", twipsRect(1620, 1050, 7020, 300),
-                DirtTrackRacingProfile.DirectoriesLabel);
-    directoryLabel(this, "Label3", twipsRect(1620, 1380, 7020, 360), DirtTrackRacingProfile,
-                   registry);
+    QLabel* dirtCaption = placedLabel(this, "Label2", twipsRect(1620, 1050, 7020, 300),
+                                      DirtTrackRacingProfile.DirectoriesLabel);
+    directoryLabel(this, "Label3", twipsRect(1620, 1380, 7020, 360), dirtCaption,
+                   DirtTrackRacingProfile, registry);
 
     QLabel* sprintCar = placedLabel(this, "Image3", twipsRect(360, 2100, 1080, 600), QString());
     sprintCar->setPixmap(art::carPicture(SprintCarsProfile, carPlace.size()));
     sprintCar->setAccessibleName(QStringLiteral("Sprint car"));
-    placedLabel(this, "Label4", twipsRect(1620, 2040, 7020, 300),
-                SprintCarsProfile.DirectoriesLabel);
-    directoryLabel(this, "Label5", twipsRect(1620, 2370, 7020, 360), SprintCarsProfile, registry);
+    QLabel* sprintCaption = placedLabel(this, "Label4", twipsRect(1620, 2040, 7020, 300),
+                                        SprintCarsProfile.DirectoriesLabel);
+    directoryLabel(this, "Label5", twipsRect(1620, 2370, 7020, 360), sprintCaption,
+                   SprintCarsProfile, registry);
 
     const QRect stripPlace = twipsRect(180, 3360, 6600, 270);
     QLabel* strip = placedLabel(this, "Image4", stripPlace, QString());
     strip->setPixmap(art::checkeredStrip(stripPlace.size(), 2));
-    strip->setAccessibleName(QStringLiteral("Chequered flag"));
+    leaveOutOfTree(strip);
 
     const QRect closePlace = twipsRect(7020, 3210, 1800, 540);
     auto* close = placedSoftButton(this, "VBUSoftButton1", closePlace,

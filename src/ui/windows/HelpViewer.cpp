@@ -3,7 +3,9 @@
 
 #include "core/platform/FileIO.h"
 #include "ui/art/Artwork.h"
+#include "ui/art/Palette.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/FocusRing.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -113,6 +115,7 @@ void HelpViewer::buildControls()
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("helpTabs"));
+    tabs_->setAccessibleName(QStringLiteral("Help contents and search"));
     tabs_->addTab(contents_, QStringLiteral("Contents"));
     tabs_->addTab(search, QStringLiteral("Search"));
 
@@ -135,6 +138,15 @@ void HelpViewer::buildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tools);
     layout->addWidget(splitter, 1);
+
+    // The help keeps the desktop's light look; its focus shows in a dark blue that stands out
+    // from it: the edge of the lists, the field and the page, a ring around the buttons. The
+    // sheet stays on the splitter: on the window it would pass to the about window it owns.
+    splitter->setStyleSheet(art::paletteStyleSheet(
+        QStringLiteral("QListWidget:focus, QLineEdit:focus, QTextBrowser:focus {"
+                       " border: 2px solid $focusRingOnLight; }")));
+    for (QPushButton* button : {back, forward, home, display})
+        ringOnFocus(button, art::kFocusRingOnLight);
 
     connect(back, &QPushButton::clicked, page_, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, page_, &QTextBrowser::forward);

@@ -3,7 +3,9 @@
 
 #include "core/platform/Beeper.h"
 #include "ui/art/Artwork.h"
+#include "ui/art/Palette.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/FocusRing.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/VBUSoftButton.h"
 
@@ -73,6 +75,8 @@ VolumeWindow::VolumeWindow(Mixer& mixer, Beeper& beeper, QWidget* parent)
     // A drag sets the volume once, when the thumb is let go.
     slider_->setTracking(false);
     slider_->setFocusPolicy(Qt::StrongFocus);
+    // The desktop's scroll bar shows no focus of its own.
+    ringOnFocus(slider_, art::kFocusRingOnLight);
     slider_->setMinimumWidth(240);
     slider_->installEventFilter(this);
 
