@@ -17,6 +17,7 @@
 #include "support/FileTree.h"
 #include "support/ScopedEnvironment.h"
 #include "support/StoreBytes.h"
+#include "support/StoreReplacingCommands.h"
 #include "support/Unprivileged.h"
 
 #include <QDir>
@@ -41,36 +42,10 @@ struct Named {
 
 std::vector<Named> writingCommands()
 {
-    return {
+    std::vector<Named> all = {
         {"opening",
          [](auto& g, auto&) {
              return openStoreAndBackUp(g, kLayout).backupWritten;
-         }},
-        {"delete",
-         [](auto& g, auto&) {
-             return deleteSetup({.gameDirectory = g,
-                                 .layout = kLayout,
-                                 .setupChosen = true,
-                                 .selectedSlot = 1})
-                 .done;
-         }},
-        {"sort",
-         [](auto& g, auto&) {
-             return sortStore(g, kLayout).done;
-         }},
-        {"restore",
-         [](auto& g, auto&) {
-             return restoreStore(g, kLayout).done;
-         }},
-        {"import",
-         [](auto& g, auto& f) {
-             return importSetup({.gameDirectory = g,
-                                 .profile = &kGame,
-                                 .folder = f,
-                                 .chosenFile = "Track.set",
-                                 .style = MessageStyle::Plain,
-                                 .deleteFileAfterImport = true})
-                 .done;
          }},
         {"export",
          [](auto& g, auto& f) {
@@ -86,11 +61,12 @@ std::vector<Named> writingCommands()
          [](auto& g, auto& f) {
              return exportStoreCopy(g, f, kGame, true).done;
          }},
-        {"store-import",
-         [](auto& g, auto& f) {
-             return importStoreCopy(g, f, "Dtr setups.sav", kGame).done;
-         }},
     };
+    for (const fixture::StoreReplacingCommand& command : fixture::storeReplacingCommands())
+        all.push_back({command.name, [run = command.run](auto& g, auto& f) {
+                           return run(g, f).done;
+                       }});
+    return all;
 }
 
 class HostileInput : public ::testing::Test
@@ -100,9 +76,7 @@ protected:
     {
         game.write("setups.sav", fixture::storeOf({"B", "A"}, kLayout.trailingWordCount));
         game.write("setups.bak", fixture::storeOf({"Old"}, kLayout.trailingWordCount));
-        fixture::writeFile(inFolder("Track.set"), fixture::dtrSlot("Track", 3));
-        fixture::writeFile(inFolder("Dtr setups.sav"),
-                           fixture::storeOf({"Copy"}, kLayout.trailingWordCount));
+        fixture::plantCommandInputs(folder.path());
     }
     QString inFolder(const QString& name) const { return folder.filePath(name); }
 
