@@ -151,11 +151,7 @@ TEST_F(StoreHistoryTest, ARestoreReturnsTheBytesExactlyAndCanItselfBeUndone)
     EXPECT_EQ(game.read("setups.sav"), sorted);
     // Ids only grow: the undo is a generation of its own after the one it undid.
     EXPECT_GT(generations().front().id, restored.keptGeneration);
-
-    const HistoryRestoreOutcome unknown = restoreGeneration(game.root(), kDtr, 999);
-    EXPECT_FALSE(unknown.done);
-    EXPECT_EQ(unknown.messages.at(0).text, unknownGenerationMessage(999).text);
-    EXPECT_EQ(game.read("setups.sav"), sorted);
+    // An unknown id: HistoryCommandLineTest, for every history command.
 }
 
 TEST_F(StoreHistoryTest, TheNewestHundredUnpinnedAndEveryPinnedGenerationAreKept)
@@ -447,7 +443,6 @@ TEST_F(StoreHistoryTest, RecordsCarryTheUtcTimeAndPinsSurviveAReread)
     EXPECT_EQ(generationTimeText(kept.time), QStringLiteral("2026-12-06T21:00:30Z"));
     EXPECT_TRUE(kept.pinned);
     EXPECT_EQ(bytesOf(1), storeOf({"b", "a"}));
-    EXPECT_FALSE(pinGeneration(game.root(), kDtr, 2, true).done);
 }
 
 TEST(StoreHistoryFolder, FollowsXdgStateHomeAndKeepsStoresAndGamesApart)
