@@ -114,6 +114,20 @@ void makeFifo(const World& w, const QString& at)
     EXPECT_EQ(::mkfifo(QFile::encodeName(w.path(at)).constData(), 0644), 0);
 }
 
+// Preparations: a link to the player's file outside at `at`, or a FIFO there.
+std::function<void(const World&)> linkAt(const QString& at)
+{
+    return [at](const World& w) {
+        linkToOutside(w, at);
+    };
+}
+std::function<void(const World&)> fifoAt(const QString& at)
+{
+    return [at](const World& w) {
+        makeFifo(w, at);
+    };
+}
+
 bool quiet(bool done, const std::vector<Message>& messages)
 {
     return done && messages.empty();
@@ -187,9 +201,7 @@ const std::vector<Command>& commands()
              return quiet(o.done, o.messages);
          },
          {},
-         [](const World& w) {
-             linkToOutside(w, kScratch);
-         }},
+         linkAt(kScratch)},
         {"store-export",
          [](const World& w) {
              const StoreCopyOutcome o = exportStoreCopy(w.game(), w.copies(), kGame, true);
@@ -390,15 +402,11 @@ TEST(FaultInjection, EveryRefusalHoldsWhateverFileStepFails)
         {"sort of a FIFO store",
          [](const World& w) { return sortStore(w.game(), kLayout).done; },
          {},
-         [](const World& w) {
-             makeFifo(w, kStore);
-         }},
+         fifoAt(kStore)},
         {"restore from a FIFO backup",
          [](const World& w) { return restoreStore(w.game(), kLayout).done; },
          {},
-         [](const World& w) {
-             makeFifo(w, kBackup);
-         }},
+         fifoAt(kBackup)},
         {"import of a FIFO setup file",
          [](const World& w) {
              return importSetup({.gameDirectory = w.game(),
@@ -409,17 +417,13 @@ TEST(FaultInjection, EveryRefusalHoldsWhateverFileStepFails)
                  .done;
          },
          {},
-         [](const World& w) {
-             makeFifo(w, kImported);
-         }},
+         fifoAt(kImported)},
         {"store-import of a FIFO copy",
          [](const World& w) {
              return importStoreCopy(w.game(), w.copies(), "Dtr setups.sav", kGame).done;
          },
          {},
-         [](const World& w) {
-             makeFifo(w, "copies/Dtr setups.sav");
-         }},
+         fifoAt("copies/Dtr setups.sav")},
         {"opening of a store cut short",
          [](const World& w) { return openStoreAndBackUp(w.game(), kLayout).backupWritten; },
          {},
@@ -433,23 +437,17 @@ TEST(FaultInjection, EveryRefusalHoldsWhateverFileStepFails)
                  .done;
          },
          {},
-         [](const World& w) {
-             linkToOutside(w, "setups/Out.set");
-         }},
+         linkAt("setups/Out.set")},
         {"store-export onto a link",
          [](const World& w) { return exportStoreCopy(w.game(), w.copies(), kGame).done; },
          {},
-         [](const World& w) {
-             linkToOutside(w, "copies/Dtr setups.sav");
-         }},
+         linkAt("copies/Dtr setups.sav")},
         {"rename onto a link",
          [](const World& w) {
              return renameSetupFile(w.setups(), "Track.set", "Renamed", kGame).done;
          },
          {},
-         [](const World& w) {
-             linkToOutside(w, "setups/Renamed.set");
-         }},
+         linkAt("setups/Renamed.set")},
     };
     int tried = 0;
     for (const Command& command : refusals) {

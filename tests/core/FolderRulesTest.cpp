@@ -50,24 +50,17 @@ TEST(SetupFileList, MatchesThePatternWithoutCaseAndSortsByName)
     EXPECT_TRUE(listSetupFiles(QString(), QStringLiteral("*.set*")).isEmpty());
 }
 
-TEST(SetupFileList, LinksCountAsTheirTargetAndOddNamesStillList)
+// (Names that are not UTF-8 list by their bytes: FileNameTest.)
+TEST(SetupFileList, LinksCountAsTheirTarget)
 {
     QTemporaryDir dir;
     fixture::writeFile(dir.filePath(QStringLiteral("DTR SETUPS.SAV")), "x");
     QFile::link(dir.filePath(QStringLiteral("DTR SETUPS.SAV")), dir.filePath("linked.set"));
     QFile::link(dir.filePath(QStringLiteral("nowhere")), dir.filePath("dangling.set"));
-    // A name that is not UTF-8, as a Windows program under Wine may leave behind.
-    const QByteArray latin1Name = dir.path().toUtf8() + "/caf\xE9.set";
-    QFile raw(QFile::decodeName(latin1Name));
-    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
-    raw.close();
 
     EXPECT_EQ(listSetupFiles(dir.path(), QStringLiteral("Dtr setups.sav")),
               (QStringList{"DTR SETUPS.SAV"}));
-    const QStringList sets = listSetupFiles(dir.path(), QStringLiteral("*.set*"));
-    ASSERT_EQ(sets.size(), 2);
-    EXPECT_EQ(sets[1], QStringLiteral("linked.set"));
-    EXPECT_TRUE(QFile::exists(dir.filePath(sets[0]))) << "listed names open the same file";
+    EXPECT_EQ(listSetupFiles(dir.path(), QStringLiteral("*.set*")), QStringList{"linked.set"});
 }
 
 TEST(SetupFileList, AnyScriptSortsByItsFoldedTextThenByName)

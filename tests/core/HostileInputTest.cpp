@@ -17,6 +17,7 @@
 #include "support/FileTree.h"
 #include "support/ScopedEnvironment.h"
 #include "support/StoreBytes.h"
+#include "support/StoreReplacingCommands.h"
 #include "support/Unprivileged.h"
 
 #include <QDir>
@@ -33,64 +34,33 @@ const GameProfile& kGame = DirtTrackRacingProfile;
 const RecordLayout kLayout = kGame.recordLayout();
 
 // Every writing command on one game directory, with `folder` as the player's setup folder and
-// "Track.set" as the chosen file; each answers whether it claims success.
-struct Named {
-    const char* name;
-    std::function<bool(const QString& game, const QString& folder)> run;
-};
-
-std::vector<Named> writingCommands()
+// "Track.set" as the chosen file. The opening's outcome is done when it wrote the backup.
+std::vector<fixture::StoreReplacingCommand> writingCommands()
 {
-    return {
+    std::vector<fixture::StoreReplacingCommand> all = {
         {"opening",
-         [](auto& g, auto&) {
-             return openStoreAndBackUp(g, kLayout).backupWritten;
-         }},
-        {"delete",
-         [](auto& g, auto&) {
-             return deleteSetup({.gameDirectory = g,
-                                 .layout = kLayout,
-                                 .setupChosen = true,
-                                 .selectedSlot = 1})
-                 .done;
-         }},
-        {"sort",
-         [](auto& g, auto&) {
-             return sortStore(g, kLayout).done;
-         }},
-        {"restore",
-         [](auto& g, auto&) {
-             return restoreStore(g, kLayout).done;
-         }},
-        {"import",
-         [](auto& g, auto& f) {
-             return importSetup({.gameDirectory = g,
-                                 .profile = &kGame,
-                                 .folder = f,
-                                 .chosenFile = "Track.set",
-                                 .style = MessageStyle::Plain,
-                                 .deleteFileAfterImport = true})
-                 .done;
+         [](const QString& g, const QString&) {
+             CommandOutcome outcome;
+             outcome.done = openStoreAndBackUp(g, kLayout).backupWritten;
+             return outcome;
          }},
         {"export",
-         [](auto& g, auto& f) {
+         [](const QString& g, const QString& f) -> CommandOutcome {
              return exportSetup({.gameDirectory = g,
                                  .profile = &kGame,
                                  .selectedSlot = 1,
                                  .exportName = "Out",
                                  .folder = f,
-                                 .style = MessageStyle::Plain})
-                 .done;
+                                 .style = MessageStyle::Plain});
          }},
         {"store-export",
-         [](auto& g, auto& f) {
-             return exportStoreCopy(g, f, kGame, true).done;
-         }},
-        {"store-import",
-         [](auto& g, auto& f) {
-             return importStoreCopy(g, f, "Dtr setups.sav", kGame).done;
+         [](const QString& g, const QString& f) -> CommandOutcome {
+             return exportStoreCopy(g, f, kGame, true);
          }},
     };
+    for (fixture::StoreReplacingCommand& command : fixture::storeReplacingCommands())
+        all.push_back(std::move(command));
+    return all;
 }
 
 class HostileInput : public ::testing::Test
@@ -100,9 +70,7 @@ protected:
     {
         game.write("setups.sav", fixture::storeOf({"B", "A"}, kLayout.trailingWordCount));
         game.write("setups.bak", fixture::storeOf({"Old"}, kLayout.trailingWordCount));
-        fixture::writeFile(inFolder("Track.set"), fixture::dtrSlot("Track", 3));
-        fixture::writeFile(inFolder("Dtr setups.sav"),
-                           fixture::storeOf({"Copy"}, kLayout.trailingWordCount));
+        fixture::plantCommandInputs(folder.path());
     }
     QString inFolder(const QString& name) const { return folder.filePath(name); }
 
@@ -114,21 +82,18 @@ TEST_F(HostileInput, MissingGameDirectoryIsRefusedAndCreatesNothing)
 {
     const QString missing = game.root() + QStringLiteral("/not installed");
     const fixture::FileTree before = fixture::snapshotTree(folder.path());
-    for (const Named& command : writingCommands()) {
-        EXPECT_FALSE(command.run(missing, folder.path())) << command.name;
-        EXPECT_FALSE(QFileInfo::exists(missing)) << command.name;
-        EXPECT_EQ(fixture::snapshotTree(folder.path()), before) << command.name;
+    for (const auto& command : writingCommands()) {
+        SCOPED_TRACE(command.name);
+        const CommandOutcome outcome = command.run(missing, folder.path());
+        EXPECT_FALSE(outcome.done);
+        // The refusals say why; the opening, and an export from a store it cannot read, show
+        // nothing, by design.
+        const bool silent =
+            command.name == std::string("opening") || command.name == std::string("export");
+        EXPECT_EQ(outcome.messages.size(), silent ? 0u : 1u);
+        EXPECT_FALSE(QFileInfo::exists(missing));
+        EXPECT_EQ(fixture::snapshotTree(folder.path()), before);
     }
-    // The refusals say why (the opening shows nothing by design).
-    EXPECT_EQ(sortStore(missing, kLayout).messages.size(), 1u);
-    EXPECT_EQ(importSetup({.gameDirectory = missing,
-                           .profile = &kGame,
-                           .folder = folder.path(),
-                           .chosenFile = "Track.set"})
-                  .messages.size(),
-              1u);
-    EXPECT_TRUE(importStoreCopy(missing, folder.path(), "Dtr setups.sav", kGame).messages.size() ==
-                1);
 }
 
 TEST_F(HostileInput, ReadOnlyFolderFailsEachWriteWithTheOldFilesWhole)
@@ -143,10 +108,10 @@ TEST_F(HostileInput, ReadOnlyFolderFailsEachWriteWithTheOldFilesWhole)
         const fixture::FileTree files = fixture::snapshotTree(folder.path());
         for (const QString& dir : {game.savedGames(), folder.path()})
             ASSERT_TRUE(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
-        for (const Named& command : writingCommands()) {
+        for (const auto& command : writingCommands()) {
             if (QByteArray(command.name) == "opening")
                 continue; // passes over the backup silently, by design; the store is still listed
-            EXPECT_FALSE(command.run(game.root(), folder.path())) << command.name;
+            EXPECT_FALSE(command.run(game.root(), folder.path()).done) << command.name;
             EXPECT_EQ(fixture::snapshotTree(game.savedGames()), store) << command.name;
             EXPECT_EQ(fixture::snapshotTree(folder.path()), files) << command.name;
         }
@@ -161,13 +126,8 @@ TEST_F(HostileInput, ZeroByteStoreReadsAsEmptyAndTakesAnImport)
 {
     game.write("setups.sav", {});
     const StoreOpening opening = openStoreAndBackUp(game.root(), kLayout);
+    // Listed as empty; the backup it does not replace is StoreOpeningTest's.
     EXPECT_TRUE(opening.storeRead && opening.store.lines.empty());
-    // An empty file is no store to back up: the last good backup stays.
-    EXPECT_FALSE(opening.backupWritten);
-    EXPECT_TRUE(opening.backupKept);
-    EXPECT_EQ(game.read("setups.bak"), fixture::storeOf({"Old"}, kLayout.trailingWordCount));
-
-    game.write("setups.sav", {});
     const ImportOutcome imported = importSetup({.gameDirectory = game.root(),
                                                 .profile = &kGame,
                                                 .folder = folder.path(),
@@ -220,10 +180,10 @@ TEST_F(HostileInput, StoreThatIsALinkIsWrittenWhereItPointsAndStaysALink)
     QFile::remove(game.path("setups.sav"));
     ASSERT_TRUE(QFile::link(real, game.path("setups.sav")));
 
-    for (const Named& command : writingCommands()) {
+    for (const auto& command : writingCommands()) {
         if (QByteArray(command.name) == "store-import" || QByteArray(command.name) == "restore")
             fixture::writeFile(real, fixture::storeOf({"B", "A"}, kLayout.trailingWordCount));
-        EXPECT_TRUE(command.run(game.root(), folder.path())) << command.name;
+        EXPECT_TRUE(command.run(game.root(), folder.path()).done) << command.name;
         EXPECT_TRUE(QFileInfo(game.path("setups.sav")).isSymLink()) << command.name;
         EXPECT_EQ(game.read("setups.sav"), fixture::readFile(real)) << command.name;
         EXPECT_FALSE(game.exists("setups.tmp"));

@@ -44,58 +44,69 @@ TEST(opticalDiscRoot, UsesOnlyTheFirstOpticalDrive)
 }
 
 // The first optical drive whose disc holds the launcher, else the first disc image that does; the
-// launcher runs in the game's Wine, from the disc's root.
-TEST(Launch, StartsLaunchExeFromTheDiscRootInTheGamesWine)
+// launcher runs in the game's Wine, from the disc's root. Any failure gives the game's CD message.
+TEST(Launch, StartsLaunchExeFromTheDiscRootInTheGamesWineOrGivesTheCdMessage)
 {
     Disc upper("LAUNCH.EXE");
     Disc image("launch.exe");
-    Disc otherImage("Setup.exe");
+    Disc otherCd("Setup.exe");
     const WineSetup wine{QStringLiteral("/home/p/Games/dtr"), QStringLiteral("/runner/bin/wine")};
     struct Case {
         const char* what;
         QStringList drives;
         QMap<QString, QString> mounts;
         QStringList images;
-        const Disc* started;
-        const char* name;
+        const char* started;        // the launcher's name on the disc it is started from
+        const Disc* disc = nullptr; // none: no launcher is found
+        bool startSucceeds = true;
     };
     const Case cases[] = {
         {"disc in the drive",
          {sr0},
          {{sr0, upper.root.path()}},
          {image.root.path()},
-         &upper,
-         "LAUNCH.EXE"},
-        {"image, no drive",
-         {},
-         {},
-         {otherImage.root.path(), image.root.path()},
-         &image,
-         "launch.exe"},
-        {"image, empty drive", {sr0}, {}, {image.root.path()}, &image, "launch.exe"},
+         "LAUNCH.EXE",
+         &upper},
+        {"image, no drive", {}, {}, {otherCd.root.path(), image.root.path()}, "launch.exe", &image},
+        {"image, empty drive", {sr0}, {}, {image.root.path()}, "launch.exe", &image},
         {"image, another disc in the drive",
          {sr0},
-         {{sr0, otherImage.root.path()}},
+         {{sr0, otherCd.root.path()}},
          {image.root.path()},
-         &image,
-         "launch.exe"},
+         "launch.exe",
+         &image},
+        {"no optical drive", {}, {}, {}, ""},
+        {"nothing mounted", {sr0}, {}, {}, ""},
+        {"another CD", {sr0}, {{sr0, otherCd.root.path()}}, {}, ""},
+        {"another CD as an image", {}, {}, {otherCd.root.path()}, ""},
+        {"game CD in the second drive", {sr0, sr1}, {{sr1, upper.root.path()}}, {}, ""},
+        {"cannot be started", {sr0}, {{sr0, upper.root.path()}}, {}, "LAUNCH.EXE", &upper, false},
     };
     for (const Case& c : cases) {
-        FakeDriveTable drives;
-        drives.drives = c.drives;
-        drives.mounts = c.mounts;
-        drives.images = c.images;
-        FakeProgramStarter starter;
+        for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
+            SCOPED_TRACE(testing::Message() << c.what << ", " << profile->id.toStdString());
+            FakeDriveTable drives;
+            drives.drives = c.drives;
+            drives.mounts = c.mounts;
+            drives.images = c.images;
+            FakeProgramStarter starter;
+            starter.succeeds = c.startSucceeds;
 
-        const LaunchOutcome outcome = Launch(DirtTrackRacingProfile, drives, starter, wine);
-        EXPECT_TRUE(outcome.done) << c.what;
-        EXPECT_TRUE(outcome.messages.empty()) << c.what;
-        ASSERT_EQ(starter.starts.size(), 1) << c.what;
-        const QString root = c.started->root.path();
-        EXPECT_EQ(starter.starts[0].program, root + u'/' + QLatin1String(c.name)) << c.what;
-        EXPECT_TRUE(starter.starts[0].args.isEmpty());
-        EXPECT_EQ(starter.starts[0].workingDirectory, root) << c.what;
-        EXPECT_EQ(starter.starts[0].wine, wine) << c.what;
+            const LaunchOutcome outcome = Launch(*profile, drives, starter, wine);
+            const bool done = c.disc && c.startSucceeds;
+            EXPECT_EQ(outcome.done, done);
+            const std::vector<Message> cdMissing{
+                {profile->CdMissingMessage, MessageIcon::Exclamation}};
+            EXPECT_EQ(outcome.messages, done ? std::vector<Message>{} : cdMissing);
+            ASSERT_EQ(starter.starts.size(), c.disc ? 1 : 0);
+            if (!c.disc)
+                continue;
+            const QString root = c.disc->root.path();
+            EXPECT_EQ(starter.starts[0].program, root + u'/' + QLatin1String(c.started));
+            EXPECT_TRUE(starter.starts[0].args.isEmpty());
+            EXPECT_EQ(starter.starts[0].workingDirectory, root);
+            EXPECT_EQ(starter.starts[0].wine, wine);
+        }
     }
 }
 
@@ -115,47 +126,6 @@ TEST(GameControllerSettings, WinesPanelOpensInTheGamesWine)
     EXPECT_EQ(starter.starts[2].program, QStringLiteral("wine"));
     EXPECT_EQ(starter.starts[2].args, (QStringList{"control", "joy.cpl"}));
     EXPECT_EQ(starter.starts[2].wine, wine);
-}
-
-TEST(Launch, EveryFailureGivesTheProfilesCdMessage)
-{
-    Disc withLauncher("Launch.exe");
-    Disc otherCd("Setup.exe");
-    struct Case {
-        const char* what;
-        QStringList drives;
-        QMap<QString, QString> mounts;
-        bool startSucceeds;
-        int startsTried;
-        QStringList images = {};
-    };
-    const Case cases[] = {
-        {"no optical drive", {}, {}, true, 0},
-        {"nothing mounted", {sr0}, {}, true, 0},
-        {"another CD", {sr0}, {{sr0, otherCd.root.path()}}, true, 0},
-        {"another CD as an image", {}, {}, true, 0, {otherCd.root.path()}},
-        {"game CD in the second drive", {sr0, sr1}, {{sr1, withLauncher.root.path()}}, true, 0},
-        {"cannot be started", {sr0}, {{sr0, withLauncher.root.path()}}, false, 1},
-    };
-    for (const Case& c : cases) {
-        for (const GameProfile* profile : {&DirtTrackRacingProfile, &SprintCarsProfile}) {
-            FakeDriveTable drives;
-            drives.drives = c.drives;
-            drives.mounts = c.mounts;
-            drives.images = c.images;
-            FakeProgramStarter starter;
-            starter.succeeds = c.startSucceeds;
-
-            const LaunchOutcome outcome = Launch(*profile, drives, starter);
-            EXPECT_FALSE(outcome.done) << c.what;
-            EXPECT_EQ(starter.starts.size(), c.startsTried) << c.what;
-            const std::vector<Message> cdMissing{
-                {profile->CdMissingMessage, MessageIcon::Exclamation}};
-            EXPECT_EQ(outcome.messages, cdMissing) << c.what;
-        }
-    }
-    EXPECT_EQ(SprintCarsProfile.CdMissingMessage,
-              QStringLiteral("Your Sprint Car Racing cd is not in the cdrom"));
 }
 
 // The kernel's tables, written into a folder that stands in for /proc and /dev.

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Symbolic links in the game folder and in the player's folders, made for real: nothing is
-// written through a link the utility did not choose, and no mode changes through one.
+// Symbolic links in the player's folders, made for real: nothing is written through a link the
+// utility did not choose, and no mode changes through one. (A store that is a link is written
+// where it points: HostileInputTest, for every command.)
 #include "core/files/SetupFileRename.h"
 #include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
-#include "core/store/StoreCommands.h"
-#include "core/transfer/SetupExport.h"
-#include "core/transfer/StoreCopy.h"
 #include "support/StoreBytes.h"
 
 #include <QDir>
@@ -21,10 +19,7 @@ namespace
 {
 
 const GameProfile& kGame = DirtTrackRacingProfile;
-const RecordLayout kLayout = kGame.recordLayout();
 const QByteArray kOutsideBytes = "the player's notes\n";
-const QByteArray kA = fixture::dtrSlot("A", 1);
-const QByteArray kB = fixture::dtrSlot("B", 2);
 
 class LinksTest : public ::testing::Test
 {
@@ -34,7 +29,6 @@ protected:
         outsideFile = outside.filePath(QStringLiteral("notes.txt"));
         fixture::writeFile(outsideFile, kOutsideBytes);
         ASSERT_TRUE(setReadOnly(outsideFile));
-        game.write("setups.sav", fixture::store({kB, kA}));
     }
 
     static void link(const QString& target, const QString& at)
@@ -46,30 +40,11 @@ protected:
         EXPECT_EQ(fixture::readFile(outsideFile), kOutsideBytes);
         EXPECT_TRUE(isReadOnly(outsideFile)) << "a mode was changed through a link";
     }
-    void expectStoreIsAFileHolding(const std::vector<QByteArray>& slots) const
-    {
-        EXPECT_FALSE(QFileInfo(game.path("setups.sav")).isSymLink());
-        EXPECT_EQ(game.read("setups.sav"), fixture::store(slots));
-    }
 
-    fixture::GameDir game;
     QTemporaryDir outside;
     QTemporaryDir setups;
     QString outsideFile;
 };
-
-TEST_F(LinksTest, StoreThatIsALinkIsWrittenWhereItPoints)
-{
-    const QString shared = outside.filePath(QStringLiteral("shared.sav"));
-    fixture::writeFile(shared, fixture::store({kB, kA}));
-    QFile::remove(game.path("setups.sav"));
-    link(shared, game.path("setups.sav"));
-
-    ASSERT_TRUE(sortStore(game.root(), kLayout).done);
-
-    EXPECT_TRUE(QFileInfo(game.path("setups.sav")).isSymLink());
-    EXPECT_EQ(fixture::readFile(shared), fixture::store({kA, kB}));
-}
 
 // Export and store-export onto a link are walked by the file door matrix (tests/process).
 TEST_F(LinksTest, RenameRefusesATargetThatIsALink)

@@ -33,19 +33,7 @@ TEST(ProgressAnimation, PlaysTwentyFiveBlocksRedToGreenThenClearsAtTheTwentySixt
     EXPECT_EQ(animation.barPosition(), 0);
 }
 
-TEST(ProgressAnimation, StartingARunningIndicatorDoesNotRestartIt)
-{
-    ProgressAnimation animation;
-    animation.start(1);
-    animation.step(1, 100);
-    animation.step(1, 100);
-    EXPECT_FALSE(animation.start(1));
-    EXPECT_EQ(animation.barPosition(), 8);
-    animation.stop(1);
-    EXPECT_FALSE(animation.isRunning(1));
-    EXPECT_EQ(animation.barPosition(), 8);
-}
-
+// A second start while running, and a stop: the game window's indicators (ProgressAndStatusTest).
 TEST(ProgressAnimation, TwoIndicatorsSharingThePositionBothStopWithColoursInRange)
 {
     ProgressAnimation animation;

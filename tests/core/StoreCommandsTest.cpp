@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/store/StoreCommands.h"
 
-#include "core/game/GameProfile.h"
 #include "core/platform/FileIO.h"
 #include "core/store/StoreHistory.h"
-#include "core/store/StoreHistoryCommands.h"
 #include "core/store/StoreOpening.h"
 #include "core/store/StorePaths.h"
-#include "core/transfer/SetupImport.h"
-#include "core/transfer/StoreCopy.h"
 #include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
+#include "support/StoreReplacingCommands.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace tarvelin;
 using fixture::unusedSlot;
@@ -148,26 +145,18 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
 {
     const QByteArray store = fixture::storeOf({"b", "a"}, kDtr.trailingWordCount);
     game.write("setups.bak", fixture::storeOf({"z"}, kDtr.trailingWordCount));
-    QTemporaryDir copies;
-    fixture::writeFile(copies.filePath("Dtr setups.sav"), fixture::storeOf({"X"}, 6));
-    const std::vector<std::function<CommandOutcome()>> commands = {
-        [&] { return remove(1); },
-        [&] { return sortStore(game.root(), kDtr); },
-        [&] { return restoreStore(game.root(), kDtr); },
-        [&] {
-            return importStoreCopy(game.root(), copies.path(), "Dtr setups.sav",
-                                   DirtTrackRacingProfile);
-        },
-    };
+    QTemporaryDir files;
     for (const FileStep failing : {FileStep::Write, FileStep::Commit, FileStep::Rename}) {
-        for (const auto& command : commands) {
+        for (const fixture::StoreReplacingCommand& command : fixture::storeReplacingCommands()) {
+            SCOPED_TRACE(testing::Message() << command.name << ", step " << int(failing));
             game.write("setups.sav", store);
+            fixture::plantCommandInputs(files.path());
             // The store's own write fails; the history's is the fault walk's.
             const CommandOutcome outcome = [&] {
                 const fixture::InjectedFileFaults faults([&](FileStep step, const QString& path) {
                     return step != failing || path.contains(QStringLiteral("/history/"));
                 });
-                return command();
+                return command.run(game.root(), files.path());
             }();
             if (failing == FileStep::Rename && outcome.done)
                 continue; // restores write setups.sav without a scratch file to rename
@@ -176,6 +165,7 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
                       std::vector{storeNotWrittenMessage(game.path("setups.sav"))});
             EXPECT_EQ(game.read("setups.sav"), store);
             EXPECT_FALSE(game.exists("setups.tmp"));
+            EXPECT_TRUE(QFile::exists(files.filePath("Track.set")));
         }
     }
 }
@@ -186,8 +176,7 @@ TEST_F(StoreCommandsTest, AFailedWriteLeavesTheOldStoreWholeAndSaysSo)
 TEST_F(StoreCommandsTest, ADamagedStoreIsNeverRewrittenAndTheRefusalSaysWhy)
 {
     QTemporaryDir files;
-    fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
-    fixture::writeFile(files.filePath("Dtr setups.sav"), fixture::storeOf({"X"}, 6));
+    fixture::plantCommandInputs(files.path());
     const QByteArray backup = fixture::storeOf({"Backed up"}, 6);
     const qint64 generation = StoreHistory(StorePaths::forGameDirectory(game.root()), kDtr)
                                   .keep(fixture::storeOf({"Kept"}, 6), "test")
@@ -196,29 +185,10 @@ TEST_F(StoreCommandsTest, ADamagedStoreIsNeverRewrittenAndTheRefusalSaysWhy)
     // Delete, sort and import rewrite what they read; restore, the whole-store import and the
     // history's restore put a whole store back, which is how a player recovers, after the damaged
     // one is kept in the history.
-    struct Command {
-        std::function<CommandOutcome()> run;
-        QByteArray replacement; // empty: refused
-    };
-    const std::vector<Command> commands = {
-        {[&] { return remove(1); }, {}},
-        {[&] { return sortStore(game.root(), kDtr); }, {}},
-        {[&] { return restoreStore(game.root(), kDtr); }, backup},
-        {[&] {
-             return importSetup({.gameDirectory = game.root(),
-                                 .profile = &DirtTrackRacingProfile,
-                                 .folder = files.path(),
-                                 .chosenFile = "Track.set",
-                                 .style = MessageStyle::Marked});
-         },
-         {}},
-        {[&] {
-             return importStoreCopy(game.root(), files.path(), "Dtr setups.sav",
-                                    DirtTrackRacingProfile);
-         },
-         fixture::storeOf({"X"}, 6)},
-        {[&] { return restoreGeneration(game.root(), kDtr, generation); },
-         fixture::storeOf({"Kept"}, 6)},
+    const std::map<QString, QByteArray> replacements = {
+        {"restore", backup},
+        {"store-import", fixture::storeOf({"Copy"}, 6)},
+        {"history restore", fixture::storeOf({"Kept"}, 6)},
     };
     struct Damage {
         QByteArray store;
@@ -233,15 +203,17 @@ TEST_F(StoreCommandsTest, ADamagedStoreIsNeverRewrittenAndTheRefusalSaysWhy)
          "its setups are records of the other game"},
     };
     for (const Damage& damage : damages) {
-        for (std::size_t i = 0; i < commands.size(); ++i) {
-            SCOPED_TRACE(testing::Message() << damage.defect.toStdString() << ", command " << i);
+        for (const fixture::StoreReplacingCommand& command :
+             fixture::storeReplacingCommands(generation)) {
+            SCOPED_TRACE(testing::Message() << damage.defect.toStdString() << ", " << command.name);
             game.write("setups.sav", damage.store);
             game.write("setups.bak", backup);
-            const CommandOutcome outcome = commands[i].run();
+            const CommandOutcome outcome = command.run(game.root(), files.path());
             EXPECT_FALSE(game.exists("setups.tmp"));
-            if (!commands[i].replacement.isEmpty()) {
+            if (const auto replaced = replacements.find(command.name);
+                replaced != replacements.end()) {
                 EXPECT_TRUE(outcome.done);
-                EXPECT_EQ(game.read("setups.sav").mid(4), commands[i].replacement.mid(4));
+                EXPECT_EQ(game.read("setups.sav").mid(4), replaced->second.mid(4));
                 EXPECT_TRUE(StoreHistory(StorePaths::forGameDirectory(game.root()), kDtr)
                                 .holds(damage.store));
                 continue;

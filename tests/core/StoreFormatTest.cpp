@@ -13,18 +13,13 @@ namespace
 const RecordLayout kDtr{fixture::kDtrTrailingWords};
 const RecordLayout kSc{fixture::kScTrailingWords};
 
-struct LayoutCase {
-    RecordLayout layout;
-    qsizetype abcSlotSize;
-};
-
-class BothLayouts : public ::testing::TestWithParam<LayoutCase>
+class BothLayouts : public ::testing::TestWithParam<RecordLayout>
 {
 };
 
 TEST_P(BothLayouts, StoreRoundTripsByteForByteWithHeaderZeroed)
 {
-    const RecordLayout layout = GetParam().layout;
+    const RecordLayout layout = GetParam();
     const int trailing = layout.trailingWordCount;
     const QByteArray longName(200, 'L');
     const QByteArray bytes =
@@ -49,27 +44,8 @@ TEST_P(BothLayouts, StoreRoundTripsByteForByteWithHeaderZeroed)
     EXPECT_EQ(serializeStore(image.table, layout), expected);
 }
 
-TEST_P(BothLayouts, UsedSlotSizeFollowsTheGame)
-{
-    const RecordLayout layout = GetParam().layout;
-    const QByteArray slot = fixture::usedSlot("abc", layout.trailingWordCount, 9);
-    EXPECT_EQ(slot.size(), GetParam().abcSlotSize);
-    const auto record = parseSetupFile(slot, layout);
-    ASSERT_TRUE(record.has_value());
-    EXPECT_EQ(serializeSetupFile(*record, layout), slot);
-}
-
-INSTANTIATE_TEST_SUITE_P(Games, BothLayouts,
-                         ::testing::Values(LayoutCase{kDtr, 236}, LayoutCase{kSc, 232}));
-
-TEST(StoreFormat, EmptyStoreIs1204ZeroBytes)
-{
-    const QByteArray empty(1204, '\0');
-    const StoreImage image = parseStore(empty, kDtr);
-    EXPECT_EQ(image.table.usedCount(), 0);
-    EXPECT_FALSE(image.cutShort);
-    EXPECT_EQ(serializeStore(image.table, kDtr), empty);
-}
+// A setup file of either game, written and read back: SetupTransferTest.
+INSTANTIATE_TEST_SUITE_P(Games, BothLayouts, ::testing::Values(kDtr, kSc));
 
 TEST(StoreFormat, FileCutShortAnywhereNeverLeavesAHalfReadSetup)
 {

@@ -11,16 +11,15 @@
 #include "core/store/StoreOpening.h"
 #include "core/store/StorePaths.h"
 #include "core/transfer/SetupImport.h"
-#include "core/transfer/StoreCopy.h"
 #include "support/FakeClock.h"
 #include "support/FileTree.h"
 #include "support/InjectedFileFaults.h"
 #include "support/StoreBytes.h"
+#include "support/StoreReplacingCommands.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
@@ -63,52 +62,16 @@ protected:
 TEST_F(StoreHistoryTest, EveryWritingCommandKeepsTheStoreItReplacesOnce)
 {
     const QByteArray before = storeOf({"Oval", "Dirt", "Oval"});
-    fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
-    fixture::writeFile(files.filePath("Dtr setups.sav"), storeOf({"X"}));
+    fixture::plantCommandInputs(files.path());
     game.write("setups.bak", storeOf({"Old"}));
-    struct Row {
-        const char* command;
-        std::function<bool()> run;
-    };
-    const std::vector<Row> rows = {
-        {"import",
-         [&] {
-             return importSetup({.gameDirectory = game.root(),
-                                 .profile = &kGame,
-                                 .folder = files.path(),
-                                 .chosenFile = "Track.set",
-                                 .style = MessageStyle::Marked})
-                 .done;
-         }},
-        {"delete",
-         [&] {
-             return deleteSetup({.gameDirectory = game.root(),
-                                 .layout = kDtr,
-                                 .setupChosen = true,
-                                 .selectedSlot = 2})
-                 .done;
-         }},
-        {"sort",
-         [&] {
-             return sortStore(game.root(), kDtr).done;
-         }},
-        {"restore",
-         [&] {
-             return restoreStore(game.root(), kDtr).done;
-         }},
-        {"store-import",
-         [&] {
-             return importStoreCopy(game.root(), files.path(), "Dtr setups.sav", kGame).done;
-         }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.command);
+    for (const fixture::StoreReplacingCommand& command : fixture::storeReplacingCommands()) {
+        SCOPED_TRACE(command.name);
         QDir(history().folder()).removeRecursively();
         game.write("setups.sav", before);
-        ASSERT_TRUE(row.run());
+        ASSERT_TRUE(command.run(game.root(), files.path()).done);
         const std::vector<Generation> kept = generations();
         ASSERT_EQ(kept.size(), 1u);
-        EXPECT_EQ(kept[0].command, QString::fromLatin1(row.command));
+        EXPECT_EQ(kept[0].command, QString::fromLatin1(command.name));
         EXPECT_EQ(kept[0].setups, 3);
         EXPECT_EQ(kept[0].bytes, before.size());
         EXPECT_FALSE(kept[0].pinned);
@@ -188,11 +151,7 @@ TEST_F(StoreHistoryTest, ARestoreReturnsTheBytesExactlyAndCanItselfBeUndone)
     EXPECT_EQ(game.read("setups.sav"), sorted);
     // Ids only grow: the undo is a generation of its own after the one it undid.
     EXPECT_GT(generations().front().id, restored.keptGeneration);
-
-    const HistoryRestoreOutcome unknown = restoreGeneration(game.root(), kDtr, 999);
-    EXPECT_FALSE(unknown.done);
-    EXPECT_EQ(unknown.messages.at(0).text, unknownGenerationMessage(999).text);
-    EXPECT_EQ(game.read("setups.sav"), sorted);
+    // An unknown id: HistoryCommandLineTest, for every history command.
 }
 
 // Undo restores the newest generation that differs from the store, never one the opening kept of
@@ -347,8 +306,7 @@ TEST_F(StoreHistoryTest, APrunedFileCarriesTheNextGenerationAndLeftoversGo)
 TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
 {
     const QByteArray before = storeOf({"b", "a"});
-    fixture::writeFile(files.filePath("Track.set"), fixture::dtrSlot("Track", 9));
-    fixture::writeFile(files.filePath("Dtr setups.sav"), storeOf({"X"}));
+    fixture::plantCommandInputs(files.path());
     const QString refusal = QStringLiteral("The store %1 was not changed, because its present "
                                            "state could not be kept in the backup history.")
                                 .arg(game.path("setups.sav"));
@@ -356,41 +314,18 @@ TEST_F(StoreHistoryTest, AFailedHistoryWriteRefusesTheCommandAndLeavesTheStore)
     ASSERT_EQ(openStoreAndBackUp(game.root(), kDtr).keptGeneration, 1);
     game.write("setups.bak", storeOf({"z"}));
 
-    const std::vector<std::function<std::vector<Message>()>> commands = {
-        [&] {
-            return importSetup({.gameDirectory = game.root(),
-                                .profile = &kGame,
-                                .folder = files.path(),
-                                .chosenFile = "Track.set",
-                                .style = MessageStyle::Marked})
-                .messages;
-        },
-        [&] {
-            return deleteSetup({.gameDirectory = game.root(),
-                                .layout = kDtr,
-                                .setupChosen = true,
-                                .selectedSlot = 1})
-                .messages;
-        },
-        [&] { return sortStore(game.root(), kDtr).messages; },
-        [&] { return restoreStore(game.root(), kDtr).messages; },
-        [&] {
-            return importStoreCopy(game.root(), files.path(), "Dtr setups.sav", kGame).messages;
-        },
-        [&] { return restoreGeneration(game.root(), kDtr, 1).messages; },
-    };
     for (const FileStep failing : {FileStep::Open, FileStep::Write, FileStep::Commit}) {
-        for (std::size_t i = 0; i < commands.size(); ++i) {
-            SCOPED_TRACE(testing::Message() << "command " << i << " step " << int(failing));
+        for (const fixture::StoreReplacingCommand& command : fixture::storeReplacingCommands(1)) {
+            SCOPED_TRACE(testing::Message() << command.name << ", step " << int(failing));
             game.write("setups.sav", before);
-            const std::vector<Message> messages = [&] {
+            const CommandOutcome outcome = [&] {
                 const fixture::InjectedFileFaults faults([&](FileStep step, const QString& path) {
                     return step != failing || !path.startsWith(history().folder());
                 });
-                return commands[i]();
+                return command.run(game.root(), files.path());
             }();
-            ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].text, refusal);
+            ASSERT_EQ(outcome.messages.size(), 1u);
+            EXPECT_EQ(outcome.messages[0].text, refusal);
             EXPECT_EQ(game.read("setups.sav"), before);
             EXPECT_EQ(generations().size(), 1u);
             EXPECT_TRUE(QFile::exists(files.filePath("Track.set")));
@@ -542,7 +477,6 @@ TEST_F(StoreHistoryTest, RecordsCarryTheUtcTimeAndPinsSurviveAReread)
     EXPECT_EQ(generationTimeText(kept.time), QStringLiteral("2026-12-06T21:00:30Z"));
     EXPECT_TRUE(kept.pinned);
     EXPECT_EQ(bytesOf(1), storeOf({"b", "a"}));
-    EXPECT_FALSE(pinGeneration(game.root(), kDtr, 2, true).done);
 }
 
 TEST(StoreHistoryFolder, FollowsXdgStateHomeAndKeepsStoresAndGamesApart)

@@ -3,17 +3,13 @@
 // (over the old one, or through setups.tmp), it keeps the old one's permission bits, and a
 // read-only store is made writable by its owner and no more.
 #include "core/game/GameProfile.h"
-#include "core/store/StoreCommands.h"
 #include "core/store/StoreHistory.h"
-#include "core/store/StoreHistoryCommands.h"
 #include "core/store/StorePaths.h"
-#include "core/transfer/SetupImport.h"
-#include "core/transfer/StoreCopy.h"
 #include "support/FileTree.h"
 #include "support/StoreBytes.h"
+#include "support/StoreReplacingCommands.h"
 
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tarvelin;
@@ -40,70 +36,25 @@ struct Game {
     {
         dir.write("setups.sav", storeOf({"B", "A"}));
         dir.write("setups.bak", storeOf({"Old"}));
-        fixture::writeFile(folder.filePath("Track.set"), fixture::dtrSlot("Track", 3));
-        fixture::writeFile(folder.filePath("Dtr setups.sav"), storeOf({"Copy"}));
+        fixture::plantCommandInputs(folder.path());
         generation = StoreHistory(StorePaths::forGameDirectory(dir.root()), kLayout, {})
                          .keep(storeOf({"Kept"}), QStringLiteral("sort"))
                          .keptId;
     }
 };
 
-struct StoreCommand {
-    const char* name;
-    std::function<bool(const Game&)> run;
-};
-
-const std::vector<StoreCommand>& storeCommands()
-{
-    static const std::vector<StoreCommand> all = {
-        {"import",
-         [](const Game& g) {
-             return importSetup({.gameDirectory = g.dir.root(),
-                                 .profile = &kGame,
-                                 .folder = g.folder.path(),
-                                 .chosenFile = "Track.set"})
-                 .storeWritten;
-         }},
-        {"delete",
-         [](const Game& g) {
-             return deleteSetup({.gameDirectory = g.dir.root(),
-                                 .layout = kLayout,
-                                 .setupChosen = true,
-                                 .selectedSlot = 1,
-                                 .listedName = "B"})
-                 .storeWritten;
-         }},
-        {"sort",
-         [](const Game& g) {
-             return sortStore(g.dir.root(), kLayout).storeWritten;
-         }},
-        {"restore",
-         [](const Game& g) {
-             return restoreStore(g.dir.root(), kLayout).storeWritten;
-         }},
-        {"store-import",
-         [](const Game& g) {
-             return importStoreCopy(g.dir.root(), g.folder.path(), "Dtr setups.sav", kGame).done;
-         }},
-        {"history restore",
-         [](const Game& g) {
-             return restoreGeneration(g.dir.root(), kLayout, g.generation).storeWritten;
-         }},
-    };
-    return all;
-}
-
 TEST(StoreMode, EveryCommandThatReplacesTheStoreKeepsItsMode)
 {
     // (mode before, mode after): read-only is made writable by the owner alone.
     const std::vector<std::pair<int, int>> modes = {{0600, 0600}, {0640, 0640}, {0440, 0640}};
     for (const auto& [before, after] : modes) {
-        for (const StoreCommand& command : storeCommands()) {
+        for (const fixture::StoreReplacingCommand& command : fixture::storeReplacingCommands(1)) {
             SCOPED_TRACE(testing::Message() << command.name << ", mode " << std::oct << before);
             const Game game;
+            ASSERT_EQ(game.generation, 1);
             const QByteArray old = game.dir.read("setups.sav");
             fixture::setMode(game.dir.path("setups.sav"), before);
-            ASSERT_TRUE(command.run(game));
+            ASSERT_TRUE(command.run(game.dir.root(), game.folder.path()).done);
             EXPECT_NE(game.dir.read("setups.sav"), old);
             EXPECT_EQ(fixture::modeOf(game.dir.path("setups.sav")), after);
         }

@@ -132,23 +132,4 @@ TEST(StoreNotWrittenYet, AHistoryGenerationComesBackIntoAStoreDeletedSince)
     EXPECT_EQ(game.read("setups.sav"), kept);
 }
 
-TEST(StoreNotWrittenYet, TheNextSlotIsTheOneAnImportFills)
-{
-    const fixture::GameDir game;
-    game.write("setups.sav", fixture::store({fixture::dtrSlot("A", 1), fixture::unusedSlot(),
-                                             fixture::dtrSlot("C", 3)}));
-    const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
-    ASSERT_TRUE(opening.storeRead);
-    EXPECT_EQ(opening.store.counters.nextSlot, 2);
-
-    fixture::writeFile(game.path("in.set"), fixture::dtrSlot("B", 2));
-    const ImportOutcome imported = importSetup({.gameDirectory = game.root(),
-                                                .profile = &DirtTrackRacingProfile,
-                                                .folder = game.savedGames(),
-                                                .chosenFile = QStringLiteral("in.set")});
-    ASSERT_TRUE(imported.done);
-    EXPECT_EQ(imported.importedSlot, opening.store.counters.nextSlot);
-    EXPECT_EQ(imported.store->counters.nextSlot, 4);
-}
-
 } // namespace

@@ -27,6 +27,7 @@ protected:
     fixture::GameDir game;
 };
 
+// A read-only store and backup, as a player may leave them.
 TEST_F(StoreOpeningTest, ListsTheStoreWithEachLinesRealSlotAndLeavesAReadOnlyCopyAsBackup)
 {
     const int words = kDtr.trailingWordCount;
@@ -36,6 +37,9 @@ TEST_F(StoreOpeningTest, ListsTheStoreWithEachLinesRealSlotAndLeavesAReadOnlyCop
          fixture::usedSlot("Oval", words, 4), fixture::usedSlot("Caf\xE9", words, 5)},
         0x01020304);
     game.write("setups.sav", store);
+    game.write("setups.bak", fixture::storeOf({"old", "older"}, words));
+    ASSERT_TRUE(setReadOnly(game.path("setups.bak")));
+    ASSERT_TRUE(setReadOnly(game.path("setups.sav")));
 
     const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
 
@@ -54,24 +58,8 @@ TEST_F(StoreOpeningTest, ListsTheStoreWithEachLinesRealSlotAndLeavesAReadOnlyCop
               (StoreCounters{1, 5, 0})); // slot 1 is free: the next import fills it
     EXPECT_EQ(game.read("setups.bak"), withHeaderZero(store));
     EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
-    // Loading never rewrites the store itself.
+    // Loading never rewrites the store itself; it is made normal, as the games expect to write it.
     EXPECT_EQ(game.read("setups.sav"), store);
-}
-
-TEST_F(StoreOpeningTest, ReadOnlyBackupAndStoreAreReplacedAndRestored)
-{
-    const QByteArray store = fixture::storeOf({"new"}, kDtr.trailingWordCount);
-    game.write("setups.sav", store);
-    game.write("setups.bak", fixture::storeOf({"old", "older"}, kDtr.trailingWordCount));
-    ASSERT_TRUE(setReadOnly(game.path("setups.bak")));
-    ASSERT_TRUE(setReadOnly(game.path("setups.sav")));
-
-    const StoreOpening opening = openStoreAndBackUp(game.root(), kDtr);
-
-    EXPECT_TRUE(opening.backupWritten);
-    EXPECT_EQ(game.read("setups.bak"), store);
-    EXPECT_TRUE(isReadOnly(game.path("setups.bak")));
-    // The store is made normal, as the games expect to write it.
     EXPECT_FALSE(isReadOnly(game.path("setups.sav")));
 }
 
