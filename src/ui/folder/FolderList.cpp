@@ -94,7 +94,8 @@ void FolderList::markCurrent(QTreeWidgetItem* item, const QString& folder)
     QFont bold = font();
     bold.setBold(true);
     item->setFont(0, bold);
-    item->setData(0, Qt::AccessibleDescriptionRole, said);
+    // The line is already read by its name; its description only says what sets it apart.
+    item->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Current folder"));
     item->setToolTip(0, said);
     setAccessibleDescription(said);
 }
