@@ -24,6 +24,32 @@ Message countMessage(qsizetype imported, qsizetype files, MessageStyle style)
             informationIcon(style)};
 }
 
+// Takes each file's setup into `table`, in the request's order, meeting a refusal as the request
+// says. False when a refusal means the store stays as it was.
+bool takeInFiles(SetupTable& table, const BatchImportRequest& request, BatchImportOutcome& outcome,
+                 QStringList& takenIn)
+{
+    for (const QString& path : request.files) {
+        const SetupIntake intake = takeInSetupFile(table, path, *request.profile);
+        if (intake) {
+            takenIn << path;
+            if (intake.slot != 0) {
+                outcome.importedSlots.push_back(intake.slot);
+                outcome.importedFiles << path;
+            }
+            continue;
+        }
+        outcome.messages.push_back(*intake.refusal);
+        outcome.detail = intake.detail;
+        outcome.refusedFiles << path;
+        if (request.onRefusal == BatchRefusal::NothingChanged)
+            return false;
+        if (request.onRefusal == BatchRefusal::StopThere)
+            break;
+    }
+    return true;
+}
+
 } // namespace
 
 BatchImportOutcome importSetups(const BatchImportRequest& request)
@@ -52,29 +78,13 @@ BatchImportOutcome importSetups(const BatchImportRequest& request)
     BatchImportOutcome outcome;
     SetupTable table = onDisk;
     QStringList takenIn; // every file taken in, one of an unused record too
-    for (const QString& path : request.files) {
-        const SetupIntake intake = takeInSetupFile(table, path, *request.profile);
-        if (intake) {
-            takenIn << path;
-            if (intake.slot != 0) {
-                outcome.importedSlots.push_back(intake.slot);
-                outcome.importedFiles << path;
-            }
-            continue;
-        }
-        outcome.messages.push_back(*intake.refusal);
-        outcome.detail = intake.detail;
-        outcome.refusedFiles << path;
-        if (request.onRefusal == BatchRefusal::NothingChanged) {
-            BatchImportOutcome nothing;
-            nothing.messages = std::move(outcome.messages);
-            nothing.detail = std::move(outcome.detail);
-            nothing.refusedFiles = std::move(outcome.refusedFiles);
-            nothing.store = stateOf(onDisk, request.selectedIndex);
-            return nothing;
-        }
-        if (request.onRefusal == BatchRefusal::StopThere)
-            break;
+    if (!takeInFiles(table, request, outcome, takenIn)) {
+        BatchImportOutcome nothing;
+        nothing.messages = std::move(outcome.messages);
+        nothing.detail = std::move(outcome.detail);
+        nothing.refusedFiles = std::move(outcome.refusedFiles);
+        nothing.store = stateOf(onDisk, request.selectedIndex);
+        return nothing;
     }
     const bool someRefused = !outcome.refusedFiles.isEmpty();
     if (someRefused && (!takenIn.isEmpty() || request.onRefusal == BatchRefusal::PassOver))
